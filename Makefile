@@ -1,0 +1,49 @@
+# Set-up, build, run and test on a fresh Debian machine.
+#   make run   installs what is missing, builds and starts the program
+#   make test  installs what is missing, builds and runs every test
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+              libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
+              shared-mime-info desktop-file-utils
+
+.PHONY: all deps configure build run test test-asan bench clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    sudo=""; [ "$$(id -u)" -ne 0 ] && sudo=sudo; \
+	    $$sudo apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/quirasol
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The logic tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Debug -DQUIRASOL_SANITIZE=ON -DQUIRASOL_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L logic
+
+bench: build
+	./$(BUILD)/bench/quirasol_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

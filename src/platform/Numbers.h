@@ -1,0 +1,30 @@
+#pragma once
+// Number conventions of the program: it always works with Brazilian Portuguese conventions
+// (decimal comma), whatever the host locale is.
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// The locale of every number the user types or reads: Portuguese (Brazil), decimal comma.
+QLocale LocalSistema();
+
+// The default text of a double: at most 15 significant digits, decimal comma, no grouping,
+// no trailing zeros; exponent form ("1E-06", "1,5E+15") when the decimal exponent is below
+// -5 or 15 and above.
+QString TextoDouble(double value);
+
+// A field text as a number, with the decimal comma ("1,5" is 1.5); blanks around it are
+// ignored. Empty or anything that is not a number gives nullopt.
+std::optional<double> NumeroTexto(const QString &text);
+
+// The number a text starts with: blanks skipped, point as decimal separator, 0 when the text
+// does not start with a number (the way the case file reads its whole numbers).
+double ValorInicial(const QString &text);
+
+// Rounding to the nearest whole number, halves to the even one (2.5 gives 2, 3.5 gives 4).
+double ArredondaPar(double value);
+
+} // namespace platform

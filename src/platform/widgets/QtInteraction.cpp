@@ -1,0 +1,161 @@
+#include "QtInteraction.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
+
+namespace platform {
+
+QPrinter &Impressora()
+{
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+QWidget *JanelaAtiva()
+{
+    return QApplication::activeWindow();
+}
+
+QString FiltroQt(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (%1)").arg(pattern);
+        result << description;
+    }
+    return result.join(QStringLiteral(";;"));
+}
+
+int QtInteraction::messageBox(const QString &text, int style, const QString &title)
+{
+    QMessageBox box(JanelaAtiva());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (style & 0x70) {
+    case vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    QPushButton *yes = nullptr;
+    QPushButton *no = nullptr;
+    QPushButton *cancel = nullptr;
+    QPushButton *ok = nullptr;
+    switch (style & 7) {
+    case vbYesNoCancel:
+        yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+        cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
+    case vbYesNo:
+        yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+        break;
+    default:
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setEscapeButton(ok);
+        break;
+    }
+    box.setDefaultButton(yes ? yes : ok);
+    box.exec();
+    const auto *clicked = box.clickedButton();
+    if (clicked && clicked == yes)
+        return vbYes;
+    if (clicked && clicked == no)
+        return vbNo;
+    if (ok)
+        return vbOK;
+    return yes && !cancel ? vbNo : vbCancel;
+}
+
+QString QtInteraction::inputBox(const QString &prompt, const QString &title,
+                                const QString &defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(JanelaAtiva(), title, prompt, QLineEdit::Normal,
+                                               defaultText, &accepted);
+    return accepted ? text : QString();
+}
+
+namespace {
+
+QString startPath(const FileDialogRequest &request)
+{
+    if (request.initialDir.isEmpty())
+        return request.fileName;
+    return QDir(request.initialDir).filePath(request.fileName);
+}
+
+} // namespace
+
+std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &request)
+{
+    const QString name = QFileDialog::getOpenFileName(JanelaAtiva(), request.title,
+                                                      startPath(request),
+                                                      FiltroQt(request.filter));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
+{
+    QFileDialog::Options options;
+    if (!(request.flags & 2))
+        options |= QFileDialog::DontConfirmOverwrite;
+    const QString name = QFileDialog::getSaveFileName(JanelaAtiva(), request.title,
+                                                      startPath(request),
+                                                      FiltroQt(request.filter), nullptr,
+                                                      options);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+bool QtInteraction::printerDialog(PrinterDialogRequest &request)
+{
+    if (request.setupOnly) {
+        QPageSetupDialog dialog(&Impressora(), JanelaAtiva());
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dialog(&Impressora(), JanelaAtiva());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    request.copies = qMax(1, Impressora().copyCount());
+    return true;
+}
+
+bool QtInteraction::openExternal(const QString &target)
+{
+    const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace platform

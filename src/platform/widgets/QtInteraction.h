@@ -1,0 +1,33 @@
+#pragma once
+// The interaction layer on Qt widgets: QMessageBox, QInputDialog, QFileDialog, QPrintDialog /
+// QPageSetupDialog on the one printer the program keeps, QDesktopServices for the desktop.
+
+#include "platform/Interaction.h"
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+class QtInteraction final : public Interaction
+{
+public:
+    int messageBox(const QString &text, int style, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    std::optional<QString> openFileName(const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+    bool printerDialog(PrinterDialogRequest &request) override;
+    bool openExternal(const QString &target) override;
+};
+
+// The program's one printer (the common dialog's printer settings), shared by every window.
+QPrinter &Impressora();
+
+// "Description (*.ext)|*.ext|..." as a Qt name filter list "Description (*.ext);;...".
+QString FiltroQt(const QString &filter);
+
+// The parent for modal boxes: the active window, if any.
+QWidget *JanelaAtiva();
+
+} // namespace platform
