@@ -1,0 +1,56 @@
+#include "modRegistro.h"
+
+#include "platform/AppInfo.h"
+#include "platform/Codepage.h"
+
+namespace frame {
+
+namespace {
+
+// The read buffer of a value, terminator included.
+constexpr qsizetype kReadBuffer = 1024;
+
+} // namespace
+
+QString ChaveConfig(const QString &section)
+{
+    return QStringLiteral("Software\\") + platform::AppMaker + u'\\' + platform::AppTitle
+        + u'\\' + QString::number(platform::AppMajor) + u'.'
+        + QString::number(platform::AppMinor) + u'\\' + section;
+}
+
+Hive HiveDaSecao(const QString &section)
+{
+    return section.startsWith(QStringLiteral("Config"), Qt::CaseSensitive) ? Hive::CurrentUser
+                                                                           : Hive::LocalMachine;
+}
+
+QString GetConfig(const QString &section, const QString &key)
+{
+    return QueryValue(HiveDaSecao(section), ChaveConfig(section), key);
+}
+
+void SaveConfig(const QString &section, const QString &key, const QString &value)
+{
+    SetKeyValue(HiveDaSecao(section), ChaveConfig(section), key, value);
+}
+
+bool SetKeyValue(Hive hive, const QString &subkey, const QString &name, const QString &value)
+{
+    return platform::Registro::instance().write(hive, subkey, name,
+                                                value.isEmpty() ? QStringLiteral(" ") : value);
+}
+
+QString QueryValue(Hive hive, const QString &subkey, const QString &name)
+{
+    const std::optional<QString> text = platform::Registro::instance().read(hive, subkey, name);
+    if (!text)
+        return {};
+    // The size the text takes in the program's code page, one byte per character.
+    if (platform::ParaCodigo1252(*text).size() + 1 >= kReadBuffer)
+        return {};
+    const qsizetype zero = text->indexOf(QChar(u'\0'));
+    return zero < 0 ? *text : text->left(zero);
+}
+
+} // namespace frame
