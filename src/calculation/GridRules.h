@@ -1,0 +1,120 @@
+#pragma once
+// The rules of the calculation window's data grid, apart from any widget: which rows exist,
+// which fields a fluid class and the flow unit make applicable, the unit list of every field,
+// how the applicable rows are stacked and how far the grid scrolls, the differential-pressure
+// factor, the scroll-into-view rule, the material factor that follows the design temperature,
+// the key filter of a value box and where the calculator opens beside a box.
+//
+// Field numbers and unit codes are those of the case vocabulary (fields 0 to 30, unit codes
+// 0 to 30). Fluid class is the fluid selector's position: 0 liquid, 1 gas, 2 steam, -1 none.
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace calculation {
+
+// Geometry of the grid, in pixels.
+constexpr int PassoLinha = 25;       // row pitch
+constexpr int LinhasVisiveis = 9;    // rows the visible window holds
+constexpr int AlturaBarraV = 224;    // height of the scroll bar = the visible window
+constexpr int UltimoCampo = 30;      // field numbers run from 0 to 30
+
+constexpr int FluidoLiquido = 0;
+constexpr int FluidoGas = 1;
+constexpr int FluidoVapor = 2;
+
+constexpr int CampoTag = 0;
+constexpr int CampoMassaDensidade = 1;
+
+// The twenty row panels in their design order (position p = index in this list).
+const QList<int> &OrdemInicialLinhas();
+bool TemLinha(int campo);
+// The eighteen value fields: label and value box.
+bool TemCaixaValor(int campo);
+// Fields with a unit list (all value fields but 25 to 28).
+bool TemListaUnidades(int campo);
+
+// Unit codes of a field's list, in list order. Field 2 depends on the class: one entry
+// ("M³/h") before any class is chosen (fluidClass -1), codes 2 and 3 for steam, 1 to 3
+// otherwise. Empty for a field without a list.
+QList<int> UnidadesDoCampo(int campo, int classeFluido = -1);
+
+// The fields a fluid class marks applicable, beyond 1 to 5 and 28, 29, in the order the
+// class marks them. Empty for any other class value.
+QList<int> CamposDaClasse(int classeFluido);
+
+// Entry the class gives the mass/density selector: gas 1 (relative density), steam 0
+// (specific mass); liquid keeps the current entry (nullopt), as does any other value.
+std::optional<int> EntradaMassaDensidade(int classeFluido);
+
+// The flow-unit rule: (field, applicable) in the order they are applied, for the chosen flow
+// unit code. Fields 8 and 17 follow "M³/h"; for gas fields 10 and 25 follow it too.
+struct MarcaCampo {
+    int campo;
+    bool aplicavel;
+    bool operator==(const MarcaCampo &) const = default;
+};
+QList<MarcaCampo> RegraUnidadeVazao(int codigoUnidade, int classeFluido);
+
+// Stacking of the applicable rows (rows 6 and up; the tag row and fields 2, 4 and 5 keep
+// positions 0 to 3). The mass/density row goes right before the first applicable field
+// numbered 17 or more.
+struct PosicaoLinha {
+    int campo;
+    bool visivel;
+    int posicao; // meaningful when visible
+};
+struct Disposicao {
+    QList<PosicaoLinha> linhas;       // rows 6 to 30 that exist, ascending
+    int posicaoMassaDensidade = -1;   // -1: not placed, it keeps where it was
+    int posicoes = 0;                 // next free position = rows stacked
+    int alturaPainel = 0;             // height of the scrolled panel
+    bool barraHabilitada = false;
+    int maximoBarra = 0;              // maximum and large change, when enabled
+};
+Disposicao OrganizaCampos(const std::function<bool(int)> &aplicavel,
+                          int alturaBarra = AlturaBarraV);
+
+// Factor from Pa to the differential-pressure unit at a list position: 1 "Pa", 0.102
+// "Kg/m²", 0.1022 "mmCA", in single precision; nullopt for any other position.
+std::optional<float> FatorDP(int posicao);
+
+// Scroll value that brings the row at position linha into the visible window, from scroll
+// value atual: a row above goes to the top, a row below becomes the last visible one.
+int RolagemParaVisivel(float linha, int atual);
+
+// Text of field 29 for stainless steel, from the text of field 9 (design temperature):
+// 1 + (T - 20) x 3.4E-05 in its default text form, empty when field 9 is not a number.
+QString TextoFatorMaterial(const QString &temperaturaProjeto);
+
+// Reading pressure of one standard atmosphere in the pressure unit at a list position:
+// "101,325" for kPa (0), "1,03323" for Kg/cm².
+QString TextoPressaoLeitura(int posicaoUnidade);
+
+// The fluid name proposed by the fluid prompt for an entry's text: the name inside its
+// parentheses, or the text followed by " utilizado" when it has none.
+QString NomeFluidoProposto(const QString &textoEntrada);
+// The entry text after the prompt: the class name, with the answer in parentheses if any.
+QString TextoEntradaFluido(const QString &nomeClasse, const QString &resposta);
+
+// Key filter of a value box: the character code to insert, 0 to discard it. The point types
+// the decimal comma; Enter is discarded (it acts on release); Backspace and the characters
+// * + , - / and digits pass.
+int FiltroTecla(int codigo);
+
+// The general formatting applied when a value box is left: a number comes back in its
+// default text form, any other text unchanged.
+QString TextoFormatado(const QString &texto);
+
+// Where the calculator opens (screen pixels): directly below the box, left edges aligned,
+// when its height fits above the bottom of the case window; otherwise directly above it.
+QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCalculadora);
+
+// Title of the n-th untitled case of a run.
+QString TituloNovoCalculo(int numero);
+
+} // namespace calculation
