@@ -1,0 +1,99 @@
+#pragma once
+// The report window of one case: a header the user may edit (date, service order, client),
+// the column header and the data sheet list, in a fixed-pitch font. The case's calculation
+// window creates it hidden, fills the list and the header, sets the caption and shows it;
+// from here the data sheet is printed or exported as a text file. Closing it by its close box
+// or "Fechar" only hides it; it goes away with its calculation window (Descarrega).
+
+#include <QWidget>
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+class frmRelatorio : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmRelatorio(QWidget *parent = nullptr);
+    ~frmRelatorio() override;
+
+    // Members the calculation window uses by name.
+    QListWidget *lstRelatorio = nullptr; // the data sheet, one blank in front of each line
+    QLineEdit *txtData = nullptr;        // "Abrindo" until a header has been filled
+    QLineEdit *txtOS = nullptr;
+    QLineEdit *txtCliente = nullptr;
+
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    // Shows the window (its MDI frame too) and brings it to the front.
+    void Show();
+    void ZOrder();
+    // The unload that goes through: the calculation window's closing or the program's end.
+    void Descarrega();
+
+    // Public procedures the main window calls by name on its active child.
+    void mnuArquivoExportarRelatorio_Click();
+    void mnuArquivoImprimir_Click();
+    void Atualiza();
+
+    // Activation and its loss, called by the frame when the window becomes the active child.
+    void Form_Activate();
+    void Form_Deactivate();
+
+    QLabel *lblData = nullptr;
+    QLabel *lblOS = nullptr;
+    QLabel *lblCliente = nullptr;
+    QLabel *lblMenu = nullptr;
+    QPushButton *cmdAgora = nullptr;
+
+    // The menu bar and its entries, named after the controls.
+    QMenuBar *barraMenu = nullptr;
+    QAction *mnuArquivoNovo = nullptr;
+    QAction *mnuArquivoAbrir = nullptr;
+    QAction *mnuArquivoFechar = nullptr;
+    QAction *mnuArquivoFecharTodos = nullptr;
+    QAction *mnuArquivoSalvar = nullptr;
+    QAction *mnuArquivoSalvarComo = nullptr;
+    QAction *mnuArquivoSalvarTodos = nullptr;
+    QAction *mnuArquivoExportarRelatorio = nullptr;
+    QAction *mnuArquivoConfigurarImpressao = nullptr;
+    QAction *mnuArquivoImprimir = nullptr;
+    QAction *mnuArquivoMRU[5] = {}; // elements 1 to 4
+    QAction *mnuArquivoMRUVazio = nullptr;
+    QAction *mnuArquivoSair = nullptr;
+    QAction *mnuExibirBarraPadrao = nullptr;
+    QAction *mnuExibirBarraCalculo = nullptr;
+    QAction *mnuExibirEtiqueta = nullptr;
+    QAction *mnuExibirStatusBar = nullptr;
+    QAction *mnuExibirRelatorio = nullptr;
+    QAction *mnuFerramentasOpcoes = nullptr;
+    QMenu *mnuJanela = nullptr;
+    QAction *mnuJanelaCascata = nullptr;
+    QAction *mnuJanelaOrganizarIcones = nullptr;
+    QAction *mnuAjudaConteudo = nullptr;
+    QAction *mnuAjudaComoUsar = nullptr;
+    QAction *mnuAjudaDicas = nullptr;
+    QAction *mnuAjudaDocumentacaoTabela[2] = {};
+    QAction *mnuAjudaSobre = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void criaControles();
+    void criaMenus();
+    void cmdAgora_Click();
+    void mnuArquivoFechar_Click();
+    // The window, or the MDI frame that holds it.
+    QWidget *quadro();
+    void Ocupado(bool ocupado);
+
+    bool descarregando = false;
+};
