@@ -1,0 +1,38 @@
+#include "frame/Sobre.h"
+
+#include <gtest/gtest.h>
+
+using namespace frame;
+
+TEST(Sobre, PointerOnABorderLineIsOutside)
+{
+    const QRect link(100, 50, 200, 20); // left 100, top 50, right 300, bottom 70
+    struct Caso
+    {
+        QPoint ponteiro;
+        bool dentro;
+    };
+    const Caso casos[] = {
+        {{101, 51}, true},  {{299, 69}, true},  {{200, 60}, true},
+        {{100, 60}, false}, {{300, 60}, false}, {{200, 50}, false},
+        {{200, 70}, false}, {{99, 60}, false},  {{200, 71}, false},
+    };
+    for (const Caso &caso : casos)
+        EXPECT_EQ(DentroDoRetangulo(link, caso.ponteiro), caso.dentro)
+            << caso.ponteiro.x() << "," << caso.ponteiro.y();
+}
+
+TEST(Sobre, MailTargetCarriesTheCaptionAsSubject)
+{
+    const QString titulo = TituloSobre(QStringLiteral("Cálculo de Quirasol"));
+    EXPECT_EQ(titulo, QStringLiteral("Sobre o Cálculo de Quirasol"));
+    EXPECT_EQ(AlvoLink(LinkEmail, EtiquetaLink(LinkEmail), titulo),
+              QStringLiteral("mailto:") + EmailSuporte
+                  + QStringLiteral("?Subject=Sobre o Cálculo de Quirasol"));
+    EXPECT_EQ(AlvoLink(LinkSite, EtiquetaLink(LinkSite), titulo), SiteSuporte);
+}
+
+TEST(Sobre, VersionText)
+{
+    EXPECT_EQ(TextoVersao(2, 0, 15), QStringLiteral("Versão 2.0 - Revisão 15"));
+}
