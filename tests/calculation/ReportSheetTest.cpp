@@ -1,0 +1,122 @@
+#include "calculation/ReportSheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+
+namespace {
+
+ReportHeader Cabecalho(const QString &data, const QString &os, const QString &cliente)
+{
+    ReportHeader header = RotulosRelatorio();
+    header.data = data;
+    header.os = os;
+    header.cliente = cliente;
+    return header;
+}
+
+const QString Regua = QString(33, QLatin1Char('=')) + QStringLiteral(" Data Sheet ")
+                      + QString(33, QLatin1Char('='));
+const QString Fecho(78, QLatin1Char('='));
+
+} // namespace
+
+TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
+{
+    const QString texto = CabecalhoColunas();
+    ASSERT_EQ(texto.size(), 79);
+    EXPECT_TRUE(texto.startsWith(QStringLiteral(" Descrição ")));
+    EXPECT_EQ(texto.mid(36, 5), QStringLiteral("Valor")); // columns 37 to 41
+    EXPECT_EQ(texto.mid(73), QStringLiteral("Escala"));  // columns 74 to 79
+    EXPECT_EQ(texto.mid(10, 26).trimmed(), QString());
+    EXPECT_EQ(texto.mid(41, 32).trimmed(), QString());
+}
+
+TEST(ReportSheet, EmptyListExportsHeaderAndRulesOnly)
+{
+    const QStringList linhas =
+        LinhasExportadas(Cabecalho(QStringLiteral("10:15 - quarta-feira"), QStringLiteral("123"),
+                                   QStringLiteral("ACME")),
+                         {});
+    const QStringList esperado = {Regua,
+                                  QString(),
+                                  QStringLiteral("Hora - data......: 10:15 - quarta-feira"),
+                                  QString(),
+                                  QStringLiteral("Ordem de serviço.: 123"),
+                                  QStringLiteral("Cliente..........: ACME"),
+                                  Fecho};
+    EXPECT_EQ(linhas, esperado);
+    EXPECT_EQ(Regua.size(), 78);
+}
+
+TEST(ReportSheet, ItemsLoseTheirFirstCharacter)
+{
+    const QStringList itens = {QStringLiteral(" "), QStringLiteral(" Beta = d/D _ 0,65432"),
+                               QString(), QStringLiteral("  dois")};
+    const QStringList linhas = LinhasExportadas(Cabecalho({}, {}, {}), itens);
+    ASSERT_EQ(linhas.size(), 7 + itens.size());
+    EXPECT_EQ(linhas.mid(6, 4), (QStringList{QString(), QStringLiteral("Beta = d/D _ 0,65432"),
+                                             QString(), QStringLiteral(" dois")}));
+    EXPECT_EQ(linhas[4], QStringLiteral("Ordem de serviço.: "));
+    EXPECT_EQ(linhas.last(), Fecho);
+}
+
+TEST(ReportSheet, FileTextIsWindows1252WithCrLf)
+{
+    const QByteArray bytes =
+        TextoExportado({QStringLiteral("Vazão"), QString(), QStringLiteral("Kg/m³")});
+    EXPECT_EQ(bytes, QByteArray("Vaz\xe3o\r\n\r\nKg/m\xb3\r\n"));
+    EXPECT_TRUE(TextoExportado({}).isEmpty());
+}
+
+TEST(ReportSheet, SaveReplacesTheFileWhole)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString caminho = pasta.filePath(QStringLiteral("ACME.txt"));
+    EXPECT_EQ(GravaRelatorio(caminho, "velho\r\n"), QString());
+    EXPECT_EQ(GravaRelatorio(caminho, "novo\r\n"), QString());
+    QFile arquivo(caminho);
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(arquivo.readAll(), QByteArray("novo\r\n"));
+}
+
+TEST(ReportSheet, FailedSaveReportsAndLeavesNoFile)
+{
+    // A parent that is a file cannot hold a new file, whoever runs the test.
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString arquivo = pasta.filePath(QStringLiteral("arquivo"));
+    ASSERT_EQ(GravaRelatorio(arquivo, "x"), QString());
+    const QString caminho = arquivo + QStringLiteral("/ACME.txt");
+    EXPECT_FALSE(GravaRelatorio(caminho, "novo").isEmpty());
+    EXPECT_FALSE(QFile::exists(caminho));
+}
+
+TEST(ReportSheet, PrintLayout)
+{
+    const ReportHeader header =
+        Cabecalho(QStringLiteral("10:15 - hoje"), QStringLiteral("OS 7"), QStringLiteral("ACME"));
+    const QList<PrintedLine> linhas =
+        LayoutImpressao(header, CabecalhoColunas(), {QStringLiteral(" a"), QStringLiteral(" b")});
+    using P = PrintedLine;
+    const QList<PrintedLine> esperado = {
+        {P::Titulo, {}},
+        {P::Titulo, {}},
+        {P::Titulo, {{15, QStringLiteral("Data Sheet")}}},
+        {P::Titulo, {}},
+        {P::Texto, {{9, QStringLiteral("10:15 - hoje")}}},
+        {P::Texto, {}},
+        {P::Texto, {{9, QStringLiteral(" Ordem de serviço.:")}, {29, QStringLiteral("OS 7")}}},
+        {P::Texto, {{9, QStringLiteral(" Cliente..........:")}, {29, QStringLiteral("ACME")}}},
+        {P::Texto, {}},
+        {P::Texto, {}},
+        {P::Texto, {{9, CabecalhoColunas()}}},
+        {P::Texto, {{9, QStringLiteral(" a")}}},
+        {P::Texto, {{9, QStringLiteral(" b")}}},
+    };
+    EXPECT_EQ(linhas, esperado);
+}

@@ -1,0 +1,151 @@
+#include "calculation/windows/ReportPrinting.h"
+#include "calculation/windows/frmRelatorio.h"
+#include "platform/widgets/QtInteraction.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+
+namespace {
+
+// Pages of a PDF written by Qt: its page objects.
+int Paginas(const QString &pdf)
+{
+    QFile arquivo(pdf);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return -1;
+    const QString texto = QString::fromLatin1(arquivo.readAll());
+    return int(texto.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])"))));
+}
+
+// The text of a PDF laid out as on the page, or nullopt without poppler's pdftotext.
+std::optional<QString> TextoPdf(const QString &pdf)
+{
+    const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (programa.isEmpty())
+        return std::nullopt;
+    QProcess processo;
+    processo.start(programa, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!processo.waitForFinished(30000))
+        return std::nullopt;
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+QStringList Itens(int quantos)
+{
+    QStringList itens;
+    for (int i = 1; i <= quantos; ++i)
+        itens << QStringLiteral(" Linha %1 ________ %2").arg(i).arg(i * 2);
+    return itens;
+}
+
+class PrinterToPdf
+{
+public:
+    PrinterToPdf()
+    {
+        caminho = pasta.filePath(QStringLiteral("folha.pdf"));
+        QPrinter &printer = platform::Impressora();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(caminho);
+    }
+    ~PrinterToPdf()
+    {
+        platform::Impressora().setOutputFileName(QString());
+        platform::Impressora().setCopyCount(1);
+    }
+    QTemporaryDir pasta;
+    QString caminho;
+};
+
+ReportHeader Cabecalho()
+{
+    ReportHeader header = RotulosRelatorio();
+    header.data = QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026");
+    header.os = QStringLiteral("OS-4711");
+    header.cliente = QStringLiteral("Usina São João");
+    return header;
+}
+
+} // namespace
+
+TEST(ReportPrinting, FontsFallBackToNearestFamilies)
+{
+    const QFontInfo texto(FonteImpressa(PrintedLine::Texto));
+    EXPECT_TRUE(texto.fixedPitch()) << texto.family().toStdString();
+    EXPECT_EQ(FonteImpressa(PrintedLine::Texto).pointSizeF(), 10);
+    const QFont titulo = FonteImpressa(PrintedLine::Titulo);
+    EXPECT_TRUE(titulo.bold());
+    EXPECT_EQ(titulo.pointSizeF(), 28);
+}
+
+TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
+{
+    PrinterToPdf saida;
+    const QStringList itens = Itens(150);
+    ASSERT_EQ(ImprimeLinhas(platform::Impressora(),
+                            LayoutImpressao(Cabecalho(), CabecalhoColunas(), itens)),
+              QString());
+    EXPECT_GE(Paginas(saida.caminho), 2);
+
+    const auto texto = TextoPdf(saida.caminho);
+    if (!texto)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(texto->contains(QStringLiteral("Data Sheet")));
+    EXPECT_TRUE(texto->contains(QStringLiteral("Linha 150 ________ 300")));
+    EXPECT_TRUE(texto->contains(QStringLiteral("Usina São João")));
+    // The date prints without its label; the other two carry theirs, values at column 29.
+    EXPECT_FALSE(texto->contains(QStringLiteral("Hora - data")));
+    const QStringList linhas = texto->split(QLatin1Char('\n'));
+    for (const QString &linha : linhas) {
+        if (linha.contains(QStringLiteral("Ordem de serviço.:"))) {
+            EXPECT_EQ(linha.indexOf(QStringLiteral("OS-4711"))
+                          - linha.indexOf(QStringLiteral("Ordem")),
+                      19)
+                << linha.toStdString();
+        }
+    }
+}
+
+TEST(ReportPrinting, WindowPrintsItsSheetWithTheChosenCopies)
+{
+    testsupport::ScriptedInteraction respostas;
+    PrinterToPdf saida;
+    frmRelatorio janela;
+    janela.txtData->setText(QStringLiteral("agora"));
+    janela.txtCliente->setText(QStringLiteral("ACME"));
+    janela.lstRelatorio->addItems(Itens(3));
+    respostas.printerAnswers = {2};
+    janela.mnuArquivoImprimir_Click();
+    ASSERT_EQ(respostas.asked.size(), 1u);
+    EXPECT_EQ(respostas.asked[0].kind, testsupport::Asked::Printer);
+    EXPECT_EQ(respostas.asked[0].style, 0); // the print dialog, not the set-up
+    EXPECT_EQ(platform::Impressora().copyCount(), 2);
+    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_EQ(Paginas(saida.caminho), 1);
+    if (const auto texto = TextoPdf(saida.caminho)) {
+        EXPECT_TRUE(texto->contains(QStringLiteral("Linha 3")));
+        EXPECT_TRUE(texto->contains(QStringLiteral("Descrição")));
+    }
+}
+
+TEST(ReportPrinting, CancelledDialogPrintsNothing)
+{
+    testsupport::ScriptedInteraction respostas;
+    PrinterToPdf saida;
+    frmRelatorio janela;
+    janela.lstRelatorio->addItems(Itens(3));
+    respostas.printerAnswers = {0};
+    janela.mnuArquivoImprimir_Click();
+    EXPECT_FALSE(QFile::exists(saida.caminho));
+    EXPECT_TRUE(respostas.messages().empty());
+}
