@@ -1,0 +1,253 @@
+#include "ArquivoCalculo.h"
+
+#include "GridRules.h"
+#include "platform/Codepage.h"
+#include "platform/Numbers.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+
+namespace calculation {
+
+namespace {
+
+constexpr int MaxIndicePlaca = 1;
+constexpr int MaxIndiceFluido = 2;
+constexpr int MaxIndiceTomada = 3;
+
+bool Blank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool LineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Walks the items of a case file's text, one at a time.
+class Itens
+{
+public:
+    explicit Itens(const QString &text) : text(text) {}
+
+    bool atEnd() const { return pos >= text.size(); }
+
+    // Skips blanks and line ends; true when an item may follow.
+    bool skipToNextItem()
+    {
+        while (pos < text.size() && (Blank(text[pos]) || LineEnd(text[pos])))
+            ++pos;
+        return !atEnd();
+    }
+
+    // The next item, or nullopt at the end of the text.
+    std::optional<QString> next()
+    {
+        while (pos < text.size() && Blank(text[pos]))
+            ++pos;
+        if (atEnd())
+            return std::nullopt;
+        QString item;
+        if (text[pos] == u'"') {
+            const qsizetype start = ++pos;
+            qsizetype close = text.indexOf(u'"', start);
+            if (close < 0)
+                close = text.size();
+            item = text.mid(start, std::min(close - start, MaxTextoItem));
+            pos = close < text.size() ? close + 1 : close;
+            // Whatever stands between the closing quote and the separator is dropped.
+            while (pos < text.size() && text[pos] != u',' && !LineEnd(text[pos]))
+                ++pos;
+        } else {
+            const qsizetype start = pos;
+            while (pos < text.size() && text[pos] != u',' && !LineEnd(text[pos]))
+                ++pos;
+            qsizetype end = pos;
+            while (end > start && Blank(text[end - 1]))
+                --end;
+            item = text.mid(start, std::min(end - start, MaxTextoItem));
+        }
+        skipSeparator();
+        return item;
+    }
+
+private:
+    void skipSeparator()
+    {
+        if (atEnd())
+            return;
+        if (text[pos] == u',') {
+            ++pos;
+        } else if (text[pos] == u'\r') {
+            ++pos;
+            if (pos < text.size() && text[pos] == u'\n')
+                ++pos;
+        } else if (text[pos] == u'\n') {
+            ++pos;
+        }
+    }
+
+    const QString &text;
+    qsizetype pos = 0;
+};
+
+// The whole number an item starts with, rounded half to even; nullopt beyond int.
+std::optional<int> Inteiro(const QString &item)
+{
+    const double value = platform::ArredondaPar(platform::ValorInicial(item));
+    if (!(std::fabs(value) < 2147483647.0))
+        return std::nullopt;
+    return int(value);
+}
+
+QByteArray Texto(const QString &text)
+{
+    QString safe = text;
+    safe.replace(u'"', QStringLiteral("''"));
+    return '"' + platform::ParaCodigo1252(safe) + '"';
+}
+
+} // namespace
+
+LeituraCaso LeCaso(const QByteArray &bytes)
+{
+    LeituraCaso leitura;
+    Caso &caso = leitura.caso;
+    if (bytes.size() > MaxBytesCaso)
+        leitura.parada = LeituraCaso::Limite;
+    const QString text = platform::DeCodigo1252(bytes.left(MaxBytesCaso));
+    Itens itens(text);
+
+    auto fail = [&](int numero, const char *descricao) {
+        leitura.parada = LeituraCaso::ErroCabecalho;
+        leitura.erro = {numero, QString::fromUtf8(descricao)};
+        return leitura;
+    };
+    auto missing = [&] { return fail(ErroFimDoArquivo, "Entrada após o final do arquivo"); };
+    auto invalid = [&] { return fail(ErroValorInvalido, "Valor de propriedade inválido"); };
+
+    QString *textos[] = {&caso.data, &caso.os, &caso.cliente};
+    for (QString *destino : textos) {
+        std::optional<QString> item = itens.next();
+        if (!item)
+            return missing();
+        *destino = *item;
+        ++leitura.itensLidos;
+    }
+
+    // A selector index: -1 (nothing selected) up to the selector's last entry.
+    auto index = [&](const std::optional<QString> &item, int last) -> std::optional<int> {
+        const std::optional<int> value = item ? Inteiro(*item) : std::nullopt;
+        if (value && *value >= -1 && *value <= last)
+            return value;
+        return std::nullopt;
+    };
+
+    std::optional<QString> item = itens.next();
+    if (!item)
+        return missing();
+    const std::optional<int> placa = index(item, MaxIndicePlaca);
+    if (!placa)
+        return invalid();
+    caso.placa = *placa;
+    ++leitura.itensLidos;
+
+    item = itens.next();
+    if (!item)
+        return missing();
+    // The fluid index is the number of the item's first character alone.
+    const std::optional<int> fluido = index(item->left(1), MaxIndiceFluido);
+    if (!fluido || *fluido < 0)
+        return invalid();
+    caso.fluido = *fluido;
+    ++leitura.itensLidos;
+
+    item = itens.next();
+    if (!item)
+        return missing();
+    caso.itemFluido = *item;
+    ++leitura.itensLidos;
+
+    item = itens.next();
+    if (!item)
+        return missing();
+    const std::optional<int> tomada = index(item, MaxIndiceTomada);
+    if (!tomada)
+        return invalid();
+    caso.tomada = *tomada;
+    ++leitura.itensLidos;
+
+    item = itens.next();
+    if (!item)
+        return missing();
+    caso.tag = *item;
+    ++leitura.itensLidos;
+
+    // Field records: a failing step is skipped and the next one runs.
+    while (itens.skipToNextItem()) {
+        if (int(caso.campos.size()) >= MaxRegistrosCampo) {
+            leitura.parada = LeituraCaso::Limite;
+            break;
+        }
+        const std::optional<int> campo = Inteiro(*itens.next());
+        const std::optional<QString> valor = itens.next();
+        const std::optional<QString> unidade = itens.next();
+        if (!campo || !TemCaixaValor(*campo))
+            continue;
+        RegistroCampo registro{*campo, valor, std::nullopt};
+        if (unidade && TemListaUnidades(*campo))
+            registro.unidade = Inteiro(*unidade);
+        caso.campos.push_back(registro);
+    }
+    return leitura;
+}
+
+LeituraCaso LeArquivoCaso(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        LeituraCaso leitura;
+        leitura.parada = LeituraCaso::ErroCabecalho;
+        leitura.erro = {ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
+        return leitura;
+    }
+    // One byte more than is read tells a file beyond the limit.
+    return LeCaso(file.read(MaxBytesCaso + 1));
+}
+
+QByteArray EscreveCaso(const Caso &caso)
+{
+    const QByteArray crlf("\r\n");
+    QByteArray bytes;
+    bytes += Texto(caso.data) + crlf;
+    bytes += Texto(caso.os) + crlf;
+    bytes += Texto(caso.cliente) + crlf;
+    bytes += QByteArray::number(caso.placa) + crlf;
+    // The fluid line: index, comma, blanks up to column 5, then the item text.
+    bytes += (QByteArray::number(caso.fluido) + ',').leftJustified(4, ' ')
+        + Texto(caso.itemFluido) + crlf;
+    bytes += QByteArray::number(caso.tomada) + crlf;
+    bytes += Texto(caso.tag) + crlf;
+    for (const RegistroCampo &registro : caso.campos) {
+        bytes += QByteArray::number(registro.campo) + ',' + Texto(registro.texto.value_or(QString()))
+            + ',' + QByteArray::number(registro.unidade.value_or(0)) + crlf;
+    }
+    return bytes;
+}
+
+std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        const QByteArray bytes = EscreveCaso(caso);
+        if (file.write(bytes) == bytes.size() && file.commit())
+            return std::nullopt;
+    }
+    if (file.error() == QFileDevice::ResourceError)
+        return ErroArquivo{ErroDiscoCheio, QString::fromUtf8("Disco cheio")};
+    return ErroArquivo{ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
+}
+
+} // namespace calculation

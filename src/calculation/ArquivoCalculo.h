@@ -1,0 +1,101 @@
+#pragma once
+// The case file `ArquivoCalculo` (*.qzv): plain Windows-1252 text, CR LF line ends, items
+// separated by commas, texts between double quotes, whole numbers as decimal digits.
+//
+//   line 1-3   "date-time" / "service order" / "client"       (report header)
+//   line 4     plate index (0, 1)
+//   line 5     fluid index (0 liquid, 1 gas, 2 steam), blanks to column 5, "fluid item text"
+//   line 6     tap index (0 to 3)
+//   line 7     "tag"
+//   line 8...  field number,"value as typed (decimal comma)",unit index   one per field
+//
+// The writer replaces the file only once the whole case is written; the reader reads items
+// the way the format has always been read (see LeCaso) and returns what it read and why it
+// stopped. The calculation window maps both onto its selectors, value boxes and unit lists.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace calculation {
+
+struct RegistroCampo {
+    int campo = 0;                  // field number, one of the value fields
+    std::optional<QString> texto;   // the value box's text; nullopt when the item is missing
+    std::optional<int> unidade;     // unit-list index; nullopt when missing or no unit list
+    bool operator==(const RegistroCampo &) const = default;
+};
+
+struct Caso {
+    QString data, os, cliente;    // report header
+    int placa = 0;                // index of the plate selector
+    int fluido = 0;               // index of the fluid selector
+    QString itemFluido;           // the fluid selector's item text ("Gas (ar natural)")
+    int tomada = 0;               // index of the tap selector
+    QString tag;
+    std::vector<RegistroCampo> campos; // in file order (for writing: ascending field number)
+};
+
+// Header items in reading order; `itensLidos` of a failed read counts the ones taken.
+enum ItemCabecalho : int {
+    ItemData = 1,
+    ItemOS,
+    ItemCliente,
+    ItemPlaca,
+    ItemFluido,
+    ItemTextoFluido,
+    ItemTomada,
+    ItemTag,
+    ItensCabecalho = ItemTag,
+};
+
+// Run-time error numbers a case file reports (for the program's error box).
+constexpr int ErroValorInvalido = 380;  // an index the selector does not have
+constexpr int ErroFimDoArquivo = 62;    // fewer header items than the format has
+constexpr int ErroAcessoArquivo = 75;   // the file cannot be opened, read or written
+constexpr int ErroDiscoCheio = 61;
+
+struct ErroArquivo {
+    int numero = 0;
+    QString descricao;
+};
+
+struct LeituraCaso {
+    enum Parada {
+        FimDoArquivo,   // read to the end; every header item is in `caso`
+        ErroCabecalho,  // an error before the field records: see `erro` and `itensLidos`
+        Limite,         // the file goes beyond what a case can hold; the rest was not read
+    } parada = FimDoArquivo;
+    Caso caso;          // what was read; on ErroCabecalho, the first `itensLidos` items only
+    int itensLidos = 0; // header items taken (0 to ItensCabecalho)
+    ErroArquivo erro;
+    bool ok() const { return parada != ErroCabecalho; }
+};
+
+// Largest case file read (bytes); a real case is about one kilobyte.
+constexpr qsizetype MaxBytesCaso = 256 * 1024;
+// Most field records read; a case has at most 18.
+constexpr int MaxRegistrosCampo = 256;
+// Longest item kept (characters); the rest of a longer item is skipped.
+constexpr qsizetype MaxTextoItem = 4096;
+
+// Reads a case from the bytes of a case file. Items: blanks before an item are skipped; an
+// item starting with a double quote ends at the next double quote (whatever follows it up
+// to the next comma or line end is dropped); any other item ends at a comma or a line end.
+// Indices are the number the item starts with, rounded half to even; the fluid index is the
+// number of the item's first character only. An index the selector lacks, or a missing
+// header item, stops the read with an error. Field records: a number that is not a value
+// field skips its record; a missing item is left out; the read ends at the end of the data.
+LeituraCaso LeCaso(const QByteArray &bytes);
+// The same from a file; a file that cannot be opened fails before any item.
+LeituraCaso LeArquivoCaso(const QString &path);
+
+// The bytes of a case file. A double quote inside a text is written as two single quotes
+// (the format has no escape); characters outside Windows-1252 become "?".
+QByteArray EscreveCaso(const Caso &caso);
+// Writes the case file through a temporary file in the same folder, replacing `path` only
+// when everything was written; on failure the old file is intact and the error returned.
+std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso);
+
+} // namespace calculation

@@ -1,0 +1,259 @@
+#include "calculation/ArquivoCalculo.h"
+#include "platform/Codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+
+namespace {
+
+QByteArray Bytes(const char *utf8)
+{
+    return platform::ParaCodigo1252(QString::fromUtf8(utf8));
+}
+
+Caso ExemploGas()
+{
+    Caso caso;
+    caso.data = "09/12/2026 10:15:00";
+    caso.os = "OS-17";
+    caso.cliente = QString::fromUtf8("Refinaria São João");
+    caso.placa = 0;
+    caso.fluido = 1;
+    caso.itemFluido = "Gas (ar natural)";
+    caso.tomada = 2;
+    caso.tag = "FE-101";
+    caso.campos = {{2, "1500", 1}, {4, "102,26", 0}, {25, "1,0034", std::nullopt},
+                   {29, "0,0000173", 0}};
+    return caso;
+}
+
+const char *const kHeader = "\"09/12\"\r\n\"OS\"\r\n\"Cli\"\r\n1\r\n0,  \"Liqüido\"\r\n3\r\n\"T\"\r\n";
+
+} // namespace
+
+TEST(ArquivoCalculo, WritesTheExactFormat)
+{
+    Caso caso = ExemploGas();
+    caso.data.clear();
+    caso.os.clear();
+    caso.cliente.clear();
+    EXPECT_EQ(EscreveCaso(caso),
+              QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar natural)\"\r\n2\r\n"
+                         "\"FE-101\"\r\n2,\"1500\",1\r\n4,\"102,26\",0\r\n25,\"1,0034\",0\r\n"
+                         "29,\"0,0000173\",0\r\n"));
+}
+
+TEST(ArquivoCalculo, RoundTripKeepsEverythingAsTyped)
+{
+    const Caso caso = ExemploGas();
+    const LeituraCaso leitura = LeCaso(EscreveCaso(caso));
+    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
+    EXPECT_EQ(leitura.itensLidos, ItensCabecalho);
+    EXPECT_EQ(leitura.caso.data, caso.data);
+    EXPECT_EQ(leitura.caso.cliente, caso.cliente); // accented letters through Windows-1252
+    EXPECT_EQ(leitura.caso.fluido, 1);
+    EXPECT_EQ(leitura.caso.itemFluido, "Gas (ar natural)");
+    EXPECT_EQ(leitura.caso.tomada, 2);
+    EXPECT_EQ(leitura.caso.tag, "FE-101");
+    EXPECT_EQ(leitura.caso.campos, caso.campos); // decimal commas untouched
+}
+
+TEST(ArquivoCalculo, ReadsHeaderItemsByTheOldRules)
+{
+    const struct {
+        const char *fluidLine;
+        int fluido;
+        const char *item;
+    } cases[] = {
+        {"0,  \"Liqüido\"", 0, "Liqüido"},
+        {"0   ,\"Liqüido\"", 0, "Liqüido"},           // blanks before the comma
+        {"1 , \"Gas (metano)\"", 1, "Gas (metano)"},  // blanks on both sides
+        {"2,\"Vapor\"", 2, "Vapor"},
+        {"07,\"Liqüido\"", 0, "Liqüido"},             // first character only
+        {"1.9,\"Gas\"", 1, "Gas"},
+        {"x,\"Gas\"", 0, "Gas"},
+        {"0,Liqüido sem aspas  ", 0, "Liqüido sem aspas"},
+        {"1,\"Gas \"junk", 1, "Gas "},               // after the closing quote: dropped
+    };
+    for (const auto &c : cases) {
+        const QByteArray file = Bytes("\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n") + Bytes(c.fluidLine)
+            + "\r\n3\r\n\"T\"\r\n";
+        const LeituraCaso leitura = LeCaso(file);
+        ASSERT_TRUE(leitura.ok()) << c.fluidLine;
+        EXPECT_EQ(leitura.caso.fluido, c.fluido) << c.fluidLine;
+        EXPECT_EQ(leitura.caso.itemFluido, QString::fromUtf8(c.item)) << c.fluidLine;
+        EXPECT_EQ(leitura.caso.placa, 1);
+        EXPECT_EQ(leitura.caso.tomada, 3);
+    }
+}
+
+TEST(ArquivoCalculo, IndicesRoundHalfToEven)
+{
+    constexpr int kInvalid = 99; // -1 is the selector's "nothing selected"
+    const struct {
+        const char *plate;
+        int placa;
+    } cases[] = {{"0.5", 0}, {"1.5", kInvalid}, {"0.51", 1}, {" 1", 1}, {"abc", 0},
+                 {"-1", -1}, {"-1.5", kInvalid}, {"1e0", 1}};
+    for (const auto &c : cases) {
+        const QByteArray file = QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n") + c.plate
+            + "\r\n0,  \"L\"\r\n0\r\n\"\"\r\n";
+        const LeituraCaso leitura = LeCaso(file);
+        if (c.placa == kInvalid) {
+            EXPECT_FALSE(leitura.ok()) << c.plate; // 2 is not a plate
+            continue;
+        }
+        ASSERT_TRUE(leitura.ok()) << c.plate;
+        EXPECT_EQ(leitura.caso.placa, c.placa) << c.plate;
+    }
+}
+
+TEST(ArquivoCalculo, FileEndingAfterTheTagHasNoFields)
+{
+    for (const char *tail : {"", "\r\n\r\n", "   \r\n"}) {
+        const LeituraCaso leitura = LeCaso(QByteArray(kHeader) + tail);
+        EXPECT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
+        EXPECT_TRUE(leitura.caso.campos.empty());
+        EXPECT_EQ(leitura.caso.tag, "T");
+    }
+    // Without the final line end too.
+    QByteArray noEnd(kHeader);
+    noEnd.chop(2);
+    EXPECT_EQ(LeCaso(noEnd).caso.tag, "T");
+}
+
+TEST(ArquivoCalculo, HeaderErrorsReportWhatWasRead)
+{
+    const struct {
+        const char *file;
+        int erro;
+        int itens;
+    } cases[] = {
+        {"", ErroFimDoArquivo, 0},
+        {"\"d\"\r\n\"o\"\r\n", ErroFimDoArquivo, 2},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n", ErroFimDoArquivo, 6},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n3\r\n", ErroFimDoArquivo, 7},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n2\r\n0,  \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 3},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n3,  \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 4},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n9, \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 4},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n1,  \"L\"\r\n4\r\n\"T\"\r\n", ErroValorInvalido, 6},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n99999999999\r\n", ErroValorInvalido, 3},
+    };
+    for (const auto &c : cases) {
+        const LeituraCaso leitura = LeCaso(c.file);
+        EXPECT_EQ(leitura.parada, LeituraCaso::ErroCabecalho) << c.file;
+        EXPECT_EQ(leitura.erro.numero, c.erro) << c.file;
+        EXPECT_FALSE(leitura.erro.descricao.isEmpty());
+        EXPECT_EQ(leitura.itensLidos, c.itens) << c.file;
+    }
+    const LeituraCaso parcial = LeCaso("\"d\"\r\n\"o\"\r\n");
+    EXPECT_EQ(parcial.caso.data, "d");
+    EXPECT_EQ(parcial.caso.os, "o");
+}
+
+TEST(ArquivoCalculo, BadFieldRecordsAreSkipped)
+{
+    const QByteArray file = QByteArray(kHeader)
+        + "3,\"7\",1\r\n"       // no value box for field 3
+        + "30,\"7\",1\r\n"      // nor for 30
+        + "2,\"1500,5\",2\r\n"
+        + "x,\"9\",0\r\n"       // not a number: field 0
+        + "26,\"0,98\",5\r\n"   // no unit list: the index is not used
+        + "4,\"\",1.5\r\n"      // half to even
+        + "5,\"25\"\r\n";       // items run on: the unit item is missing at the end
+    const LeituraCaso leitura = LeCaso(file);
+    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
+    const std::vector<RegistroCampo> expected = {
+        {2, "1500,5", 2}, {26, "0,98", std::nullopt}, {4, "", 2}, {5, "25", std::nullopt}};
+    EXPECT_EQ(leitura.caso.campos, expected);
+}
+
+TEST(ArquivoCalculo, DoubleQuoteInsideATextKeepsTheFileReadable)
+{
+    Caso caso = ExemploGas();
+    caso.tag = "FE-\"A\"";
+    caso.itemFluido = "Gas (\"GLP\")";
+    caso.cliente = "\"";
+    caso.campos = {{4, "2\"", 0}};
+    const QByteArray bytes = EscreveCaso(caso);
+    EXPECT_EQ(bytes.count('"'), 2 * 6); // each text item has exactly its own two quotes
+    const LeituraCaso leitura = LeCaso(bytes);
+    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
+    EXPECT_EQ(leitura.caso.tag, "FE-''A''");
+    EXPECT_EQ(leitura.caso.itemFluido, "Gas (''GLP'')");
+    EXPECT_EQ(leitura.caso.cliente, "''");
+    EXPECT_EQ(leitura.caso.tomada, 2);
+    ASSERT_EQ(leitura.caso.campos.size(), 1u);
+    EXPECT_EQ(leitura.caso.campos[0].texto, "2''");
+    EXPECT_EQ(EscreveCaso(leitura.caso), EscreveCaso(LeCaso(EscreveCaso(leitura.caso)).caso));
+}
+
+TEST(ArquivoCalculo, CharactersOutsideTheCodePageBecomeQuestionMarks)
+{
+    Caso caso = ExemploGas();
+    caso.itemFluido = QString::fromUtf8("Gas (метан €)");
+    const LeituraCaso leitura = LeCaso(EscreveCaso(caso));
+    EXPECT_EQ(leitura.caso.itemFluido, QString::fromUtf8("Gas (????? €)"));
+}
+
+TEST(ArquivoCalculo, SaveReplacesTheFileOnlyWhenComplete)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/caso.qzv";
+    ASSERT_FALSE(GravaArquivoCaso(path, ExemploGas()));
+    const LeituraCaso lida = LeArquivoCaso(path);
+    EXPECT_EQ(lida.caso.tag, "FE-101");
+
+    // A folder where the temporary file cannot be made: the old file stays as it was.
+    QFile old(path);
+    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    Caso outro = ExemploGas();
+    outro.tag = "FE-999";
+    const std::optional<ErroArquivo> erro = GravaArquivoCaso(path, outro);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (erro) { // running as root writes anyway
+        EXPECT_EQ(erro->numero, ErroAcessoArquivo);
+        EXPECT_EQ(LeArquivoCaso(path).caso.tag, "FE-101");
+    }
+
+    // A path in a folder that does not exist fails and creates nothing.
+    EXPECT_TRUE(GravaArquivoCaso(dir.path() + "/nao/existe.qzv", outro));
+    const LeituraCaso missing = LeArquivoCaso(dir.path() + "/nao/existe.qzv");
+    EXPECT_EQ(missing.parada, LeituraCaso::ErroCabecalho);
+    EXPECT_EQ(missing.erro.numero, ErroAcessoArquivo);
+    EXPECT_EQ(missing.itensLidos, 0);
+}
+
+TEST(ArquivoCalculo, HostileFilesAreReadSanely)
+{
+    // Unbalanced quote: the item runs to the end of the data, nothing more.
+    LeituraCaso leitura = LeCaso("\"d\r\n\"o\"\r\n");
+    EXPECT_EQ(leitura.parada, LeituraCaso::ErroCabecalho);
+
+    // A 1 MB line: only the sane part is read and the item is cut.
+    leitura = LeCaso(QByteArray(kHeader) + "2,\"" + QByteArray(1 << 20, 'x') + "\",1\r\n");
+    EXPECT_EQ(leitura.parada, LeituraCaso::Limite);
+    ASSERT_EQ(leitura.caso.campos.size(), 1u);
+    EXPECT_EQ(leitura.caso.campos[0].texto->size(), MaxTextoItem);
+
+    // 10 000 field records: at most MaxRegistrosCampo are taken.
+    QByteArray many(kHeader);
+    for (int i = 0; i < 10000; ++i)
+        many += "2,\"1\",0\r\n";
+    leitura = LeCaso(many);
+    EXPECT_EQ(leitura.parada, LeituraCaso::Limite);
+    EXPECT_EQ(int(leitura.caso.campos.size()), MaxRegistrosCampo);
+
+    // NUL bytes and binary junk: no crash, what can be read is read.
+    QByteArray binary(kHeader);
+    for (int i = 0; i < 4096; ++i)
+        binary += char((i * 7919) & 0xFF);
+    binary[2] = '\0';
+    leitura = LeCaso(binary);
+    EXPECT_LE(int(leitura.caso.campos.size()), MaxRegistrosCampo);
+}
