@@ -1,0 +1,124 @@
+#pragma once
+// The sizing calculation of one case: what the "Calcular" button of a calculation window runs.
+//
+// The window takes a snapshot of its case (CasoCalculo) when the button is pressed and hands
+// it, with itself as the CalculoHost, to cmdCalcular_Click. The calculation clears the report
+// list, writes the head of the data sheet, reads every applicable field (each read writes the
+// field's line), converts to working units, computes the sizing factor S, iterates the
+// diameter ratio on the tap type's coefficient equation, writes the results and, when it ran
+// to its end, asks the host to fill the report window's header and show it. An early end
+// (empty field, a limit, a value it cannot use) leaves the lines written so far.
+//
+// How a window fills the snapshot:
+//   Placa, Fluido, Tomada      its window variables (plate and tap: list position + 1;
+//                              fluid: list position, 0 liquid, 1 gas, 2 steam)
+//   textoFluido, textoTomada   the texts of cboFluido and cboTomada as they read now
+//   tag                        the text of txtTag
+//   campos[n], n in CamposDados:
+//     texto                    txtDados(n).text()
+//     temLista                 field n has a unit list (CampoComUnidade(n))
+//     posicaoUnidade           cboDados(n).currentIndex() (-1: nothing selected)
+//     codigoUnidade            cboDados(n).currentData().toInt() (-1: nothing selected)
+//   densidadeRelativa          cboMassaDensidade on its second entry ("Densidade Relativa")
+//   desenho                    chkDesenho ticked
+//   FatorDP, Data, OS, Cliente its window variables
+//   caption                    the calculation window's caption
+// Field 10's unit position is needed even when field 10 is not applicable (its unit converts
+// the pressures 10, 12 and 14), so fill every value field whatever its applicability.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace calculation {
+
+// One value field as the grid shows it.
+struct CampoCaso {
+    QString texto;
+    bool temLista = false;
+    int posicaoUnidade = -1;
+    int codigoUnidade = -1;
+};
+
+struct CasoCalculo {
+    int Placa = 0;
+    int Fluido = -1;
+    int Tomada = 0;
+    QString textoFluido;
+    QString textoTomada;
+    QString tag;
+    std::array<CampoCaso, 31> campos; // by field number
+    bool densidadeRelativa = false;
+    bool desenho = false;
+    float FatorDP = 1.0f;
+    QString Data;
+    QString OS;
+    QString Cliente;
+    QString caption;
+};
+
+// What the calculation needs from its window. Questions and messages go through
+// platform::MsgBox; only what touches the window's own controls comes here.
+class CalculoHost
+{
+public:
+    virtual ~CalculoHost() = default;
+
+    // After the empty-field message: the focus goes into field campo's value box.
+    virtual void focusField(int campo) = 0;
+    // LerMaterial writes the material factor into field 29: set the value box's text so the
+    // window's own change handling runs. The calculation updates its snapshot itself.
+    virtual void writeField(int campo, const QString &texto) = 0;
+    // The report window's list (lstRelatorio): clear, and append one item.
+    virtual void clearReport() = 0;
+    virtual void addReportItem(const QString &item) = 0;
+    // A completed run: the report window's header fields (txtData, txtOS, txtCliente) and
+    // caption are set, and it is shown in front.
+    virtual void showReport(const QString &data, const QString &os, const QString &cliente,
+                            const QString &caption) = 0;
+};
+
+// The values of one run, for the window (Campo, Escala, DiamTubo are its variables) and for
+// checks. Values not reached by the run stay 0.
+struct ResultadoCalculo {
+    bool completo = false;        // ran to its end and showed the report window
+    int Campo = 0;                // last field acted on
+    int Escala = 0;               // last unit position read, or the limit question's answer
+    std::optional<double> DiamTubo; // set once every field was read
+    double DensidadeProjeto = 0;
+    double VazaoProjeto = 0;
+    double Velocidade = 0;
+    double Fs = 0;
+    double Fu = 0;
+    double CoeficienteCarga = 0;
+    double Reynolds = 0;
+    double Beta = 0;
+    double Epsilo = 0;
+    double CoefAlvo = 0;
+    double ReynoldsMin = 0;
+    int passos = 0; // iteration steps taken
+};
+
+// Steps the diameter-ratio iteration may take before it gives up.
+inline constexpr int PassosMaximos = 200;
+
+// Runs the calculation on the snapshot. caso.campos[29].texto follows the material-factor
+// write of LerMaterial.
+ResultadoCalculo cmdCalcular_Click(CasoCalculo &caso, CalculoHost &host);
+
+// The caption the grid shows for field campo: fields 17 to 19 take the relative-density
+// labels (NomeCampo 22 to 24) while relative density is chosen.
+QString RotuloCampo(int campo, bool densidadeRelativa);
+
+// The tap coefficient equations: sizing factor at diameter ratio Beta for pipe diameter D
+// (mm) and Reynolds number Re, with the lower Reynolds limit of the tap type.
+struct Coeficiente {
+    double CoefCalculado = 0;
+    double ReynoldsMin = 0;
+};
+Coeficiente CoefFlange(double Beta, double D, double Re);
+Coeficiente CoefRadius(double Beta, double D, double Re);
+Coeficiente CoefVena(double Beta, double D, double Re);
+Coeficiente CoefCorner(double Beta, double D, double Re);
+
+} // namespace calculation
