@@ -1,0 +1,388 @@
+#include "frmCalculadora.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+using namespace calculator;
+
+namespace {
+
+// Sizes and positions are laid out in twips, 15 to the pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+// A picture control: shows its picture stretched over its whole area and takes no focus.
+class BotaoFigura final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    void setPicture(const QPixmap &pixmap)
+    {
+        picture = pixmap;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(rect(), picture);
+    }
+
+private:
+    QPixmap picture;
+};
+
+// A 36 x 29 button face in black, white and the greys 127, 191 and 223: raised for the
+// normal look, sunken for the pressed one.
+QPixmap FaceBotao(bool pressionado)
+{
+    const QColor preto(0, 0, 0), branco(255, 255, 255);
+    const QColor escuro(127, 127, 127), face(191, 191, 191), claro(223, 223, 223);
+    QPixmap pixmap(36, 29);
+    pixmap.fill(face);
+    QPainter p(&pixmap);
+    const int r = pixmap.width() - 1, b = pixmap.height() - 1;
+    auto moldura = [&](int inset, const QColor &luz, const QColor &sombra) {
+        p.setPen(luz);
+        p.drawLine(inset, inset, r - inset - 1, inset);
+        p.drawLine(inset, inset, inset, b - inset - 1);
+        p.setPen(sombra);
+        p.drawLine(inset, b - inset, r - inset, b - inset);
+        p.drawLine(r - inset, inset, r - inset, b - inset);
+    };
+    if (pressionado) {
+        moldura(0, preto, branco);
+        moldura(1, escuro, claro);
+    } else {
+        moldura(0, branco, preto);
+        moldura(1, claro, escuro);
+    }
+    return pixmap;
+}
+
+QFont FonteArial()
+{
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    fonte.setPointSizeF(9.75);
+    return fonte;
+}
+
+QPointer<frmCalculadora> instancia;
+
+} // namespace
+
+frmCalculadora *frmCalculadora::Carrega()
+{
+    if (!instancia)
+        instancia = new frmCalculadora;
+    return instancia;
+}
+
+frmCalculadora *frmCalculadora::Instancia()
+{
+    return instancia;
+}
+
+frmCalculadora::frmCalculadora()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , motor(CalculadoraDoPrograma())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmCalculadora"));
+    setWindowTitle(QStringLiteral("Calculadora"));
+    setFixedSize(px(3105), px(2550));
+    setFocusPolicy(Qt::StrongFocus);
+    aparencias.fill(Normal);
+    imgBotao[Pressionado] = FaceBotao(true);
+    imgBotao[Normal] = FaceBotao(false);
+
+    const QFont fonte = FonteArial();
+    auto *lblFundoDigtal = new QLabel(this);
+    lblFundoDigtal->setObjectName(QStringLiteral("lblFundoDigtal"));
+    lblFundoDigtal->setGeometry(px(75), px(75), px(2955), px(375));
+    lblFundoDigtal->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblFundoDigtal->setAutoFillBackground(true);
+    QPalette branco = lblFundoDigtal->palette();
+    branco.setColor(QPalette::Window, Qt::white);
+    branco.setColor(QPalette::WindowText, Qt::black);
+    lblFundoDigtal->setPalette(branco);
+
+    Readout = new QLabel(this);
+    Readout->setObjectName(QStringLiteral("Readout"));
+    Readout->setGeometry(px(165), px(135), px(2805), px(240));
+    Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Readout->setFont(fonte);
+    QPalette preto = Readout->palette();
+    preto.setColor(QPalette::WindowText, Qt::black);
+    Readout->setPalette(preto);
+
+    // Buttons: grid position (column, row), captions and colours.
+    struct Posicao {
+        Botao botao;
+        int coluna, linha;
+        const char *legenda;
+    };
+    const Posicao posicoes[] = {
+        {BotaoNumero(7), 0, 0, "7"},        {BotaoNumero(8), 1, 0, "8"},
+        {BotaoNumero(9), 2, 0, "9"},        {BotaoCancelaEntrada, 3, 0, "CE"},
+        {BotaoCancela, 4, 0, "C"},          {BotaoNumero(4), 0, 1, "4"},
+        {BotaoNumero(5), 1, 1, "5"},        {BotaoNumero(6), 2, 1, "6"},
+        {BotaoOperador(OpMultiplica), 3, 1, "*"}, {BotaoOperador(OpDivide), 4, 1, "/"},
+        {BotaoNumero(1), 0, 2, "1"},        {BotaoNumero(2), 1, 2, "2"},
+        {BotaoNumero(3), 2, 2, "3"},        {BotaoOperador(OpSubtrai), 3, 2, "-"},
+        {BotaoPercentual, 4, 2, "%"},       {BotaoNumero(0), 0, 3, "0"},
+        {BotaoDecimal, 2, 3, ","},          {BotaoOperador(OpSoma), 3, 3, "+"},
+        {BotaoOperador(OpIgual), 4, 3, "="},
+    };
+    const int esquerdas[] = {75, 675, 1275, 1875, 2475};
+    const int topos[] = {555, 1050, 1545, 2040};
+    for (const Posicao &p : posicoes) {
+        const bool numero = p.botao < BotaoNumero0 + 10;
+        int esquerda = esquerdas[p.coluna];
+        if (p.botao == BotaoCancela)
+            esquerda = 2490;
+        const int largura = p.botao == BotaoNumero(0) ? 1140 : 540;
+        auto *botao = new BotaoFigura(this);
+        botao->setGeometry(px(esquerda), px(topos[p.linha]), px(largura), px(435));
+        botao->setPicture(imgBotao[Normal]);
+        botao->installEventFilter(this);
+        botoes[p.botao] = botao;
+
+        auto *legenda = new QLabel(QString::fromUtf8(p.legenda), this);
+        legenda->setFont(fonte);
+        QPalette cor = legenda->palette();
+        const bool azul = numero || p.botao == BotaoDecimal;
+        cor.setColor(QPalette::WindowText, azul ? QColor(0, 0, 255) : QColor(255, 0, 0));
+        legenda->setPalette(cor);
+        legenda->installEventFilter(this);
+        legendas[p.botao] = legenda;
+    }
+    auto nomeia = [this](Botao b, const QString &botao, const QString &legenda) {
+        botoes[b]->setObjectName(botao);
+        legendas[b]->setObjectName(legenda);
+    };
+    for (int i = 0; i < 10; ++i)
+        nomeia(BotaoNumero(i), QStringLiteral("Number_%1").arg(i),
+               QStringLiteral("lblNumber_%1").arg(i));
+    for (int i = 0; i <= OpIgual; ++i)
+        nomeia(BotaoOperador(i), QStringLiteral("cmdOperador_%1").arg(i),
+               QStringLiteral("lblOperator_%1").arg(i));
+    nomeia(BotaoDecimal, QStringLiteral("cmdDecimal"), QStringLiteral("lblDecimal"));
+    nomeia(BotaoPercentual, QStringLiteral("cmdPercent"), QStringLiteral("lblPercent"));
+    nomeia(BotaoCancela, QStringLiteral("cmdCancel"), QStringLiteral("lblCancel"));
+    nomeia(BotaoCancelaEntrada, QStringLiteral("cmdCancelEntry"),
+           QStringLiteral("lblCancelEntry"));
+    for (int b = 0; b < NumeroDeBotoes; ++b) {
+        legendas[b]->adjustSize();
+        legendas[b]->move(botoes[b]->geometry().center() - legendas[b]->rect().center());
+        legendas[b]->raise();
+    }
+
+    // Form_Load: the load reset.
+    motor.Carrega(this);
+}
+
+frmCalculadora::~frmCalculadora()
+{
+    Descarrega();
+}
+
+void frmCalculadora::Descarrega()
+{
+    // Form_Unload: the target is forgotten; the engine keeps its operands.
+    FormAlvo = nullptr;
+    motor.Descarrega();
+}
+
+void frmCalculadora::Cola(const QString &Texto)
+{
+    motor.Cola(Texto);
+}
+
+void frmCalculadora::Inicia(QWidget *alvo)
+{
+    FormAlvo = alvo;
+    // Float above the target's window (and go with it), at the position the caller set.
+    if (alvo && !parentWidget()) {
+        const QPoint posicao = pos();
+        setParent(alvo->window(), windowFlags());
+        move(posicao);
+    }
+    show();
+    QCoreApplication::processEvents();
+    if (fechando)
+        return;
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmCalculadora::MostraVisor(const QString &texto)
+{
+    Readout->setText(texto);
+}
+
+void frmCalculadora::MostraDecimal(const QString &separador)
+{
+    QLabel *lblDecimal = legendas[BotaoDecimal];
+    lblDecimal->setText(separador);
+    lblDecimal->adjustSize();
+    lblDecimal->move(botoes[BotaoDecimal]->geometry().center() - lblDecimal->rect().center());
+}
+
+void frmCalculadora::DesenhaBotao(Botao botao, EstadoBotao estado)
+{
+    aparencias[botao] = estado;
+    static_cast<BotaoFigura *>(botoes[botao])->setPicture(imgBotao[estado]);
+}
+
+void frmCalculadora::EscreveResultado(const QString &texto)
+{
+    // The control that has the focus in the target window takes the text as its value, which
+    // runs its change handling; anything else (no target, no such control) is ignored.
+    if (!FormAlvo)
+        return;
+    if (auto *campo = qobject_cast<QLineEdit *>(FormAlvo->focusWidget()))
+        campo->setText(texto);
+}
+
+void frmCalculadora::Fecha()
+{
+    if (fechando)
+        return;
+    fechando = true;
+    close();
+}
+
+void frmCalculadora::closeEvent(QCloseEvent *event)
+{
+    fechando = true;
+    Descarrega();
+    event->accept();
+}
+
+bool frmCalculadora::Executa(Botao botao)
+{
+    executando = true;
+    const bool fechou = motor.Acao(botao);
+    executando = false;
+    return fechou || fechando;
+}
+
+bool frmCalculadora::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type tipo = event->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonDblClick
+        && tipo != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    // A caption label forwards its mouse events to the button under it.
+    int botao = -1;
+    for (int b = 0; b < NumeroDeBotoes; ++b) {
+        if (watched == botoes[b] || watched == legendas[b])
+            botao = b;
+    }
+    if (botao < 0 || fechando)
+        return QWidget::eventFilter(watched, event);
+    if (tipo == QEvent::MouseButtonRelease) {
+        motor.Desenha(Botao(botao), Normal); // MouseUp
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->rect().contains(mouse->position().toPoint()))
+            Executa(Botao(botao)); // Click
+    } else {
+        motor.Desenha(Botao(botao), Pressionado); // MouseDown
+    }
+    return true;
+}
+
+int frmCalculadora::CodigoTecla(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+{
+    const bool teclado = modifiers.testFlag(Qt::KeypadModifier);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return (teclado ? 96 : 48) + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    default:
+        break;
+    }
+    if (teclado) {
+        switch (qtKey) {
+        case Qt::Key_Asterisk:
+            return 106;
+        case Qt::Key_Plus:
+            return 107;
+        case Qt::Key_Minus:
+            return 109;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return 110;
+        case Qt::Key_Slash:
+            return 111;
+        default:
+            return 0;
+        }
+    }
+    // Shift turns a main-keyboard digit into a symbol; the key itself is still the digit.
+    // On X11 and Wayland the keys of the digit row have the scan codes 10 ("1") to 19 ("0").
+    if (modifiers.testFlag(Qt::ShiftModifier) && scanCode >= 10 && scanCode <= 19)
+        return 48 + int(scanCode - 9) % 10;
+    return 0;
+}
+
+void frmCalculadora::keyPressEvent(QKeyEvent *event)
+{
+    // Form_KeyDown: the key's button shows the pressed look, again while the key repeats.
+    const auto botao = BotaoDaTecla(
+        CodigoTecla(event->key(), event->modifiers(), event->nativeScanCode()));
+    if (!botao || fechando) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    motor.Desenha(*botao, Pressionado);
+    event->accept();
+}
+
+void frmCalculadora::keyReleaseEvent(QKeyEvent *event)
+{
+    // Form_KeyUp: the action once, when the key is really released, then the normal look.
+    const auto botao = BotaoDaTecla(
+        CodigoTecla(event->key(), event->modifiers(), event->nativeScanCode()));
+    if (!botao || fechando) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    if (!Executa(*botao))
+        motor.Desenha(*botao, Normal);
+}
+
+void frmCalculadora::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            foiAtivada = true;
+        else
+            Form_Deactivate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void frmCalculadora::Form_Deactivate()
+{
+    // Another window of the program took the activation: close without a result. A message
+    // box of the calculator's own (division by zero) takes it only for a moment.
+    if (!foiAtivada || executando || fechando)
+        return;
+    Fecha();
+}
