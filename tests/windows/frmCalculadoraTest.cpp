@@ -1,0 +1,300 @@
+#include "calculator/windows/frmCalculadora.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace calculator;
+
+namespace {
+
+// A window with two value fields standing in for a calculation window; it counts the
+// change handling of the first field.
+struct JanelaAlvo {
+    QWidget janela;
+    QLineEdit *campo = new QLineEdit(&janela);
+    QLineEdit *outro = new QLineEdit(&janela);
+    QStringList mudancas;
+
+    JanelaAlvo()
+    {
+        auto *layout = new QVBoxLayout(&janela);
+        layout->addWidget(campo);
+        layout->addWidget(outro);
+        QObject::connect(campo, &QLineEdit::textChanged, &janela,
+                         [this](const QString &texto) { mudancas << texto; });
+        janela.show();
+        campo->setFocus();
+    }
+};
+
+// Mouse events delivered straight to a control, as the window system would.
+void Mouse(QWidget *widget, QEvent::Type tipo, Qt::MouseButton botao, QPoint ponto = {-1, -1})
+{
+    if (ponto == QPoint(-1, -1))
+        ponto = widget->rect().center();
+    const Qt::MouseButtons apertados = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : botao;
+    QMouseEvent evento(tipo, ponto, widget->mapToGlobal(ponto), botao, apertados,
+                       Qt::NoModifier);
+    QApplication::sendEvent(widget, &evento);
+}
+
+void Clique(QWidget *widget, Qt::MouseButton botao = Qt::LeftButton)
+{
+    Mouse(widget, QEvent::MouseButtonPress, botao);
+    Mouse(widget, QEvent::MouseButtonRelease, botao);
+}
+
+void Esvazia()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class frmCalculadoraTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { calc = frmCalculadora::Carrega(); }
+    void TearDown() override
+    {
+        if (calc)
+            calc->close();
+        Esvazia();
+        ASSERT_EQ(frmCalculadora::Instancia(), nullptr);
+    }
+
+    QString Visor() const { return calc->Readout->text(); }
+
+    void Tecla(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            if (calc.isNull())
+                return;
+            QKeyEvent evento(tipo, key, mods);
+            QApplication::sendEvent(calc.data(), &evento);
+        }
+    }
+
+    testsupport::ScriptedInteraction interacao;
+    QPointer<frmCalculadora> calc;
+};
+
+} // namespace
+
+TEST_F(frmCalculadoraTest, FixedToolWindowLaidOutInTwips)
+{
+    EXPECT_EQ(calc->size(), QSize(207, 170));
+    EXPECT_EQ(calc->minimumSize(), calc->maximumSize());
+    EXPECT_TRUE(calc->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(calc->windowTitle(), QStringLiteral("Calculadora"));
+    EXPECT_EQ(calc->button(BotaoNumero(7))->geometry(), QRect(5, 37, 36, 29));
+    EXPECT_EQ(calc->button(BotaoNumero(0))->geometry(), QRect(5, 136, 76, 29));
+    EXPECT_EQ(calc->button(BotaoCancela)->geometry(), QRect(166, 37, 36, 29));
+    EXPECT_EQ(calc->button(BotaoOperador(OpIgual))->geometry(), QRect(165, 136, 36, 29));
+    EXPECT_EQ(calc->caption(BotaoOperador(OpDivide))->text(), QStringLiteral("/"));
+    EXPECT_EQ(calc->caption(BotaoDecimal)->text(), QStringLiteral(","));
+    EXPECT_EQ(calc->caption(BotaoNumero(3))->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
+    EXPECT_EQ(calc->caption(BotaoCancelaEntrada)->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    for (int b = 0; b < NumeroDeBotoes; ++b) {
+        EXPECT_EQ(calc->look(Botao(b)), Normal);
+        EXPECT_EQ(calc->button(Botao(b))->focusPolicy(), Qt::NoFocus);
+        // Every caption lies centred on its button.
+        EXPECT_TRUE(calc->button(Botao(b))->geometry().contains(
+            calc->caption(Botao(b))->geometry().center()));
+    }
+}
+
+TEST_F(frmCalculadoraTest, CaptionClickActsLikeItsButton)
+{
+    Clique(calc->caption(BotaoNumero(1)));
+    Clique(calc->button(BotaoNumero(2)));
+    Clique(calc->caption(BotaoDecimal));
+    Clique(calc->caption(BotaoNumero(5)));
+    EXPECT_EQ(Visor(), QStringLiteral("12,5"));
+    Clique(calc->caption(BotaoPercentual));
+    EXPECT_EQ(Visor(), QStringLiteral("0,125"));
+    Clique(calc->caption(BotaoCancela), Qt::RightButton);
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    Clique(calc->caption(BotaoNumero(9)));
+    Clique(calc->caption(BotaoCancelaEntrada));
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    for (int b = 0; b < NumeroDeBotoes; ++b)
+        EXPECT_EQ(calc->look(Botao(b)), Normal);
+}
+
+TEST_F(frmCalculadoraTest, PressedLookMovesFromButtonToButton)
+{
+    Mouse(calc->caption(BotaoNumero(4)), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(calc->look(BotaoNumero(4)), Pressionado);
+    Mouse(calc->button(BotaoOperador(OpSoma)), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(calc->look(BotaoNumero(4)), Normal);
+    EXPECT_EQ(calc->look(BotaoOperador(OpSoma)), Pressionado);
+    // Released outside the button: the normal look, no action.
+    Mouse(calc->button(BotaoOperador(OpSoma)), QEvent::MouseButtonRelease, Qt::LeftButton,
+          QPoint(-5, -5));
+    EXPECT_EQ(calc->look(BotaoOperador(OpSoma)), Normal);
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+}
+
+TEST_F(frmCalculadoraTest, KeypadAndMainKeyboardDigits)
+{
+    Tecla(Qt::Key_5, Qt::KeypadModifier);
+    Tecla(Qt::Key_5);
+    Tecla(Qt::Key_7, Qt::ShiftModifier);
+    EXPECT_EQ(Visor(), QStringLiteral("557,"));
+    // The keypad decimal key is the decimal key, whatever character it sends.
+    Tecla(Qt::Key_Period, Qt::KeypadModifier);
+    Tecla(Qt::Key_1, Qt::KeypadModifier);
+    Tecla(Qt::Key_Comma, Qt::KeypadModifier);
+    Tecla(Qt::Key_2);
+    EXPECT_EQ(Visor(), QStringLiteral("557,12"));
+    // Keypad operators.
+    Tecla(Qt::Key_Asterisk, Qt::KeypadModifier);
+    Tecla(Qt::Key_2, Qt::KeypadModifier);
+    Tecla(Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(Visor(), QStringLiteral("1114,24"));
+    Tecla(Qt::Key_4);
+    Tecla(Qt::Key_Slash, Qt::KeypadModifier);
+    EXPECT_EQ(Visor(), QStringLiteral("1110,24"));
+    Tecla(Qt::Key_2);
+    Tecla(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(Visor(), QStringLiteral("555,12"));
+}
+
+TEST_F(frmCalculadoraTest, KeysOutsideTheMapDoNothing)
+{
+    Tecla(Qt::Key_8);
+    for (int key : {int(Qt::Key_A), int(Qt::Key_Minus), int(Qt::Key_Comma),
+                    int(Qt::Key_Period), int(Qt::Key_Escape), int(Qt::Key_Delete),
+                    int(Qt::Key_Percent), int(Qt::Key_Plus), int(Qt::Key_Exclam)})
+        Tecla(key);
+    EXPECT_EQ(Visor(), QStringLiteral("8,"));
+    EXPECT_FALSE(calc.isNull());
+    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_Exclam, Qt::ShiftModifier, 10), 49);
+    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_ParenRight, Qt::ShiftModifier, 19), 48);
+    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_Exclam, Qt::NoModifier, 10), 0);
+}
+
+TEST_F(frmCalculadoraTest, HeldKeyRepeatsOnlyThePressedLook)
+{
+    auto envia = [this](QEvent::Type tipo, bool repete) {
+        QKeyEvent evento(tipo, Qt::Key_6, Qt::NoModifier, QStringLiteral("6"), repete);
+        QApplication::sendEvent(calc.data(), &evento);
+    };
+    envia(QEvent::KeyPress, false);
+    EXPECT_EQ(calc->look(BotaoNumero(6)), Pressionado);
+    for (int i = 0; i < 3; ++i) {
+        envia(QEvent::KeyRelease, true);
+        envia(QEvent::KeyPress, true);
+        EXPECT_EQ(calc->look(BotaoNumero(6)), Pressionado);
+    }
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    envia(QEvent::KeyRelease, false);
+    EXPECT_EQ(Visor(), QStringLiteral("6,"));
+    EXPECT_EQ(calc->look(BotaoNumero(6)), Normal);
+}
+
+TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
+{
+    JanelaAlvo alvo;
+    alvo.campo->setText(QStringLiteral("12,5"));
+    alvo.mudancas.clear();
+    calc->Cola(alvo.campo->text());
+    calc->move(40, 60);
+    calc->Inicia(&alvo.janela);
+    EXPECT_TRUE(calc->isVisible());
+    EXPECT_EQ(calc->pos(), QPoint(40, 60));
+    EXPECT_EQ(Visor(), QStringLiteral("12,5"));
+    Tecla(Qt::Key_Plus, Qt::KeypadModifier);
+    Tecla(Qt::Key_2);
+    Tecla(Qt::Key_Return);
+    EXPECT_EQ(alvo.mudancas, QStringList{QStringLiteral("14,5")});
+    EXPECT_EQ(alvo.outro->text(), QString());
+    Esvazia();
+    EXPECT_TRUE(calc.isNull());
+}
+
+TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
+{
+    JanelaAlvo alvo;
+    calc->Inicia(&alvo.janela);
+    Clique(calc->caption(BotaoNumero(5)));
+    Clique(calc->caption(BotaoOperador(OpIgual)));
+    EXPECT_EQ(alvo.campo->text(), QStringLiteral("5,"));
+    Esvazia();
+    EXPECT_TRUE(calc.isNull());
+}
+
+TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
+{
+    JanelaAlvo alvo;
+    calc->Inicia(&alvo.janela);
+    for (int key : {Qt::Key_8, Qt::Key_Slash, Qt::Key_0, Qt::Key_Plus})
+        Tecla(key, Qt::KeypadModifier);
+    EXPECT_EQ(interacao.messageTexts(),
+              QStringList{QStringLiteral("Não é possível dividir por zero")});
+    EXPECT_EQ(Visor(), QStringLiteral("8,"));
+    EXPECT_FALSE(calc.isNull());
+    EXPECT_TRUE(alvo.mudancas.isEmpty());
+}
+
+TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
+{
+    JanelaAlvo alvo;
+    calc->Inicia(&alvo.janela);
+    Tecla(Qt::Key_9);
+    Tecla(Qt::Key_Enter, Qt::KeypadModifier);
+    Esvazia();
+    // "9 =" closed it with a result; open it again and leave it without one.
+    alvo.mudancas.clear();
+    calc = frmCalculadora::Carrega();
+    calc->Inicia(&alvo.janela);
+    Tecla(Qt::Key_7);
+    // The window becomes inactive: another window of the program took the activation.
+    alvo.janela.activateWindow();
+    QCoreApplication::processEvents();
+    if (!calc.isNull() && calc->isActiveWindow()) {
+        // No window manager to move the activation: deliver the change ourselves.
+        QApplication::setActiveWindow(&alvo.janela);
+        QCoreApplication::processEvents();
+    }
+    Esvazia();
+    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(alvo.mudancas.isEmpty());
+    EXPECT_EQ(alvo.campo->text(), QStringLiteral("9,"));
+}
+
+TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
+{
+    JanelaAlvo alvo;
+    calc->Inicia(&alvo.janela);
+    for (int key : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_Plus})
+        Tecla(key, Qt::KeypadModifier);
+    EXPECT_EQ(Visor(), QStringLiteral("5"));
+    calc->close();
+    Esvazia();
+    EXPECT_TRUE(alvo.mudancas.isEmpty());
+    // The next opening starts fresh; the first operand of the last one is still there.
+    calc = frmCalculadora::Carrega();
+    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    EXPECT_EQ(Calculadora::NumeroDe(CalculadoraDoPrograma().Operando1()), 5);
+}
+
+TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
+{
+    auto *alvo = new JanelaAlvo;
+    calc->Inicia(&alvo->janela);
+    Tecla(Qt::Key_4);
+    delete alvo; // the calculator floats above its target and goes with it
+    Esvazia();
+    EXPECT_TRUE(calc.isNull());
+}
