@@ -10,12 +10,15 @@ QFont FonteImpressa(PrintedLine::Font fonte)
 {
     if (fonte == PrintedLine::Titulo) {
         QFont font(QStringLiteral("Arial Black"));
+        font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Arial"),
+                          QStringLiteral("Liberation Sans")});
         font.setStyleHint(QFont::SansSerif);
         font.setPointSizeF(28);
         font.setBold(true);
         return font;
     }
     QFont font(QStringLiteral("Courier New"));
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSizeF(10);
@@ -29,32 +32,28 @@ QString ImprimeLinhas(QPrinter &printer, const QList<PrintedLine> &linhas)
     if (!painter.begin(&printer))
         return QStringLiteral("Não foi possível iniciar a impressão.");
     const qreal alturaPagina = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    bool ok = true;
     qreal y = 0;
-    // Moves down one line of the given height, to a new page when the line would not fit.
-    auto novaLinha = [&](qreal altura) {
-        y += altura;
-        if (y + altura > alturaPagina && y > 0) {
-            printer.newPage();
+    // The top of the next line of the given height, on a new page when it would not fit.
+    auto proximaLinha = [&](qreal altura) {
+        if (y > 0 && y + altura > alturaPagina) {
+            ok = printer.newPage() && ok;
             y = 0;
         }
     };
-    bool ok = true;
     for (const PrintedLine &linha : linhas) {
         painter.setFont(FonteImpressa(linha.fonte));
         const QFontMetricsF metricas(painter.font(), painter.device());
         const qreal celula = metricas.averageCharWidth();
         const qreal altura = metricas.lineSpacing();
-        if (y > 0 && y + altura > alturaPagina) {
-            ok = ok && printer.newPage();
-            y = 0;
-        }
+        proximaLinha(altura);
         qreal x = 0;
         for (const PrintedLine::Piece &peca : linha.pecas) {
             const qreal coluna = (peca.coluna - 1) * celula;
             // A column already passed continues on the next line, as a tab stop does.
             if (x > coluna) {
-                novaLinha(altura);
-                x = 0;
+                y += altura;
+                proximaLinha(altura);
             }
             painter.drawText(QPointF(coluna, y + metricas.ascent()), peca.texto);
             x = coluna + metricas.horizontalAdvance(peca.texto);
