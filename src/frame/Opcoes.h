@@ -43,6 +43,12 @@ QString ValorOpcao(bool marcada);
 // The text a bar's state is kept as: "True" or "False".
 QString TextoBarra(bool visivel);
 
+// Opening the dialog: stores the main window's four bar states as "True"/"False", then reads
+// the six switches and gives which boxes are ticked.
+std::array<bool, NumeroOpcoes> LeOpcoes(const std::array<bool, NumeroBarras> &barras);
+// Applying: stores every box as "1" or "0", in box order.
+void GravaOpcoes(const std::array<bool, NumeroOpcoes> &marcadas);
+
 // CarregandoOpcoes and OpcoesAlteradas of the dialog.
 class EstadoOpcoes
 {

@@ -1,11 +1,12 @@
 #include "frame/TabelaVapor.h"
 
+#include "platform/Twips.h"
+
 namespace frame {
 
 namespace {
-constexpr int TwipsPorPixel = 15;
-constexpr int MargemAltura = 420 / TwipsPorPixel;
-constexpr int MargemLargura = 135 / TwipsPorPixel;
+constexpr int MargemAltura = platform::Pixels(420);
+constexpr int MargemLargura = platform::Pixels(135);
 } // namespace
 
 QString ArquivoTabelaVapor(int tipo)

@@ -1,4 +1,8 @@
 #include "frame/Opcoes.h"
+#include "frame/modRegistro.h"
+#include "platform/Registro.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,4 +45,41 @@ TEST(Opcoes, ChangesWhileLoadingDoNotCount)
     EXPECT_TRUE(estado.OpcaoAlterada());
     EXPECT_TRUE(estado.OpcaoAlterada());
     EXPECT_TRUE(estado.Alteradas());
+}
+
+namespace {
+class OpcoesGuardadas : public ::testing::Test
+{
+protected:
+    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
+    void TearDown() override { platform::Registro::instance().setFolder({}); }
+    QTemporaryDir pasta;
+};
+} // namespace
+
+TEST_F(OpcoesGuardadas, OpeningStoresTheBarsAndTicksNeverStoredSwitches)
+{
+    const auto marcadas = LeOpcoes({true, false, true, false});
+    EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("Config", "Barra1"), QStringLiteral("False"));
+    EXPECT_EQ(GetConfig("Config", "Barra2"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("False"));
+    const std::array<bool, NumeroOpcoes> esperadas{true, false, true, false, true, true};
+    EXPECT_EQ(marcadas, esperadas);
+    EXPECT_EQ(GetConfig("System", "Associa"), QString()); // reading writes nothing
+}
+
+TEST_F(OpcoesGuardadas, ApplyingStoresEveryBoxAsOneOrZero)
+{
+    GravaOpcoes({true, false, false, true, false, true});
+    const char *esperados[][3] = {
+        {"Config", "Barra0", "1"},  {"Config", "Barra1", "0"},  {"Config", "Barra2", "0"},
+        {"Config", "Barra3", "1"},  {"System", "Associa", "0"}, {"Config", "DicasIniciar", "1"},
+    };
+    for (const auto &e : esperados)
+        EXPECT_EQ(GetConfig(e[0], e[1]), QLatin1String(e[2])) << e[1];
+    // "0" then keeps the box unticked at the next opening; "1" ticks a bar box.
+    const auto marcadas = LeOpcoes({true, true, true, true});
+    EXPECT_FALSE(marcadas[OpcaoAssocia]);
+    EXPECT_TRUE(marcadas[OpcaoDicasIniciar]);
 }

@@ -1,0 +1,130 @@
+#include "frame/windows/frmOpcao.h"
+
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+using platform::PixelsRect;
+
+namespace {
+
+struct Caixa
+{
+    int indice;
+    bool emExibir; // in "Exibir", else in "Geral"
+    const char *texto;
+    QRect posicao;
+};
+
+const Caixa Caixas[] = {
+    {0, true, "Barra de Ferramentas Botões Padrão", PixelsRect(120, 300, 4635, 195)},
+    {1, true, "Barra de Ferramentas de Cálculo", PixelsRect(120, 600, 4635, 195)},
+    {2, true, "Nome dos botões das Barras de Ferramentas", PixelsRect(240, 900, 4635, 195)},
+    {3, true, "Barra de Status", PixelsRect(120, 1200, 4635, 195)},
+    {4, false, "Verificar se os arqivos '.qzv' estão associados a este programa",
+     PixelsRect(120, 300, 4755, 195)},
+    {5, true, "&Mostrar dicas ao iniciar", PixelsRect(120, 1470, 2055, 255)},
+};
+
+QPushButton *NovoBotao(QWidget *pai, const char *nome, const QString &texto, QRect posicao)
+{
+    auto *botao = new QPushButton(texto, pai);
+    botao->setObjectName(QString::fromLatin1(nome));
+    botao->setGeometry(posicao);
+    botao->setAutoDefault(false);
+    return botao;
+}
+
+} // namespace
+
+frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(std::move(barras_))
+{
+    setObjectName(QStringLiteral("frmOpcao"));
+    setWindowTitle(QStringLiteral("Opções"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(platform::Pixels(5160), platform::Pixels(3300));
+
+    fraExibir = new QGroupBox(QStringLiteral("Exibir"), this);
+    fraExibir->setGeometry(PixelsRect(120, 60, 4905, 1815));
+    fraGeral = new QGroupBox(QStringLiteral("Geral"), this);
+    fraGeral->setGeometry(PixelsRect(120, 2070, 4905, 645));
+
+    for (const Caixa &caixa : Caixas) {
+        auto *box = new QCheckBox(QString::fromUtf8(caixa.texto),
+                                  caixa.emExibir ? fraExibir : fraGeral);
+        box->setObjectName(QStringLiteral("chkOpcao%1").arg(caixa.indice));
+        QRect posicao = caixa.posicao;
+        posicao.setHeight(std::max(posicao.height(), box->sizeHint().height()));
+        posicao.setWidth(std::max(posicao.width(), box->sizeHint().width()));
+        box->setGeometry(posicao);
+        chkOpcao[size_t(caixa.indice)] = box;
+        connect(box, &QCheckBox::toggled, this, &frmOpcao::chkOpcao_Click);
+    }
+
+    cmdOK = NovoBotao(this, "cmdOK", QStringLiteral("&OK"), PixelsRect(1500, 2835, 1095, 375));
+    cmdCancel = NovoBotao(this, "cmdCancel", QStringLiteral("Cancela&r"),
+                          PixelsRect(2730, 2835, 1095, 375));
+    cmdApply = NovoBotao(this, "cmdApply", QStringLiteral("&Aplicar"),
+                         PixelsRect(3930, 2835, 1095, 375));
+    cmdApply->setEnabled(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmOpcao::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOpcao::cmdCancel_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmOpcao::cmdApply_Click);
+
+    QWidget *ordem[] = {chkOpcao[0], chkOpcao[1], chkOpcao[2], chkOpcao[3], chkOpcao[4],
+                        cmdOK,       cmdCancel,   cmdApply,    chkOpcao[5]};
+    for (size_t i = 1; i < std::size(ordem); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
+
+    Form_Load();
+}
+
+void frmOpcao::Form_Load()
+{
+    estado.InicioCarga();
+    std::array<bool, frame::NumeroBarras> visiveis{};
+    for (int i = 0; i < frame::NumeroBarras; ++i)
+        visiveis[size_t(i)] = !barras.visivel || barras.visivel(i);
+    const auto marcadas = frame::LeOpcoes(visiveis);
+    for (int i = 0; i < frame::NumeroOpcoes; ++i)
+        chkOpcao[size_t(i)]->setChecked(marcadas[size_t(i)]);
+    estado.FimCarga();
+    chkOpcao[0]->setFocus();
+}
+
+void frmOpcao::chkOpcao_Click()
+{
+    if (estado.OpcaoAlterada())
+        cmdApply->setEnabled(true);
+}
+
+void frmOpcao::cmdApply_Click()
+{
+    std::array<bool, frame::NumeroOpcoes> marcadas{};
+    for (int i = 0; i < frame::NumeroOpcoes; ++i)
+        marcadas[size_t(i)] = chkOpcao[size_t(i)]->isChecked();
+    frame::GravaOpcoes(marcadas);
+    // The dialog does what it shows: the main window's bars follow the four view boxes.
+    if (barras.visivel && barras.alterna) {
+        for (int i = 0; i < frame::NumeroBarras; ++i) {
+            if (barras.visivel(i) != marcadas[size_t(i)])
+                barras.alterna(i);
+        }
+    }
+    cmdCancel->setText(QStringLiteral("Fecha&r"));
+    cmdApply->setEnabled(false);
+}
+
+void frmOpcao::cmdOK_Click()
+{
+    if (estado.Alteradas())
+        cmdApply_Click();
+    accept();
+}
+
+void frmOpcao::cmdCancel_Click()
+{
+    reject();
+}

@@ -1,0 +1,114 @@
+#include "frame/windows/frmTabela.h"
+
+#include "frame/TabelaVapor.h"
+#include "platform/Codepage.h"
+#include "platform/Twips.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QTableWidget>
+
+// The program's resources live in a static library: register them before the first read.
+static void CarregaRecursos()
+{
+    static const bool carregados = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(carregados);
+}
+
+namespace {
+
+constexpr int LarguraPressao = platform::Pixels(390);
+constexpr int LarguraTemperatura = platform::Pixels(720);
+
+QList<QStringList> LeTabela(int tipo)
+{
+    CarregaRecursos();
+    QFile arquivo(frame::ArquivoTabelaVapor(tipo));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return {};
+    return frame::LinhasTabelaVapor(platform::DeCodigo1252(arquivo.readAll()));
+}
+
+} // namespace
+
+frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmTabela"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    resize(platform::Pixels(6735), platform::Pixels(3870));
+
+    MSF = new QTableWidget(this);
+    MSF->setObjectName(QStringLiteral("MSF"));
+    MSF->setFont(QFont(QStringLiteral("Arial"), 8));
+    MSF->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSF->setColumnCount(frame::ColunasTabelaVapor - 1);
+    MSF->setHorizontalHeaderLabels(frame::CabecalhoTabelaVapor().mid(1));
+    MSF->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    MSF->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSF->horizontalHeader()->setDefaultSectionSize(LarguraTemperatura);
+    MSF->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    MSF->verticalHeader()->setFixedWidth(LarguraPressao);
+    MSF->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSF->setGeometry(0, 0, width(), height());
+}
+
+void frmTabela::TabelaInicia(int Index)
+{
+    TipoTabela = Index;
+    TabelaPreenche();
+    show();
+}
+
+void frmTabela::TabelaPreenche()
+{
+    setWindowTitle(frame::TituloTabelaVapor(TipoTabela));
+    const QList<QStringList> linhas = LeTabela(TipoTabela);
+    MSF->setRowCount(int(linhas.size()));
+    QStringList pressoes;
+    for (int linha = 0; linha < linhas.size(); ++linha) {
+        const QStringList &campos = linhas.at(linha);
+        pressoes << campos.first();
+        for (int coluna = 1; coluna < campos.size(); ++coluna) {
+            auto *celula = new QTableWidgetItem(campos.at(coluna));
+            celula->setTextAlignment(Qt::AlignCenter);
+            MSF->setItem(linha, coluna - 1, celula);
+        }
+    }
+    MSF->setVerticalHeaderLabels(pressoes);
+}
+
+// The grid fills the window below its top, less the window's own margins; a minimised window
+// or one too small for a grid leaves the grid as it is.
+void frmTabela::AjustaGrade()
+{
+    auto *moldura = qobject_cast<QMdiSubWindow *>(parentWidget());
+    const QSize externo = moldura ? moldura->size() : frameGeometry().size();
+    const bool minimizada = moldura ? moldura->isMinimized() : isMinimized();
+    const std::optional<QSize> tamanho =
+        frame::TamanhoGradeVapor(externo, MSF->y(), minimizada);
+    if (!tamanho)
+        return;
+    // Our frames are thinner than the margins allow for: never reach past the client area.
+    MSF->resize(std::min(tamanho->width(), width()),
+                std::min(tamanho->height(), height() - MSF->y()));
+}
+
+void frmTabela::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    AjustaGrade();
+}
+
+void frmTabela::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        AjustaGrade();
+}

@@ -1,0 +1,131 @@
+#include "frame/modRegistro.h"
+#include "frame/windows/frmDica.h"
+#include "platform/Registro.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using frame::GetConfig;
+using frame::SaveConfig;
+
+namespace {
+
+class Dica : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        platform::Registro::instance().setFolder(pasta.path() + QStringLiteral("/store"));
+        principal.setCentralWidget(area);
+        principal.resize(900, 700);
+        principal.show();
+    }
+    void TearDown() override
+    {
+        if (frmDica *dica = frmDica::Instancia())
+            dica->cmdOK->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::Registro::instance().setFolder({});
+    }
+
+    QString Arquivo(const QByteArray &conteudo)
+    {
+        const QString caminho = pasta.filePath(QStringLiteral("DicaDoDia.txt"));
+        QFile arquivo(caminho);
+        EXPECT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        arquivo.write(conteudo);
+        return caminho;
+    }
+
+    QTemporaryDir pasta;
+    QMainWindow principal;
+    QMdiArea *area = new QMdiArea;
+};
+
+} // namespace
+
+// The test program's folder holds no tips file.
+TEST_F(Dica, MissingFileShowsTheMessage)
+{
+    frmDica *dica = frmDica::Mostra(area);
+    EXPECT_EQ(dica->windowTitle(), QStringLiteral("Dica do dia"));
+    EXPECT_EQ(dica->lblVcSabia->text(), QStringLiteral("Você sabia..."));
+    EXPECT_EQ(dica->lblTipText->text(),
+              QStringLiteral("Este arquivo 'DicaDoDia.txt' não foi encontrado? \r\n\r\n"
+                             "Verifique se o arquivo não foi movido ou excluído, e reinsta-le o "
+                             "Cálculo de Quirasol"));
+    EXPECT_EQ(area->subWindowList().size(), 1);
+    EXPECT_EQ(frmDica::Mostra(area), dica); // one instance while open
+    EXPECT_EQ(area->subWindowList().size(), 1);
+}
+
+TEST_F(Dica, AbsentSettingOpensCheckedAndWritesOne)
+{
+    ASSERT_EQ(GetConfig("Config", "DicasIniciar"), QString());
+    frmDica *dica = frmDica::Mostra(area);
+    EXPECT_TRUE(dica->chkDicasIniciar->isChecked());
+    EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("1"));
+    dica->chkDicasIniciar->click();
+    EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
+}
+
+TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
+{
+    SaveConfig("Config", "DicasIniciar", "0");
+    const QString arquivoStore =
+        platform::Registro::instance().hiveFile(platform::Hive::CurrentUser);
+    const QDateTime antes = QFileInfo(arquivoStore).lastModified();
+    frmDica *dica = frmDica::Mostra(area);
+    EXPECT_FALSE(dica->chkDicasIniciar->isChecked());
+    EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
+    EXPECT_EQ(QFileInfo(arquivoStore).lastModified(), antes);
+}
+
+TEST_F(Dica, OneLineFileAlwaysShowsThatLine)
+{
+    frmDica *dica = frmDica::Mostra(area);
+    ASSERT_TRUE(dica->LoadTips(Arquivo("Use a v\xedrgula decimal.\r\n")));
+    // Tips read earlier in the run stay: here there are none but this one.
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(dica->lblTipText->text(), QStringLiteral("Use a vírgula decimal."));
+        dica->cmdNextTip->click();
+    }
+    EXPECT_FALSE(dica->LoadTips(QString()));
+}
+
+TEST_F(Dica, OkClosesAndTheNextOpeningLoadsAgain)
+{
+    frmDica *dica = frmDica::Mostra(area);
+    QMdiSubWindow *moldura = area->subWindowList().first();
+    EXPECT_FALSE(moldura->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(moldura->windowFlags() & Qt::WindowMaximizeButtonHint);
+    dica->cmdOK->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frmDica::Instancia(), nullptr);
+    EXPECT_TRUE(area->subWindowList().isEmpty());
+    frmDica *outra = frmDica::Mostra(area);
+    EXPECT_EQ(area->subWindowList().size(), 1);
+    EXPECT_EQ(frmDica::Instancia(), outra);
+}
+
+TEST_F(Dica, CentredRightOfAndBelowTheDocumentArea)
+{
+    frmDica::Mostra(area);
+    QMdiSubWindow *moldura = area->subWindowList().first();
+    const QPoint origem =
+        area->viewport()->mapToGlobal(QPoint(0, 0)) - principal.frameGeometry().topLeft();
+    const QSize externo = principal.frameGeometry().size();
+    EXPECT_EQ(moldura->pos(),
+              QPoint((externo.width() - moldura->width() - origem.x()) / 2,
+                     (externo.height() - moldura->height() - origem.y()) / 2));
+}

@@ -1,0 +1,115 @@
+#include "frame/modRegistro.h"
+#include "frame/windows/frmOpcao.h"
+#include "platform/Registro.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using frame::GetConfig;
+using frame::SaveConfig;
+
+namespace {
+
+class Opcoes : public ::testing::Test
+{
+protected:
+    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
+    void TearDown() override { platform::Registro::instance().setFolder({}); }
+
+    // The main window's four bars, as the dialog sees them.
+    frmOpcao::Barras Principal()
+    {
+        return {[this](int i) { return barras[size_t(i)]; },
+                [this](int i) {
+                    barras[size_t(i)] = !barras[size_t(i)];
+                    ++alternadas;
+                }};
+    }
+
+    QTemporaryDir pasta;
+    std::array<bool, 4> barras{true, false, true, true};
+    int alternadas = 0;
+};
+
+} // namespace
+
+TEST_F(Opcoes, CancelStillStoresTheFourBarStates)
+{
+    SaveConfig("Config", "DicasIniciar", "0");
+    {
+        frmOpcao dialogo(Principal());
+        EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Opções"));
+        EXPECT_EQ(dialogo.cmdCancel->text(), QStringLiteral("Cancela&r"));
+        EXPECT_FALSE(dialogo.cmdApply->isEnabled());
+        EXPECT_FALSE(dialogo.OpcoesAlteradas());
+        dialogo.cmdCancel->click();
+    }
+    EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("Config", "Barra1"), QStringLiteral("False"));
+    EXPECT_EQ(GetConfig("Config", "Barra2"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
+    EXPECT_EQ(GetConfig("System", "Associa"), QString());
+    EXPECT_EQ(alternadas, 0);
+}
+
+TEST_F(Opcoes, BoxesShowTheBarsAndNeverStoredSwitchesTicked)
+{
+    SaveConfig("Config", "DicasIniciar", "0");
+    frmOpcao dialogo(Principal());
+    const bool esperadas[] = {true, false, true, true, true, false};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(dialogo.chkOpcao[size_t(i)]->isChecked(), esperadas[i]) << i;
+    EXPECT_EQ(dialogo.chkOpcao[4]->text(),
+              QStringLiteral("Verificar se os arqivos '.qzv' estão associados a este programa"));
+}
+
+TEST_F(Opcoes, TickingAndUntickingCountsAsAChangeAndOkStoresAllSix)
+{
+    frmOpcao dialogo(Principal());
+    dialogo.chkOpcao[5]->click();
+    dialogo.chkOpcao[5]->click();
+    EXPECT_TRUE(dialogo.OpcoesAlteradas());
+    EXPECT_TRUE(dialogo.cmdApply->isEnabled());
+    dialogo.cmdOK->click();
+    const char *esperados[][3] = {
+        {"Config", "Barra0", "1"},  {"Config", "Barra1", "0"},  {"Config", "Barra2", "1"},
+        {"Config", "Barra3", "1"},  {"System", "Associa", "1"}, {"Config", "DicasIniciar", "1"},
+    };
+    for (const auto &e : esperados)
+        EXPECT_EQ(GetConfig(e[0], e[1]), QLatin1String(e[2])) << e[1];
+    EXPECT_EQ(alternadas, 0);
+}
+
+TEST_F(Opcoes, OkWithoutAChangeStoresNothingMore)
+{
+    frmOpcao dialogo(Principal());
+    dialogo.cmdOK->click();
+    EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig("System", "Associa"), QString());
+}
+
+TEST_F(Opcoes, ApplyTurnsCancelIntoCloseAndSetsTheBars)
+{
+    frmOpcao dialogo(Principal());
+    dialogo.chkOpcao[0]->click(); // hide the standard toolbar
+    dialogo.chkOpcao[1]->click(); // show the calculation toolbar
+    dialogo.cmdApply->click();
+    EXPECT_EQ(dialogo.cmdCancel->text(), QStringLiteral("Fecha&r"));
+    EXPECT_FALSE(dialogo.cmdApply->isEnabled());
+    EXPECT_EQ(barras, (std::array<bool, 4>{false, true, true, true}));
+    EXPECT_EQ(alternadas, 2);
+    EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("0"));
+    EXPECT_EQ(GetConfig("Config", "Barra1"), QStringLiteral("1"));
+
+    // Closing stores nothing again; a further change enables "Aplicar" once more.
+    SaveConfig("Config", "Barra0", "x");
+    dialogo.chkOpcao[3]->click();
+    EXPECT_TRUE(dialogo.cmdApply->isEnabled());
+    dialogo.cmdCancel->click();
+    EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("x"));
+    EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("1"));
+    EXPECT_TRUE(barras[3]);
+}
