@@ -311,8 +311,17 @@ bool Calculadora::Acao(Botao botao)
     }
 }
 
-void Calculadora::Cola(const QString &texto)
+void Calculadora::Cola(const QString &textoCampo)
 {
+    QString texto = textoCampo;
+    // A number in exponent form (a large or tiny result written earlier) is typed as its
+    // plain digits, which say the same number.
+    if (texto.contains(QLatin1Char('E'), Qt::CaseInsensitive)) {
+        if (const auto valor = platform::NumeroTexto(texto)) {
+            texto = QLocale::c().toString(*valor, 'f', QLocale::FloatingPointShortest);
+            texto.replace(QLatin1Char('.'), QLatin1Char(','));
+        }
+    }
     for (qsizetype i = 0; i < texto.size(); ++i) {
         const QChar c = texto[i];
         if (c == QLatin1Char(','))

@@ -78,8 +78,9 @@ public:
     bool Acao(Botao botao);
 
     // Types a text as keys: "," is the decimal key, a digit its digit key, a leading minus
-    // sign starts a negative entry, every other character is skipped.
-    void Cola(const QString &texto);
+    // sign starts a negative entry, every other character is skipped; a number in exponent
+    // form is typed as its plain digits.
+    void Cola(const QString &textoCampo);
 
     // Draws a button's look; at most one button shows the pressed look at a time.
     void Desenha(Botao botao, EstadoBotao estado);

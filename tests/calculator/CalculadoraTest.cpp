@@ -200,6 +200,9 @@ TEST_F(CalculadoraTest, ColaTypesTheFieldText)
         {"", "0,"},
         {"-", "-0,"},
         {"007", "007,"},
+        {"1,5E-05", "0,000015"},     // exponent form: its plain digits
+        {"-1,5E+15", "-1500000000000000,"},
+        {"2E", "2,"},                // no number: the characters one by one
     };
     for (const auto &c : casos) {
         Calculadora nova;
