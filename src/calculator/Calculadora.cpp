@@ -117,9 +117,10 @@ void Calculadora::Carrega(JanelaCalculadora *novaJanela)
     CargaInicial();
 }
 
-void Calculadora::Descarrega()
+void Calculadora::Descarrega(const JanelaCalculadora *janelaQueSai)
 {
-    janela = nullptr;
+    if (janela == janelaQueSai)
+        janela = nullptr;
 }
 
 void Calculadora::MudaVisor(const QString &texto)

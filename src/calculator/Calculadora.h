@@ -65,8 +65,9 @@ public:
 
     // The window loads: it becomes the engine's window and the load reset runs.
     void Carrega(JanelaCalculadora *janela);
-    // The window unloads; the operands stay for the next opening.
-    void Descarrega();
+    // The window unloads; the operands stay for the next opening. A window that unloads
+    // after a newer one loaded leaves the newer one in place.
+    void Descarrega(const JanelaCalculadora *janelaQueSai);
 
     // Key actions. Each returns true when it closed the calculator ("=" became pending).
     bool Digito(int d);

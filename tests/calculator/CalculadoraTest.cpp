@@ -177,7 +177,7 @@ TEST_F(CalculadoraTest, ClearResetsOperandsClearEntryKeepsThem)
 TEST_F(CalculadoraTest, OperandsSurviveTheNextOpening)
 {
     Teclas(calc, "2 + 3 +");
-    calc.Descarrega();
+    calc.Descarrega(&janela);
     JanelaDeTeste outra;
     calc.Carrega(&outra);
     EXPECT_EQ(outra.visor, QStringLiteral("0,"));

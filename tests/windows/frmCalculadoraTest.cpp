@@ -298,3 +298,26 @@ TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
     Esvazia();
     EXPECT_TRUE(calc.isNull());
 }
+
+TEST_F(frmCalculadoraTest, ReopenedWhileTheOldWindowIsStillBeingDeleted)
+{
+    QPointer<frmCalculadora> velha = calc;
+    velha->close(); // deletion pending
+    calc = frmCalculadora::Carrega();
+    ASSERT_NE(calc.data(), velha.data());
+    Esvazia();
+    EXPECT_TRUE(velha.isNull());
+    EXPECT_EQ(frmCalculadora::Instancia(), calc.data());
+    Tecla(Qt::Key_3);
+    EXPECT_EQ(Visor(), QStringLiteral("3,"));
+}
+
+TEST_F(frmCalculadoraTest, DoubleClickCountsAsTwoClicks)
+{
+    QWidget *sete = calc->caption(BotaoNumero(7));
+    Mouse(sete, QEvent::MouseButtonPress, Qt::LeftButton);
+    Mouse(sete, QEvent::MouseButtonRelease, Qt::LeftButton);
+    Mouse(sete, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    Mouse(sete, QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(Visor(), QStringLiteral("77,"));
+}

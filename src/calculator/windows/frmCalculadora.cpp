@@ -79,7 +79,8 @@ QPointer<frmCalculadora> instancia;
 
 frmCalculadora *frmCalculadora::Carrega()
 {
-    if (!instancia)
+    // A window that is closing (its deletion still pending) is not reused.
+    if (!instancia || instancia->fechando)
         instancia = new frmCalculadora;
     return instancia;
 }
@@ -198,7 +199,7 @@ void frmCalculadora::Descarrega()
 {
     // Form_Unload: the target is forgotten; the engine keeps its operands.
     FormAlvo = nullptr;
-    motor.Descarrega();
+    motor.Descarrega(this);
 }
 
 void frmCalculadora::Cola(const QString &Texto)
