@@ -64,10 +64,11 @@ frmDica::frmDica(QWidget *parent) : QWidget(parent)
 
     lblVcSabia = new QLabel(QStringLiteral("Você sabia..."), picDicas);
     lblVcSabia->setObjectName(QStringLiteral("lblVcSabia"));
-    lblVcSabia->setGeometry(PixelsRect(540, 180, 930, 195).adjusted(0, 0, 20, 4));
     QFont negrito = lblVcSabia->font();
     negrito.setBold(true);
     lblVcSabia->setFont(negrito);
+    lblVcSabia->move(platform::Pixels(540), platform::Pixels(180));
+    lblVcSabia->adjustSize();
 
     lblTipText = new QLabel(picDicas);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));

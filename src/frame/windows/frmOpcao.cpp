@@ -45,6 +45,10 @@ frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(st
     setWindowTitle(QStringLiteral("Opções"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(platform::Pixels(5160), platform::Pixels(3300));
+    // The layout is drawn for a small dialog font.
+    QFont fonte = font();
+    fonte.setPointSize(8);
+    setFont(fonte);
 
     fraExibir = new QGroupBox(QStringLiteral("Exibir"), this);
     fraExibir->setGeometry(PixelsRect(120, 60, 4905, 1815));
@@ -69,6 +73,21 @@ frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(st
     cmdApply = NovoBotao(this, "cmdApply", QStringLiteral("&Aplicar"),
                          PixelsRect(3930, 2835, 1095, 375));
     cmdApply->setEnabled(false);
+
+    // Our fonts run wider than the ones the layout was drawn for: widen the dialog so that no
+    // box is cut off.
+    int excesso = 0;
+    for (QCheckBox *box : chkOpcao) {
+        const QWidget *moldura = box->parentWidget();
+        excesso = std::max(excesso, box->geometry().right() + 8 - moldura->width());
+    }
+    if (excesso > 0) {
+        setFixedWidth(width() + excesso);
+        for (QGroupBox *moldura : {fraExibir, fraGeral})
+            moldura->resize(moldura->width() + excesso, moldura->height());
+        for (QPushButton *botao : {cmdOK, cmdCancel, cmdApply})
+            botao->move(botao->x() + excesso, botao->y());
+    }
     connect(cmdOK, &QPushButton::clicked, this, &frmOpcao::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOpcao::cmdCancel_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOpcao::cmdApply_Click);
@@ -115,6 +134,21 @@ void frmOpcao::cmdApply_Click()
     }
     cmdCancel->setText(QStringLiteral("Fecha&r"));
     cmdApply->setEnabled(false);
+
+    // Our fonts run wider than the ones the layout was drawn for: widen the dialog so that no
+    // box is cut off.
+    int excesso = 0;
+    for (QCheckBox *box : chkOpcao) {
+        const QWidget *moldura = box->parentWidget();
+        excesso = std::max(excesso, box->geometry().right() + 8 - moldura->width());
+    }
+    if (excesso > 0) {
+        setFixedWidth(width() + excesso);
+        for (QGroupBox *moldura : {fraExibir, fraGeral})
+            moldura->resize(moldura->width() + excesso, moldura->height());
+        for (QPushButton *botao : {cmdOK, cmdCancel, cmdApply})
+            botao->move(botao->x() + excesso, botao->y());
+    }
 }
 
 void frmOpcao::cmdOK_Click()

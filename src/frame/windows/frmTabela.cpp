@@ -56,6 +56,8 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
     MSF->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSF->verticalHeader()->setFixedWidth(LarguraPressao);
     MSF->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSF->verticalHeader()->setMinimumSectionSize(1);
+    MSF->verticalHeader()->setDefaultSectionSize(MSF->fontMetrics().height() + 4);
     MSF->setGeometry(0, 0, width(), height());
 }
 
