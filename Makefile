@@ -4,12 +4,14 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 60
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
               libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
               shared-mime-info desktop-file-utils
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan fuzz bench clean
 
 all: build
 
@@ -42,8 +44,17 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L logic
 
+# The case-file reader under libFuzzer (clang) for FUZZ_TIME seconds, from the seed corpus.
+fuzz: deps
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRASOL_FUZZ=ON -DQUIRASOL_TESTS=OFF -DQUIRASOL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_arquivo_calculo
+	@found=$$(mktemp -d); \
+	./$(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_calculo -max_total_time=$(FUZZ_TIME) -max_len=16384 \
+	    -timeout=10 -print_final_stats=1 $$found tests/fuzz/corpus; rc=$$?; rm -rf $$found; exit $$rc
+
 bench: build
 	./$(BUILD)/bench/quirasol_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

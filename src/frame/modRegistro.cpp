@@ -1,7 +1,11 @@
 #include "modRegistro.h"
 
 #include "platform/AppInfo.h"
+#include "platform/AssociacaoDesktop.h"
 #include "platform/Codepage.h"
+#include "platform/Interaction.h"
+
+#include <QCoreApplication>
 
 namespace frame {
 
@@ -51,6 +55,48 @@ QString QueryValue(Hive hive, const QString &subkey, const QString &name)
         return {};
     const qsizetype zero = text->indexOf(QChar(u'\0'));
     return zero < 0 ? *text : text->left(zero);
+}
+
+QString ComandoAbrirProprio()
+{
+    return platform::ComandoDoPrograma(QCoreApplication::applicationFilePath());
+}
+
+void VerificaAssociacao()
+{
+    if (platform::TipoDaExtensaoCaso() != platform::TipoMimeCaso) {
+        AssociaArquivo();
+        return;
+    }
+    const QString registrado = platform::ComandoAbrirCaso();
+    if (registrado.isEmpty())
+        return;
+    if (registrado.compare(ComandoAbrirProprio(), Qt::CaseInsensitive) == 0)
+        return;
+    if (GetConfig(QStringLiteral("System"), QStringLiteral("Associa")) == u"0")
+        return;
+    const int style = platform::vbYesNo + platform::vbExclamation;
+    if (platform::MsgBox(QString::fromUtf8("Os arquivos de extenção 'qzv' não estão associados "
+                                           "a este programa de Cálculo de Quirasol."),
+                         style, QString::fromUtf8("Deseja restaurar a associação dos arquivos ?"))
+        == platform::vbYes) {
+        AssociaArquivo();
+        return;
+    }
+    if (platform::MsgBox(QStringLiteral("Deseja receber esta mensagem novamente?"), style,
+                         QString::fromUtf8("Associação de arquivos"))
+        == platform::vbNo)
+        SaveConfig(QStringLiteral("System"), QStringLiteral("Associa"), QStringLiteral("0"));
+}
+
+bool AssociaArquivo()
+{
+    platform::GravaPacoteMime(platform::TipoMimeCaso,
+                              QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
+    platform::GravaIconeCaso();
+    const bool ok = platform::GravaAplicativoCaso(platform::AppTitle, ComandoAbrirProprio());
+    platform::AtualizaCachesDesktop();
+    return ok;
 }
 
 } // namespace frame

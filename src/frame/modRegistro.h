@@ -7,6 +7,8 @@
 // empty text is stored as one blank and reads back as that blank; a missing or unreadable
 // value, or one of 1024 bytes or more with its terminator, reads as the empty text. No
 // failure is reported: reads give the empty text, writes are silently lost.
+//
+// The case-file association lives in the desktop's own places (platform/AssociacaoDesktop.h).
 
 #include "platform/Registro.h"
 
@@ -28,5 +30,16 @@ void SaveConfig(const QString &section, const QString &key, const QString &value
 bool SetKeyValue(Hive hive, const QString &subkey, const QString &name, const QString &value);
 // The text of one value, or the empty text.
 QString QueryValue(Hive hive, const QString &subkey, const QString &name);
+
+// The open command this program registers for case files.
+QString ComandoAbrirProprio();
+
+// The start-up check of the case-file association: a missing or foreign ".qzv" mapping is
+// written without asking; an open command other than ours (letter case aside) asks whether
+// to restore it, unless "System"/"Associa" is "0"; no open command asks nothing.
+void VerificaAssociacao();
+// Writes the association (type, description, icon, open command); the result of the last
+// write.
+bool AssociaArquivo();
 
 } // namespace frame

@@ -1,0 +1,47 @@
+#pragma once
+// The case-file association on a freedesktop desktop, in place of the registry values the
+// program once kept under the classes root:
+//   the ".qzv" class       the shared-mime-info package $XDG_DATA_HOME/mime/packages/
+//                          quirasol.xml mapping the glob "*.qzv" to application/x-quirasol
+//   the type description   the package's comment
+//   the case-file icon     $XDG_DATA_HOME/icons/hicolor/scalable/mimetypes/
+//                          application-x-quirasol.svg
+//   the open command       the Exec line of $XDG_DATA_HOME/applications/quirasol.desktop,
+//                          the default application of the type in $XDG_CONFIG_HOME/
+//                          mimeapps.list
+// Failures are results, never messages. After writing, the desktop's caches are refreshed
+// with update-mime-database and update-desktop-database when they are installed.
+
+#include <QString>
+
+namespace platform {
+
+// The MIME type of case files (the "Quirasol.File" class).
+inline const QString TipoMimeCaso = QStringLiteral("application/x-quirasol");
+inline const QString ArquivoDesktopCaso = QStringLiteral("quirasol.desktop");
+
+// $XDG_DATA_HOME and $XDG_CONFIG_HOME, or their defaults under the home folder.
+QString PastaDadosUsuario();
+QString PastaConfigUsuario();
+
+// The type our package maps "*.qzv" to; empty when the package or the mapping is missing.
+QString TipoDaExtensaoCaso();
+// Writes the package: the glob "*.qzv" as `tipo`, with its description.
+bool GravaPacoteMime(const QString &tipo, const QString &descricao);
+
+// The Exec line (unescaped) of the type's default application, or of quirasol.desktop when
+// mimeapps.list names none; empty when there is no such desktop file or line.
+QString ComandoAbrirCaso();
+// The open command of a program file: its path (quoted when it needs it) and "%f".
+QString ComandoDoPrograma(const QString &programPath);
+// Writes quirasol.desktop with `comando` and makes it the type's default application.
+bool GravaAplicativoCaso(const QString &nome, const QString &comando);
+
+// Installs the case-file icon.
+bool GravaIconeCaso();
+
+// Runs update-mime-database and update-desktop-database on the user's folders when they
+// exist; their failures are ignored.
+void AtualizaCachesDesktop();
+
+} // namespace platform
