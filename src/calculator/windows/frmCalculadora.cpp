@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 using namespace calculator;
 
@@ -185,6 +186,9 @@ frmCalculadora::frmCalculadora()
         legendas[b]->move(botoes[b]->geometry().center() - legendas[b]->rect().center());
         legendas[b]->raise();
     }
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            &frmCalculadora::JanelaAtivaMudou);
 
     // Form_Load: the load reset.
     motor.Carrega(this);
@@ -368,15 +372,18 @@ void frmCalculadora::keyReleaseEvent(QKeyEvent *event)
         motor.Desenha(*botao, Normal);
 }
 
-void frmCalculadora::changeEvent(QEvent *event)
+void frmCalculadora::JanelaAtivaMudou(QWindow *ativa)
 {
-    if (event->type() == QEvent::ActivationChange) {
-        if (isActiveWindow())
-            foiAtivada = true;
-        else
-            Form_Deactivate();
-    }
-    QWidget::changeEvent(event);
+    // The window system's focus window is the active window of the program. A tool window
+    // may count as active together with its parent for QWidget::isActiveWindow(), so the
+    // calculator watches the focus window itself. Another program taking the activation
+    // (no focus window of ours) leaves the calculator open.
+    if (ativa == nullptr)
+        return;
+    if (ativa == windowHandle())
+        foiAtivada = true;
+    else
+        Form_Deactivate();
 }
 
 void frmCalculadora::Form_Deactivate()

@@ -20,6 +20,7 @@
 #include <array>
 
 class QLabel;
+class QWindow;
 
 class frmCalculadora final : public QWidget, private calculator::JanelaCalculadora
 {
@@ -54,7 +55,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -67,6 +67,7 @@ private:
     void EscreveResultado(const QString &texto) override;
     void Fecha() override;
 
+    void JanelaAtivaMudou(QWindow *ativa);
     void Form_Deactivate();
     // Runs one key action; returns true when it closed the window.
     bool Executa(calculator::Botao botao);
