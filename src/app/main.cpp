@@ -1,10 +1,10 @@
 // Program entry: a widget application with Brazilian Portuguese number conventions and the
-// Qt interaction layer; the frame takes over from here.
+// Qt interaction layer; the frame's entry procedure takes over from here.
+#include "frame/windows/Main.h"
 #include "platform/AppInfo.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLocale>
 
 int main(int argc, char **argv)
@@ -16,8 +16,7 @@ int main(int argc, char **argv)
     platform::QtInteraction interaction;
     platform::SetInteraction(&interaction);
 
-    QLabel placeholder(platform::AppTitle);
-    placeholder.setMinimumSize(400, 100);
-    placeholder.show();
+    if (!Main(QApplication::arguments().mid(1)))
+        return 0;
     return app.exec();
 }

@@ -1,0 +1,4 @@
+#include "calculation/windows/AbreJanela.h"
+
+// Until the calculation window exists, opening a case does nothing.
+void AbreJanela(bool, QString &) {}

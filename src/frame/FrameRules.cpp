@@ -1,0 +1,102 @@
+#include "frame/FrameRules.h"
+
+#include "platform/Numbers.h"
+
+#include <cmath>
+
+namespace frame {
+
+int PixelsDeTwips(int twips)
+{
+    return static_cast<int>(std::lround(twips / double(TwipsPorPixel)));
+}
+
+int TwipsDePixels(int pixels)
+{
+    return pixels * TwipsPorPixel;
+}
+
+QString LinhaComando(const QStringList &argumentos)
+{
+    QStringList partes;
+    for (const QString &argumento : argumentos) {
+        if (argumento.isEmpty() || argumento.contains(QLatin1Char(' ')))
+            partes << QLatin1Char('"') + argumento + QLatin1Char('"');
+        else
+            partes << argumento;
+    }
+    return partes.join(QLatin1Char(' '));
+}
+
+QString ArquivoDaLinhaComando(const QString &linha)
+{
+    if (linha.startsWith(QStringLiteral("/A")) || linha.startsWith(QStringLiteral("/C")))
+        return linha.mid(3);
+    return linha;
+}
+
+QString ComandoDDE(const QString &linha)
+{
+    return QStringLiteral("/P ") + linha;
+}
+
+ComandoRecebido InterpretaComando(const QString &comando)
+{
+    ComandoRecebido recebido;
+    recebido.arquivo = comando;
+    if (comando.startsWith(QStringLiteral("/P"))) {
+        recebido.arquivo = comando.mid(3);
+        recebido.restauraEstado = true;
+    }
+    return recebido;
+}
+
+InicioPrograma DecideInicio(const QString &dicasIniciar, const QString &arquivo)
+{
+    InicioPrograma inicio;
+    if (dicasIniciar == QStringLiteral("0") || !arquivo.isEmpty()) {
+        inicio.abreCaso = true;
+        inicio.abrir = !arquivo.isEmpty();
+    }
+    return inicio;
+}
+
+std::optional<int> ValorPosicao(const QString &texto)
+{
+    const double valor = platform::ArredondaPar(platform::ValorInicial(texto));
+    if (!(valor > 0) || valor > 1e9)
+        return std::nullopt;
+    return static_cast<int>(valor);
+}
+
+Bandas BandasIniciais()
+{
+    return {{3000, 7695, 540}, {4215, 135, 540}};
+}
+
+Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
+                    int larguraCalculo)
+{
+    if (etiquetas) {
+        bandas.padrao.larguraMinima = larguraPadrao;
+        bandas.calculo.larguraMinima = larguraCalculo;
+    } else {
+        bandas.padrao.larguraMinima = 1600;
+        bandas.padrao.largura = 1600;
+        bandas.calculo.larguraMinima = 1500;
+        bandas.calculo.largura = 1500;
+    }
+    bandas.padrao.alturaMinima = alturaPadrao;
+    bandas.calculo.alturaMinima = bandas.padrao.alturaMinima;
+    return bandas;
+}
+
+QString NomeServidor(const QString &titulo, const QString &usuario)
+{
+    QString nome = titulo + QStringLiteral("|Menu|") + usuario;
+    nome.replace(QLatin1Char('/'), QLatin1Char('_'));
+    nome.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return nome;
+}
+
+} // namespace frame

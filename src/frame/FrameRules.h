@@ -1,0 +1,69 @@
+#pragma once
+// Rules of the frame that need no window: the command line and the second-start hand-off,
+// the start-up choice between a case and the tip of the day, stored window placement, and
+// the sizes of the two toolbar bands. Sizes of windows and bands are kept in twips, 15 to
+// the pixel.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace frame {
+
+constexpr int TwipsPorPixel = 15;
+int PixelsDeTwips(int twips);
+int TwipsDePixels(int pixels);
+
+// The command line as one text: the arguments joined by single blanks, an argument that
+// holds a blank (or is empty) between double quotes.
+QString LinhaComando(const QStringList &argumentos);
+
+// The case path a first start's command line names: after an upper-case "/A" or "/C" the
+// rest from the fourth character on; otherwise the whole line, quotes kept.
+QString ArquivoDaLinhaComando(const QString &linha);
+
+// What a second start sends to the running instance: "/P " and its whole command line.
+QString ComandoDDE(const QString &linha);
+
+// A received hand-off: the path to open (may be empty) and whether the window goes back to
+// its last state when minimised (only for a command that starts with "/P").
+struct ComandoRecebido {
+    QString arquivo;
+    bool restauraEstado = false;
+};
+ComandoRecebido InterpretaComando(const QString &comando);
+
+// After the main window is shown: open a case (abrir: a named one) or show the tip of the
+// day. A tips setting of exactly "0", or a named file, opens a case.
+struct InicioPrograma {
+    bool abreCaso = false;
+    bool abrir = false;
+};
+InicioPrograma DecideInicio(const QString &dicasIniciar, const QString &arquivo);
+
+// A stored placement value: the whole number of twips the text starts with; nullopt when it
+// is 0 or less (the design value stays), or the text does not start with a number.
+std::optional<int> ValorPosicao(const QString &texto);
+
+// Minimum width, width and minimum height of one toolbar band, in twips.
+struct Banda {
+    int larguraMinima = 0;
+    int largura = 0;
+    int alturaMinima = 0;
+};
+struct Bandas {
+    Banda padrao;  // band 1, the standard toolbar
+    Banda calculo; // band 2, the calculation toolbar
+};
+// The bands as designed.
+Bandas BandasIniciais();
+// Band sizes after the button captions were switched on or off, from the toolbars' own
+// widths and heights in twips.
+Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
+                    int larguraCalculo);
+
+// The name of the local server the running instance answers on: application title, the
+// topic "Menu" and the user.
+QString NomeServidor(const QString &titulo, const QString &usuario);
+
+} // namespace frame

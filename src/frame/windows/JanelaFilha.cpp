@@ -1,0 +1,13 @@
+#include "frame/windows/JanelaFilha.h"
+
+#include <QAction>
+#include <QObject>
+
+void JanelaFilha::MarcaExibir(const QString &nome, bool marcado)
+{
+    auto *objeto = dynamic_cast<QObject *>(this);
+    if (!objeto)
+        return;
+    if (auto *acao = objeto->findChild<QAction *>(nome); acao && acao->isCheckable())
+        acao->setChecked(marcado);
+}

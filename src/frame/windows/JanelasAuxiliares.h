@@ -1,0 +1,13 @@
+#pragma once
+// The frame's auxiliary windows, as the main window and the child windows open them.
+
+class QWidget;
+
+// The options dialog, modal; owner: the main window, or nullptr for none.
+void ShowOptions(QWidget *owner);
+// A new steam-table window: 0 density table, 1 specific-volume table.
+void ShowSteamTable(int index);
+// The tip-of-the-day window, not modal (one instance).
+void ShowTipOfTheDay();
+// The about box, modal, owned by the main window.
+void ShowAbout(QWidget *owner);

@@ -1,0 +1,83 @@
+#include "frame/windows/Main.h"
+
+#include "calculation/windows/AbreJanela.h"
+#include "frame/FrameRules.h"
+#include "frame/modBase.h"
+#include "frame/modRegistro.h"
+#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/ServidorComandos.h"
+#include "frame/windows/frmAbertura.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/AppInfo.h"
+
+#include <QApplication>
+#include <QLocalSocket>
+#include <exception>
+#include <memory>
+
+QString NomeServidorPrograma()
+{
+    QString usuario = qEnvironmentVariable("USER");
+    if (usuario.isEmpty())
+        usuario = qEnvironmentVariable("USERNAME");
+    return frame::NomeServidor(platform::AppTitle, usuario);
+}
+
+namespace {
+
+// The second start: up to 20 tries to reach the running instance, then the command.
+void EntregaComando(const QString &nome, const QString &linha)
+{
+    for (int tentativa = 0; tentativa < 20; ++tentativa) {
+        if (EnviaComando(nome, frame::ComandoDDE(linha)))
+            return;
+        QApplication::processEvents();
+    }
+}
+
+void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertura,
+                      const QString &nomeServidor)
+{
+    DefinePastas(QCoreApplication::applicationDirPath());
+    try {
+        mdiMenu *menu = mdiMenu::Instancia();
+        menu->IniciaServidor(nomeServidor);
+        abertura->exec();
+        abertura.reset();
+        ArquivoAbrir = frame::ArquivoDaLinhaComando(linha);
+        menu->show();
+        menu->Atualiza();
+        const frame::InicioPrograma inicio = frame::DecideInicio(
+            frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
+            ArquivoAbrir);
+        if (inicio.abreCaso)
+            AbreJanela(inicio.abrir, ArquivoAbrir);
+        else
+            ShowTipOfTheDay();
+    } catch (const ErroExecucao &erro) {
+        MostraErro(erro.numero, erro.descricao);
+        mdiMenu::Instancia()->show();
+    } catch (const std::bad_alloc &) {
+        MostraErro(ErroSemMemoria, QStringLiteral("Out of memory"));
+        mdiMenu::Instancia()->show();
+    } catch (const std::exception &erro) {
+        MostraErro(5, QString::fromLocal8Bit(erro.what()));
+        mdiMenu::Instancia()->show();
+    }
+}
+
+} // namespace
+
+bool Main(const QStringList &argumentos)
+{
+    // The splash's two seconds count from here.
+    auto abertura = std::make_unique<frmAbertura>();
+    const QString nome = NomeServidorPrograma();
+    const QString linha = frame::LinhaComando(argumentos);
+    if (InstanciaAnterior(nome)) {
+        EntregaComando(nome, linha);
+        return false;
+    }
+    PrimeiraExecucao(linha, std::move(abertura), nome);
+    return true;
+}

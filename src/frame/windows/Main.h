@@ -1,0 +1,13 @@
+#pragma once
+// The entry procedure of the program.
+
+#include <QStringList>
+
+// Starts the program with its arguments (without the program name). When another instance
+// of the program runs for this user, hands it the command line and returns false: the
+// process then ends at once, without windows. Otherwise shows the splash, the main window
+// and a case or the tip of the day, and returns true: the caller runs the event loop.
+bool Main(const QStringList &argumentos);
+
+// The name the running instance answers second starts on, for this user.
+QString NomeServidorPrograma();

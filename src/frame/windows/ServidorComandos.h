@@ -1,0 +1,35 @@
+#pragma once
+// The second-start hand-off on a local socket. The running instance listens on a named local
+// server; a second start connects to it, sends its command text and ends. A successful
+// connection is the test for a running instance.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+class ServidorComandos : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ServidorComandos(QObject *parent = nullptr);
+
+    // Listens on the name; a name left behind by a crashed instance is cleaned up first.
+    bool Escuta(const QString &nome);
+    QString Nome() const;
+
+Q_SIGNALS:
+    // One command text, delivered when its sender has closed the connection.
+    void ComandoRecebido(const QString &comando);
+
+private:
+    QLocalServer *servidor;
+};
+
+// Connects to a running instance and sends one command text. False when no instance
+// answered within the wait (milliseconds), or the text could not be delivered.
+bool EnviaComando(const QString &nome, const QString &comando, int esperaMs = 10000);
+
+// True when an instance answers on the name.
+bool InstanciaAnterior(const QString &nome);

@@ -1,0 +1,852 @@
+#include "frame/windows/mdiMenu.h"
+
+#include "calculation/windows/AbreJanela.h"
+#include "frame/FrameRules.h"
+#include "frame/modBase.h"
+#include "frame/modRegistro.h"
+#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/ServidorComandos.h"
+#include "platform/AppInfo.h"
+#include "platform/Interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using frame::GetConfig;
+using frame::PixelsDeTwips;
+using frame::SaveConfig;
+using frame::TwipsDePixels;
+
+namespace {
+
+mdiMenu *instancia = nullptr;
+
+const QString SecaoConfig = QStringLiteral("Config");
+const QString SecaoMenu = QStringLiteral("Config\\Menu");
+const QString SecaoMRU = QStringLiteral("FilesMRU");
+const char *const PropriedadeLista = "quirasolListaJanelas";
+
+QString TextoBool(bool valor)
+{
+    return valor ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
+struct mdiMenu::Privado {
+    ServidorComandos *servidor = nullptr;
+    frame::Bandas bandas = frame::BandasIniciais();
+    QList<QAction *> menusProprios; // the frame's own menu bar entries
+    QMenu *mnuJanela = nullptr;
+    QLabel *painelData = nullptr;
+    QLabel *painelHora = nullptr;
+    QPointer<QMdiSubWindow> filhaAtiva;
+};
+
+mdiMenu *mdiMenu::Instancia()
+{
+    if (!instancia) {
+        instancia = new mdiMenu;
+        instancia->MDIForm_Load();
+    }
+    return instancia;
+}
+
+mdiMenu *mdiMenu::Existente()
+{
+    return instancia;
+}
+
+mdiMenu::mdiMenu() : d(new Privado)
+{
+    setObjectName(QStringLiteral("mdiMenu"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(platform::AppTitle);
+
+    auto *centro = new QWidget(this);
+    auto *vertical = new QVBoxLayout(centro);
+    vertical->setContentsMargins(0, 0, 0, 0);
+    vertical->setSpacing(0);
+    cobBarra = new QWidget(centro);
+    cobBarra->setObjectName(QStringLiteral("cobBarra"));
+    auto *bandas = new QHBoxLayout(cobBarra);
+    bandas->setContentsMargins(2, 2, 2, 2);
+    bandas->setSpacing(4);
+    tbPadrao = new QToolBar(QStringLiteral("tbPadrao"), cobBarra);
+    tbCalculo = new QToolBar(QStringLiteral("tbCalculo"), cobBarra);
+    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
+        barra->setObjectName(barra->windowTitle());
+        barra->setMovable(false);
+        barra->setFloatable(false);
+        barra->setIconSize(QSize(16, 16));
+        barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        bandas->addWidget(barra);
+    }
+    bandas->addStretch(1);
+    mdiArea = new QMdiArea(centro);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    vertical->addWidget(cobBarra);
+    vertical->addWidget(mdiArea, 1);
+    setCentralWidget(centro);
+
+    criaBotoes();
+    criaMenus();
+    criaStatusBar();
+    AplicaBandas();
+
+    for (QWidget *alvo : {cobBarra, static_cast<QWidget *>(tbPadrao),
+                          static_cast<QWidget *>(tbCalculo)}) {
+        alvo->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(alvo, &QWidget::customContextMenuRequested, this, [this, alvo](QPoint ponto) {
+            mnuExibirBarra->popup(alvo->mapToGlobal(ponto));
+        });
+    }
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { FilhaAtivada(); });
+
+    // Client area of the design: 6495 x 5730 twips.
+    resize(PixelsDeTwips(6495), PixelsDeTwips(5730));
+}
+
+mdiMenu::~mdiMenu()
+{
+    if (instancia == this)
+        instancia = nullptr;
+    delete d;
+}
+
+QIcon mdiMenu::Icone(const char *tema, int padrao) const
+{
+    return QIcon::fromTheme(QString::fromLatin1(tema),
+                            style()->standardIcon(static_cast<QStyle::StandardPixmap>(padrao)));
+}
+
+void mdiMenu::criaBotoes()
+{
+    struct Botao {
+        QToolBar *barra;
+        const char *chave;
+        const char *dica;
+        const char *tema;
+        QStyle::StandardPixmap padrao;
+        bool habilitado;
+        bool separadorAntes;
+    };
+    const Botao botoes[] = {
+        {tbPadrao, "Novo", "Novo calculo", "document-new", QStyle::SP_FileIcon, true, false},
+        {tbPadrao, "Abrir", "Abrir calculo", "document-open", QStyle::SP_DialogOpenButton, true,
+         false},
+        {tbPadrao, "Salvar", "Salvar calculo", "document-save", QStyle::SP_DialogSaveButton,
+         false, false},
+        {tbPadrao, "Sair", "Sair do Caluculo de Quirasol", "application-exit",
+         QStyle::SP_DialogCloseButton, true, true},
+        {tbCalculo, "Calcular", "Calcular", "system-run", QStyle::SP_MediaPlay, false, false},
+        {tbCalculo, "Calculadora", "Exibir a calculadora", "accessories-calculator",
+         QStyle::SP_ComputerIcon, false, false},
+        {tbCalculo, "Imprimir", "Imprimir relatório", "document-print",
+         QStyle::SP_FileDialogDetailedView, false, true},
+        {tbCalculo, "Exportar", "Exportar relatório", "document-send",
+         QStyle::SP_ArrowRight, false, false},
+    };
+    for (const Botao &botao : botoes) {
+        if (botao.separadorAntes)
+            botao.barra->addSeparator();
+        const QString chave = QString::fromUtf8(botao.chave);
+        QAction *acao = botao.barra->addAction(Icone(botao.tema, botao.padrao), chave);
+        acao->setObjectName(chave);
+        acao->setData(chave); // the tag keeps the caption while labels are hidden
+        acao->setToolTip(QString::fromUtf8(botao.dica));
+        acao->setStatusTip(QString::fromUtf8(botao.dica));
+        acao->setEnabled(botao.habilitado);
+        const bool padrao = botao.barra == tbPadrao;
+        connect(acao, &QAction::triggered, this, [this, chave, padrao] {
+            if (padrao)
+                tbPadrao_ButtonClick(chave);
+            else
+                tbCalculo_ButtonClick(chave);
+        });
+    }
+}
+
+QAction *mdiMenu::NovaAcao(QMenu *menu, const char *nome, const QString &texto,
+                           const QKeySequence &atalho, bool habilitado)
+{
+    QAction *acao = menu->addAction(texto);
+    acao->setObjectName(QString::fromLatin1(nome));
+    acao->setShortcut(atalho);
+    acao->setEnabled(habilitado);
+    return acao;
+}
+
+void mdiMenu::criaMenus()
+{
+    auto novoMenu = [this](const char *nome, const QString &titulo) {
+        auto *menu = new QMenu(titulo, this);
+        menu->setObjectName(QString::fromLatin1(nome));
+        d->menusProprios << menu->menuAction();
+        return menu;
+    };
+    auto conecta = [this](QAction *acao, void (mdiMenu::*handler)()) {
+        connect(acao, &QAction::triggered, this, handler);
+    };
+
+    QMenu *arquivo = novoMenu("mnuArquivo", QStringLiteral("&Arquivo"));
+    conecta(NovaAcao(arquivo, "mnuArquivoNew", QStringLiteral("&Novo"),
+                     QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &mdiMenu::mnuArquivoNew_Click);
+    conecta(NovaAcao(arquivo, "mnuArquivoOpen", QStringLiteral("&Abrir"),
+                     QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &mdiMenu::mnuArquivoOpen_Click);
+    NovaAcao(arquivo, "mnuArquivoFechar", QStringLiteral("&Fechar"), {}, false);
+    conecta(NovaAcao(arquivo, "mnuArquivoFecharTodos", QStringLiteral("Fechar &todos"), {},
+                     false),
+            &mdiMenu::mnuArquivoFecharTodos_Click);
+    arquivo->addSeparator();
+    NovaAcao(arquivo, "mnuArquivoSave", QStringLiteral("&Salvar"),
+             QKeySequence(Qt::CTRL | Qt::Key_B), false);
+    NovaAcao(arquivo, "mnuArquivoSaveAs", QStringLiteral("Salvar &como..."), {}, false);
+    NovaAcao(arquivo, "mnuArquivoSaveAll", QStringLiteral("Salvar &todos"), {}, false)
+        ->setVisible(false);
+    arquivo->addSeparator();
+    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
+    exportar->setObjectName(QStringLiteral("mnuArquivoExportar"));
+    exportar->menuAction()->setEnabled(false);
+    NovaAcao(exportar, "mnuArquivoExportarRelatorio", QStringLiteral("Relatório..."));
+    arquivo->addSeparator();
+    conecta(NovaAcao(arquivo, "mnuArquivoPageSetup", QStringLiteral("Configurar impressão...")),
+            &mdiMenu::mnuArquivoPageSetup_Click);
+    NovaAcao(arquivo, "mnuArquivoPrint", QStringLiteral("&Imprimir..."),
+             QKeySequence(Qt::CTRL | Qt::Key_P), false);
+    arquivo->addSeparator();
+    QMenu *recentes = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
+    recentes->setObjectName(QStringLiteral("mnuArquivoRecentFiles"));
+    for (int n = 1; n <= 4; ++n) {
+        QAction *mru = recentes->addAction(QStringLiteral("&%1 RecentFile").arg(n));
+        mru->setObjectName(QStringLiteral("mnuArquivoMRU%1").arg(n));
+        connect(mru, &QAction::triggered, this, [this, n] { mnuArquivoMRU_Click(n); });
+    }
+    NovaAcao(recentes, "mnuArquivoMRUVazio", QStringLiteral("Vazio"), {}, false);
+    arquivo->addSeparator();
+    conecta(NovaAcao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r")),
+            &mdiMenu::mnuArquivoSair_Click);
+
+    QMenu *exibir = novoMenu("mnuExibir", QStringLiteral("E&xibir"));
+    mnuExibirBarra = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
+    mnuExibirBarra->setObjectName(QStringLiteral("mnuExibirBarra"));
+    auto marcado = [this](QMenu *menu, const char *nome, const QString &texto,
+                                    void (mdiMenu::*handler)()) {
+        QAction *acao = NovaAcao(menu, nome, texto);
+        acao->setCheckable(true);
+        acao->setChecked(true);
+        // The handlers invert the check themselves, as they do when a child window calls
+        // them: undo the inversion of the click first.
+        connect(acao, &QAction::triggered, this, [this, acao, handler] {
+            acao->setChecked(!acao->isChecked());
+            (this->*handler)();
+        });
+        return acao;
+    };
+    mnuExibirBarraPadrao = marcado(mnuExibirBarra, "mnuExibirBarraPadrao",
+                                   QStringLiteral("Botões &padrão"),
+                                   &mdiMenu::mnuExibirBarraPadrao_Click);
+    mnuExibirBarraCalculo = marcado(mnuExibirBarra, "mnuExibirBarraCalculo",
+                                    QStringLiteral("Barra de &calculo"),
+                                    &mdiMenu::mnuExibirBarraCalculo_Click);
+    mnuExibirBarra->addSeparator();
+    mnuExibirEtiqueta = marcado(mnuExibirBarra, "mnuExibirEtiqueta",
+                                QStringLiteral("Etiquetas de texto"),
+                                &mdiMenu::mnuExibirEtiqueta_Click);
+    mnuExibirStatusBar = marcado(exibir, "mnuExibirStatusBar",
+                                 QStringLiteral("Barra de &status"),
+                                 &mdiMenu::mnuExibirStatusBar_Click);
+    exibir->addSeparator();
+    conecta(NovaAcao(exibir, "mnuExibirRelatorio", QStringLiteral("Relatórios")),
+            &mdiMenu::mnuExibirRelatorio_Click);
+    exibir->addSeparator();
+    conecta(NovaAcao(exibir, "mnuExibirOptions", QStringLiteral("&Opções...")),
+            &mdiMenu::mnuExibirOptions_Click);
+
+    d->mnuJanela = novoMenu("mnuJanela", QStringLiteral("&Janela"));
+    NovaAcao(d->mnuJanela, "mnuJanelaCascata", QStringLiteral("&Cascata"), {}, false);
+    NovaAcao(d->mnuJanela, "mnuJanelaArrangeIcons", QStringLiteral("&Organizar ícones"), {},
+             false);
+    ListaJanelasEm(d->mnuJanela);
+
+    QMenu *ajuda = novoMenu("mnuAjuda", QStringLiteral("Aj&uda"));
+    conecta(NovaAcao(ajuda, "mnuAjudaConteudo", QStringLiteral("&Conteúdo e índice..."), {},
+                     false),
+            &mdiMenu::mnuAjudaConteudo_Click);
+    conecta(NovaAcao(ajuda, "mnuAjudaComoUsar", QStringLiteral("Como utilizar a ajuda...")),
+            &mdiMenu::mnuAjudaComoUsar_Click);
+    conecta(NovaAcao(ajuda, "mnuAjudaDicas", QStringLiteral("Exibir &dicas...")),
+            &mdiMenu::mnuAjudaDicas_Click);
+    ajuda->addSeparator();
+    QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
+    documentacao->setObjectName(QStringLiteral("mnuAjudaDocumentacao"));
+    const QString tabelas[] = {QStringLiteral("&Massa do Vapor Superaquecido"),
+                               QStringLiteral("&Volume do Vapor Superaquecido")};
+    for (int index = 0; index < 2; ++index) {
+        QAction *tabela = documentacao->addAction(tabelas[index]);
+        tabela->setObjectName(QStringLiteral("mnuAjudaDocumentacaoTabela%1").arg(index));
+        connect(tabela, &QAction::triggered, this,
+                [this, index] { mnuAjudaDocumentacaoTabela_Click(index); });
+    }
+    ajuda->addSeparator();
+    conecta(NovaAcao(ajuda, "mnuAjudaSobre", QStringLiteral("&Sobre o Calculo de Quirasol...")),
+            &mdiMenu::mnuAjudaSobre_Click);
+
+    menuBar()->addActions(d->menusProprios);
+}
+
+void mdiMenu::criaStatusBar()
+{
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    setStatusBar(sbStatusBar);
+    auto *status = new QLabel(QStringLiteral("Status"), sbStatusBar);
+    sbStatusBar->addWidget(status, 1);
+    d->painelData = new QLabel(sbStatusBar);
+    d->painelHora = new QLabel(sbStatusBar);
+    for (QLabel *painel : {d->painelData, d->painelHora}) {
+        painel->setFixedWidth(PixelsDeTwips(1440));
+        painel->setAlignment(Qt::AlignCenter);
+        sbStatusBar->addPermanentWidget(painel);
+    }
+    auto *relogio = new QTimer(this);
+    relogio->setInterval(1000);
+    connect(relogio, &QTimer::timeout, this, [this] { AtualizaRelogio(); });
+    relogio->start();
+    AtualizaRelogio();
+}
+
+void mdiMenu::AtualizaRelogio()
+{
+    const QLocale local;
+    d->painelData->setText(local.toString(QDate::currentDate(), QLocale::ShortFormat));
+    d->painelHora->setText(local.toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+}
+
+// ---- Lifecycle -------------------------------------------------------------------------
+
+void mdiMenu::MDIForm_Load()
+{
+    using Toggle = void (mdiMenu::*)();
+    const std::pair<const char *, Toggle> barras[] = {
+        {"Barra0", &mdiMenu::mnuExibirBarraPadrao_Click},
+        {"Barra1", &mdiMenu::mnuExibirBarraCalculo_Click},
+        {"Barra2", &mdiMenu::mnuExibirEtiqueta_Click},
+        {"Barra3", &mdiMenu::mnuExibirStatusBar_Click},
+    };
+    for (const auto &[chave, toggle] : barras) {
+        if (GetConfig(SecaoConfig, QString::fromLatin1(chave)) == QStringLiteral("False"))
+            (this->*toggle)();
+    }
+
+    QRect lugar(pos(), size());
+    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft"))))
+        lugar.moveLeft(PixelsDeTwips(*valor));
+    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop"))))
+        lugar.moveTop(PixelsDeTwips(*valor));
+    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
+        lugar.setWidth(PixelsDeTwips(*valor));
+    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
+        lugar.setHeight(PixelsDeTwips(*valor));
+    move(lugar.topLeft());
+    resize(lugar.size());
+    if (auto estado =
+            frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
+        if (*estado == 2)
+            setWindowState(windowState() | Qt::WindowMaximized);
+        else if (*estado == 1)
+            setWindowState(windowState() | Qt::WindowMinimized);
+    }
+
+    for (int n = 1; n <= 4; ++n)
+        ListaMRU[n - 1] = GetConfig(SecaoMRU, QString::number(n));
+    Atualiza();
+}
+
+void mdiMenu::MDIForm_QueryUnload()
+{
+    for (int n = 1; n <= 4; ++n) {
+        if (ListaMRU[n - 1].isEmpty())
+            break;
+        SaveConfig(SecaoMRU, QString::number(n), ListaMRU[n - 1]);
+    }
+}
+
+void mdiMenu::MDIForm_Unload()
+{
+    SaveConfig(SecaoConfig, QStringLiteral("Barra0"), TextoBool(mnuExibirBarraPadrao->isChecked()));
+    SaveConfig(SecaoConfig, QStringLiteral("Barra1"),
+               TextoBool(mnuExibirBarraCalculo->isChecked()));
+    SaveConfig(SecaoConfig, QStringLiteral("Barra2"), TextoBool(mnuExibirEtiqueta->isChecked()));
+    SaveConfig(SecaoConfig, QStringLiteral("Barra3"), TextoBool(mnuExibirStatusBar->isChecked()));
+
+    const bool maximizada = windowState() & Qt::WindowMaximized;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    SaveConfig(SecaoMenu, QStringLiteral("MainWindowsState"),
+               maximizada ? QStringLiteral("2") : QStringLiteral("0"));
+    QApplication::processEvents();
+
+    const QRect normal = maximizada && normalGeometry().isValid()
+                             ? QRect(normalGeometry().topLeft() - (geometry().topLeft() - pos()),
+                                     normalGeometry().size())
+                             : QRect(pos(), size());
+    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(TwipsDePixels(normal.x())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(TwipsDePixels(normal.y())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainWidth"),
+               QString::number(TwipsDePixels(normal.width())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainHeight"),
+               QString::number(TwipsDePixels(normal.height())));
+
+    // Every other window of the program goes with the main window.
+    const QWidgetList janelas = QApplication::topLevelWidgets();
+    for (QWidget *janela : janelas) {
+        if (janela != this && janela->isVisible())
+            janela->close();
+    }
+    QApplication::processEvents();
+}
+
+void mdiMenu::closeEvent(QCloseEvent *event)
+{
+    if (encerrando) {
+        event->accept();
+        return;
+    }
+    MDIForm_QueryUnload();
+    encerrando = true;
+    const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
+    QList<QPointer<QMdiSubWindow>> pendentes(filhas.begin(), filhas.end());
+    for (const QPointer<QMdiSubWindow> &filha : pendentes) {
+        if (filha && mdiArea->subWindowList().contains(filha.data()) && !Descarrega(filha)) {
+            encerrando = false;
+            event->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void mdiMenu::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
+        UltimoEstado = (windowState() & Qt::WindowMaximized) ? 2 : 0;
+    QMainWindow::changeEvent(event);
+}
+
+bool mdiMenu::Descarrega(QMdiSubWindow *filha)
+{
+    QPointer<QMdiSubWindow> guarda(filha);
+    if (!filha->close())
+        return false;
+    // A sub-window that was not made to delete itself on close is unloaded here.
+    if (guarda && mdiArea->subWindowList().contains(guarda.data())) {
+        mdiArea->removeSubWindow(guarda);
+        guarda->deleteLater();
+    }
+    return true;
+}
+
+// ---- Second start ----------------------------------------------------------------------
+
+bool mdiMenu::IniciaServidor(const QString &nome)
+{
+    if (!d->servidor) {
+        d->servidor = new ServidorComandos(this);
+        connect(d->servidor, &ServidorComandos::ComandoRecebido, this,
+                [this](const QString &comando) { MDIForm_LinkExecute(comando); });
+    }
+    return d->servidor->Escuta(nome);
+}
+
+void mdiMenu::MDIForm_LinkExecute(const QString &comando)
+{
+    const frame::ComandoRecebido recebido = frame::InterpretaComando(comando);
+    ArquivoAbrir = recebido.arquivo;
+    if (recebido.restauraEstado && (windowState() & Qt::WindowMinimized)) {
+        Qt::WindowStates estado = windowState() & ~Qt::WindowMinimized;
+        if (UltimoEstado == 2)
+            estado |= Qt::WindowMaximized;
+        else
+            estado &= ~Qt::WindowMaximized;
+        setWindowState(estado);
+    }
+    show();
+    raise();
+    activateWindow();
+    if (!ArquivoAbrir.isEmpty())
+        AbreJanela(true, ArquivoAbrir);
+}
+
+// ---- Children --------------------------------------------------------------------------
+
+QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
+{
+    QMdiSubWindow *sub = mdiArea->addSubWindow(filha);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    return sub;
+}
+
+QWidget *mdiMenu::ActiveForm() const
+{
+    QMdiSubWindow *sub = mdiArea->currentSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+void mdiMenu::FilhaAtivada()
+{
+    QMdiSubWindow *nova = mdiArea->currentSubWindow();
+    if (nova == d->filhaAtiva)
+        return;
+    if (d->filhaAtiva) {
+        if (auto *anterior = dynamic_cast<JanelaFilha *>(d->filhaAtiva->widget()))
+            anterior->Form_Deactivate();
+    }
+    d->filhaAtiva = nova;
+    MostraMenus();
+    if (nova) {
+        if (auto *filha = dynamic_cast<JanelaFilha *>(nova->widget()))
+            filha->Form_Activate();
+    }
+}
+
+void mdiMenu::MostraMenus()
+{
+    QList<QAction *> acoes = d->menusProprios;
+    if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm())) {
+        if (QMenuBar *propria = filha->BarraMenu()) {
+            acoes = propria->actions();
+            for (QAction *acao : acoes) {
+                QMenu *menu = acao->menu();
+                if (menu && (menu->objectName() == QStringLiteral("mnuJanela")
+                             || acao->text() == QStringLiteral("&Janela")))
+                    ListaJanelasEm(menu);
+            }
+        }
+    }
+    QMenuBar *barra = menuBar();
+    if (barra->actions() == acoes)
+        return;
+    const QList<QAction *> atuais = barra->actions();
+    for (QAction *acao : atuais)
+        barra->removeAction(acao);
+    barra->addActions(acoes);
+}
+
+void mdiMenu::ListaJanelasEm(QMenu *menu)
+{
+    if (menu->property(PropriedadeLista).toBool())
+        return;
+    menu->setProperty(PropriedadeLista, true);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        const QList<QAction *> antigas = menu->actions();
+        for (QAction *acao : antigas) {
+            if (acao->property(PropriedadeLista).toBool()) {
+                menu->removeAction(acao);
+                acao->deleteLater();
+            }
+        }
+        const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
+        int n = 0;
+        for (QMdiSubWindow *sub : filhas) {
+            if (!sub->isVisible())
+                continue;
+            if (n == 0)
+                menu->addSeparator()->setProperty(PropriedadeLista, true);
+            QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
+                sub->windowTitle()));
+            item->setProperty(PropriedadeLista, true);
+            item->setCheckable(true);
+            item->setChecked(sub == mdiArea->currentSubWindow());
+            QPointer<QMdiSubWindow> alvo(sub);
+            connect(item, &QAction::triggered, this, [this, alvo] {
+                if (alvo)
+                    mdiArea->setActiveSubWindow(alvo);
+            });
+        }
+    });
+}
+
+// ---- Toolbars --------------------------------------------------------------------------
+
+QAction *mdiMenu::Botao(const QString &chave) const
+{
+    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
+        const QList<QAction *> acoes = barra->actions();
+        for (QAction *acao : acoes) {
+            if (!acao->isSeparator() && acao->objectName() == chave)
+                return acao;
+        }
+    }
+    return nullptr;
+}
+
+void mdiMenu::HabilitaBotao(const QString &chave, bool habilitado)
+{
+    if (QAction *botao = Botao(chave))
+        botao->setEnabled(habilitado);
+}
+
+void mdiMenu::tbCalculo_ButtonClick(const QString &chave)
+{
+    auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm());
+    if (!filha)
+        return;
+    if (chave == QStringLiteral("Calcular")) {
+        filha->PressionaCalcular();
+    } else if (chave == QStringLiteral("Calculadora")) {
+        if (const auto index = filha->IndiceControleAtivo())
+            filha->txtDados_DblClick(*index);
+    } else if (chave == QStringLiteral("Imprimir")) {
+        filha->mnuArquivoImprimir_Click();
+    } else if (chave == QStringLiteral("Exportar")) {
+        filha->mnuArquivoExportarRelatorio_Click();
+    }
+}
+
+void mdiMenu::tbPadrao_ButtonClick(const QString &chave)
+{
+    QApplication::processEvents();
+    if (chave == QStringLiteral("Novo")) {
+        HabilitaMenu(false);
+        QApplication::processEvents();
+        mnuArquivoNew_Click();
+        QApplication::processEvents();
+        HabilitaMenu(true);
+    } else if (chave == QStringLiteral("Abrir")) {
+        mnuArquivoOpen_Click();
+    } else if (chave == QStringLiteral("Salvar")) {
+        if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm()))
+            filha->mnuArquivoSalvar_Click();
+    } else if (chave == QStringLiteral("Sair")) {
+        mnuArquivoSair_Click();
+    }
+}
+
+// ---- View ------------------------------------------------------------------------------
+
+bool mdiMenu::BarraPadraoVisivel() const
+{
+    return !tbPadrao->isHidden();
+}
+
+bool mdiMenu::BarraCalculoVisivel() const
+{
+    return !tbCalculo->isHidden();
+}
+
+bool mdiMenu::EtiquetasVisiveis() const
+{
+    return mnuExibirEtiqueta->isChecked();
+}
+
+bool mdiMenu::StatusBarVisivel() const
+{
+    return !sbStatusBar->isHidden();
+}
+
+void mdiMenu::AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada)
+{
+    if (!cobBarra->isHidden() && outra->isHidden())
+        cobBarra->hide();
+    else if (cobBarra->isHidden())
+        cobBarra->show();
+    banda->setVisible(banda->isHidden());
+    entrada->setChecked(!banda->isHidden());
+    MarcaNaFilha(entrada);
+    AjustaBandas();
+    cobBarra->update();
+}
+
+void mdiMenu::MarcaNaFilha(QAction *entrada)
+{
+    if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm()))
+        filha->MarcaExibir(entrada->objectName(), entrada->isChecked());
+}
+
+void mdiMenu::mnuExibirBarraPadrao_Click()
+{
+    AlternaBanda(tbPadrao, tbCalculo, mnuExibirBarraPadrao);
+}
+
+void mdiMenu::mnuExibirBarraCalculo_Click()
+{
+    AlternaBanda(tbCalculo, tbPadrao, mnuExibirBarraCalculo);
+}
+
+void mdiMenu::mnuExibirEtiqueta_Click()
+{
+    mnuExibirEtiqueta->setChecked(!mnuExibirEtiqueta->isChecked());
+    const bool etiquetas = mnuExibirEtiqueta->isChecked();
+    MarcaNaFilha(mnuExibirEtiqueta);
+    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
+        const QList<QAction *> acoes = barra->actions();
+        for (QAction *acao : acoes) {
+            if (!acao->isSeparator())
+                acao->setText(etiquetas ? acao->data().toString() : QString());
+        }
+    }
+    AjustaBandas();
+}
+
+void mdiMenu::mnuExibirStatusBar_Click()
+{
+    sbStatusBar->setVisible(sbStatusBar->isHidden());
+    mnuExibirStatusBar->setChecked(!sbStatusBar->isHidden());
+    MarcaNaFilha(mnuExibirStatusBar);
+}
+
+frame::Bandas mdiMenu::Bandas() const
+{
+    return d->bandas;
+}
+
+void mdiMenu::AjustaBandas()
+{
+    for (QToolBar *barra : {tbPadrao, tbCalculo})
+        barra->adjustSize();
+    d->bandas = frame::AjustaBandas(d->bandas, mnuExibirEtiqueta->isChecked(),
+                                    TwipsDePixels(tbPadrao->sizeHint().width()),
+                                    TwipsDePixels(tbPadrao->sizeHint().height()),
+                                    TwipsDePixels(tbCalculo->sizeHint().width()));
+    AplicaBandas();
+}
+
+void mdiMenu::AplicaBandas()
+{
+    const std::pair<QToolBar *, frame::Banda> bandas[] = {{tbPadrao, d->bandas.padrao},
+                                                          {tbCalculo, d->bandas.calculo}};
+    for (const auto &[barra, banda] : bandas) {
+        barra->setMinimumWidth(PixelsDeTwips(std::max(banda.larguraMinima, banda.largura)));
+        barra->setMinimumHeight(PixelsDeTwips(banda.alturaMinima));
+    }
+}
+
+void mdiMenu::mnuExibirRelatorio_Click()
+{
+    if (!QDir(PathRelatorios).exists())
+        QDir().mkpath(PathRelatorios);
+    platform::OpenExternal(PathRelatorios);
+}
+
+// ---- File ------------------------------------------------------------------------------
+
+void mdiMenu::mnuArquivoNew_Click()
+{
+    QString caminho;
+    AbreJanela(false, caminho);
+}
+
+void mdiMenu::mnuArquivoOpen_Click()
+{
+    QString caminho;
+    AbreJanela(true, caminho);
+}
+
+void mdiMenu::mnuArquivoMRU_Click(int index)
+{
+    if (index < 1 || index > 4)
+        return;
+    QString caminho = ListaMRU[index - 1];
+    AbreJanela(true, caminho);
+}
+
+void mdiMenu::mnuArquivoPageSetup_Click()
+{
+    ConfiguraImpressora(true);
+}
+
+void mdiMenu::mnuArquivoSair_Click()
+{
+    close();
+}
+
+void mdiMenu::mnuArquivoFecharTodos_Click()
+{
+    HabilitaMenu(false);
+    for (;;) {
+        QApplication::processEvents();
+        QMdiSubWindow *caso = nullptr;
+        const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
+        for (QMdiSubWindow *sub : filhas) {
+            if (sub->widget()
+                && QLatin1String(sub->widget()->metaObject()->className())
+                       == QLatin1String("frmCalcQuirasol")) {
+                caso = sub;
+                break;
+            }
+        }
+        if (!caso)
+            break;
+        Descarrega(caso);
+    }
+    HabilitaMenu(true);
+}
+
+void mdiMenu::Atualiza()
+{
+    setWindowTitle(platform::AppTitle);
+    AtualizaMRU(this);
+}
+
+// ---- Tools and help --------------------------------------------------------------------
+
+void mdiMenu::mnuExibirOptions_Click()
+{
+    ShowOptions(this);
+}
+
+void mdiMenu::mnuAjudaSobre_Click()
+{
+    ShowAbout(this);
+}
+
+void mdiMenu::mnuAjudaDicas_Click()
+{
+    ShowTipOfTheDay();
+}
+
+void mdiMenu::mnuAjudaDocumentacaoTabela_Click(int index)
+{
+    ShowSteamTable(index);
+}
+
+void mdiMenu::mnuAjudaConteudo_Click()
+{
+    // The program has no help file of its own.
+    platform::MsgBox(QStringLiteral("Não foi possivel exibir o arquivo da ajuda. Não há nenhum "
+                                    "arquivo de Ajuda associado à este projeto."),
+                     platform::vbInformation, windowTitle());
+}
+
+void mdiMenu::mnuAjudaComoUsar_Click()
+{
+    if (!platform::OpenExternal(QStringLiteral("help:")))
+        platform::MsgBox(QStringLiteral("Não foi possível abrir o visualizador de ajuda do "
+                                        "sistema."),
+                         platform::vbInformation, windowTitle());
+}

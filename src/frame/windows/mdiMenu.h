@@ -1,0 +1,141 @@
+#pragma once
+// The main window: the multiple-document frame that holds every case and report window.
+//
+// Main (Main.h) creates it hidden; its load restores the bar switches, the placement and the
+// recent-files list from the settings store. The two toolbars sit side by side in the band
+// container cobBarra above the document area; their buttons act on the active child window
+// through JanelaFilha, and the child windows enable them by key (Botao). A child that has a
+// menu bar of its own replaces the frame's menus while it is active. Closing the frame stores
+// the recent files, asks every child in turn (a case with changes may refuse), then stores
+// the bars and the placement. A second start of the program hands its command line over the
+// local server started by IniciaServidor, which arrives in MDIForm_LinkExecute.
+
+#include "frame/FrameRules.h"
+
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QString>
+
+class JanelaFilha;
+class QAction;
+class QIcon;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+class ServidorComandos;
+
+class mdiMenu : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The single instance, created hidden (and loaded) on first use.
+    static mdiMenu *Instancia();
+    // The instance when it exists, else nullptr (for windows that must not create it).
+    static mdiMenu *Existente();
+
+    ~mdiMenu() override;
+
+    // Public procedures the child windows and the start-up call.
+    void mnuAjudaDicas_Click();
+    void mnuAjudaDocumentacaoTabela_Click(int index);
+    void mnuAjudaConteudo_Click();
+    void mnuAjudaComoUsar_Click();
+    void mnuArquivoFecharTodos_Click();
+    void mnuExibirBarraCalculo_Click();
+    void mnuExibirBarraPadrao_Click();
+    void mnuExibirEtiqueta_Click();
+    void mnuExibirRelatorio_Click();
+    void mnuExibirStatusBar_Click();
+    void mnuArquivoNew_Click();
+    void Atualiza();
+
+    // The other menu and toolbar handlers.
+    void mnuArquivoOpen_Click();
+    void mnuArquivoMRU_Click(int index);
+    void mnuArquivoPageSetup_Click();
+    void mnuArquivoSair_Click();
+    void mnuExibirOptions_Click();
+    void mnuAjudaSobre_Click();
+    void tbPadrao_ButtonClick(const QString &chave);
+    void tbCalculo_ButtonClick(const QString &chave);
+
+    // A second start's command ("/P " and its command line, or a case path).
+    void MDIForm_LinkExecute(const QString &comando);
+    // Starts answering second starts on the named local server; false when it cannot.
+    bool IniciaServidor(const QString &nome);
+
+    // Toolbar buttons by key: "Novo", "Abrir", "Salvar", "Sair" (tbPadrao), "Calcular",
+    // "Calculadora", "Imprimir", "Exportar" (tbCalculo). nullptr for an unknown key.
+    QAction *Botao(const QString &chave) const;
+    void HabilitaBotao(const QString &chave, bool habilitado);
+
+    // The view state the child windows copy into their own View menus.
+    bool BarraPadraoVisivel() const;
+    bool BarraCalculoVisivel() const;
+    bool EtiquetasVisiveis() const;
+    bool StatusBarVisivel() const;
+    // The sizes of the two toolbar bands, in twips, as AjustaBandas last set them.
+    frame::Bandas Bandas() const;
+
+    // The document area; children are added with AdicionaFilha, which wraps the widget in a
+    // sub-window that is deleted when it closes. To hide a child, hide its sub-window
+    // (filha->parentWidget()).
+    QMdiArea *Area() const { return mdiArea; }
+    QMdiSubWindow *AdicionaFilha(QWidget *filha);
+    // The active child window's widget, or nullptr.
+    QWidget *ActiveForm() const;
+    // True while the frame is closing: the children's unloads then go through.
+    bool Encerrando() const { return encerrando; }
+
+    // The last window state other than minimised: 0 normal, 2 maximised.
+    int UltimoEstado = 0;
+
+    // Controls, public as the child windows and the options dialog read them.
+    QWidget *cobBarra = nullptr;
+    QToolBar *tbPadrao = nullptr;
+    QToolBar *tbCalculo = nullptr;
+    QStatusBar *sbStatusBar = nullptr;
+    QMenu *mnuExibirBarra = nullptr;
+    QAction *mnuExibirBarraPadrao = nullptr;
+    QAction *mnuExibirBarraCalculo = nullptr;
+    QAction *mnuExibirEtiqueta = nullptr;
+    QAction *mnuExibirStatusBar = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    mdiMenu();
+    void criaBotoes();
+    void criaMenus();
+    void criaStatusBar();
+    QAction *NovaAcao(QMenu *menu, const char *nome, const QString &texto,
+                      const QKeySequence &atalho = {}, bool habilitado = true);
+    QIcon Icone(const char *tema, int padrao) const;
+    void AtualizaRelogio();
+
+    void MDIForm_Load();
+    void MDIForm_QueryUnload();
+    void MDIForm_Unload();
+    // Closes one child window; false when it refused.
+    bool Descarrega(QMdiSubWindow *filha);
+
+    void FilhaAtivada();
+    void MostraMenus();
+    void ListaJanelasEm(QMenu *menu);
+
+    void AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada);
+    void MarcaNaFilha(QAction *entrada);
+    void AjustaBandas();
+    void AplicaBandas();
+
+    struct Privado;
+    Privado *d;
+    QMdiArea *mdiArea = nullptr;
+    bool encerrando = false;
+};

@@ -1,0 +1,72 @@
+// The shared procedures of modBase that work on windows: the recent-files menu of a window,
+// the busy state and text selection.
+#include "frame/modBase.h"
+#include "frame/windows/mdiMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+
+namespace {
+
+// The screen's pointer: the hourglass, or the default shape (any hourglass cleared).
+void PonteiroAmpulheta(bool ampulheta)
+{
+    if (ampulheta) {
+        if (QApplication::overrideCursor())
+            QApplication::changeOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void PonteiroPadrao()
+{
+    PonteiroAmpulheta(false);
+}
+
+// The window side of the error box: it puts the pointer back before the box shows.
+const bool ganchoInstalado = [] {
+    RestauraPonteiroPadrao = &PonteiroPadrao;
+    return true;
+}();
+
+} // namespace
+
+void AtualizaMRU(QWidget *janela)
+{
+    if (!janela)
+        return;
+    bool primeiroVisivel = false;
+    for (int n = 1; n <= 4; ++n) {
+        auto *item = janela->findChild<QAction *>(QStringLiteral("mnuArquivoMRU%1").arg(n));
+        if (!item)
+            continue;
+        const QString &caminho = ListaMRU[n - 1];
+        item->setText(QStringLiteral("&%1 ").arg(n) + EncurtaCaminho(caminho));
+        item->setVisible(!caminho.isEmpty());
+        if (n == 1)
+            primeiroVisivel = item->isVisible();
+    }
+    if (auto *vazio = janela->findChild<QAction *>(QStringLiteral("mnuArquivoMRUVazio")))
+        vazio->setVisible(!primeiroVisivel);
+}
+
+void HabilitaMenu(bool estado)
+{
+    QApplication::processEvents();
+    PonteiroAmpulheta(!estado);
+    if (mdiMenu *menu = mdiMenu::Existente())
+        menu->setEnabled(estado);
+    QApplication::processEvents();
+}
+
+void SelecionaTexto(QLineEdit *caixa)
+{
+    if (caixa)
+        caixa->setSelection(0, caixa->text().size());
+}
