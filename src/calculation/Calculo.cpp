@@ -68,7 +68,7 @@ private:
 
     void LinhaResultado(const QString &rotulo, double valor, const QString &unidade = {})
     {
-        AddRel(LinhaRelatorio(rotulo, TextoDouble(valor), unidade));
+        host.addReportItem(ItemRelatorio(rotulo, TextoDouble(valor), unidade));
     }
 
     // Reads field Campo: writes its line, and for an empty field shows the message and puts
@@ -92,7 +92,8 @@ private:
         // A relative density is printed under the label the user saw, without a unit.
         if (caso.densidadeRelativa && r.Campo >= 17 && r.Campo <= 19)
             unidade.clear();
-        AddRel(LinhaRelatorio(RotuloCampo(r.Campo, caso.densidadeRelativa), texto, unidade));
+        host.addReportItem(
+            ItemRelatorio(RotuloCampo(r.Campo, caso.densidadeRelativa), texto, unidade));
         return texto;
     }
 

@@ -15,25 +15,53 @@ constexpr int ColunaRotulo = 33;
 // Room for the value, the unit and the second leader: 78 - 35 - 2 blanks.
 constexpr int LarguraValorUnidade = LarguraLinha - ColunaRotulo - 4;
 
-QString Repete(const QString &fill, qsizetype count)
+QChar Primeiro(const QString &fill, char padrao)
 {
-    const QChar c = fill.isEmpty() ? QLatin1Char('_') : fill.at(0);
-    return QString(std::max<qsizetype>(count, 0), c);
+    return fill.isEmpty() ? QLatin1Char(padrao) : fill.at(0);
+}
+
+void Repete(QString &linha, QChar c, qsizetype count)
+{
+    if (count > 0)
+        linha.resize(linha.size() + count, c);
+}
+
+// The line, after prefix (the report item's blank, or nothing), built in one buffer.
+QString Monta(QLatin1StringView prefix, const QString &rotulo, const QString &valor,
+              const QString &unidade)
+{
+    const QChar espaco = Primeiro(Espaco, ' ');
+    const QChar sublinha = Primeiro(Sublinha, '_');
+    QString linha;
+    linha.reserve(prefix.size() + std::max<qsizetype>(LarguraLinha, 35 + valor.size()));
+    linha += prefix;
+    linha += rotulo;
+    linha += espaco;
+    Repete(linha, sublinha, ColunaRotulo - rotulo.size());
+    linha += espaco;
+    linha += valor;
+    if (!unidade.isEmpty()) {
+        const qsizetype leader = LarguraValorUnidade - valor.size() - unidade.size();
+        if (leader >= 0) {
+            linha += espaco;
+            Repete(linha, sublinha, leader);
+            linha += espaco;
+            linha += unidade;
+        }
+    }
+    return linha;
 }
 
 } // namespace
 
 QString LinhaRelatorio(const QString &rotulo, const QString &valor, const QString &unidade)
 {
-    const QString espaco = Espaco.isEmpty() ? QStringLiteral(" ") : Espaco;
-    QString linha = rotulo + espaco + Repete(Sublinha, ColunaRotulo - rotulo.size()) + espaco
-                    + valor;
-    if (!unidade.isEmpty()) {
-        const qsizetype leader = LarguraValorUnidade - valor.size() - unidade.size();
-        if (leader >= 0)
-            linha += espaco + Repete(Sublinha, leader) + espaco + unidade;
-    }
-    return linha;
+    return Monta(QLatin1StringView(), rotulo, valor, unidade);
+}
+
+QString ItemRelatorio(const QString &rotulo, const QString &valor, const QString &unidade)
+{
+    return Monta(QLatin1StringView(" "), rotulo, valor, unidade);
 }
 
 QString LinhaTitulo(const QString &titulo)
@@ -48,6 +76,24 @@ QString ItemRelatorio(const QString &linha)
     return QLatin1Char(' ') + linha;
 }
 
+namespace {
+
+// 10^k as its 15-digit text reads back: the decimal power itself (1E-05 is the double
+// nearest to 0,00001), taken from a table where it can be.
+double DecimalPower(int k, double calculated)
+{
+    static constexpr double powers[] = {
+        1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12,
+        1e-11, 1e-10, 1e-9,  1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,
+        1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,   1e7,   1e8,   1e9,   1e10,
+        1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21, 1e22};
+    if (k >= -22 && k <= 22)
+        return powers[k + 22];
+    return QString::number(calculated, 'g', 15).toDouble();
+}
+
+} // namespace
+
 double Arredonda(double valor, int digitos)
 {
     if (!(valor > 0) || !std::isfinite(valor))
@@ -56,7 +102,7 @@ double Arredonda(double valor, int digitos)
     const int k = digitos - e;
     const double escala = std::pow(10.0, k);
     // The divisor is the power of ten as its text reads back, as the rounding always did.
-    const double m = QString::number(escala, 'g', 15).toDouble();
+    const double m = DecimalPower(k, escala);
     const double arredondado = std::floor(valor * escala + 0.5) / m;
     return std::isfinite(arredondado) ? arredondado : valor;
 }

@@ -21,8 +21,10 @@ QString LinhaRelatorio(const QString &rotulo, const QString &valor, const QStrin
 // n "=".
 QString LinhaTitulo(const QString &titulo);
 
-// The report-list item of a line: one blank followed by the line.
+// The report-list item of a line: one blank followed by the line; the second form builds the
+// item of a quantity's line at once.
 QString ItemRelatorio(const QString &linha);
+QString ItemRelatorio(const QString &rotulo, const QString &valor, const QString &unidade);
 
 // Rounds value to n - Int(log10 value) decimals (n = digitos): with n = 4, 0,654321 gives
 // 0,65432 and 65,43219 gives 65,432; with n = 1, 1234,56 gives 1200. A value at or below

@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +25,10 @@ QString TextoDouble(double value)
 
     // Round to 15 significant digits first; the exponent is the one of the rounded value.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    QString text = QString::fromLatin1(buffer);
+    // to_chars writes what printf's "%.14e" writes, several times faster.
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, 14);
+    QString text = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype ePos = text.indexOf(QLatin1Char('e'));
     const int exponent = text.mid(ePos + 1).toInt();
     QString mantissa = text.left(ePos);

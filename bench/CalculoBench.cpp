@@ -1,0 +1,51 @@
+// One full sizing calculation (head, reading, conversion, iteration, results, closing lines)
+// per fluid class and tap type, with a host that keeps the report lines as a window would.
+#include "calculation/CasosExemplo.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class ListHost final : public calculation::CalculoHost
+{
+public:
+    QStringList items;
+    void focusField(int) override {}
+    void writeField(int, const QString &) override {}
+    void clearReport() override { items.clear(); }
+    void addReportItem(const QString &item) override { items.append(item); }
+    void showReport(const QString &, const QString &, const QString &,
+                    const QString &) override
+    {
+    }
+};
+
+void Calculo(benchmark::State &state)
+{
+    calculation::IniciaTabelas();
+    const int fluido = int(state.range(0));
+    const int tomada = int(state.range(1));
+    const calculation::CasoCalculo modelo = fluido == calculation::Liquido ? casos::Liquido(tomada)
+                                            : fluido == calculation::Gas   ? casos::Gas(tomada)
+                                                                           : casos::Vapor(tomada);
+    ListHost host;
+    int completos = 0;
+    for (auto _ : state) {
+        calculation::CasoCalculo caso = modelo;
+        const calculation::ResultadoCalculo r = calculation::cmdCalcular_Click(caso, host);
+        completos += r.completo;
+        benchmark::DoNotOptimize(r.Beta);
+    }
+    if (completos != state.iterations())
+        state.SkipWithError("a calculation did not complete");
+    state.SetLabel(calculation::NomeFluido[fluido + 1].toStdString() + " / "
+                   + calculation::NomeTomada[tomada].toStdString());
+}
+
+BENCHMARK(Calculo)
+    ->ArgsProduct({{calculation::Liquido, calculation::Gas, calculation::Vapor},
+                   {calculation::FlangeTaps, calculation::RadiusTaps, calculation::VenaContracta,
+                    calculation::CornerTaps}})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
