@@ -50,7 +50,7 @@ fuzz: deps
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRASOL_FUZZ=ON -DQUIRASOL_TESTS=OFF -DQUIRASOL_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_arquivo_calculo
 	@found=$$(mktemp -d); \
-	./$(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_calculo -max_total_time=$(FUZZ_TIME) -max_len=16384 \
+	ASAN_OPTIONS=quarantine_size_mb=64 ./$(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_calculo -max_total_time=$(FUZZ_TIME) -max_len=16384 \
 	    -timeout=10 -print_final_stats=1 $$found tests/fuzz/corpus; rc=$$?; rm -rf $$found; exit $$rc
 
 bench: build
