@@ -460,10 +460,12 @@ private:
                                * std::pow(1 - std::pow(RelacaoUsual, 1 / k), 0.935);
         else
             r.Epsilo = 1 - (0.41 + 0.35 * b4) * (1 - RelacaoUsual) / k;
-        if (!(r.Epsilo > 0))
-            Falha(QStringLiteral("Epsilo = ") + TextoDouble(r.Epsilo)
-                  + QStringLiteral(": o fator de expansão tem que ser maior que zero.\n\n"
-                                   "Verifique os campos ")
+        if (!(r.Epsilo > 0) || !std::isfinite(r.Epsilo))
+            Falha((std::isfinite(r.Epsilo)
+                       ? QStringLiteral("Epsilo = ") + TextoDouble(r.Epsilo)
+                             + QStringLiteral(": o fator de expansão tem que ser maior que zero.")
+                       : QStringLiteral("O fator de expansão 'Epsilo' não pode ser calculado."))
+                  + QStringLiteral("\n\nVerifique os campos ")
                   + Rotulo(5) + QStringLiteral(", ") + Rotulo(12) + QStringLiteral(", ")
                   + Rotulo(27) + QStringLiteral(" e ") + Rotulo(28) + QStringLiteral("."));
         r.CoefAlvo = r.CoeficienteCarga / r.Epsilo;
@@ -472,10 +474,13 @@ private:
     void IteracaoBeta()
     {
         const double S = r.CoeficienteCarga;
-        if (!(S > 0) || !std::isfinite(S))
+        if (!std::isfinite(S) || !std::isfinite(r.Reynolds))
+            Falha(QStringLiteral("O Coeficiente de Carga ou o N.º de reynolds não pode ser "
+                                 "calculado: verifique a ordem de grandeza dos dados."));
+        if (!(S > 0))
             Falha(QStringLiteral("Coeficiente de Carga = ") + TextoDouble(S)
                   + QStringLiteral(": tem que ser maior que zero para o cálculo de Beta."));
-        if (!(r.Reynolds > 0) || !std::isfinite(r.Reynolds))
+        if (!(r.Reynolds > 0))
             Falha(QStringLiteral("N.º de reynolds usual = ") + TextoDouble(r.Reynolds)
                   + QStringLiteral(": tem que ser maior que zero.\n\nVerifique os campos ")
                   + Rotulo(2) + QStringLiteral(", ") + Rotulo(20) + QStringLiteral(" e ")
