@@ -1,5 +1,6 @@
 #include "frame/windows/Main.h"
 
+#include "calculation/modCalculo.h"
 #include "calculation/windows/AbreJanela.h"
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
@@ -39,12 +40,14 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
                       const QString &nomeServidor)
 {
     DefinePastas(QCoreApplication::applicationDirPath());
+    calculation::IniciaTabelas();
     try {
         mdiMenu *menu = mdiMenu::Instancia();
         menu->IniciaServidor(nomeServidor);
         abertura->exec();
         abertura.reset();
         ArquivoAbrir = frame::ArquivoDaLinhaComando(linha);
+        frame::VerificaAssociacao();
         menu->show();
         menu->Atualiza();
         const frame::InicioPrograma inicio = frame::DecideInicio(

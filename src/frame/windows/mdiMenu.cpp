@@ -45,6 +45,15 @@ const QString SecaoMenu = QStringLiteral("Config\\Menu");
 const QString SecaoMRU = QStringLiteral("FilesMRU");
 const char *const PropriedadeLista = "quirasolListaJanelas";
 
+// A case window: its class or its object name is exactly "frmCalcQuirasol".
+bool JanelaDeCaso(const QWidget *janela)
+{
+    const QLatin1String nome("frmCalcQuirasol");
+    return janela
+           && (QLatin1String(janela->metaObject()->className()) == nome
+               || janela->objectName() == nome);
+}
+
 QString TextoBool(bool valor)
 {
     return valor ? QStringLiteral("True") : QStringLiteral("False");
@@ -741,7 +750,7 @@ void mdiMenu::AplicaBandas()
     const std::pair<QToolBar *, frame::Banda> bandas[] = {{tbPadrao, d->bandas.padrao},
                                                           {tbCalculo, d->bandas.calculo}};
     for (const auto &[barra, banda] : bandas) {
-        barra->setMinimumWidth(PixelsDeTwips(std::max(banda.larguraMinima, banda.largura)));
+        barra->setMinimumWidth(PixelsDeTwips(banda.larguraMinima));
         barra->setMinimumHeight(PixelsDeTwips(banda.alturaMinima));
     }
 }
@@ -793,9 +802,7 @@ void mdiMenu::mnuArquivoFecharTodos_Click()
         QMdiSubWindow *caso = nullptr;
         const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
         for (QMdiSubWindow *sub : filhas) {
-            if (sub->widget()
-                && QLatin1String(sub->widget()->metaObject()->className())
-                       == QLatin1String("frmCalcQuirasol")) {
+            if (JanelaDeCaso(sub->widget())) {
                 caso = sub;
                 break;
             }

@@ -153,6 +153,7 @@ bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 bool QtInteraction::openExternal(const QString &target)
 {
     const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
+                             || target.startsWith(QStringLiteral("help:"))
                          ? QUrl(target)
                          : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     return QDesktopServices::openUrl(url);

@@ -1,0 +1,500 @@
+// The main window: bars and their switches, placement, recent files, toolbars acting on the
+// active child, close-all, the second-start command and the help and folder entries.
+#include "frame/modBase.h"
+#include "frame/modRegistro.h"
+#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/Registro.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using frame::GetConfig;
+using frame::SaveConfig;
+
+// Readable QString values in failure messages.
+static void PrintTo(const QString &texto, std::ostream *saida)
+{
+    *saida << '"' << texto.toStdString() << '"';
+}
+
+namespace {
+
+const QString Config = QStringLiteral("Config");
+const QString Menu = QStringLiteral("Config\\Menu");
+
+// A child window that records what the frame asks of it. Named "frmCalcQuirasol" it stands
+// for a case window; it refuses to close as many times as told.
+class FilhaTeste : public QWidget, public JanelaFilha
+{
+public:
+    explicit FilhaTeste(const QString &nome = QStringLiteral("frmCalcQuirasol"))
+    {
+        setObjectName(nome);
+        for (const char *vista : {"mnuExibirBarraPadrao", "mnuExibirBarraCalculo",
+                                  "mnuExibirEtiqueta", "mnuExibirStatusBar"}) {
+            auto *acao = new QAction(this);
+            acao->setObjectName(QString::fromLatin1(vista));
+            acao->setCheckable(true);
+            acao->setChecked(true);
+        }
+    }
+    QAction *vista(const char *nome) { return findChild<QAction *>(QString::fromLatin1(nome)); }
+
+    void PressionaCalcular() override { chamadas << QStringLiteral("Calcular"); }
+    std::optional<int> IndiceControleAtivo() const override { return indice; }
+    void txtDados_DblClick(int index) override
+    {
+        chamadas << QStringLiteral("Calculadora %1").arg(index);
+    }
+    void mnuArquivoSalvar_Click() override { chamadas << QStringLiteral("Salvar"); }
+    void mnuArquivoImprimir_Click() override { chamadas << QStringLiteral("Imprimir"); }
+    void mnuArquivoExportarRelatorio_Click() override { chamadas << QStringLiteral("Exportar"); }
+    void Form_Activate() override { chamadas << QStringLiteral("Activate"); }
+    void Form_Deactivate() override { chamadas << QStringLiteral("Deactivate"); }
+    QMenuBar *BarraMenu() const override { return barra; }
+
+    QStringList chamadas;
+    std::optional<int> indice;
+    int recusas = 0;
+    int pedidosFechar = 0;
+    QMenuBar *barra = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++pedidosFechar;
+        if (recusas > 0) {
+            --recusas;
+            event->ignore();
+            return;
+        }
+        event->accept();
+    }
+};
+
+class MdiMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        platform::Registro::instance().setFolder(pasta.path());
+        ListaMRU = {};
+        PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
+    }
+    void TearDown() override
+    {
+        if (menu) {
+            menu->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete menu.data();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::Registro::instance().setFolder(QString());
+    }
+    mdiMenu *Carrega()
+    {
+        menu = mdiMenu::Instancia();
+        return menu;
+    }
+    void Fecha()
+    {
+        menu->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FilhaTeste *NovaFilha(const QString &nome = QStringLiteral("frmCalcQuirasol"))
+    {
+        auto *filha = new FilhaTeste(nome);
+        menu->AdicionaFilha(filha)->show();
+        menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(filha->parentWidget()));
+        return filha;
+    }
+    QAction *Acao(const char *nome) const
+    {
+        return menu->findChild<QAction *>(QString::fromLatin1(nome));
+    }
+
+    QTemporaryDir pasta;
+    testsupport::ScriptedInteraction interacao;
+    QPointer<mdiMenu> menu;
+};
+
+TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
+{
+    Carrega();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Cálculo de Quirasol"));
+    EXPECT_TRUE(menu->BarraPadraoVisivel());
+    EXPECT_TRUE(menu->BarraCalculoVisivel());
+    EXPECT_TRUE(menu->StatusBarVisivel());
+    EXPECT_TRUE(menu->EtiquetasVisiveis());
+    for (QAction *vista : {menu->mnuExibirBarraPadrao, menu->mnuExibirBarraCalculo,
+                           menu->mnuExibirEtiqueta, menu->mnuExibirStatusBar})
+        EXPECT_TRUE(vista->isChecked());
+    struct Botao {
+        const char *chave;
+        bool habilitado;
+        const char *dica;
+    };
+    for (const Botao &botao : {Botao{"Novo", true, "Novo calculo"},
+                               Botao{"Abrir", true, "Abrir calculo"},
+                               Botao{"Salvar", false, "Salvar calculo"},
+                               Botao{"Sair", true, "Sair do Caluculo de Quirasol"},
+                               Botao{"Calcular", false, "Calcular"},
+                               Botao{"Calculadora", false, "Exibir a calculadora"},
+                               Botao{"Imprimir", false, "Imprimir relatório"},
+                               Botao{"Exportar", false, "Exportar relatório"}}) {
+        QAction *acao = menu->Botao(QString::fromUtf8(botao.chave));
+        ASSERT_NE(acao, nullptr) << botao.chave;
+        EXPECT_EQ(acao->isEnabled(), botao.habilitado) << botao.chave;
+        EXPECT_EQ(acao->text(), QString::fromUtf8(botao.chave));
+        EXPECT_EQ(acao->toolTip(), QString::fromUtf8(botao.dica));
+    }
+    EXPECT_EQ(menu->Botao(QStringLiteral("Nada")), nullptr);
+    EXPECT_FALSE(Acao("mnuArquivoMRU1")->isVisible());
+    EXPECT_TRUE(Acao("mnuArquivoMRUVazio")->isVisible());
+    EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isEnabled());
+    EXPECT_FALSE(Acao("mnuAjudaConteudo")->isEnabled());
+    EXPECT_FALSE(Acao("mnuArquivoSaveAll")->isVisible());
+}
+
+TEST_F(MdiMenuTest, OnlyFalseHidesABarAtLoad)
+{
+    SaveConfig(Config, QStringLiteral("Barra0"), QStringLiteral("False"));
+    SaveConfig(Config, QStringLiteral("Barra1"), QStringLiteral("false"));
+    SaveConfig(Config, QStringLiteral("Barra2"), QStringLiteral("0"));
+    SaveConfig(Config, QStringLiteral("Barra3"), QStringLiteral("False"));
+    Carrega();
+    EXPECT_FALSE(menu->BarraPadraoVisivel());
+    EXPECT_FALSE(menu->mnuExibirBarraPadrao->isChecked());
+    EXPECT_TRUE(menu->BarraCalculoVisivel());
+    EXPECT_TRUE(menu->EtiquetasVisiveis());
+    EXPECT_FALSE(menu->StatusBarVisivel());
+    EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
+    // The next exit writes "True" or "False" again.
+    Fecha();
+    EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QStringLiteral("False"));
+    EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra1")), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra2")), QStringLiteral("True"));
+    EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra3")), QStringLiteral("False"));
+}
+
+TEST_F(MdiMenuTest, HidingBothBandsHidesTheBarShowingOneBringsItBack)
+{
+    Carrega();
+    menu->mnuExibirBarraPadrao_Click();
+    EXPECT_FALSE(menu->cobBarra->isHidden());
+    menu->mnuExibirBarraCalculo_Click();
+    EXPECT_TRUE(menu->cobBarra->isHidden());
+    EXPECT_FALSE(menu->mnuExibirBarraCalculo->isChecked());
+    menu->mnuExibirBarraCalculo_Click();
+    EXPECT_FALSE(menu->cobBarra->isHidden());
+    EXPECT_TRUE(menu->BarraCalculoVisivel());
+    EXPECT_FALSE(menu->BarraPadraoVisivel());
+}
+
+TEST_F(MdiMenuTest, MenuClickOnAViewEntryTogglesOnce)
+{
+    Carrega();
+    menu->mnuExibirStatusBar->trigger();
+    EXPECT_FALSE(menu->StatusBarVisivel());
+    EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
+    menu->mnuExibirEtiqueta->trigger();
+    EXPECT_FALSE(menu->EtiquetasVisiveis());
+}
+
+TEST_F(MdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
+{
+    Carrega();
+    menu->mnuExibirEtiqueta_Click();
+    EXPECT_FALSE(menu->mnuExibirEtiqueta->isChecked());
+    EXPECT_EQ(menu->Botao(QStringLiteral("Novo"))->text(), QString());
+    EXPECT_EQ(menu->Botao(QStringLiteral("Exportar"))->text(), QString());
+    frame::Bandas bandas = menu->Bandas();
+    EXPECT_EQ(bandas.padrao.largura, 1600);
+    EXPECT_EQ(bandas.padrao.larguraMinima, 1600);
+    EXPECT_EQ(bandas.calculo.largura, 1500);
+    EXPECT_EQ(bandas.calculo.larguraMinima, 1500);
+    EXPECT_GE(menu->tbPadrao->minimumWidth(), 1600 / 15);
+
+    menu->mnuExibirEtiqueta_Click();
+    EXPECT_EQ(menu->Botao(QStringLiteral("Novo"))->text(), QStringLiteral("Novo"));
+    bandas = menu->Bandas();
+    EXPECT_EQ(bandas.padrao.larguraMinima, menu->tbPadrao->sizeHint().width() * 15);
+    EXPECT_EQ(bandas.calculo.larguraMinima, menu->tbCalculo->sizeHint().width() * 15);
+    EXPECT_EQ(bandas.calculo.alturaMinima, bandas.padrao.alturaMinima);
+}
+
+TEST_F(MdiMenuTest, PlacementRestoredWhenPositiveDesignValueOtherwise)
+{
+    SaveConfig(Menu, QStringLiteral("MainLeft"), QStringLiteral("0"));
+    SaveConfig(Menu, QStringLiteral("MainTop"), QStringLiteral("-150"));
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("9000"));
+    SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500,7"));
+    Carrega();
+    EXPECT_EQ(menu->width(), 600);
+    EXPECT_EQ(menu->height(), 500);
+    EXPECT_EQ(menu->pos(), QPoint(0, 0));
+    EXPECT_FALSE(menu->isMaximized());
+}
+
+TEST_F(MdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
+{
+    SaveConfig(Menu, QStringLiteral("MainLeft"), QStringLiteral("1500"));
+    SaveConfig(Menu, QStringLiteral("MainTop"), QStringLiteral("750"));
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
+    SaveConfig(Menu, QStringLiteral("MainWindowsState"), QStringLiteral("2"));
+    Carrega();
+    menu->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(menu->isMaximized());
+    EXPECT_EQ(menu->UltimoEstado, 2);
+    Fecha();
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("2"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainLeft")), QStringLiteral("1500"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainTop")), QStringLiteral("750"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
+}
+
+TEST_F(MdiMenuTest, ClosingMinimisedStoresState0)
+{
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
+    Carrega();
+    menu->show();
+    menu->showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(menu->UltimoEstado, 0);
+    Fecha();
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+}
+
+TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
+{
+    SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("1"), QStringLiteral("/tmp/a.qzv"));
+    Carrega();
+    EXPECT_EQ(ListaMRU[0], QStringLiteral("/tmp/a.qzv"));
+    EXPECT_TRUE(Acao("mnuArquivoMRU1")->isVisible());
+    EXPECT_EQ(Acao("mnuArquivoMRU1")->text(), QStringLiteral("&1 /tmp/a.qzv"));
+    EXPECT_FALSE(Acao("mnuArquivoMRU2")->isVisible());
+    EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isVisible());
+
+    SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("3"), QStringLiteral("/velho.qzv"));
+    AddFileMRU(QStringLiteral("/home/engenheiro/projetos/bomba centrifuga.qzv"));
+    menu->Atualiza();
+    EXPECT_EQ(Acao("mnuArquivoMRU1")->text(),
+              QStringLiteral("&1 /Home/Eng../Pro../bomba centrifuga.qzv"));
+    EXPECT_EQ(Acao("mnuArquivoMRU2")->text(), QStringLiteral("&2 /tmp/a.qzv"));
+    Fecha();
+    EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("1")),
+              QStringLiteral("/home/engenheiro/projetos/bomba centrifuga.qzv"));
+    EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("2")),
+              QStringLiteral("/tmp/a.qzv"));
+    EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("3")),
+              QStringLiteral("/velho.qzv"));
+}
+
+TEST_F(MdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
+{
+    Carrega();
+    for (const char *chave : {"Calcular", "Calculadora", "Imprimir", "Exportar"})
+        menu->tbCalculo_ButtonClick(QString::fromLatin1(chave)); // no child: nothing
+    FilhaTeste *filha = NovaFilha();
+    filha->chamadas.clear();
+    menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora")); // no focused field: skipped
+    filha->indice = 9;
+    for (const char *chave : {"Calcular", "Calculadora", "Imprimir", "Exportar"})
+        menu->tbCalculo_ButtonClick(QString::fromLatin1(chave));
+    menu->tbPadrao_ButtonClick(QStringLiteral("Salvar"));
+    EXPECT_EQ(filha->chamadas,
+              QStringList({QStringLiteral("Calcular"), QStringLiteral("Calculadora 9"),
+                           QStringLiteral("Imprimir"), QStringLiteral("Exportar"),
+                           QStringLiteral("Salvar")}));
+}
+
+TEST_F(MdiMenuTest, ChildWithoutMembersIsSkippedSilently)
+{
+    Carrega();
+    auto *simples = new QWidget;
+    menu->AdicionaFilha(simples)->show();
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(simples->parentWidget()));
+    menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
+    menu->tbPadrao_ButtonClick(QStringLiteral("Salvar"));
+    menu->mnuExibirStatusBar_Click();
+    EXPECT_TRUE(interacao.asked.empty());
+}
+
+TEST_F(MdiMenuTest, ViewTogglesReachTheActiveChild)
+{
+    Carrega();
+    FilhaTeste *filha = NovaFilha(QStringLiteral("frmRelatorio"));
+    menu->mnuExibirBarraCalculo_Click();
+    EXPECT_FALSE(filha->vista("mnuExibirBarraCalculo")->isChecked());
+    menu->mnuExibirStatusBar_Click();
+    EXPECT_FALSE(filha->vista("mnuExibirStatusBar")->isChecked());
+    menu->mnuExibirEtiqueta_Click();
+    EXPECT_FALSE(filha->vista("mnuExibirEtiqueta")->isChecked());
+    EXPECT_TRUE(filha->vista("mnuExibirBarraPadrao")->isChecked());
+}
+
+TEST_F(MdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
+{
+    Carrega();
+    const QList<QAction *> proprios = menu->menuBar()->actions();
+    FilhaTeste *primeira = NovaFilha();
+    primeira->barra = new QMenuBar(primeira);
+    primeira->barra->hide();
+    primeira->barra->addMenu(QStringLiteral("&Arquivo"));
+    primeira->barra->addMenu(QStringLiteral("&Janela"));
+    FilhaTeste *segunda = NovaFilha();
+    EXPECT_TRUE(primeira->chamadas.contains(QStringLiteral("Deactivate")));
+    EXPECT_TRUE(segunda->chamadas.contains(QStringLiteral("Activate")));
+    EXPECT_EQ(menu->menuBar()->actions(), proprios); // the second has no menu bar
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(primeira->parentWidget()));
+    EXPECT_EQ(menu->menuBar()->actions(), primeira->barra->actions());
+    EXPECT_EQ(menu->ActiveForm(), primeira);
+    primeira->parentWidget()->close();
+    segunda->parentWidget()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(menu->menuBar()->actions(), proprios);
+}
+
+TEST_F(MdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
+{
+    Carrega();
+    QPointer<FilhaTeste> primeira = NovaFilha();
+    QPointer<FilhaTeste> teimosa = NovaFilha();
+    QPointer<FilhaTeste> relatorio = NovaFilha(QStringLiteral("frmRelatorio"));
+    teimosa->recusas = 2;
+    menu->mnuArquivoFecharTodos_Click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(primeira);
+    EXPECT_FALSE(teimosa);
+    EXPECT_TRUE(relatorio); // only case windows
+    EXPECT_TRUE(menu->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MdiMenuTest, CloseAllWithoutCasesOnlySwitchesTheBusyState)
+{
+    Carrega();
+    menu->mnuArquivoFecharTodos_Click();
+    EXPECT_TRUE(menu->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MdiMenuTest, BusyStateHasNoCounter)
+{
+    Carrega();
+    HabilitaMenu(false);
+    HabilitaMenu(false);
+    EXPECT_FALSE(menu->isEnabled());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    HabilitaMenu(true);
+    EXPECT_TRUE(menu->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    HabilitaMenu(false);
+    MostraErro(5, QStringLiteral("x")); // the error box clears the hourglass only
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(menu->isEnabled());
+    HabilitaMenu(true);
+}
+
+TEST_F(MdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
+{
+    Carrega();
+    menu->show();
+    AddFileMRU(QStringLiteral("/tmp/x.qzv"));
+    FilhaTeste *filha = NovaFilha();
+    filha->recusas = 1;
+    EXPECT_FALSE(menu->close());
+    EXPECT_TRUE(menu);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(menu->Encerrando());
+    EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("1")),
+              QStringLiteral("/tmp/x.qzv"));
+    EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QString()); // not unloaded
+    Fecha();
+    EXPECT_FALSE(menu);
+}
+
+TEST_F(MdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
+{
+    Carrega();
+    menu->show();
+    menu->showMaximized();
+    QApplication::processEvents();
+    menu->showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(menu->UltimoEstado, 2);
+    menu->MDIForm_LinkExecute(QStringLiteral("/P /tmp/nao existe.qzv"));
+    QApplication::processEvents();
+    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/tmp/nao existe.qzv"));
+    EXPECT_FALSE(menu->isMinimized());
+    EXPECT_TRUE(menu->isMaximized());
+}
+
+TEST_F(MdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
+{
+    Carrega();
+    menu->show();
+    menu->showMinimized();
+    QApplication::processEvents();
+    menu->MDIForm_LinkExecute(QStringLiteral("/tmp/caso.qzv"));
+    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/tmp/caso.qzv"));
+    EXPECT_TRUE(menu->isMinimized());
+    menu->MDIForm_LinkExecute(QStringLiteral("/P "));
+    EXPECT_EQ(ArquivoAbrir, QString());
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(MdiMenuTest, ReportsFolderIsCreatedThenOpened)
+{
+    Carrega();
+    ASSERT_FALSE(QDir(PathRelatorios).exists());
+    menu->mnuExibirRelatorio_Click();
+    EXPECT_TRUE(QDir(PathRelatorios).exists());
+    EXPECT_EQ(interacao.externals(), QStringList(PathRelatorios));
+}
+
+TEST_F(MdiMenuTest, HelpEntries)
+{
+    Carrega();
+    menu->mnuAjudaConteudo_Click();
+    ASSERT_EQ(interacao.messages().size(), 1u);
+    EXPECT_EQ(interacao.messages()[0].text,
+              QStringLiteral("Não foi possivel exibir o arquivo da ajuda. Não há nenhum arquivo "
+                             "de Ajuda associado à este projeto."));
+    EXPECT_EQ(interacao.messages()[0].style, 64);
+    EXPECT_EQ(interacao.messages()[0].title, QStringLiteral("Cálculo de Quirasol"));
+    menu->mnuAjudaComoUsar_Click();
+    EXPECT_EQ(interacao.externals(), QStringList(QStringLiteral("help:")));
+}
+
+TEST_F(MdiMenuTest, PageSetupGoesThroughThePrinterDialog)
+{
+    Carrega();
+    Acao("mnuArquivoPageSetup")->trigger();
+    ASSERT_EQ(interacao.asked.size(), 1u);
+    EXPECT_EQ(interacao.asked[0].kind, testsupport::Asked::Printer);
+    EXPECT_EQ(interacao.asked[0].style, 1);
+}
+
+} // namespace
