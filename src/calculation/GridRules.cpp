@@ -25,16 +25,6 @@ bool TemLinha(int campo)
     return OrdemInicialLinhas().contains(campo);
 }
 
-bool TemCaixaValor(int campo)
-{
-    return campo >= 2 && TemLinha(campo);
-}
-
-bool TemListaUnidades(int campo)
-{
-    return TemCaixaValor(campo) && (campo < 25 || campo > 28);
-}
-
 QList<int> UnidadesDoCampo(int campo, int classeFluido)
 {
     switch (campo) {

@@ -8,6 +8,8 @@
 // Field numbers and unit codes are those of the case vocabulary (fields 0 to 30, unit codes
 // 0 to 30). Fluid class is the fluid selector's position: 0 liquid, 1 gas, 2 steam, -1 none.
 
+#include "calculation/modCalculo.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -23,9 +25,9 @@ constexpr int LinhasVisiveis = 9;    // rows the visible window holds
 constexpr int AlturaBarraV = 224;    // height of the scroll bar = the visible window
 constexpr int UltimoCampo = 30;      // field numbers run from 0 to 30
 
-constexpr int FluidoLiquido = 0;
-constexpr int FluidoGas = 1;
-constexpr int FluidoVapor = 2;
+constexpr int FluidoLiquido = Liquido;
+constexpr int FluidoGas = Gas;
+constexpr int FluidoVapor = Vapor;
 
 constexpr int CampoTag = 0;
 constexpr int CampoMassaDensidade = 1;
@@ -33,10 +35,9 @@ constexpr int CampoMassaDensidade = 1;
 // The twenty row panels in their design order (position p = index in this list).
 const QList<int> &OrdemInicialLinhas();
 bool TemLinha(int campo);
-// The eighteen value fields: label and value box.
-bool TemCaixaValor(int campo);
-// Fields with a unit list (all value fields but 25 to 28).
-bool TemListaUnidades(int campo);
+// The eighteen value fields (label and value box), and those with a unit list.
+inline bool TemCaixaValor(int campo) { return CampoDeValor(campo); }
+inline bool TemListaUnidades(int campo) { return CampoComUnidade(campo); }
 
 // Unit codes of a field's list, in list order. Field 2 depends on the class: one entry
 // ("M³/h") before any class is chosen (fluidClass -1), codes 2 and 3 for steam, 1 to 3

@@ -106,14 +106,14 @@ TEST(GridRules, RowsListsAndBoxes)
     EXPECT_EQ(OrdemInicialLinhas().size(), 20);
     int boxes = 0, lists = 0;
     for (int n = 0; n <= UltimoCampo; ++n) {
-        boxes += TemCaixaValor(n);
-        lists += TemListaUnidades(n);
-        EXPECT_EQ(TemListaUnidades(n), !UnidadesDoCampo(n, 0).isEmpty()) << n;
+        boxes += CampoDeValor(n);
+        lists += CampoComUnidade(n);
+        EXPECT_EQ(CampoComUnidade(n), !UnidadesDoCampo(n, 0).isEmpty()) << n;
     }
     EXPECT_EQ(boxes, 18);
     EXPECT_EQ(lists, 14);
-    EXPECT_FALSE(TemCaixaValor(0));
-    EXPECT_FALSE(TemCaixaValor(1));
+    EXPECT_FALSE(CampoDeValor(0));
+    EXPECT_FALSE(CampoDeValor(1));
     EXPECT_FALSE(TemLinha(22));
     EXPECT_EQ(UnidadesDoCampo(2), QList<int>{1});
     EXPECT_EQ(UnidadesDoCampo(2, FluidoVapor), (QList<int>{2, 3}));

@@ -44,7 +44,7 @@ QStringList ScriptedInteraction::externals() const
 
 int ScriptedInteraction::messageBox(const QString &text, int style, const QString &title)
 {
-    asked.push_back({Asked::Message, text, title, style, {}});
+    asked.push_back({Asked::Message, text, title, style, {}, {}});
     if (!messageAnswers.empty()) {
         const int answer = messageAnswers.front();
         messageAnswers.pop_front();
@@ -61,9 +61,9 @@ int ScriptedInteraction::messageBox(const QString &text, int style, const QStrin
 }
 
 QString ScriptedInteraction::inputBox(const QString &prompt, const QString &title,
-                                      const QString &)
+                                      const QString &defaultText)
 {
-    asked.push_back({Asked::Input, prompt, title, 0, {}});
+    asked.push_back({Asked::Input, prompt, title, 0, {}, defaultText});
     if (inputAnswers.empty())
         return {};
     const QString answer = inputAnswers.front();
@@ -73,7 +73,7 @@ QString ScriptedInteraction::inputBox(const QString &prompt, const QString &titl
 
 std::optional<QString> ScriptedInteraction::openFileName(const FileDialogRequest &request)
 {
-    asked.push_back({Asked::Open, request.title, {}, 0, request});
+    asked.push_back({Asked::Open, request.title, {}, 0, request, {}});
     if (fileAnswers.empty())
         return std::nullopt;
     const auto answer = fileAnswers.front();
@@ -83,7 +83,7 @@ std::optional<QString> ScriptedInteraction::openFileName(const FileDialogRequest
 
 std::optional<QString> ScriptedInteraction::saveFileName(const FileDialogRequest &request)
 {
-    asked.push_back({Asked::Save, request.title, {}, 0, request});
+    asked.push_back({Asked::Save, request.title, {}, 0, request, {}});
     if (fileAnswers.empty())
         return std::nullopt;
     const auto answer = fileAnswers.front();
@@ -93,7 +93,7 @@ std::optional<QString> ScriptedInteraction::saveFileName(const FileDialogRequest
 
 bool ScriptedInteraction::printerDialog(PrinterDialogRequest &request)
 {
-    asked.push_back({Asked::Printer, {}, {}, request.setupOnly ? 1 : 0, {}});
+    asked.push_back({Asked::Printer, {}, {}, request.setupOnly ? 1 : 0, {}, {}});
     if (printerAnswers.empty())
         return false;
     const int copies = printerAnswers.front();
@@ -106,7 +106,7 @@ bool ScriptedInteraction::printerDialog(PrinterDialogRequest &request)
 
 bool ScriptedInteraction::openExternal(const QString &target)
 {
-    asked.push_back({Asked::External, target, {}, 0, {}});
+    asked.push_back({Asked::External, target, {}, 0, {}, {}});
     return true;
 }
 

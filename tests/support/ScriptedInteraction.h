@@ -17,6 +17,7 @@ struct Asked {
     QString title; // message/input title (the application title when none was given)
     int style = 0; // message style; printer: 1 for set-up only
     platform::FileDialogRequest file; // for Open and Save
+    QString defaultText;              // input box: the proposed answer
 };
 
 class ScriptedInteraction final : public platform::Interaction

@@ -1,4 +1,54 @@
 #include "calculation/windows/AbreJanela.h"
 
-// Until the calculation window exists, opening a case does nothing.
-void AbreJanela(bool, QString &) {}
+#include "calculation/GridRules.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "frame/modBase.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/Interaction.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+long ContadorCalculos = 0;
+
+void AbreJanela(bool abrir, QString &caminho)
+{
+    QCoreApplication::processEvents();
+    if (abrir) {
+        if (!QFileInfo(PathSaves).isDir())
+            QDir().mkpath(PathSaves);
+        if (caminho.isEmpty()) {
+            platform::FileDialogRequest pedido;
+            pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
+            pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
+            pedido.flags = 2054;
+            pedido.initialDir = PathSaves;
+            const auto escolhido = platform::ShowOpen(pedido);
+            if (!escolhido)
+                return;
+            caminho = *escolhido;
+        }
+        if (!QFileInfo(caminho).isFile()) {
+            platform::MsgBox(QStringLiteral("Arquivo não encontrado"), platform::vbExclamation,
+                             caminho);
+            return;
+        }
+    }
+
+    mdiMenu *principal = mdiMenu::Instancia();
+    auto *janela = new frmCalcQuirasol;
+    QMdiSubWindow *quadro = principal->AdicionaFilha(janela);
+    if (abrir) {
+        janela->QuraOpen(caminho);
+    } else {
+        ++ContadorCalculos;
+        janela->setCaption(calculation::TituloNovoCalculo(int(ContadorCalculos)));
+    }
+    quadro->show();
+    principal->Area()->setActiveSubWindow(quadro);
+    janela->setFocus();
+    principal->Atualiza();
+}

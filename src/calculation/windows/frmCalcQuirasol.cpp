@@ -1,0 +1,1227 @@
+#include "frmCalcQuirasol.h"
+
+#include "AbreJanela.h"
+#include "calculation/ArquivoCalculo.h"
+#include "calculation/GridRules.h"
+#include "calculation/modCalculo.h"
+#include "calculator/windows/frmCalculadora.h"
+#include "frame/modBase.h"
+#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/mdiMenu.h"
+#include "frmRelatorio.h"
+#include "platform/Interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace calculation;
+
+namespace {
+
+const QString Verdadeiro = QStringLiteral("True");
+const QString Falso = QStringLiteral("False");
+const QString TextoAbrindo = QStringLiteral("Abrindo");
+
+// The widget's own Enabled property, whatever its containers say.
+bool Habilitado(const QWidget *w)
+{
+    return w && !w->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void Habilita(QWidget *w, bool habilitado)
+{
+    if (w)
+        w->setEnabled(habilitado);
+}
+
+void HabilitaBotao(const QString &chave, bool habilitado)
+{
+    if (mdiMenu *menu = mdiMenu::Existente())
+        menu->HabilitaBotao(chave, habilitado);
+}
+
+// The folder part of a path, up to and including its last separator, and the name after it.
+QString PastaDe(const QString &caminho)
+{
+    return caminho.left(caminho.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString NomeDe(const QString &caminho)
+{
+    return caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// A row panel: the two separator lines under the row, shadow above light.
+class LinhaGrade : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawLine(0, 23, width() - 1, 23);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(0, 24, width() - 1, 24);
+    }
+};
+
+// The minimised child windows in a row along the bottom of the document area.
+void OrganizaIcones(QMdiArea *area)
+{
+    int x = 0;
+    for (QMdiSubWindow *janela : area->subWindowList()) {
+        if (!janela->isMinimized() || !janela->isVisible())
+            continue;
+        const QSize tamanho = janela->size();
+        janela->move(x, area->viewport()->height() - tamanho.height());
+        x += tamanho.width();
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Controls of the grid
+
+CaixaValor::CaixaValor(int indice, QWidget *parent)
+    : QLineEdit(parent)
+    , Index(indice)
+{
+}
+
+void CaixaValor::keyPressEvent(QKeyEvent *event)
+{
+    // Clipboard and undo shortcuts are control characters: the filter discards them.
+    static const QKeySequence::StandardKey atalhos[] = {
+        QKeySequence::Paste, QKeySequence::Copy,      QKeySequence::Cut,
+        QKeySequence::Undo,  QKeySequence::Redo,      QKeySequence::SelectAll,
+    };
+    for (const auto atalho : atalhos)
+        if (event->matches(atalho)) {
+            event->accept();
+            return;
+        }
+    const QString texto = event->text();
+    if (texto.isEmpty() || event->key() == Qt::Key_Delete) {
+        QLineEdit::keyPressEvent(event); // movement and deletion keys type no character
+        return;
+    }
+    const int codigo = texto.at(0).unicode();
+    const int filtrado = FiltroTecla(codigo);
+    if (filtrado == 0) {
+        event->accept();
+        return;
+    }
+    if (filtrado != codigo) {
+        QKeyEvent trocado(QEvent::KeyPress, Qt::Key_Comma, event->modifiers(),
+                          QString(QChar(filtrado)));
+        QLineEdit::keyPressEvent(&trocado);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CaixaValor::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !event->isAutoRepeat())
+        Q_EMIT enterSolto(Index);
+}
+
+void CaixaValor::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    Q_EMIT cliqueDuplo(Index);
+}
+
+void CaixaValor::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    Q_EMIT ganhouFoco(Index, event->reason());
+}
+
+void CaixaValor::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    Q_EMIT perdeuFoco(Index, event->reason());
+}
+
+ListaSelecao::ListaSelecao(QWidget *parent)
+    : QComboBox(parent)
+{
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT Click(); });
+    connect(this, &QComboBox::activated, this, [this](int indice) {
+        // A pick of the entry already selected changes nothing but still is a click.
+        if (indice == indiceAntesDaEscolha)
+            Q_EMIT Click();
+        indiceAntesDaEscolha = -2;
+    });
+}
+
+void ListaSelecao::AddItem(const QString &texto, int itemData)
+{
+    const QSignalBlocker bloqueio(this);
+    const int antes = currentIndex();
+    addItem(texto, itemData);
+    setCurrentIndex(antes);
+}
+
+void ListaSelecao::Clear()
+{
+    const QSignalBlocker bloqueio(this);
+    clear();
+}
+
+void ListaSelecao::setListIndex(int indice)
+{
+    if (indice >= -1 && indice < count())
+        setCurrentIndex(indice);
+}
+
+void ListaSelecao::escolhe(int indice)
+{
+    indiceAntesDaEscolha = currentIndex();
+    setListIndex(indice);
+    Q_EMIT activated(indice);
+}
+
+void ListaSelecao::showPopup()
+{
+    indiceAntesDaEscolha = currentIndex();
+    QComboBox::showPopup();
+}
+
+// ---------------------------------------------------------------------------------------
+// Window
+
+frmCalcQuirasol::frmCalcQuirasol(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Form1"));
+    criaControles();
+    criaMenus();
+    Form_Load();
+}
+
+frmCalcQuirasol::~frmCalcQuirasol()
+{
+    if (Relatorio)
+        Relatorio->Descarrega();
+}
+
+void frmCalcQuirasol::criaControles()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *corpo = new QWidget(this);
+    corpo->setFixedSize(464, 408);
+    layout->addWidget(corpo);
+
+    fraMisc = new QGroupBox(corpo);
+    fraMisc->setGeometry(6, 2, 452, 116);
+    auto seletor = [&](QLabel *&rotulo, ListaSelecao *&lista, const QString &texto, int top) {
+        rotulo = new QLabel(texto, fraMisc);
+        rotulo->setGeometry(10, top + 4, 150, 17);
+        lista = new ListaSelecao(fraMisc);
+        lista->setGeometry(165, top, 266, 22);
+        rotulo->setBuddy(lista);
+    };
+    seletor(lblQuirasol, cboQuirasol, QStringLiteral("Tipo de quirasol"), 16);
+    seletor(lblFluido, cboFluido, QStringLiteral("Fluido"), 48);
+    seletor(lblTomada, cboTomada, QStringLiteral("Posição das tomadas"), 80);
+
+    criaGrade(corpo);
+
+    chkDesenho = new QCheckBox(
+        QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), corpo);
+    chkDesenho->setGeometry(6, 376, 340, 24);
+    cmdCalcular = new QPushButton(QStringLiteral("Calcular"), corpo);
+    cmdCalcular->setGeometry(358, 374, 100, 28);
+
+    connect(cboQuirasol, &ListaSelecao::Click, this, &frmCalcQuirasol::cboQuirasol_Click);
+    connect(cboFluido, &ListaSelecao::Click, this, &frmCalcQuirasol::cboFluido_Click);
+    connect(cboTomada, &ListaSelecao::Click, this, &frmCalcQuirasol::cboTomada_Click);
+    connect(cboMassaDensidade, &ListaSelecao::Click, this,
+            &frmCalcQuirasol::cboMassaDensidade_Click);
+    connect(barraV, &QScrollBar::valueChanged, this, &frmCalcQuirasol::barraV_Change);
+    connect(cmdCalcular, &QPushButton::clicked, this, &frmCalcQuirasol::cmdCalcular_Click);
+    connect(txtTag, &QLineEdit::textChanged, this, [this] { setAlterado(true); });
+    txtTag->installEventFilter(this);
+    cboMassaDensidade->installEventFilter(this);
+}
+
+void frmCalcQuirasol::criaGrade(QWidget *corpo)
+{
+    picLista = new QWidget(corpo);
+    picLista->setGeometry(6, 124, 452, 246);
+    picLista->setAutoFillBackground(true);
+
+    picMove = new QWidget(picLista);
+    picMove->setGeometry(0, 18, 432, 530);
+
+    // The header strip stays above the rows that scroll under it.
+    picMenu = new QWidget(picLista);
+    picMenu->setGeometry(0, 0, 449, 17);
+    picMenu->setAutoFillBackground(true);
+    const QString titulos[] = {QStringLiteral("Descrição"), QStringLiteral("Valor"),
+                               QStringLiteral("Escala")};
+    const int esquerdas[] = {4, 167, 319};
+    for (int i = 0; i < 3; ++i) {
+        lblMenu[i] = new QLabel(titulos[i], picMenu);
+        lblMenu[i]->move(esquerdas[i], 1);
+    }
+
+    barraV = new QScrollBar(Qt::Vertical, picLista);
+    barraV->setGeometry(431, 18, 17, AlturaBarraV);
+    barraV->setMinimum(0);
+    barraV->setSingleStep(1);
+
+    const QList<int> &ordem = OrdemInicialLinhas();
+    for (int p = 0; p < ordem.size(); ++p)
+        criaLinha(ordem[p], p);
+    picMenu->raise();
+}
+
+void frmCalcQuirasol::criaLinha(int campo, int posicao)
+{
+    auto *linha = new LinhaGrade(picMove);
+    linha->setGeometry(0, PassoLinha * posicao, 432, PassoLinha);
+    picDados[campo] = linha;
+
+    if (campo == CampoTag) {
+        lblTag = new QLabel(QStringLiteral("Tag"), linha);
+        lblTag->move(4, 4);
+        txtTag = new QLineEdit(linha);
+        txtTag->setGeometry(165, 0, 149, 22);
+        return;
+    }
+    if (campo == CampoMassaDensidade) {
+        lblMassaDensidade = new QLabel(QStringLiteral("Massa / Densidade"), linha);
+        lblMassaDensidade->move(4, 4);
+        cboMassaDensidade = new ListaSelecao(linha);
+        cboMassaDensidade->setGeometry(165, 0, 266, 22);
+        cboMassaDensidade->AddItem(QStringLiteral("Massa Específica (Kg/m³)"));
+        cboMassaDensidade->AddItem(QStringLiteral("Densidade Relativa"));
+        return;
+    }
+    lblDados[campo] = new QLabel(linha);
+    lblDados[campo]->setGeometry(4, 4, 160, 17);
+    auto *caixa = new CaixaValor(campo, linha);
+    caixa->setGeometry(165, 0, 149, 22);
+    txtDados[campo] = caixa;
+    connect(caixa, &QLineEdit::textChanged, this, [this, campo] { txtDados_Change(campo); });
+    connect(caixa, &CaixaValor::enterSolto, this, &frmCalcQuirasol::txtDados_DblClick);
+    connect(caixa, &CaixaValor::cliqueDuplo, this, &frmCalcQuirasol::txtDados_DblClick);
+    connect(caixa, &CaixaValor::ganhouFoco, this, &frmCalcQuirasol::txtDados_GotFocus);
+    connect(caixa, &CaixaValor::perdeuFoco, this, &frmCalcQuirasol::txtDados_LostFocus);
+    if (CampoComUnidade(campo)) {
+        auto *lista = new ListaSelecao(linha);
+        lista->setGeometry(316, 0, 114, 22);
+        cboDados[campo] = lista;
+        connect(lista, &ListaSelecao::Click, this, [this, campo] { cboDados_Click(campo); });
+        lista->installEventFilter(this);
+    }
+}
+
+void frmCalcQuirasol::criaMenus()
+{
+    barraMenu = new QMenuBar(this);
+    barraMenu->hide();
+    auto acao = [this](QMenu *menu, const char *nome, const QString &texto,
+                       void (frmCalcQuirasol::*handler)() = nullptr) {
+        QAction *a = menu->addAction(texto);
+        a->setObjectName(QLatin1String(nome));
+        if (handler)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto doPrincipal = [](QAction *a, void (mdiMenu::*handler)()) {
+        QObject::connect(a, &QAction::triggered, a, [handler] {
+            if (mdiMenu *menu = mdiMenu::Existente())
+                (menu->*handler)();
+        });
+    };
+
+    QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
+    mnuArquivoNovo = acao(arquivo, "mnuArquivoNovo", QStringLiteral("&Novo"));
+    mnuArquivoNovo->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    connect(mnuArquivoNovo, &QAction::triggered, this, [] {
+        QString caminho;
+        AbreJanela(false, caminho);
+    });
+    mnuArquivoAbrir = acao(arquivo, "mnuArquivoAbrir", QStringLiteral("&Abrir"));
+    mnuArquivoAbrir->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    connect(mnuArquivoAbrir, &QAction::triggered, this, [] {
+        QString caminho;
+        AbreJanela(true, caminho);
+    });
+    mnuArquivoFechar = acao(arquivo, "mnuArquivoFechar", QStringLiteral("Fechar"),
+                            &frmCalcQuirasol::mnuArquivoFechar_Click);
+    mnuArquivoFecharTodos = acao(arquivo, "mnuArquivoFecharTodos",
+                                 QStringLiteral("Fechar &todos"));
+    doPrincipal(mnuArquivoFecharTodos, &mdiMenu::mnuArquivoFecharTodos_Click);
+    arquivo->addSeparator();
+    mnuArquivoSalvar = acao(arquivo, "mnuArquivoSalvar", QStringLiteral("&Salvar"),
+                            &frmCalcQuirasol::mnuArquivoSalvar_Click);
+    mnuArquivoSalvar->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
+    mnuArquivoSalvarComo = acao(arquivo, "mnuArquivoSalvarComo",
+                                QStringLiteral("Salvar &como..."),
+                                &frmCalcQuirasol::mnuArquivoSalvarComo_Click);
+    arquivo->addSeparator();
+    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
+    mnuArquivoExportarRelatorio = acao(exportar, "mnuArquivoExportarRelatorio",
+                                       QStringLiteral("Relatório..."));
+    mnuArquivoExportarRelatorio->setEnabled(false);
+    arquivo->addSeparator();
+    mnuArquivoConfigurarImpressao = acao(arquivo, "mnuArquivoConfigurarImpressao",
+                                         QStringLiteral("Configurar impressão..."));
+    connect(mnuArquivoConfigurarImpressao, &QAction::triggered, this,
+            [] { ConfiguraImpressora(true); });
+    mnuArquivoImprimir = acao(arquivo, "mnuArquivoImprimir", QStringLiteral("Imprimir..."));
+    mnuArquivoImprimir->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuArquivoImprimir->setEnabled(false);
+    arquivo->addSeparator();
+    QMenu *recentes = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
+    for (int i = 1; i <= 4; ++i) {
+        const QByteArray nome = "mnuArquivoMRU" + QByteArray::number(i);
+        mnuArquivoMRU[i] = acao(recentes, nome.constData(),
+                                QStringLiteral("&%1 RecentFile").arg(i));
+        connect(mnuArquivoMRU[i], &QAction::triggered, this, [i] {
+            QString caminho = ListaMRU[i - 1];
+            AbreJanela(true, caminho);
+        });
+    }
+    mnuArquivoMRUVazio = acao(recentes, "mnuArquivoMRUVazio", QStringLiteral("Vazio"));
+    mnuArquivoMRUVazio->setEnabled(false);
+    arquivo->addSeparator();
+    mnuArquivoSair = acao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r"));
+    connect(mnuArquivoSair, &QAction::triggered, this, [] {
+        if (mdiMenu *menu = mdiMenu::Existente())
+            menu->close();
+    });
+
+    QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
+    QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
+    auto marcado = [&](QMenu *menu, const char *nome, const QString &texto,
+                       void (mdiMenu::*handler)()) {
+        QAction *a = acao(menu, nome, texto);
+        a->setCheckable(true);
+        a->setChecked(true);
+        // The main window's handler decides; the tick follows its state (AtualizaBarra).
+        connect(a, &QAction::triggered, this, [this, handler] {
+            if (mdiMenu *menu = mdiMenu::Existente())
+                (menu->*handler)();
+            AtualizaBarra();
+        });
+        return a;
+    };
+    mnuExibirBarraPadrao = marcado(barras, "mnuExibirBarraPadrao",
+                                   QStringLiteral("Botões &padrão"),
+                                   &mdiMenu::mnuExibirBarraPadrao_Click);
+    mnuExibirBarraCalculo = marcado(barras, "mnuExibirBarraCalculo",
+                                    QStringLiteral("Barra de &calculo"),
+                                    &mdiMenu::mnuExibirBarraCalculo_Click);
+    barras->addSeparator();
+    mnuExibirEtiqueta = marcado(barras, "mnuExibirEtiqueta",
+                                QStringLiteral("&Etiquetas de texto"),
+                                &mdiMenu::mnuExibirEtiqueta_Click);
+    mnuExibirStatusBar = marcado(exibir, "mnuExibirStatusBar",
+                                 QStringLiteral("Barra de &status"),
+                                 &mdiMenu::mnuExibirStatusBar_Click);
+    exibir->addSeparator();
+    mnuExibirRelatorio = acao(exibir, "mnuExibirRelatorio", QStringLiteral("&Relatórios"));
+    mnuExibirRelatorio->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    doPrincipal(mnuExibirRelatorio, &mdiMenu::mnuExibirRelatorio_Click);
+    exibir->addSeparator();
+    mnuFerramentasOpcoes = acao(exibir, "mnuFerramentasOpcoes", QStringLiteral("&Opções"));
+    connect(mnuFerramentasOpcoes, &QAction::triggered, this, [] { ShowOptions(nullptr); });
+
+    mnuJanela = barraMenu->addMenu(QStringLiteral("&Janela"));
+    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
+    mnuJanelaCascata = acao(mnuJanela, "mnuJanelaCascata",
+                            QStringLiteral("Organizar em &cascata"));
+    connect(mnuJanelaCascata, &QAction::triggered, this, [] {
+        if (mdiMenu *menu = mdiMenu::Existente())
+            menu->Area()->cascadeSubWindows();
+    });
+    mnuJanelaOrganizarIcones = acao(mnuJanela, "mnuJanelaOrganizarIcones",
+                                    QStringLiteral("&Organizar ícones"));
+    connect(mnuJanelaOrganizarIcones, &QAction::triggered, this, [] {
+        if (mdiMenu *menu = mdiMenu::Existente())
+            OrganizaIcones(menu->Area());
+    });
+
+    QMenu *ajuda = barraMenu->addMenu(QStringLiteral("Aj&uda"));
+    mnuAjudaConteudo = acao(ajuda, "mnuAjudaConteudo", QStringLiteral("&Conteúdo e índice..."));
+    mnuAjudaConteudo->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuAjudaConteudo->setEnabled(false);
+    doPrincipal(mnuAjudaConteudo, &mdiMenu::mnuAjudaConteudo_Click);
+    mnuAjudaComoUsar = acao(ajuda, "mnuAjudaComoUsar",
+                            QStringLiteral("Como utilizar a &ajuda..."));
+    doPrincipal(mnuAjudaComoUsar, &mdiMenu::mnuAjudaComoUsar_Click);
+    mnuAjudaDicas = acao(ajuda, "mnuAjudaDicas", QStringLiteral("Exibir &Dicas..."));
+    doPrincipal(mnuAjudaDicas, &mdiMenu::mnuAjudaDicas_Click);
+    ajuda->addSeparator();
+    QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
+    const QString tabelas[] = {QStringLiteral("&Massa do Vapor Superaquecido"),
+                               QStringLiteral("&Volume do Vapor Superaquecido")};
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray nome = "mnuAjudaDocumentacaoTabela" + QByteArray::number(i);
+        mnuAjudaDocumentacaoTabela[i] = acao(documentacao, nome.constData(), tabelas[i]);
+        connect(mnuAjudaDocumentacaoTabela[i], &QAction::triggered, this, [i] {
+            if (mdiMenu *menu = mdiMenu::Existente())
+                menu->mnuAjudaDocumentacaoTabela_Click(i);
+        });
+    }
+    ajuda->addSeparator();
+    mnuAjudaSobre = acao(ajuda, "mnuAjudaSobre", QStringLiteral("&Sobre o Calculo de Quirasol"));
+    connect(mnuAjudaSobre, &QAction::triggered, this,
+            [] { ShowAbout(mdiMenu::Existente()); });
+
+    // The shortcuts work while the window has the focus, whoever shows the menus.
+    addActions({mnuArquivoNovo, mnuArquivoAbrir, mnuArquivoSalvar, mnuExibirRelatorio});
+    for (QAction *a : {mnuArquivoNovo, mnuArquivoAbrir, mnuArquivoSalvar, mnuExibirRelatorio})
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void frmCalcQuirasol::Form_Load()
+{
+    Relatorio = new frmRelatorio;
+    if (mdiMenu *menu = mdiMenu::Existente())
+        menu->AdicionaFilha(Relatorio)->hide();
+
+    barraV->setMaximum(OrdemInicialLinhas().size() - 12);
+    barraV->setPageStep(OrdemInicialLinhas().size() - 12);
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon)); // the case-file icon
+
+    for (int n = 2; n <= UltimoCampo; ++n)
+        if (lblDados[n])
+            lblDados[n]->setText(NomeCampo[n]);
+
+    Lista(false);
+
+    for (int i = 1; i <= 2; ++i)
+        cboQuirasol->AddItem(NomePlaca[i]);
+    for (int i = 1; i <= 3; ++i)
+        cboFluido->AddItem(NomeFluido[i]);
+    for (int i = 1; i <= 4; ++i)
+        cboTomada->AddItem(NomeTomada[i]);
+    Habilita(lblFluido, false);
+    Habilita(cboFluido, false);
+    Habilita(lblTomada, false);
+    Habilita(cboTomada, false);
+
+    CarregaUnidades();
+    cboMassaDensidade->setListIndex(0);
+
+    setAlterado(false);
+    Atualiza();
+}
+
+// ---------------------------------------------------------------------------------------
+// Grid procedures
+
+void frmCalcQuirasol::CampoDados(int campo, bool aplicavel)
+{
+    if (campo < 0 || campo > UltimoCampo)
+        return;
+    if (QWidget *linha = picDados[campo]) {
+        linha->setProperty("Tag", aplicavel ? Verdadeiro : Falso);
+        linha->setEnabled(aplicavel);
+    }
+    const bool habilitar = Habilitado(picLista) && aplicavel;
+    Habilita(lblDados[campo], habilitar);
+    Habilita(txtDados[campo], habilitar);
+    Habilita(cboDados[campo], habilitar);
+}
+
+void frmCalcQuirasol::AlteraEscalas(int classeFluido)
+{
+    for (int n = 1; n <= 5; ++n)
+        CampoDados(n, true);
+    for (int n = 6; n <= UltimoCampo; ++n)
+        CampoDados(n, false);
+    for (int n : CamposDaClasse(classeFluido))
+        CampoDados(n, true);
+    if (classeFluido == FluidoLiquido)
+        cboMassaDensidade_Click(); // run again for the entry it stands on
+    else if (const auto entrada = EntradaMassaDensidade(classeFluido))
+        cboMassaDensidade->setListIndex(*entrada);
+    CampoDados(28, true);
+    CampoDados(29, true);
+
+    const int entradas = classeFluido == FluidoVapor ? 2 : 3;
+    if (cboDados[2]->count() != entradas) {
+        cboDados[2]->Clear();
+        for (int codigo : UnidadesDoCampo(2, classeFluido))
+            AddItemCombo(2, codigo);
+        cboDados[2]->setListIndex(0); // its unit handling applies the flow-unit rule
+    }
+    OrganizaCampos();
+}
+
+void frmCalcQuirasol::AddItemCombo(int campo, int codigoUnidade)
+{
+    if (campo < 0 || campo > UltimoCampo || !cboDados[campo] || codigoUnidade < 0
+        || codigoUnidade > UltimoCampo)
+        return;
+    cboDados[campo]->AddItem(NomeUnidade[codigoUnidade], codigoUnidade);
+}
+
+void frmCalcQuirasol::CarregaUnidades()
+{
+    for (int n = 0; n <= UltimoCampo; ++n) {
+        if (!cboDados[n])
+            continue;
+        cboDados[n]->Clear();
+        for (int codigo : UnidadesDoCampo(n))
+            AddItemCombo(n, codigo);
+    }
+    for (int n = 0; n <= UltimoCampo; ++n)
+        if (cboDados[n])
+            cboDados[n]->setListIndex(0);
+}
+
+void frmCalcQuirasol::OrganizaCampos()
+{
+    const Disposicao d = calculation::OrganizaCampos([this](int n) {
+        return picDados[n] && picDados[n]->property("Tag").toString() == Verdadeiro;
+    });
+    for (const PosicaoLinha &l : d.linhas) {
+        QWidget *linha = picDados[l.campo];
+        if (l.visivel) {
+            linha->move(0, PassoLinha * l.posicao);
+            linha->setVisible(true);
+        } else {
+            linha->setVisible(false);
+        }
+    }
+    if (d.posicaoMassaDensidade >= 0)
+        picDados[CampoMassaDensidade]->move(0, PassoLinha * d.posicaoMassaDensidade);
+    picMove->resize(picMove->width(), d.alturaPainel);
+    if (!d.barraHabilitada) {
+        if (barraV->value() != 0)
+            barraV->setValue(0);
+        barraV->setEnabled(false);
+        return;
+    }
+    barraV->setEnabled(true);
+    barraV->setMaximum(d.maximoBarra);
+    barraV->setPageStep(d.maximoBarra);
+}
+
+void frmCalcQuirasol::Lista(bool habilitar)
+{
+    for (QWidget *w : {picLista, static_cast<QWidget *>(cmdCalcular),
+                       static_cast<QWidget *>(barraV), static_cast<QWidget *>(lblTag),
+                       static_cast<QWidget *>(txtTag), picDados[CampoMassaDensidade],
+                       static_cast<QWidget *>(lblMassaDensidade),
+                       static_cast<QWidget *>(cboMassaDensidade)})
+        Habilita(w, habilitar);
+    for (int n = 0; n <= UltimoCampo; ++n) {
+        Habilita(lblDados[n], habilitar);
+        Habilita(txtDados[n], habilitar);
+        Habilita(cboDados[n], habilitar);
+    }
+    QPalette paleta = picMenu->palette();
+    const QPalette::ColorGroup grupo = habilitar ? QPalette::Active : QPalette::Disabled;
+    paleta.setColor(QPalette::Window, habilitar ? palette().color(grupo, QPalette::Highlight)
+                                                : palette().color(grupo, QPalette::Mid));
+    paleta.setColor(QPalette::WindowText, palette().color(grupo, QPalette::HighlightedText));
+    picMenu->setPalette(paleta);
+    AtualizaBarra();
+}
+
+// ---------------------------------------------------------------------------------------
+// Selectors and unit lists
+
+void frmCalcQuirasol::cboQuirasol_Click()
+{
+    setAlterado(true);
+    const bool escolhido = cboQuirasol->currentIndex() != -1;
+    Habilita(lblFluido, escolhido);
+    Habilita(cboFluido, escolhido);
+    Placa = cboQuirasol->currentIndex() + 1;
+    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
+          && cboTomada->currentIndex() > -1);
+}
+
+void frmCalcQuirasol::cboFluido_Click()
+{
+    setAlterado(true);
+    const int posicao = cboFluido->currentIndex();
+    Habilita(lblTomada, posicao != -1);
+    Habilita(cboTomada, posicao != -1);
+    if (posicao < 0)
+        return;
+    Fluido = posicao;
+    const QString entrada = cboFluido->itemText(posicao);
+    const QString proposto = NomeFluidoProposto(entrada);
+    if (!Carregando) {
+        const QString resposta = platform::InputBox(
+            QStringLiteral("Digite o nome do 'Fluido' utilizado"),
+            QStringLiteral("Tipo de fluido: ") + entrada, proposto);
+        cboFluido->setItemText(posicao, TextoEntradaFluido(NomeFluido[posicao + 1], resposta));
+    }
+    NomeFluido[0] = cboFluido->currentText();
+    AlteraEscalas(posicao);
+    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
+          && cboTomada->currentIndex() > -1);
+}
+
+void frmCalcQuirasol::cboTomada_Click()
+{
+    setAlterado(true);
+    Tomada = cboTomada->currentIndex() + 1;
+    NomeTomada[0] = cboTomada->currentText();
+    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
+          && cboTomada->currentIndex() > -1);
+}
+
+void frmCalcQuirasol::cboMassaDensidade_Click()
+{
+    const int p = cboMassaDensidade->currentIndex();
+    for (int k = 0; k < 3; ++k) {
+        if (lblDados[17 + k])
+            lblDados[17 + k]->setText(NomeCampo[(p == 0 ? 17 : 22) + k]);
+        if (cboDados[17 + k])
+            cboDados[17 + k]->setListIndex(p);
+    }
+}
+
+void frmCalcQuirasol::cboDados_Click(int indice)
+{
+    setAlterado(true);
+    Fluido = cboFluido->currentIndex();
+    ListaSelecao *lista = cboDados[indice];
+    const int posicao = lista->currentIndex();
+    switch (indice) {
+    case 2:
+        for (const MarcaCampo &m : RegraUnidadeVazao(lista->currentData().toInt(), Fluido))
+            CampoDados(m.campo, m.aplicavel);
+        break;
+    case 5:
+        if (const auto fator = calculation::FatorDP(posicao))
+            FatorDP = *fator;
+        break;
+    case 10:
+    case 12:
+    case 14:
+        for (int n : {10, 12, 14})
+            cboDados[n]->setListIndex(posicao);
+        if (cboFluido->currentIndex() == FluidoGas && cboDados[2]->currentIndex() == 0)
+            txtDados[10]->setText(TextoPressaoLeitura(posicao));
+        break;
+    case 29:
+        if (posicao == 0) {
+            txtDados[29]->setReadOnly(true);
+            txtDados_Change(9);
+        } else if (posicao > 0) {
+            const QString resposta = platform::InputBox(
+                QStringLiteral("Digite o nome do material utilizado"),
+                QStringLiteral("Material da placa"), lista->itemText(posicao));
+            Material = resposta;
+            if (!resposta.isEmpty())
+                lista->setItemText(posicao, resposta);
+            txtDados[29]->setReadOnly(false);
+            txtDados[29]->setFocus();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void frmCalcQuirasol::barraV_Change()
+{
+    picMove->move(picMove->x(), barraV->y() - PassoLinha * barraV->value());
+}
+
+// ---------------------------------------------------------------------------------------
+// Value fields
+
+void frmCalcQuirasol::txtDados_Change(int indice)
+{
+    setAlterado(true);
+    if (indice == 9 && cboDados[29] && cboDados[29]->currentIndex() == 0) {
+        txtDados[29]->setText(QString());
+        txtDados[29]->setText(TextoFatorMaterial(txtDados[9]->text()));
+    }
+}
+
+void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
+{
+    HabilitaBotao(QStringLiteral("Calculadora"), true);
+    // Coming back to the window or from a pop-up menu is no move of the user's.
+    if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
+        return;
+    RolaParaLinha(picDados[indice]);
+    SelecionaTexto(txtDados[indice]);
+}
+
+void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
+{
+    if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
+        return;
+    HabilitaBotao(QStringLiteral("Calculadora"), false);
+    const QString formatado = TextoFormatado(txtDados[indice]->text());
+    if (formatado != txtDados[indice]->text())
+        txtDados[indice]->setText(formatado);
+}
+
+void frmCalcQuirasol::RolaParaLinha(QWidget *linha)
+{
+    if (!linha)
+        return;
+    const float posicao = float(linha->y()) / float(PassoLinha);
+    const int valor = RolagemParaVisivel(posicao, barraV->value());
+    if (valor != barraV->value())
+        barraV->setValue(valor);
+}
+
+void frmCalcQuirasol::txtTag_GotFocus()
+{
+    if (barraV->value() >= 1)
+        barraV->setValue(0);
+    SelecionaTexto(txtTag);
+}
+
+bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto motivo = static_cast<QFocusEvent *>(event)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
+            if (objeto == txtTag)
+                txtTag_GotFocus();
+            else if (objeto == cboMassaDensidade)
+                RolaParaLinha(picDados[CampoMassaDensidade]);
+            else
+                for (int n = 0; n <= UltimoCampo; ++n)
+                    if (objeto == cboDados[n])
+                        RolaParaLinha(picDados[n]);
+        }
+    }
+    return QWidget::eventFilter(objeto, event);
+}
+
+void frmCalcQuirasol::txtDados_DblClick(int indice)
+{
+    if (indice < 0 || indice > UltimoCampo || !txtDados[indice])
+        return;
+    CaixaValor *caixa = txtDados[indice];
+    frmCalculadora *calculadora = frmCalculadora::Carrega();
+    if (!caixa->text().isEmpty())
+        calculadora->Cola(caixa->text());
+    QWidget *janela = quadro();
+    const QRect retJanela(janela->mapToGlobal(QPoint(0, 0)), janela->size());
+    const QRect retCampo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
+    calculadora->move(
+        PosicaoCalculadora(retJanela, retCampo, calculadora->frameGeometry().height()));
+    // The result goes to the focused control of this window: the value box.
+    caixa->setFocus(Qt::OtherFocusReason);
+    calculadora->Inicia(this);
+}
+
+// ---------------------------------------------------------------------------------------
+// The calculation
+
+CasoCalculo frmCalcQuirasol::Instantaneo() const
+{
+    CasoCalculo caso;
+    caso.Placa = Placa;
+    caso.Fluido = Fluido;
+    caso.Tomada = Tomada;
+    caso.textoFluido = cboFluido->currentText();
+    caso.textoTomada = cboTomada->currentText();
+    caso.tag = txtTag->text();
+    for (int n : CamposDados) {
+        CampoCaso &campo = caso.campos[n];
+        campo.texto = txtDados[n]->text();
+        campo.temLista = cboDados[n] != nullptr;
+        if (cboDados[n]) {
+            campo.posicaoUnidade = cboDados[n]->currentIndex();
+            campo.codigoUnidade =
+                campo.posicaoUnidade < 0 ? -1 : cboDados[n]->currentData().toInt();
+        }
+    }
+    caso.densidadeRelativa = cboMassaDensidade->currentIndex() == 1;
+    caso.desenho = chkDesenho->isChecked();
+    caso.FatorDP = FatorDP;
+    caso.Data = Data;
+    caso.OS = OS;
+    caso.Cliente = Cliente;
+    caso.caption = Caption();
+    return caso;
+}
+
+void frmCalcQuirasol::cmdCalcular_Click()
+{
+    CasoCalculo caso = Instantaneo();
+    const ResultadoCalculo r = calculation::cmdCalcular_Click(caso, *this);
+    Campo = r.Campo;
+    Escala = r.Escala;
+    if (r.DiamTubo)
+        DiamTubo = *r.DiamTubo;
+}
+
+void frmCalcQuirasol::PressionaCalcular()
+{
+    if (Habilitado(cmdCalcular))
+        cmdCalcular->click();
+}
+
+std::optional<int> frmCalcQuirasol::IndiceControleAtivo() const
+{
+    if (auto *caixa = qobject_cast<CaixaValor *>(focusWidget()))
+        return caixa->Index;
+    return std::nullopt;
+}
+
+void frmCalcQuirasol::focusField(int campo)
+{
+    if (campo >= 0 && campo <= UltimoCampo && txtDados[campo])
+        txtDados[campo]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCalcQuirasol::writeField(int campo, const QString &texto)
+{
+    if (campo >= 0 && campo <= UltimoCampo && txtDados[campo])
+        txtDados[campo]->setText(texto);
+}
+
+void frmCalcQuirasol::clearReport()
+{
+    Relatorio->lstRelatorio->clear();
+}
+
+void frmCalcQuirasol::addReportItem(const QString &item)
+{
+    Relatorio->lstRelatorio->addItem(item);
+}
+
+void frmCalcQuirasol::showReport(const QString &data, const QString &os,
+                                 const QString &cliente, const QString &caption)
+{
+    Relatorio->txtData->setText(data);
+    Relatorio->txtOS->setText(os);
+    Relatorio->txtCliente->setText(cliente);
+    Relatorio->setCaption(caption);
+    Relatorio->Show();
+}
+
+// ---------------------------------------------------------------------------------------
+// Modified state, toolbar and activation
+
+void frmCalcQuirasol::setAlterado(bool valor)
+{
+    if (valor == alterado)
+        return;
+    alterado = valor;
+    AtualizaBarra();
+}
+
+void frmCalcQuirasol::AtualizaBarra()
+{
+    HabilitaBotao(QStringLiteral("Calcular"), Habilitado(cmdCalcular));
+    const bool emUso = Habilitado(txtTag);
+    HabilitaBotao(QStringLiteral("Salvar"), emUso && alterado);
+    mnuArquivoSalvar->setEnabled(emUso && alterado);
+    mnuArquivoSalvarComo->setEnabled(emUso);
+    if (mdiMenu *menu = mdiMenu::Existente()) {
+        mnuExibirStatusBar->setChecked(menu->StatusBarVisivel());
+        mnuExibirBarraPadrao->setChecked(menu->BarraPadraoVisivel());
+        mnuExibirBarraCalculo->setChecked(menu->BarraCalculoVisivel());
+        mnuExibirEtiqueta->setChecked(menu->EtiquetasVisiveis());
+    }
+}
+
+void frmCalcQuirasol::SincronizaCabecalho()
+{
+    if (!Relatorio || Relatorio->txtData->text() == TextoAbrindo)
+        return;
+    const QString data = Relatorio->txtData->text();
+    const QString os = Relatorio->txtOS->text();
+    const QString cliente = Relatorio->txtCliente->text();
+    if (data == Data && os == OS && cliente == Cliente)
+        return;
+    Data = data;
+    OS = os;
+    Cliente = cliente;
+    setAlterado(true);
+}
+
+void frmCalcQuirasol::Form_Activate()
+{
+    Atualiza();
+    SincronizaCabecalho();
+}
+
+void frmCalcQuirasol::Form_Deactivate()
+{
+    HabilitaBotao(QStringLiteral("Calcular"), false);
+    HabilitaBotao(QStringLiteral("Salvar"), false);
+    HabilitaBotao(QStringLiteral("Calculadora"), false);
+}
+
+bool frmCalcQuirasol::Form_QueryUnload()
+{
+    SincronizaCabecalho();
+    return QuraFecha() != platform::vbCancel;
+}
+
+void frmCalcQuirasol::Form_Unload()
+{
+    Form_Deactivate();
+    if (Relatorio) {
+        Relatorio->Descarrega();
+        Relatorio = nullptr;
+    }
+}
+
+void frmCalcQuirasol::closeEvent(QCloseEvent *event)
+{
+    if (descarregando) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    descarregando = true;
+    Form_Unload();
+    event->accept();
+}
+
+void frmCalcQuirasol::mnuArquivoFechar_Click()
+{
+    quadro()->close();
+}
+
+QString frmCalcQuirasol::Caption() const
+{
+    return windowTitle();
+}
+
+void frmCalcQuirasol::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+QWidget *frmCalcQuirasol::quadro()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return sub;
+    return this;
+}
+
+void frmCalcQuirasol::Ocupado(bool ocupado)
+{
+    setEnabled(!ocupado);
+    if (ocupado)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+// ---------------------------------------------------------------------------------------
+// Case file
+
+void frmCalcQuirasol::Atualiza()
+{
+    if (!Caption().isEmpty()) {
+        if (Arquivo.isEmpty() || caminhoDoTitulo) {
+            Arquivo = PathSaves + QLatin1Char('/') + NomeDe(Caption());
+            caminhoDoTitulo = true;
+        }
+        setCaption(NomeDe(Arquivo));
+    }
+    AtualizaBarra();
+    AtualizaMRU(this);
+}
+
+void frmCalcQuirasol::mnuArquivoSalvar_Click()
+{
+    QuraSave(!TemArquivo);
+}
+
+void frmCalcQuirasol::mnuArquivoSalvarComo_Click()
+{
+    QuraSave(true);
+}
+
+int frmCalcQuirasol::QuraFecha()
+{
+    if (!alterado || !Habilitado(txtTag))
+        return -1;
+    int resposta = platform::MsgBox(
+        QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?"),
+        platform::vbYesNoCancel + platform::vbQuestion, Arquivo);
+    if (resposta == platform::vbYes) {
+        if (!QuraSave(!TemArquivo))
+            resposta = platform::vbCancel;
+        else
+            setAlterado(false);
+    }
+    return resposta;
+}
+
+bool frmCalcQuirasol::QuraSave(bool salvarComo)
+{
+    const bool alteradoAntes = alterado;
+    const QString arquivoAntes = Arquivo;
+    const bool doTituloAntes = caminhoDoTitulo;
+    auto desfaz = [&] {
+        Arquivo = arquivoAntes;
+        caminhoDoTitulo = doTituloAntes;
+        setAlterado(alteradoAntes);
+    };
+    setAlterado(false);
+
+    if (salvarComo) {
+        QDir().mkpath(PathSaves);
+        platform::FileDialogRequest pedido;
+        pedido.title = QStringLiteral("Salvar Como");
+        pedido.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
+        pedido.flags = 2054;
+        pedido.initialDir = PastaDe(Arquivo);
+        pedido.fileName = NomeDe(Arquivo);
+        const auto escolhido = platform::ShowSave(pedido);
+        if (!escolhido) {
+            desfaz();
+            return false;
+        }
+        Arquivo = *escolhido;
+    }
+
+    Ocupado(true);
+    Caso caso;
+    caso.data = Data;
+    caso.os = OS;
+    caso.cliente = Cliente;
+    caso.placa = cboQuirasol->currentIndex();
+    caso.fluido = cboFluido->currentIndex();
+    caso.itemFluido = cboFluido->currentText();
+    caso.tomada = cboTomada->currentIndex();
+    caso.tag = txtTag->text();
+    for (int n = 2; n <= UltimoCampo; ++n) {
+        if (!picDados[n] || picDados[n]->property("Tag").toString() != Verdadeiro)
+            continue;
+        RegistroCampo registro;
+        registro.campo = n;
+        registro.texto = txtDados[n] ? txtDados[n]->text() : QString();
+        registro.unidade = cboDados[n] ? cboDados[n]->currentIndex() : 0;
+        caso.campos.push_back(registro);
+    }
+    if (const auto erro = GravaArquivoCaso(Arquivo, caso)) {
+        Ocupado(false);
+        desfaz();
+        MostraErro(erro->numero, erro->descricao);
+        return false;
+    }
+    caminhoDoTitulo = false;
+    AddFileMRU(Arquivo);
+    Atualiza();
+    Ocupado(false);
+    AtualizaBarra();
+    return true;
+}
+
+void frmCalcQuirasol::QuraOpen(QString &caminho)
+{
+    if (QuraFecha() == platform::vbCancel)
+        return;
+    Carregando = true;
+    Arquivo = caminho;
+    caminhoDoTitulo = false;
+    setCaption(caminho);
+    if (caminho.isEmpty()) {
+        QDir().mkpath(PathSaves);
+        platform::FileDialogRequest pedido;
+        pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
+        pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
+        pedido.flags = 2054;
+        pedido.initialDir = PathSaves;
+        const auto escolhido = platform::ShowOpen(pedido);
+        if (!escolhido) {
+            TemArquivo = false;
+            Carregando = false;
+            return;
+        }
+        Arquivo = caminho = *escolhido;
+    }
+
+    Ocupado(true);
+    if (!QFileInfo(Arquivo).isFile()) {
+        platform::MsgBox(QStringLiteral("Arquivo não encontrado"), platform::vbExclamation,
+                         QStringLiteral("Arquivo: ") + Arquivo);
+        Arquivo.clear();
+    } else {
+        const LeituraCaso leitura = LeArquivoCaso(Arquivo);
+        TemArquivo = true;
+        const Caso &caso = leitura.caso;
+        const int itens = leitura.ok() ? int(ItensCabecalho) : leitura.itensLidos;
+        if (itens >= ItemData)
+            Data = caso.data;
+        if (itens >= ItemOS)
+            OS = caso.os;
+        if (itens >= ItemCliente)
+            Cliente = caso.cliente;
+        if (itens >= ItemPlaca)
+            cboQuirasol->setListIndex(caso.placa);
+        if (itens >= ItemTextoFluido)
+            cboFluido->setItemText(caso.fluido, caso.itemFluido);
+        if (itens >= ItemFluido)
+            cboFluido->setListIndex(caso.fluido);
+        if (itens >= ItemTomada)
+            cboTomada->setListIndex(caso.tomada);
+        if (itens >= ItemTag)
+            txtTag->setText(caso.tag);
+        if (!leitura.ok()) {
+            Ocupado(false);
+            TemArquivo = false;
+            Carregando = false;
+            MostraErro(leitura.erro.numero, leitura.erro.descricao);
+            return;
+        }
+        for (const RegistroCampo &registro : caso.campos) {
+            const int n = registro.campo;
+            if (n < 0 || n > UltimoCampo || !txtDados[n])
+                continue;
+            if (registro.texto)
+                txtDados[n]->setText(*registro.texto);
+            if (registro.unidade && cboDados[n])
+                cboDados[n]->setListIndex(*registro.unidade);
+        }
+        Relatorio->txtData->setText(Data);
+        Relatorio->txtOS->setText(OS);
+        Relatorio->txtCliente->setText(Cliente);
+        AddFileMRU(Arquivo);
+    }
+    Carregando = false;
+    Atualiza();
+    setAlterado(false);
+    Ocupado(false);
+}

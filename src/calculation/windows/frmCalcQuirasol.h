@@ -1,0 +1,235 @@
+#pragma once
+// The document window of one case. The user picks plate type, fluid class and tap position
+// (in that order); the fluid class lays out the data grid (one row per field number, rows
+// stacked by GridRules and scrolled by barraV), and every unit list or value box change runs
+// its rule at once. "Calcular" takes a snapshot of the grid and runs the sizing calculation
+// with this window as its host, which fills this case's own report window (Relatorio).
+// QuraSave/QuraOpen map the controls to and from the case file; Alterado tracks unsaved
+// changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
+
+#include "calculation/Calculo.h"
+#include "frame/windows/JanelaFilha.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class frmRelatorio;
+
+// A value box of the grid: the key filter, Enter on release, focus and double click are
+// reported to the window by field number.
+class CaixaValor : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    CaixaValor(int indice, QWidget *parent);
+    const int Index;
+
+Q_SIGNALS:
+    void enterSolto(int indice);
+    void cliqueDuplo(int indice);
+    void ganhouFoco(int indice, Qt::FocusReason motivo);
+    void perdeuFoco(int indice, Qt::FocusReason motivo);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+// A drop-down list whose Click runs on every change of its entry, by code or by the user, and
+// again when the user picks the entry that is already selected. Adding and clearing entries
+// select nothing and run nothing.
+class ListaSelecao : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ListaSelecao(QWidget *parent);
+    void AddItem(const QString &texto, int itemData = 0);
+    void Clear();
+    // Sets the entry from code; an index the list does not have is ignored.
+    void setListIndex(int indice);
+    // A user's pick of entry indice, as from the drop-down.
+    void escolhe(int indice);
+    void showPopup() override;
+
+Q_SIGNALS:
+    void Click();
+
+private:
+    int indiceAntesDaEscolha = -2;
+};
+
+class frmCalcQuirasol : public QWidget, public JanelaFilha, public calculation::CalculoHost
+{
+    Q_OBJECT
+
+public:
+    explicit frmCalcQuirasol(QWidget *parent = nullptr);
+    ~frmCalcQuirasol() override;
+
+    // Window variables.
+    int Placa = 0;
+    int Fluido = -1;
+    int Tomada = 0;
+    float FatorDP = 1.0f;
+    QString Material;
+    QString Arquivo;
+    bool TemArquivo = false;
+    bool Carregando = false;
+    QString Data;
+    QString OS;
+    QString Cliente;
+    int Campo = 0;
+    int Escala = 0;
+    double DiamTubo = 0;
+    QPointer<frmRelatorio> Relatorio;
+
+    bool Alterado() const { return alterado; }
+
+    // Grid procedures.
+    void CampoDados(int campo, bool aplicavel);
+    void AlteraEscalas(int classeFluido);
+    void AddItemCombo(int campo, int codigoUnidade);
+    void Lista(bool habilitar);
+
+    // Value fields and the calculator hand-off.
+    void txtDados_DblClick(int indice) override;
+
+    // Case file, title and refresh.
+    void QuraOpen(QString &caminho);
+    bool QuraSave(bool salvarComo);
+    int QuraFecha();
+    void Atualiza() override;
+    void AtualizaBarra();
+    void mnuArquivoSalvar_Click() override;
+    void cmdCalcular_Click();
+
+    // What the frame asks of its active child.
+    void PressionaCalcular() override;
+    std::optional<int> IndiceControleAtivo() const override;
+    QMenuBar *BarraMenu() const override { return barraMenu; }
+
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    // The window, or the MDI frame that holds it.
+    QWidget *quadro();
+    // Activation and its loss, called by the frame when the window becomes the active child.
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+
+    // Controls, named after the system's controls; arrays indexed by field number, null where
+    // the field has no such control.
+    QGroupBox *fraMisc = nullptr;
+    QLabel *lblQuirasol = nullptr;
+    ListaSelecao *cboQuirasol = nullptr;
+    QLabel *lblFluido = nullptr;
+    ListaSelecao *cboFluido = nullptr;
+    QLabel *lblTomada = nullptr;
+    ListaSelecao *cboTomada = nullptr;
+    QCheckBox *chkDesenho = nullptr;
+    QPushButton *cmdCalcular = nullptr;
+
+    QWidget *picLista = nullptr;
+    QWidget *picMenu = nullptr;
+    std::array<QLabel *, 3> lblMenu = {};
+    QScrollBar *barraV = nullptr;
+    QWidget *picMove = nullptr;
+    std::array<QWidget *, 31> picDados = {};
+    std::array<QLabel *, 31> lblDados = {};
+    std::array<CaixaValor *, 31> txtDados = {};
+    std::array<ListaSelecao *, 31> cboDados = {};
+    QLabel *lblTag = nullptr;
+    QLineEdit *txtTag = nullptr;
+    QLabel *lblMassaDensidade = nullptr;
+    ListaSelecao *cboMassaDensidade = nullptr;
+
+    QMenuBar *barraMenu = nullptr;
+    QAction *mnuArquivoNovo = nullptr;
+    QAction *mnuArquivoAbrir = nullptr;
+    QAction *mnuArquivoFechar = nullptr;
+    QAction *mnuArquivoFecharTodos = nullptr;
+    QAction *mnuArquivoSalvar = nullptr;
+    QAction *mnuArquivoSalvarComo = nullptr;
+    QAction *mnuArquivoExportarRelatorio = nullptr;
+    QAction *mnuArquivoConfigurarImpressao = nullptr;
+    QAction *mnuArquivoImprimir = nullptr;
+    QAction *mnuArquivoMRU[5] = {}; // elements 1 to 4
+    QAction *mnuArquivoMRUVazio = nullptr;
+    QAction *mnuArquivoSair = nullptr;
+    QAction *mnuExibirBarraPadrao = nullptr;
+    QAction *mnuExibirBarraCalculo = nullptr;
+    QAction *mnuExibirEtiqueta = nullptr;
+    QAction *mnuExibirStatusBar = nullptr;
+    QAction *mnuExibirRelatorio = nullptr;
+    QAction *mnuFerramentasOpcoes = nullptr;
+    QMenu *mnuJanela = nullptr;
+    QAction *mnuJanelaCascata = nullptr;
+    QAction *mnuJanelaOrganizarIcones = nullptr;
+    QAction *mnuAjudaConteudo = nullptr;
+    QAction *mnuAjudaComoUsar = nullptr;
+    QAction *mnuAjudaDicas = nullptr;
+    QAction *mnuAjudaDocumentacaoTabela[2] = {};
+    QAction *mnuAjudaSobre = nullptr;
+
+    // The calculation's host side.
+    void focusField(int campo) override;
+    void writeField(int campo, const QString &texto) override;
+    void clearReport() override;
+    void addReportItem(const QString &item) override;
+    void showReport(const QString &data, const QString &os, const QString &cliente,
+                    const QString &caption) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    void criaControles();
+    void criaGrade(QWidget *corpo);
+    void criaLinha(int campo, int posicao);
+    void criaMenus();
+    void Form_Load();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void setAlterado(bool valor);
+    void CarregaUnidades();
+    void OrganizaCampos();
+    void SincronizaCabecalho();
+
+    void cboQuirasol_Click();
+    void cboFluido_Click();
+    void cboTomada_Click();
+    void cboMassaDensidade_Click();
+    void cboDados_Click(int indice);
+    void barraV_Change();
+    void txtDados_Change(int indice);
+    void txtDados_GotFocus(int indice, Qt::FocusReason motivo);
+    void txtDados_LostFocus(int indice, Qt::FocusReason motivo);
+    void RolaParaLinha(QWidget *linha);
+    void txtTag_GotFocus();
+    void mnuArquivoSalvarComo_Click();
+    void mnuArquivoFechar_Click();
+
+    calculation::CasoCalculo Instantaneo() const;
+    void Ocupado(bool ocupado);
+
+    bool alterado = false;
+    bool descarregando = false;
+    // Arquivo was made from the title (a case never read nor written): it follows the title.
+    bool caminhoDoTitulo = true;
+};

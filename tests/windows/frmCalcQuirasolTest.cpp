@@ -1,0 +1,511 @@
+#include "calculation/GridRules.h"
+#include "calculation/modCalculo.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "calculation/windows/frmRelatorio.h"
+#include "calculator/windows/frmCalculadora.h"
+#include "frame/modBase.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+using namespace calculation;
+using testsupport::Asked;
+
+namespace {
+
+class CalcQuirasol : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { IniciaTabelas(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        PathSaves = pasta.path() + QStringLiteral("/Saves");
+        w = std::make_unique<frmCalcQuirasol>();
+        w->setCaption(QStringLiteral("Cálculo 1"));
+        w->Atualiza();
+    }
+
+    void TearDown() override
+    {
+        w.reset();
+        QApplication::processEvents(); // the report windows go with their case windows
+    }
+
+    // The user's picks: plate, fluid (answering the name prompt) and tap.
+    void Escolhe(int placa, int fluido, int tomada, const QString &nome = {})
+    {
+        w->cboQuirasol->escolhe(placa);
+        ui.inputAnswers.push_back(nome);
+        w->cboFluido->escolhe(fluido);
+        w->cboTomada->escolhe(tomada);
+    }
+
+    // The visible rows by their position in the grid (field numbers; 1 is mass/density).
+    QList<int> Linhas() const
+    {
+        std::map<int, int> porPosicao;
+        for (int n = 0; n <= UltimoCampo; ++n)
+            if (QWidget *linha = w->picDados[n]; linha && !linha->isHidden())
+                porPosicao[linha->y() / PassoLinha] = n;
+        QList<int> linhas;
+        for (const auto &[posicao, campo] : porPosicao) {
+            EXPECT_EQ(posicao, linhas.size()) << "gap before field " << campo;
+            linhas << campo;
+        }
+        return linhas;
+    }
+
+    QString Tag(int n) const { return w->picDados[n]->property("Tag").toString(); }
+    bool Proprio(const QWidget *c) const { return !c->testAttribute(Qt::WA_ForceDisabled); }
+
+    void Mostra()
+    {
+        w->show();
+        w->activateWindow();
+        QApplication::setActiveWindow(w.get());
+        QApplication::processEvents();
+    }
+
+    void Tecla(QWidget *alvo, int key, const QString &texto,
+               Qt::KeyboardModifiers mod = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, mod, texto);
+        QApplication::sendEvent(alvo, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mod, texto);
+        QApplication::sendEvent(alvo, &release);
+    }
+
+    std::vector<Asked> Perguntas(Asked::Kind tipo) const
+    {
+        std::vector<Asked> r;
+        for (const Asked &a : ui.asked)
+            if (a.kind == tipo)
+                r.push_back(a);
+        return r;
+    }
+
+    testsupport::ScriptedInteraction ui;
+    QTemporaryDir pasta;
+    std::unique_ptr<frmCalcQuirasol> w;
+};
+
+TEST_F(CalcQuirasol, StateAfterLoad)
+{
+    EXPECT_EQ(Linhas(), OrdemInicialLinhas());
+    EXPECT_FALSE(Proprio(w->picLista));
+    EXPECT_FALSE(Proprio(w->cmdCalcular));
+    EXPECT_FALSE(Proprio(w->cboFluido));
+    EXPECT_FALSE(Proprio(w->cboTomada));
+    ASSERT_EQ(w->cboDados[2]->count(), 1);
+    EXPECT_EQ(w->cboDados[2]->itemText(0), QStringLiteral("M³/h"));
+    EXPECT_EQ(Tag(8), QStringLiteral("True"));
+    EXPECT_EQ(Tag(17), QStringLiteral("True"));
+    EXPECT_EQ(Tag(9), QString());
+    EXPECT_TRUE(w->txtDados[29]->isReadOnly());
+    EXPECT_EQ(w->txtDados[29]->text(), QString());
+    EXPECT_EQ(w->FatorDP, 1.0f);
+    EXPECT_EQ(w->Fluido, -1);
+    EXPECT_FALSE(w->Alterado());
+    EXPECT_EQ(w->barraV->maximum(), 8);
+    EXPECT_EQ(w->lblDados[4]->text(), NomeCampo[4]);
+    EXPECT_EQ(w->cboTomada->count(), 4);
+    EXPECT_EQ(w->cboQuirasol->currentIndex(), -1);
+    EXPECT_TRUE(ui.asked.empty());
+}
+
+TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
+{
+    const QList<int> liquido = {0, 2, 4, 5, 8, 9, 1, 17, 18, 20, 28, 29};
+    const QList<int> gas = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16, 1, 17, 19, 20, 25, 26, 27, 28, 29};
+    const QList<int> vapor = {0, 2, 4, 5, 9, 12, 1, 18, 20, 27, 28, 29};
+    const QList<int> gasAposLiquido = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16, 1, 19, 20, 25, 26,
+                                       27, 28, 29};
+    const struct {
+        QList<int> classes;
+        QList<int> linhas;
+        int maximo;
+    } casos[] = {
+        {{0}, liquido, 3}, {{1}, gas, 10}, {{2}, vapor, 3}, {{0, 1}, gasAposLiquido, 9},
+        {{1, 0}, liquido, 3}, {{2, 1}, gas, 10},
+    };
+    for (const auto &c : casos) {
+        SetUp();
+        w->cboQuirasol->escolhe(0);
+        for (int classe : c.classes)
+            w->cboFluido->escolhe(classe);
+        w->cboTomada->escolhe(0);
+        EXPECT_EQ(Linhas(), c.linhas) << c.classes.last();
+        EXPECT_TRUE(w->barraV->isEnabled());
+        EXPECT_EQ(w->barraV->maximum(), c.maximo);
+        EXPECT_EQ(w->barraV->pageStep(), c.maximo);
+        EXPECT_EQ(w->picMove->height(), PassoLinha * c.linhas.size());
+    }
+}
+
+TEST_F(CalcQuirasol, FlowUnitChangesFlagsInPlace)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    const int topo8 = w->picDados[8]->y();
+    w->cboDados[2]->escolhe(1); // Kg/h
+    EXPECT_EQ(Tag(8), QStringLiteral("False"));
+    EXPECT_EQ(Tag(17), QStringLiteral("False"));
+    EXPECT_FALSE(Proprio(w->txtDados[17]));
+    EXPECT_FALSE(w->picDados[17]->isHidden());
+    EXPECT_EQ(w->picDados[8]->y(), topo8);
+    w->cboDados[2]->escolhe(0);
+    EXPECT_EQ(Tag(8), QStringLiteral("True"));
+    EXPECT_TRUE(Proprio(w->txtDados[17]));
+
+    // Gas: 10 and 25 follow the flow unit too.
+    w->cboFluido->escolhe(FluidoGas);
+    w->cboDados[2]->escolhe(0);
+    for (int n : {8, 17, 10, 25})
+        EXPECT_EQ(Tag(n), QStringLiteral("True")) << n;
+    w->cboDados[2]->escolhe(2); // T/h
+    for (int n : {8, 17, 10, 25})
+        EXPECT_EQ(Tag(n), QStringLiteral("False")) << n;
+    // The mass/density row stands right before field 17 while the rule applies it for gas.
+    w->cboDados[2]->escolhe(0);
+    w->cboFluido->escolhe(FluidoVapor);
+    w->cboFluido->escolhe(FluidoGas);
+    const QList<int> linhas = Linhas();
+    EXPECT_EQ(linhas.indexOf(1) + 1, linhas.indexOf(17));
+}
+
+TEST_F(CalcQuirasol, EnablingChainAndSaveCommands)
+{
+    EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
+    EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
+    w->cboQuirasol->escolhe(1);
+    EXPECT_EQ(w->Placa, 2);
+    EXPECT_TRUE(Proprio(w->cboFluido));
+    EXPECT_FALSE(Proprio(w->cboTomada));
+    ui.inputAnswers.push_back({});
+    w->cboFluido->escolhe(FluidoVapor);
+    EXPECT_TRUE(Proprio(w->cboTomada));
+    EXPECT_FALSE(Proprio(w->txtTag));
+    EXPECT_FALSE(Proprio(w->txtDados[9])); // grid still off although the row applies
+    EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
+    w->cboTomada->escolhe(3);
+    EXPECT_EQ(w->Tomada, 4);
+    EXPECT_EQ(NomeTomada[0], QStringLiteral("Corner Taps"));
+    EXPECT_TRUE(Proprio(w->picLista));
+    EXPECT_TRUE(Proprio(w->cmdCalcular));
+    EXPECT_TRUE(Proprio(w->txtDados[9]));
+    EXPECT_TRUE(w->mnuArquivoSalvar->isEnabled());
+    EXPECT_TRUE(w->mnuArquivoSalvarComo->isEnabled());
+
+    // Saving turns Save off until the next change.
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("vapor.qzv")));
+    ASSERT_TRUE(w->QuraSave(true));
+    EXPECT_FALSE(w->Alterado());
+    EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
+    w->txtTag->setText(QStringLiteral("FE-1"));
+    EXPECT_TRUE(w->mnuArquivoSalvar->isEnabled());
+
+    // Clearing the plate turns the grid off again.
+    w->cboQuirasol->setListIndex(-1);
+    EXPECT_EQ(w->Placa, 0);
+    EXPECT_FALSE(Proprio(w->cboFluido));
+    EXPECT_FALSE(Proprio(w->cmdCalcular));
+}
+
+TEST_F(CalcQuirasol, FluidNameRoundTrip)
+{
+    w->cboQuirasol->escolhe(0);
+    ui.inputAnswers.push_back(QStringLiteral("methane"));
+    w->cboFluido->escolhe(FluidoGas);
+    auto entradas = Perguntas(Asked::Input);
+    ASSERT_EQ(entradas.size(), 1u);
+    EXPECT_EQ(entradas[0].text, QStringLiteral("Digite o nome do 'Fluido' utilizado"));
+    EXPECT_EQ(entradas[0].title, QStringLiteral("Tipo de fluido: Gas"));
+    EXPECT_EQ(entradas[0].defaultText, QStringLiteral("Gas utilizado"));
+    EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas (methane)"));
+    EXPECT_EQ(NomeFluido[0], QStringLiteral("Gas (methane)"));
+
+    // Picking gas again proposes the name; cancelling leaves the class name.
+    w->cboFluido->escolhe(FluidoGas);
+    entradas = Perguntas(Asked::Input);
+    ASSERT_EQ(entradas.size(), 2u);
+    EXPECT_EQ(entradas[1].defaultText, QStringLiteral("methane"));
+    EXPECT_EQ(entradas[1].title, QStringLiteral("Tipo de fluido: Gas (methane)"));
+    EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas"));
+
+    // Liquid proposes its text and " utilizado".
+    w->cboFluido->escolhe(FluidoLiquido);
+    EXPECT_EQ(Perguntas(Asked::Input).back().defaultText, QStringLiteral("Liqüido utilizado"));
+}
+
+TEST_F(CalcQuirasol, PressureUnitsMoveTogether)
+{
+    Escolhe(0, FluidoGas, 0);
+    w->txtDados[10]->setText(QStringLiteral("500"));
+    w->cboDados[14]->escolhe(1);
+    for (int n : {10, 12, 14})
+        EXPECT_EQ(w->cboDados[n]->currentIndex(), 1) << n;
+    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("1,03323"));
+    w->cboDados[12]->escolhe(0);
+    EXPECT_EQ(w->cboDados[10]->currentIndex(), 0);
+    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("101,325"));
+
+    // Gas in Kg/h or a liquid keep the typed reading pressure.
+    w->cboDados[2]->escolhe(1);
+    w->txtDados[10]->setText(QStringLiteral("500"));
+    w->cboDados[10]->escolhe(1);
+    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
+    w->cboFluido->escolhe(FluidoLiquido);
+    w->cboDados[14]->escolhe(0);
+    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
+}
+
+TEST_F(CalcQuirasol, DifferentialPressureFactor)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    w->cboDados[5]->escolhe(2);
+    EXPECT_EQ(w->FatorDP, 0.1022f);
+    w->cboDados[5]->escolhe(1);
+    EXPECT_EQ(w->FatorDP, 0.102f);
+    w->cboDados[5]->escolhe(0);
+    EXPECT_EQ(w->FatorDP, 1.0f);
+}
+
+TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    const struct {
+        const char *temperatura, *fator;
+    } casos[] = {{"120", "1,0034"}, {"320", "1,0102"}, {"20", "1"}, {"", ""}, {"-", ""}};
+    for (const auto &c : casos) {
+        w->txtDados[9]->setText(QString::fromUtf8(c.temperatura));
+        EXPECT_EQ(w->txtDados[29]->text(), QString::fromUtf8(c.fator)) << c.temperatura;
+    }
+    EXPECT_TRUE(w->txtDados[29]->isReadOnly());
+
+    // Another material: its name is asked, the box opens for typing and takes the focus.
+    w->txtDados[9]->setText(QStringLiteral("120"));
+    ui.inputAnswers.push_back(QStringLiteral("bronze"));
+    w->cboDados[29]->escolhe(1);
+    const Asked pergunta = Perguntas(Asked::Input).back();
+    EXPECT_EQ(pergunta.text, QStringLiteral("Digite o nome do material utilizado"));
+    EXPECT_EQ(pergunta.title, QStringLiteral("Material da placa"));
+    EXPECT_EQ(pergunta.defaultText, QStringLiteral("Outro material"));
+    EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
+    EXPECT_EQ(w->Material, QStringLiteral("bronze"));
+    EXPECT_FALSE(w->txtDados[29]->isReadOnly());
+    EXPECT_EQ(w->focusWidget(), w->txtDados[29]);
+    // Field 29 no longer follows field 9.
+    w->txtDados[29]->setText(QStringLiteral("1,2"));
+    w->txtDados[9]->setText(QStringLiteral("50"));
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,2"));
+    // Picking it again proposes bronze; a cancel empties Material and keeps the name.
+    w->cboDados[29]->escolhe(1);
+    EXPECT_EQ(Perguntas(Asked::Input).back().defaultText, QStringLiteral("bronze"));
+    EXPECT_EQ(w->Material, QString());
+    EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
+    // Back to stainless steel: locked and computed again.
+    w->cboDados[29]->escolhe(0);
+    EXPECT_TRUE(w->txtDados[29]->isReadOnly());
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,00102"));
+}
+
+TEST_F(CalcQuirasol, MassOrRelativeDensity)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    w->cboMassaDensidade->escolhe(1);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[22 + k]);
+        EXPECT_EQ(w->cboDados[17 + k]->currentIndex(), 1);
+        EXPECT_EQ(w->cboDados[17 + k]->currentText(), QString());
+    }
+    w->cboMassaDensidade->escolhe(0);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[17 + k]);
+        EXPECT_EQ(w->cboDados[17 + k]->currentText(), QStringLiteral("Kg/m³"));
+    }
+    // Gas selects relative density, steam specific mass.
+    w->cboFluido->escolhe(FluidoGas);
+    EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 1);
+    EXPECT_EQ(w->lblDados[19]->text(), NomeCampo[24]);
+    w->cboFluido->escolhe(FluidoVapor);
+    EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 0);
+}
+
+TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
+{
+    Escolhe(0, FluidoGas, 0); // 19 positions; field 19 stands at position 12
+    Mostra();
+    EXPECT_EQ(w->picDados[19]->y(), 12 * PassoLinha);
+    w->txtDados[19]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->barraV->value(), 4);
+    EXPECT_EQ(w->picMove->y(), w->barraV->y() - 4 * PassoLinha);
+    w->txtDados[4]->setFocus(Qt::TabFocusReason); // position 2
+    EXPECT_EQ(w->barraV->value(), 2);
+    w->cboDados[10]->setFocus(Qt::TabFocusReason); // position 6, visible already
+    EXPECT_EQ(w->barraV->value(), 2);
+    w->cboMassaDensidade->setFocus(Qt::TabFocusReason); // position 10 = 2 + 8
+    EXPECT_EQ(w->barraV->value(), 2);
+    w->cboDados[17]->setFocus(Qt::TabFocusReason); // position 11
+    EXPECT_EQ(w->barraV->value(), 3);
+    EXPECT_EQ(w->picMove->y(), w->barraV->y() - 75);
+    w->txtTag->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->barraV->value(), 0);
+}
+
+TEST_F(CalcQuirasol, KeyFilterAndEnter)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    CaixaValor *caixa = w->txtDados[4];
+    caixa->setFocus(Qt::TabFocusReason);
+    Tecla(caixa, Qt::Key_1, QStringLiteral("1"));
+    Tecla(caixa, Qt::Key_Period, QStringLiteral("."));
+    Tecla(caixa, Qt::Key_5, QStringLiteral("5"));
+    Tecla(caixa, Qt::Key_A, QStringLiteral("a"));
+    Tecla(caixa, Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
+    Tecla(caixa, Qt::Key_Plus, QStringLiteral("+"));
+    Tecla(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
+    EXPECT_TRUE(w->Alterado());
+
+    // Enter, with or without Shift, opens the calculator on the box and types nothing.
+    Tecla(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
+    frmCalculadora *calculadora = frmCalculadora::Instancia();
+    ASSERT_NE(calculadora, nullptr);
+    EXPECT_TRUE(calculadora->isVisible());
+    calculadora->close();
+    QApplication::processEvents();
+}
+
+TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    w->txtDados[4]->setFocus(Qt::TabFocusReason);
+    w->txtDados[4]->setText(QStringLiteral("102,50"));
+    w->txtDados[5]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->txtDados[4]->text(), QStringLiteral("102,5"));
+    w->txtDados[5]->setText(QStringLiteral("1+2"));
+    w->txtTag->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->txtDados[5]->text(), QStringLiteral("1+2"));
+}
+
+TEST_F(CalcQuirasol, HeaderSyncOnlyOnceTheHeaderIsFilled)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("h.qzv")));
+    ASSERT_TRUE(w->QuraSave(true));
+    w->Relatorio->txtOS->setText(QStringLiteral("OS-9"));
+    w->Form_Activate();
+    EXPECT_FALSE(w->Alterado()); // the date still reads "Abrindo"
+    EXPECT_EQ(w->OS, QString());
+
+    w->Relatorio->txtData->setText(QStringLiteral("10:00 - hoje"));
+    w->Form_Activate();
+    EXPECT_TRUE(w->Alterado());
+    EXPECT_EQ(w->OS, QStringLiteral("OS-9"));
+    EXPECT_EQ(w->Data, QStringLiteral("10:00 - hoje"));
+    ASSERT_TRUE(w->QuraSave(false));
+    w->Form_Activate();
+    EXPECT_FALSE(w->Alterado());
+}
+
+TEST_F(CalcQuirasol, CloseQuestions)
+{
+    // A modified case whose grid is not in use asks nothing.
+    w->cboQuirasol->escolhe(0);
+    EXPECT_TRUE(w->Alterado());
+    EXPECT_EQ(w->QuraFecha(), -1);
+    EXPECT_TRUE(ui.messages().empty());
+
+    ui.inputAnswers.push_back({});
+    w->cboFluido->escolhe(0);
+    w->cboTomada->escolhe(0);
+    ui.messageAnswers = {platform::vbCancel};
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text,
+              QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?"));
+    EXPECT_EQ(ui.messages()[0].style, 35);
+    EXPECT_EQ(ui.messages()[0].title, w->Arquivo);
+    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+
+    // Yes, then a cancelled Save As: the window stays, still modified.
+    ui.messageAnswers = {platform::vbYes};
+    EXPECT_FALSE(w->close());
+    const auto salvar = Perguntas(Asked::Save);
+    ASSERT_EQ(salvar.size(), 1u);
+    EXPECT_EQ(salvar[0].file.title, QStringLiteral("Salvar Como"));
+    EXPECT_EQ(salvar[0].file.filter, QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv"));
+    EXPECT_EQ(salvar[0].file.initialDir, PathSaves + QLatin1Char('/'));
+    EXPECT_EQ(salvar[0].file.fileName, QStringLiteral("Cálculo 1"));
+    EXPECT_EQ(salvar[0].file.flags, 2054);
+    EXPECT_TRUE(w->Alterado());
+    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+
+    // Yes and a save that fails: the error is shown, path and state come back, it stays.
+    ui.messageAnswers = {platform::vbYes};
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("nao/existe/x.qzv")));
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(ui.messages().back().style, platform::vbCritical);
+    EXPECT_TRUE(w->Alterado());
+    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+
+    // No closes.
+    ui.messageAnswers = {platform::vbNo};
+    EXPECT_TRUE(w->close());
+}
+
+TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
+    ui.messageAnswers = {platform::vbYes};
+    ui.fileAnswers.push_back(arquivo);
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(QFile::exists(arquivo));
+    EXPECT_FALSE(w->Alterado());
+    EXPECT_EQ(w->Caption(), QStringLiteral("caso.qzv"));
+    EXPECT_EQ(ListaMRU[0], arquivo);
+}
+
+TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    for (int n : {2, 4, 5, 8, 9, 17, 18, 20, 28})
+        w->txtDados[n]->setText(QStringLiteral("10"));
+    w->txtDados[4]->setText(QStringLiteral("1+2"));
+    w->cmdCalcular->click();
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_TRUE(ui.messages().back().text.contains(NomeCampo[4]));
+    EXPECT_FALSE(w->Relatorio->isVisible());
+}
+
+TEST_F(CalcQuirasol, EmptyFieldMessageAndFocus)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    w->txtDados[2]->setText(QStringLiteral("50"));
+    w->cmdCalcular->click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Todos os campos devem ser preenchidos"));
+    EXPECT_EQ(w->focusWidget(), w->txtDados[4]);
+    EXPECT_FALSE(w->Relatorio->lstRelatorio->count() == 0);
+}
+
+} // namespace
