@@ -1,8 +1,7 @@
 #include "ReportSheet.h"
 
 #include "platform/Codepage.h"
-
-#include <QSaveFile>
+#include "platform/GravacaoAtomica.h"
 
 namespace calculation {
 
@@ -72,17 +71,7 @@ QByteArray TextoExportado(const QStringList &linhas)
 
 QString GravaRelatorio(const QString &caminho, const QByteArray &conteudo)
 {
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return arquivo.errorString();
-    if (arquivo.write(conteudo) != conteudo.size()) {
-        const QString erro = arquivo.errorString();
-        arquivo.cancelWriting();
-        return erro;
-    }
-    if (!arquivo.commit())
-        return arquivo.errorString();
-    return {};
+    return platform::GravaArquivo(caminho, conteudo);
 }
 
 QList<PrintedLine> LayoutImpressao(const ReportHeader &header, const QString &cabecalhoColunas,

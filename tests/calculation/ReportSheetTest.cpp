@@ -1,8 +1,5 @@
 #include "calculation/ReportSheet.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace calculation;
@@ -70,30 +67,6 @@ TEST(ReportSheet, FileTextIsWindows1252WithCrLf)
         TextoExportado({QStringLiteral("Vazão"), QString(), QStringLiteral("Kg/m³")});
     EXPECT_EQ(bytes, QByteArray("Vaz\xe3o\r\n\r\nKg/m\xb3\r\n"));
     EXPECT_TRUE(TextoExportado({}).isEmpty());
-}
-
-TEST(ReportSheet, SaveReplacesTheFileWhole)
-{
-    QTemporaryDir pasta;
-    ASSERT_TRUE(pasta.isValid());
-    const QString caminho = pasta.filePath(QStringLiteral("ACME.txt"));
-    EXPECT_EQ(GravaRelatorio(caminho, "velho\r\n"), QString());
-    EXPECT_EQ(GravaRelatorio(caminho, "novo\r\n"), QString());
-    QFile arquivo(caminho);
-    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-    EXPECT_EQ(arquivo.readAll(), QByteArray("novo\r\n"));
-}
-
-TEST(ReportSheet, FailedSaveReportsAndLeavesNoFile)
-{
-    // A parent that is a file cannot hold a new file, whoever runs the test.
-    QTemporaryDir pasta;
-    ASSERT_TRUE(pasta.isValid());
-    const QString arquivo = pasta.filePath(QStringLiteral("arquivo"));
-    ASSERT_EQ(GravaRelatorio(arquivo, "x"), QString());
-    const QString caminho = arquivo + QStringLiteral("/ACME.txt");
-    EXPECT_FALSE(GravaRelatorio(caminho, "novo").isEmpty());
-    EXPECT_FALSE(QFile::exists(caminho));
 }
 
 TEST(ReportSheet, PrintLayout)

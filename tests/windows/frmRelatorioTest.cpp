@@ -1,14 +1,27 @@
 #include "calculation/windows/frmRelatorio.h"
+#include "frame/modBase.h"
+#include "frame/windows/mdiMenu.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 TEST(frmRelatorio, DesignTextsAndColumnHeader)
 {
@@ -46,4 +59,284 @@ TEST(frmRelatorio, AgoraFillsTheDate)
     janela.cmdAgora->click();
     EXPECT_NE(janela.txtData->text(), QStringLiteral("Abrindo"));
     EXPECT_TRUE(janela.txtData->text().contains(QStringLiteral(" - ")));
+}
+
+namespace {
+
+// The report window of a finished run, its folder in a temporary place.
+class Exportacao : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        pastaAntiga = PathRelatorios;
+        PathRelatorios = pasta.filePath(QStringLiteral("Relatorios"));
+        janela.txtData->setText(QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
+        janela.txtOS->setText(QStringLiteral("4711"));
+        janela.txtCliente->setText(QStringLiteral("Usina São João"));
+    }
+    void TearDown() override { PathRelatorios = pastaAntiga; }
+
+    QByteArray Conteudo(const QString &caminho)
+    {
+        QFile arquivo(caminho);
+        return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+    }
+
+    QTemporaryDir pasta;
+    QString pastaAntiga;
+    testsupport::ScriptedInteraction respostas;
+    frmRelatorio janela;
+};
+
+const QByteArray Regua = QByteArray(33, '=') + " Data Sheet " + QByteArray(33, '=') + "\r\n";
+const QByteArray Fecho = QByteArray(78, '=') + "\r\n";
+
+} // namespace
+
+TEST_F(Exportacao, WritesTheSheetAndOpensIt)
+{
+    janela.lstRelatorio->addItems({QStringLiteral(" "), QStringLiteral(" Vazão de projeto _ 12,5"),
+                                   QStringLiteral(" ===")});
+    const QString caminho = PathRelatorios + QStringLiteral("/saida.doc");
+    respostas.fileAnswers = {caminho};
+    janela.mnuArquivoExportarRelatorio->trigger();
+
+    ASSERT_EQ(respostas.asked.size(), 2u);
+    const testsupport::Asked &dialogo = respostas.asked[0];
+    EXPECT_EQ(dialogo.kind, testsupport::Asked::Save);
+    EXPECT_EQ(dialogo.file.title, QStringLiteral("Exportar relatório"));
+    EXPECT_EQ(dialogo.file.filter, QStringLiteral("Documentos de texto (*.txt)|*.txt|"
+                                                  "Documentos de Word (*.doc)|*.doc"));
+    EXPECT_EQ(dialogo.file.flags, 2054);
+    EXPECT_EQ(dialogo.file.initialDir, PathRelatorios);
+    EXPECT_EQ(dialogo.file.fileName, QStringLiteral("Usina São João"));
+    EXPECT_TRUE(QFileInfo(PathRelatorios).isDir()); // made when missing
+    EXPECT_EQ(respostas.externals(), QStringList{caminho});
+
+    const QByteArray esperado =
+        Regua + "\r\n" + "Hora - data......: 10:15 - quarta-feira, 9 de dezembro de 2026\r\n"
+        + "\r\n" + "Ordem de servi\xe7o.: 4711\r\n" + "Cliente..........: Usina S\xe3o Jo\xe3o\r\n"
+        + "\r\n" + "Vaz\xe3o de projeto _ 12,5\r\n" + "===\r\n" + Fecho;
+    EXPECT_EQ(Conteudo(caminho), esperado);
+    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(Exportacao, EmptyClientGivesEmptyNameAndCancelEndsSilently)
+{
+    janela.txtCliente->clear();
+    janela.mnuArquivoExportarRelatorio_Click();
+    ASSERT_EQ(respostas.asked.size(), 1u);
+    EXPECT_EQ(respostas.asked[0].file.fileName, QString());
+    EXPECT_TRUE(QDir(PathRelatorios).isEmpty());
+    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(Exportacao, EmptyListGivesHeaderAndRulesOnly)
+{
+    const QString caminho = PathRelatorios + QStringLiteral("/vazio.txt");
+    respostas.fileAnswers = {caminho};
+    janela.mnuArquivoExportarRelatorio_Click();
+    EXPECT_EQ(Conteudo(caminho).split('\n').size() - 1, 7);
+    EXPECT_TRUE(Conteudo(caminho).startsWith(Regua + "\r\nHora - data......: 10:15"));
+    EXPECT_TRUE(Conteudo(caminho).endsWith("Jo\xe3o\r\n" + Fecho));
+}
+
+TEST_F(Exportacao, FolderThatCannotHoldFilesReportsTheError)
+{
+    // A path under a file fails for every user, root included.
+    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
+    QFile bloqueio(PathRelatorios + QStringLiteral("/arquivo"));
+    ASSERT_TRUE(bloqueio.open(QIODevice::WriteOnly));
+    bloqueio.close();
+    respostas.fileAnswers = {bloqueio.fileName() + QStringLiteral("/saida.txt")};
+    janela.mnuArquivoExportarRelatorio_Click();
+    const auto mensagens = respostas.messages();
+    ASSERT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
+    EXPECT_EQ(mensagens[0].style, platform::vbCritical);
+    EXPECT_TRUE(mensagens[0].text.startsWith(QStringLiteral("Descrição do Erro: ")));
+    EXPECT_TRUE(respostas.externals().isEmpty());
+    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
+{
+    // The write fails half way (file size limit), which holds for root as well.
+    janela.lstRelatorio->addItems(QStringList(200, QStringLiteral(" linha longa do relatório")));
+    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
+    const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
+    QFile antigo(caminho);
+    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+    antigo.write("relatorio antigo\r\n");
+    antigo.close();
+
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = limite;
+    pequeno.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    respostas.fileAnswers = {caminho};
+    janela.mnuArquivoExportarRelatorio_Click();
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, sinal);
+
+    EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
+    EXPECT_EQ(QDir(PathRelatorios).entryList(QDir::Files), QStringList{"antigo.txt"});
+    ASSERT_EQ(respostas.messages().size(), 1u);
+    EXPECT_EQ(respostas.messages()[0].title, QStringLiteral("Informação de Erro Código :75"));
+    EXPECT_TRUE(janela.isEnabled());
+}
+
+TEST_F(Exportacao, ReadOnlyFolderKeepsTheOlderFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; FailedWriteKeepsTheOlderFile "
+                        "covers the failed write for root";
+    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
+    const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
+    QFile antigo(caminho);
+    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+    antigo.write("antigo");
+    antigo.close();
+    QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    respostas.fileAnswers = {caminho};
+    janela.mnuArquivoExportarRelatorio_Click();
+    QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              | QFileDevice::ExeOwner);
+    EXPECT_EQ(Conteudo(caminho), QByteArray("antigo"));
+    EXPECT_EQ(respostas.messages().size(), 1u);
+}
+
+namespace {
+
+// Report windows inside the main window's document area.
+class NoQuadro : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        principal = mdiMenu::Instancia();
+        principal->show();
+        principal->activateWindow();
+    }
+    void TearDown() override
+    {
+        for (QMdiSubWindow *sub : principal->Area()->subWindowList()) {
+            principal->Area()->removeSubWindow(sub);
+            delete sub;
+        }
+    }
+    frmRelatorio *NovoRelatorio()
+    {
+        auto *janela = new frmRelatorio;
+        principal->AdicionaFilha(janela);
+        return janela;
+    }
+    bool Habilitado(const char *chave)
+    {
+        return principal->Botao(QString::fromLatin1(chave))->isEnabled();
+    }
+
+    mdiMenu *principal = nullptr;
+};
+
+} // namespace
+
+TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
+{
+    frmRelatorio *relatorio = NovoRelatorio();
+    auto *outra = new QWidget;
+    principal->AdicionaFilha(outra)->show();
+    EXPECT_FALSE(Habilitado("Imprimir"));
+    relatorio->Show();
+    EXPECT_EQ(principal->ActiveForm(), relatorio);
+    EXPECT_TRUE(Habilitado("Imprimir"));
+    EXPECT_TRUE(Habilitado("Exportar"));
+
+    principal->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outra->parentWidget()));
+    EXPECT_FALSE(Habilitado("Imprimir"));
+    EXPECT_FALSE(Habilitado("Exportar"));
+
+    relatorio->Show();
+    EXPECT_TRUE(Habilitado("Exportar"));
+    relatorio->parentWidget()->close(); // the close box
+    EXPECT_FALSE(relatorio->parentWidget()->isVisible());
+    EXPECT_FALSE(Habilitado("Imprimir"));
+    EXPECT_FALSE(Habilitado("Exportar"));
+    EXPECT_TRUE(principal->Area()->subWindowList().contains(
+        qobject_cast<QMdiSubWindow *>(relatorio->parentWidget())));
+}
+
+TEST_F(NoQuadro, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
+{
+    frmRelatorio *relatorio = NovoRelatorio();
+    principal->mnuExibirStatusBar_Click();
+    principal->mnuExibirBarraCalculo_Click();
+    relatorio->Show();
+    EXPECT_FALSE(relatorio->mnuExibirStatusBar->isChecked());
+    EXPECT_FALSE(relatorio->mnuExibirBarraCalculo->isChecked());
+    EXPECT_TRUE(relatorio->mnuExibirBarraPadrao->isChecked());
+    EXPECT_TRUE(relatorio->mnuExibirEtiqueta->isChecked());
+    EXPECT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
+
+    // Its View entries forward to the frame, which keeps both in step.
+    relatorio->mnuExibirStatusBar->trigger();
+    EXPECT_TRUE(principal->StatusBarVisivel());
+    EXPECT_TRUE(relatorio->mnuExibirStatusBar->isChecked());
+}
+
+TEST_F(NoQuadro, RecentFilesMenuFollowsTheList)
+{
+    const auto antiga = ListaMRU;
+    ListaMRU = {QStringLiteral("/casos/BOMBA.qzv"), QString(), QString(), QString()};
+    frmRelatorio *relatorio = NovoRelatorio();
+    relatorio->Atualiza();
+    EXPECT_TRUE(relatorio->mnuArquivoMRU[1]->isVisible());
+    EXPECT_EQ(relatorio->mnuArquivoMRU[1]->text(), QStringLiteral("&1 /casos/BOMBA.qzv"));
+    EXPECT_FALSE(relatorio->mnuArquivoMRU[2]->isVisible());
+    EXPECT_FALSE(relatorio->mnuArquivoMRUVazio->isVisible());
+    ListaMRU = antiga;
+}
+
+TEST_F(NoQuadro, UnloadGoesThrough)
+{
+    QPointer<frmRelatorio> relatorio = NovoRelatorio();
+    relatorio->Show();
+    relatorio->Descarrega();
+    EXPECT_FALSE(Habilitado("Imprimir"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(relatorio.isNull());
+    EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
+}
+
+TEST(frmRelatorioMenus, CaptionsShortcutsAndStates)
+{
+    frmRelatorio janela;
+    EXPECT_EQ(janela.mnuArquivoNovo->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(janela.mnuArquivoAbrir->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(janela.mnuArquivoSalvar->shortcut(), QKeySequence(QStringLiteral("Ctrl+B")));
+    EXPECT_EQ(janela.mnuArquivoImprimir->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(janela.mnuExibirRelatorio->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    EXPECT_EQ(janela.mnuAjudaConteudo->shortcut(), QKeySequence(QStringLiteral("F1")));
+    for (QAction *desligado : {janela.mnuArquivoSalvar, janela.mnuArquivoSalvarComo,
+                               janela.mnuArquivoSalvarTodos, janela.mnuArquivoMRUVazio,
+                               janela.mnuAjudaConteudo})
+        EXPECT_FALSE(desligado->isEnabled()) << desligado->text().toStdString();
+    EXPECT_FALSE(janela.mnuArquivoSalvarTodos->isVisible());
+    for (QAction *marcado : {janela.mnuExibirBarraPadrao, janela.mnuExibirBarraCalculo,
+                             janela.mnuExibirEtiqueta, janela.mnuExibirStatusBar})
+        EXPECT_TRUE(marcado->isChecked());
+    QStringList menus;
+    for (QAction *menu : janela.barraMenu->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&Arquivo"), QStringLiteral("E&xibir"),
+                                  QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
+    EXPECT_EQ(janela.mnuAjudaSobre->text(), QStringLiteral("&Sobre o Calculo de Quirasol"));
+    EXPECT_FALSE(janela.barraMenu->isVisible());
 }

@@ -1,7 +1,12 @@
 #include "frmRelatorio.h"
 
+#include "ArranjoJanelas.h"
 #include "ReportPrinting.h"
 #include "calculation/ReportSheet.h"
+#include "calculation/windows/AbreJanela.h"
+#include "frame/modBase.h"
+#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/mdiMenu.h"
 #include "platform/Interaction.h"
 #include "platform/Numbers.h"
 #include "platform/widgets/QtInteraction.h"
@@ -23,6 +28,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The run-time error number of a failed print job.
+constexpr int ErroImpressora = 482;
 
 // Design positions are in twips, 15 to the pixel.
 constexpr int Pixels(int twips)
@@ -102,83 +110,149 @@ void frmRelatorio::criaControles()
 
 void frmRelatorio::criaMenus()
 {
+    // The menu bar stays hidden here: the main window shows it in place of its own while
+    // this window is the active child.
     barraMenu = new QMenuBar(this);
-    layout()->setMenuBar(barraMenu);
-
-    QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
-    mnuArquivoNovo = arquivo->addAction(QStringLiteral("&Novo"));
-    mnuArquivoNovo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuArquivoAbrir = arquivo->addAction(QStringLiteral("&Abrir..."));
-    mnuArquivoAbrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuArquivoFechar = arquivo->addAction(QStringLiteral("Fechar"));
-    connect(mnuArquivoFechar, &QAction::triggered, this, &frmRelatorio::mnuArquivoFechar_Click);
-    mnuArquivoFecharTodos = arquivo->addAction(QStringLiteral("Fechar &todos"));
-    arquivo->addSeparator();
-    mnuArquivoSalvar = arquivo->addAction(QStringLiteral("&Salvar"));
-    mnuArquivoSalvar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    mnuArquivoSalvar->setEnabled(false);
-    mnuArquivoSalvarComo = arquivo->addAction(QStringLiteral("Salvar &como..."));
-    mnuArquivoSalvarComo->setEnabled(false);
-    mnuArquivoSalvarTodos = arquivo->addAction(QStringLiteral("Salvar todos"));
-    mnuArquivoSalvarTodos->setEnabled(false);
-    mnuArquivoSalvarTodos->setVisible(false);
-    arquivo->addSeparator();
-    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
-    mnuArquivoExportarRelatorio = exportar->addAction(QStringLiteral("Relatório..."));
-    connect(mnuArquivoExportarRelatorio, &QAction::triggered, this,
-            &frmRelatorio::mnuArquivoExportarRelatorio_Click);
-    arquivo->addSeparator();
-    mnuArquivoConfigurarImpressao = arquivo->addAction(QStringLiteral("Configurar impressão..."));
-    mnuArquivoImprimir = arquivo->addAction(QStringLiteral("Imprimir..."));
-    mnuArquivoImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(mnuArquivoImprimir, &QAction::triggered, this,
-            &frmRelatorio::mnuArquivoImprimir_Click);
-    arquivo->addSeparator();
-    QMenu *recente = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
-    for (int n = 1; n <= 4; ++n)
-        mnuArquivoMRU[n] = recente->addAction(QStringLiteral("&%1 RecentFile").arg(n));
-    mnuArquivoMRUVazio = recente->addAction(QStringLiteral("Vazio"));
-    mnuArquivoMRUVazio->setEnabled(false);
-    arquivo->addSeparator();
-    mnuArquivoSair = arquivo->addAction(QStringLiteral("Sai&r"));
-
-    QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
-    QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
-    auto marcado = [](QMenu *menu, const QString &texto) {
+    barraMenu->hide();
+    auto item = [this](QMenu *menu, const QString &nome, const QString &texto, auto acao) {
         QAction *action = menu->addAction(texto);
+        action->setObjectName(nome);
+        connect(action, &QAction::triggered, this, acao);
+        return action;
+    };
+    auto marcado = [&](QMenu *menu, const QString &nome, const QString &texto, auto acao) {
+        QAction *action = item(menu, nome, texto, acao);
         action->setCheckable(true);
         action->setChecked(true);
         return action;
     };
-    mnuExibirBarraPadrao = marcado(barras, QStringLiteral("Botões &padrão"));
-    mnuExibirBarraCalculo = marcado(barras, QStringLiteral("Barra de &calculo"));
+    auto frame = [](auto handler) {
+        return [handler] { (mdiMenu::Instancia()->*handler)(); };
+    };
+
+    QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
+    mnuArquivoNovo = item(arquivo, QStringLiteral("mnuArquivoNovo"), QStringLiteral("&Novo"), [] {
+        QString caminho;
+        AbreJanela(false, caminho);
+    });
+    mnuArquivoNovo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuArquivoAbrir = item(arquivo, QStringLiteral("mnuArquivoAbrir"),
+                           QStringLiteral("&Abrir..."), [] {
+                               QString caminho;
+                               AbreJanela(true, caminho);
+                           });
+    mnuArquivoAbrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuArquivoFechar = item(arquivo, QStringLiteral("mnuArquivoFechar"), QStringLiteral("Fechar"),
+                            &frmRelatorio::mnuArquivoFechar_Click);
+    mnuArquivoFecharTodos =
+        item(arquivo, QStringLiteral("mnuArquivoFecharTodos"), QStringLiteral("Fechar &todos"),
+             frame(&mdiMenu::mnuArquivoFecharTodos_Click));
+    arquivo->addSeparator();
+    auto nada = [] {};
+    mnuArquivoSalvar =
+        item(arquivo, QStringLiteral("mnuArquivoSalvar"), QStringLiteral("&Salvar"), nada);
+    mnuArquivoSalvar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    mnuArquivoSalvar->setEnabled(false);
+    mnuArquivoSalvarComo = item(arquivo, QStringLiteral("mnuArquivoSalvarComo"),
+                                QStringLiteral("Salvar &como..."), nada);
+    mnuArquivoSalvarComo->setEnabled(false);
+    mnuArquivoSalvarTodos = item(arquivo, QStringLiteral("mnuArquivoSalvarTodos"),
+                                 QStringLiteral("Salvar todos"), nada);
+    mnuArquivoSalvarTodos->setEnabled(false);
+    mnuArquivoSalvarTodos->setVisible(false);
+    arquivo->addSeparator();
+    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
+    mnuArquivoExportarRelatorio =
+        item(exportar, QStringLiteral("mnuArquivoExportarRelatorio"),
+             QStringLiteral("Relatório..."), &frmRelatorio::mnuArquivoExportarRelatorio_Click);
+    arquivo->addSeparator();
+    mnuArquivoConfigurarImpressao =
+        item(arquivo, QStringLiteral("mnuArquivoConfigurarImpressao"),
+             QStringLiteral("Configurar impressão..."), [] { ConfiguraImpressora(true); });
+    mnuArquivoImprimir =
+        item(arquivo, QStringLiteral("mnuArquivoImprimir"), QStringLiteral("Imprimir..."),
+             &frmRelatorio::mnuArquivoImprimir_Click);
+    mnuArquivoImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    arquivo->addSeparator();
+    QMenu *recente = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
+    for (int n = 1; n <= 4; ++n) {
+        mnuArquivoMRU[n] = item(recente, QStringLiteral("mnuArquivoMRU%1").arg(n),
+                                QStringLiteral("&%1 RecentFile").arg(n), [n] {
+                                    QString caminho = ListaMRU[n - 1];
+                                    AbreJanela(true, caminho);
+                                });
+    }
+    mnuArquivoMRUVazio =
+        item(recente, QStringLiteral("mnuArquivoMRUVazio"), QStringLiteral("Vazio"), nada);
+    mnuArquivoMRUVazio->setEnabled(false);
+    arquivo->addSeparator();
+    mnuArquivoSair = item(arquivo, QStringLiteral("mnuArquivoSair"), QStringLiteral("Sai&r"),
+                          frame(&mdiMenu::mnuArquivoSair_Click));
+
+    QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
+    QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
+    mnuExibirBarraPadrao =
+        marcado(barras, QStringLiteral("mnuExibirBarraPadrao"), QStringLiteral("Botões &padrão"),
+                frame(&mdiMenu::mnuExibirBarraPadrao_Click));
+    mnuExibirBarraCalculo = marcado(barras, QStringLiteral("mnuExibirBarraCalculo"),
+                                    QStringLiteral("Barra de &calculo"),
+                                    frame(&mdiMenu::mnuExibirBarraCalculo_Click));
     barras->addSeparator();
-    mnuExibirEtiqueta = marcado(barras, QStringLiteral("&Etiquetas de texto"));
-    mnuExibirStatusBar = marcado(exibir, QStringLiteral("Barra de &status"));
+    mnuExibirEtiqueta = marcado(barras, QStringLiteral("mnuExibirEtiqueta"),
+                                QStringLiteral("&Etiquetas de texto"),
+                                frame(&mdiMenu::mnuExibirEtiqueta_Click));
+    mnuExibirStatusBar = marcado(exibir, QStringLiteral("mnuExibirStatusBar"),
+                                 QStringLiteral("Barra de &status"),
+                                 frame(&mdiMenu::mnuExibirStatusBar_Click));
     exibir->addSeparator();
-    mnuExibirRelatorio = exibir->addAction(QStringLiteral("&Relatórios..."));
+    mnuExibirRelatorio = item(exibir, QStringLiteral("mnuExibirRelatorio"),
+                              QStringLiteral("&Relatórios..."),
+                              frame(&mdiMenu::mnuExibirRelatorio_Click));
     mnuExibirRelatorio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     exibir->addSeparator();
-    mnuFerramentasOpcoes = exibir->addAction(QStringLiteral("&Opções..."));
+    mnuFerramentasOpcoes = item(exibir, QStringLiteral("mnuFerramentasOpcoes"),
+                                QStringLiteral("&Opções..."), [] { ShowOptions(nullptr); });
 
     mnuJanela = barraMenu->addMenu(QStringLiteral("&Janela"));
-    mnuJanelaCascata = mnuJanela->addAction(QStringLiteral("Organizar em &cascata"));
-    mnuJanelaOrganizarIcones = mnuJanela->addAction(QStringLiteral("&Organizar ícones"));
+    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
+    mnuJanelaCascata = item(mnuJanela, QStringLiteral("mnuJanelaCascata"),
+                            QStringLiteral("Organizar em &cascata"), [] {
+                                if (mdiMenu *principal = mdiMenu::Existente())
+                                    principal->Area()->cascadeSubWindows();
+                            });
+    mnuJanelaOrganizarIcones = item(mnuJanela, QStringLiteral("mnuJanelaOrganizarIcones"),
+                                    QStringLiteral("&Organizar ícones"), [] {
+                                        if (mdiMenu *principal = mdiMenu::Existente())
+                                            OrganizaIcones(principal->Area());
+                                    });
 
     QMenu *ajuda = barraMenu->addMenu(QStringLiteral("Aj&uda"));
-    mnuAjudaConteudo = ajuda->addAction(QStringLiteral("&Conteúdo e índice..."));
+    mnuAjudaConteudo = item(ajuda, QStringLiteral("mnuAjudaConteudo"),
+                            QStringLiteral("&Conteúdo e índice..."),
+                            frame(&mdiMenu::mnuAjudaConteudo_Click));
     mnuAjudaConteudo->setShortcut(QKeySequence(Qt::Key_F1));
     mnuAjudaConteudo->setEnabled(false);
-    mnuAjudaComoUsar = ajuda->addAction(QStringLiteral("Como utilizar a &ajuda..."));
-    mnuAjudaDicas = ajuda->addAction(QStringLiteral("Exibir &dicas..."));
+    mnuAjudaComoUsar = item(ajuda, QStringLiteral("mnuAjudaComoUsar"),
+                            QStringLiteral("Como utilizar a &ajuda..."),
+                            frame(&mdiMenu::mnuAjudaComoUsar_Click));
+    mnuAjudaDicas =
+        item(ajuda, QStringLiteral("mnuAjudaDicas"), QStringLiteral("Exibir &dicas..."),
+             frame(&mdiMenu::mnuAjudaDicas_Click));
     ajuda->addSeparator();
     QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
-    mnuAjudaDocumentacaoTabela[0] =
-        documentacao->addAction(QStringLiteral("&Massa do Vapor Superaquecido"));
-    mnuAjudaDocumentacaoTabela[1] =
-        documentacao->addAction(QStringLiteral("&Volume do Vapor Superaquecido"));
+    const QString tabelas[2] = {QStringLiteral("&Massa do Vapor Superaquecido"),
+                                QStringLiteral("&Volume do Vapor Superaquecido")};
+    for (int index = 0; index < 2; ++index) {
+        mnuAjudaDocumentacaoTabela[index] =
+            item(documentacao, QStringLiteral("mnuAjudaDocumentacaoTabela%1").arg(index),
+                 tabelas[index], [index] {
+                     mdiMenu::Instancia()->mnuAjudaDocumentacaoTabela_Click(index);
+                 });
+    }
     ajuda->addSeparator();
-    mnuAjudaSobre = ajuda->addAction(QStringLiteral("&Sobre o Calculo de Quirasol"));
+    mnuAjudaSobre = item(ajuda, QStringLiteral("mnuAjudaSobre"),
+                         QStringLiteral("&Sobre o Calculo de Quirasol"),
+                         frame(&mdiMenu::mnuAjudaSobre_Click));
 }
 
 QString frmRelatorio::Caption() const
@@ -217,14 +291,16 @@ void frmRelatorio::ZOrder()
 void frmRelatorio::Descarrega()
 {
     descarregando = true;
+    Form_Deactivate();
     QWidget *janela = quadro();
-    janela->close();
+    janela->hide();
     janela->deleteLater();
 }
 
 void frmRelatorio::closeEvent(QCloseEvent *event)
 {
-    if (descarregando) {
+    const mdiMenu *principal = mdiMenu::Existente();
+    if (descarregando || (principal && principal->Encerrando())) {
         Form_Deactivate();
         event->accept();
         return;
@@ -236,8 +312,8 @@ void frmRelatorio::closeEvent(QCloseEvent *event)
 
 void frmRelatorio::mnuArquivoFechar_Click()
 {
-    quadro()->hide();
     Form_Deactivate();
+    quadro()->hide();
 }
 
 void frmRelatorio::cmdAgora_Click()
@@ -254,53 +330,94 @@ void frmRelatorio::Ocupado(bool ocupado)
     setEnabled(!ocupado);
     if (ocupado)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+    else if (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
 
-static calculation::ReportHeader CabecalhoDe(const frmRelatorio &janela)
+calculation::ReportHeader frmRelatorio::Cabecalho() const
 {
-    return {janela.lblData->text(), janela.txtData->text(), janela.lblOS->text(),
-            janela.txtOS->text(), janela.lblCliente->text(), janela.txtCliente->text()};
+    return {lblData->text(), txtData->text(), lblOS->text(),
+            txtOS->text(), lblCliente->text(), txtCliente->text()};
 }
 
-static QStringList ItensDe(const QListWidget &lista)
+QStringList frmRelatorio::Itens() const
 {
     QStringList itens;
-    for (int i = 0; i < lista.count(); ++i)
-        itens << lista.item(i)->text();
+    for (int i = 0; i < lstRelatorio->count(); ++i)
+        itens << lstRelatorio->item(i)->text();
     return itens;
 }
 
 void frmRelatorio::mnuArquivoExportarRelatorio_Click()
 {
-    // Filled in with the frame's paths and error box.
+    Ocupado(true);
+    // A folder that cannot be made shows up as the file's write error below.
+    QDir().mkpath(PathRelatorios);
+    platform::FileDialogRequest pedido;
+    pedido.title = QStringLiteral("Exportar relatório");
+    pedido.filter = QStringLiteral(
+        "Documentos de texto (*.txt)|*.txt|Documentos de Word (*.doc)|*.doc");
+    pedido.flags = 2054;
+    pedido.initialDir = PathRelatorios;
+    pedido.fileName = txtCliente->text();
+    const std::optional<QString> escolhido = platform::ShowSave(pedido);
+    Show();
+    if (!escolhido) {
+        Ocupado(false);
+        return;
+    }
+    const QString erro = calculation::GravaRelatorio(
+        *escolhido,
+        calculation::TextoExportado(calculation::LinhasExportadas(Cabecalho(), Itens())));
+    if (!erro.isEmpty()) {
+        Ocupado(false);
+        MostraErro(ErroAcessoArquivo, erro);
+        return;
+    }
+    platform::OpenExternal(*escolhido);
+    Ocupado(false);
 }
 
 void frmRelatorio::mnuArquivoImprimir_Click()
 {
-    platform::PrinterDialogRequest pedido;
-    if (!platform::ShowPrinter(pedido))
+    int copias = 1;
+    if (!ConfiguraImpressora(false, &copias))
         return;
     QPrinter &printer = platform::Impressora();
-    printer.setCopyCount(pedido.copies);
+    printer.setCopyCount(copias);
     Ocupado(true);
     const QString erro = calculation::ImprimeLinhas(
-        printer, calculation::LayoutImpressao(CabecalhoDe(*this), lblMenu->text(),
-                                              ItensDe(*lstRelatorio)));
+        printer, calculation::LayoutImpressao(Cabecalho(), lblMenu->text(), Itens()));
     Ocupado(false);
     if (!erro.isEmpty())
-        platform::MsgBox(erro, platform::vbCritical);
+        MostraErro(ErroImpressora, erro);
 }
 
 void frmRelatorio::Atualiza()
 {
+    AtualizaMRU(this);
 }
 
 void frmRelatorio::Form_Activate()
 {
+    ativa = true;
+    if (mdiMenu *principal = mdiMenu::Existente()) {
+        principal->HabilitaBotao(QStringLiteral("Imprimir"), true);
+        principal->HabilitaBotao(QStringLiteral("Exportar"), true);
+        mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
+        mnuExibirBarraPadrao->setChecked(principal->BarraPadraoVisivel());
+        mnuExibirBarraCalculo->setChecked(principal->BarraCalculoVisivel());
+    }
+    Atualiza();
 }
 
 void frmRelatorio::Form_Deactivate()
 {
+    if (!ativa)
+        return;
+    ativa = false;
+    if (mdiMenu *principal = mdiMenu::Existente()) {
+        principal->HabilitaBotao(QStringLiteral("Imprimir"), false);
+        principal->HabilitaBotao(QStringLiteral("Exportar"), false);
+    }
 }

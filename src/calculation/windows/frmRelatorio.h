@@ -3,7 +3,11 @@
 // the column header and the data sheet list, in a fixed-pitch font. The case's calculation
 // window creates it hidden, fills the list and the header, sets the caption and shows it;
 // from here the data sheet is printed or exported as a text file. Closing it by its close box
-// or "Fechar" only hides it; it goes away with its calculation window (Descarrega).
+// or "Fechar" only hides it; it goes away with its calculation window (Descarrega) or when
+// the main window closes. Add it to the main window with mdiMenu::AdicionaFilha.
+
+#include "calculation/ReportSheet.h"
+#include "frame/windows/JanelaFilha.h"
 
 #include <QWidget>
 
@@ -16,7 +20,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
-class frmRelatorio : public QWidget
+class frmRelatorio : public QWidget, public JanelaFilha
 {
     Q_OBJECT
 
@@ -39,13 +43,14 @@ public:
     void Descarrega();
 
     // Public procedures the main window calls by name on its active child.
-    void mnuArquivoExportarRelatorio_Click();
-    void mnuArquivoImprimir_Click();
-    void Atualiza();
+    void mnuArquivoExportarRelatorio_Click() override;
+    void mnuArquivoImprimir_Click() override;
+    void Atualiza() override;
+    QMenuBar *BarraMenu() const override { return barraMenu; }
 
-    // Activation and its loss, called by the frame when the window becomes the active child.
-    void Form_Activate();
-    void Form_Deactivate();
+    // Activation and its loss in the main window's document area.
+    void Form_Activate() override;
+    void Form_Deactivate() override;
 
     QLabel *lblData = nullptr;
     QLabel *lblOS = nullptr;
@@ -74,7 +79,7 @@ public:
     QAction *mnuExibirStatusBar = nullptr;
     QAction *mnuExibirRelatorio = nullptr;
     QAction *mnuFerramentasOpcoes = nullptr;
-    QMenu *mnuJanela = nullptr;
+    QMenu *mnuJanela = nullptr; // the main window lists the open windows in it
     QAction *mnuJanelaCascata = nullptr;
     QAction *mnuJanelaOrganizarIcones = nullptr;
     QAction *mnuAjudaConteudo = nullptr;
@@ -94,6 +99,9 @@ private:
     // The window, or the MDI frame that holds it.
     QWidget *quadro();
     void Ocupado(bool ocupado);
+    calculation::ReportHeader Cabecalho() const;
+    QStringList Itens() const;
 
     bool descarregando = false;
+    bool ativa = false;
 };

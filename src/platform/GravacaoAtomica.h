@@ -1,0 +1,14 @@
+#pragma once
+// Writing a whole file atomically: the target is replaced only when every byte reached the
+// disk, so a failure (folder not writable, disk full, file too large) leaves an older file as
+// it was and no half file beside it.
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Returns the error text, empty on success.
+QString GravaArquivo(const QString &caminho, const QByteArray &conteudo);
+
+} // namespace platform

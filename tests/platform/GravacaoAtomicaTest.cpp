@@ -1,0 +1,67 @@
+#include "platform/GravacaoAtomica.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using platform::GravaArquivo;
+
+namespace {
+
+QByteArray Conteudo(const QString &caminho)
+{
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(GravaArquivo, ReplacesTheFileWhole)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString caminho = pasta.filePath(QStringLiteral("ACME.txt"));
+    EXPECT_EQ(GravaArquivo(caminho, "velho\r\n"), QString());
+    EXPECT_EQ(GravaArquivo(caminho, "novo\r\n"), QString());
+    EXPECT_EQ(Conteudo(caminho), QByteArray("novo\r\n"));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"ACME.txt"});
+}
+
+TEST(GravaArquivo, ParentThatIsAFileFailsForEveryUser)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString arquivo = pasta.filePath(QStringLiteral("arquivo"));
+    ASSERT_EQ(GravaArquivo(arquivo, "x"), QString());
+    const QString caminho = arquivo + QStringLiteral("/ACME.txt");
+    EXPECT_FALSE(GravaArquivo(caminho, "novo").isEmpty());
+    EXPECT_FALSE(QFile::exists(caminho));
+    EXPECT_EQ(Conteudo(arquivo), QByteArray("x"));
+}
+
+TEST(GravaArquivo, WriteCutShortKeepsTheOlderFile)
+{
+    // The file size limit cuts the write short, for root too; QSaveFile::commit() alone
+    // would put the cut file in place of the old one.
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString caminho = pasta.filePath(QStringLiteral("antigo.txt"));
+    ASSERT_EQ(GravaArquivo(caminho, "antigo"), QString());
+
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = limite;
+    pequeno.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    const QString erro = GravaArquivo(caminho, QByteArray(5000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, sinal);
+
+    EXPECT_FALSE(erro.isEmpty());
+    EXPECT_EQ(Conteudo(caminho), QByteArray("antigo"));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"antigo.txt"});
+}
