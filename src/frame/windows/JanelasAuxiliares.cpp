@@ -1,7 +1,77 @@
 #include "frame/windows/JanelasAuxiliares.h"
 
-// Until the auxiliary windows exist their entries do nothing.
-void ShowOptions(QWidget *) {}
-void ShowSteamTable(int) {}
-void ShowTipOfTheDay() {}
-void ShowAbout(QWidget *) {}
+#include "frame/windows/frmDica.h"
+#include "frame/windows/frmOpcao.h"
+#include "frame/windows/frmSobre.h"
+#include "frame/windows/frmTabela.h"
+#include "frame/windows/mdiMenu.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+
+namespace {
+
+// The main window's view entry of bar i (frame::OpcaoBarra order).
+QAction *EntradaBarra(mdiMenu *principal, int i)
+{
+    switch (i) {
+    case frame::OpcaoBarraPadrao:
+        return principal->mnuExibirBarraPadrao;
+    case frame::OpcaoBarraCalculo:
+        return principal->mnuExibirBarraCalculo;
+    case frame::OpcaoEtiqueta:
+        return principal->mnuExibirEtiqueta;
+    default:
+        return principal->mnuExibirStatusBar;
+    }
+}
+
+void AlternaBarra(mdiMenu *principal, int i)
+{
+    switch (i) {
+    case frame::OpcaoBarraPadrao:
+        principal->mnuExibirBarraPadrao_Click();
+        break;
+    case frame::OpcaoBarraCalculo:
+        principal->mnuExibirBarraCalculo_Click();
+        break;
+    case frame::OpcaoEtiqueta:
+        principal->mnuExibirEtiqueta_Click();
+        break;
+    default:
+        principal->mnuExibirStatusBar_Click();
+        break;
+    }
+}
+
+} // namespace
+
+void ShowOptions(QWidget *owner)
+{
+    mdiMenu *principal = mdiMenu::Instancia();
+    frmOpcao::Barras barras{
+        [principal](int i) { return EntradaBarra(principal, i)->isChecked(); },
+        [principal](int i) { AlternaBarra(principal, i); },
+    };
+    frmOpcao dialogo(std::move(barras), owner);
+    dialogo.exec();
+}
+
+void ShowSteamTable(int index)
+{
+    auto *tabela = new frmTabela;
+    QMdiSubWindow *moldura = mdiMenu::Instancia()->AdicionaFilha(tabela);
+    tabela->TabelaInicia(index);
+    moldura->show();
+}
+
+void ShowTipOfTheDay()
+{
+    frmDica::Mostra(mdiMenu::Instancia()->Area());
+}
+
+void ShowAbout(QWidget *owner)
+{
+    frmSobre sobre(owner ? owner : mdiMenu::Instancia());
+    sobre.exec();
+}

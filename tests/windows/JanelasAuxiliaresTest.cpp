@@ -1,0 +1,100 @@
+#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/frmDica.h"
+#include "frame/windows/frmOpcao.h"
+#include "frame/windows/frmSobre.h"
+#include "frame/windows/frmTabela.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/Registro.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace {
+
+class Auxiliares : public ::testing::Test
+{
+protected:
+    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
+    void TearDown() override { platform::Registro::instance().setFolder({}); }
+
+    // Runs acao on the modal dialog that the next call opens.
+    template <typename Dialogo>
+    static void NoDialogo(std::function<void(Dialogo *)> acao, bool *visto)
+    {
+        QTimer::singleShot(0, [acao, visto] {
+            auto *dialogo = qobject_cast<Dialogo *>(QApplication::activeModalWidget());
+            *visto = dialogo != nullptr;
+            if (dialogo)
+                acao(dialogo);
+            else if (QWidget *outro = QApplication::activeModalWidget())
+                outro->close();
+        });
+    }
+
+    QTemporaryDir pasta;
+};
+
+} // namespace
+
+TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
+{
+    mdiMenu *principal = mdiMenu::Instancia();
+    principal->mnuAjudaDocumentacaoTabela_Click(0);
+    principal->mnuAjudaDocumentacaoTabela_Click(1);
+    principal->mnuAjudaDocumentacaoTabela_Click(1);
+    principal->mnuAjudaDicas_Click();
+    QList<QMdiSubWindow *> janelas = principal->Area()->subWindowList();
+    ASSERT_EQ(janelas.size(), 4);
+    ASSERT_TRUE(qobject_cast<frmTabela *>(janelas[0]->widget()));
+    EXPECT_TRUE(janelas[0]->windowTitle().startsWith(QStringLiteral("Massa específica")));
+    EXPECT_TRUE(janelas[1]->windowTitle().startsWith(QStringLiteral("Volume específico")));
+    EXPECT_EQ(janelas[1]->windowTitle(), janelas[2]->windowTitle());
+    EXPECT_EQ(janelas[3]->widget(), frmDica::Instancia());
+    principal->mnuAjudaDicas_Click();
+    EXPECT_EQ(principal->Area()->subWindowList().size(), 4);
+    delete principal;
+}
+
+TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
+{
+    mdiMenu *principal = mdiMenu::Instancia();
+    ASSERT_TRUE(principal->mnuExibirStatusBar->isChecked());
+    bool visto = false;
+    NoDialogo<frmOpcao>(
+        [](frmOpcao *dialogo) {
+            EXPECT_TRUE(dialogo->chkOpcao[3]->isChecked());
+            dialogo->chkOpcao[3]->click();
+            dialogo->cmdOK->click();
+        },
+        &visto);
+    principal->mnuExibirOptions_Click();
+    EXPECT_TRUE(visto);
+    EXPECT_FALSE(principal->mnuExibirStatusBar->isChecked());
+    EXPECT_FALSE(principal->StatusBarVisivel());
+    delete principal;
+}
+
+TEST_F(Auxiliares, AboutBoxIsOwnedByTheMainWindow)
+{
+    mdiMenu *principal = mdiMenu::Instancia();
+    bool visto = false;
+    NoDialogo<frmSobre>(
+        [principal](frmSobre *sobre) {
+            EXPECT_EQ(sobre->parentWidget(), principal);
+            EXPECT_TRUE(sobre->isModal());
+            sobre->cmdOK->click();
+        },
+        &visto);
+    principal->mnuAjudaSobre_Click();
+    EXPECT_TRUE(visto);
+    delete principal;
+}
