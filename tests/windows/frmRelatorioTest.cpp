@@ -1,6 +1,7 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/widgets/QtInteraction.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -15,6 +16,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -339,4 +343,48 @@ TEST(frmRelatorioMenus, CaptionsShortcutsAndStates)
                                   QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
     EXPECT_EQ(janela.mnuAjudaSobre->text(), QStringLiteral("&Sobre o Calculo de Quirasol"));
     EXPECT_FALSE(janela.barraMenu->isVisible());
+}
+
+TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
+{
+    QFile folha(QStringLiteral(QUIRASOL_TEST_DATA "/calculo-liquido-flange.txt"));
+    ASSERT_TRUE(folha.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList itens = QString::fromUtf8(folha.readAll()).split(QLatin1Char('\n'));
+    if (!itens.isEmpty() && itens.last().isEmpty())
+        itens.removeLast();
+    janela.lstRelatorio->addItems(itens);
+    janela.txtData->setText(QStringLiteral("10:15 - terça-feira, 8 de dezembro de 2026"));
+    janela.txtOS->setText(QStringLiteral("OS-2026/118"));
+
+    const QString caminho = PathRelatorios + QStringLiteral("/Usina São João.txt");
+    respostas.fileAnswers = {caminho};
+    janela.mnuArquivoExportarRelatorio_Click();
+    EXPECT_EQ(Conteudo(caminho),
+              Conteudo(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.export.txt")));
+
+    // The same sheet on paper, through a PDF file.
+    QPrinter &printer = platform::Impressora();
+    const QString pdf = pasta.filePath(QStringLiteral("folha.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    respostas.printerAnswers = {1};
+    janela.mnuArquivoImprimir->trigger();
+    printer.setOutputFileName(QString());
+    EXPECT_TRUE(respostas.messages().empty());
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QProcess processo;
+    processo.start(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(processo.waitForFinished(30000));
+    const QString texto = QString::fromUtf8(processo.readAllStandardOutput());
+    EXPECT_TRUE(texto.contains(QStringLiteral("Data Sheet")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("OS-2026/118")));
+    for (const QString &item : itens) {
+        const QString linha = item.trimmed();
+        if (!linha.isEmpty()) {
+            EXPECT_TRUE(texto.contains(linha)) << linha.toStdString();
+        }
+    }
 }
