@@ -227,8 +227,9 @@ frmCalcQuirasol::frmCalcQuirasol(QWidget *parent)
 
 frmCalcQuirasol::~frmCalcQuirasol()
 {
-    if (Relatorio)
-        Relatorio->Descarrega();
+    // A report window outside the document area has no other owner.
+    if (Relatorio && !Relatorio->parentWidget())
+        delete Relatorio.data();
 }
 
 void frmCalcQuirasol::criaControles()

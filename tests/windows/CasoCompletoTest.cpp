@@ -1,0 +1,323 @@
+// Whole cases in the main window: opening new and saved cases, the toolbar state, and every
+// fluid class from the first pick to the data sheet, saved, reopened and calculated again.
+#include "calculation/modCalculo.h"
+#include "calculation/windows/AbreJanela.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "calculation/windows/frmRelatorio.h"
+#include "frame/modBase.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/Registro.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+using testsupport::Asked;
+
+namespace {
+
+class CasoCompleto : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        platform::Registro::instance().setFolder(pasta.path());
+        IniciaTabelas();
+        ListaMRU = {};
+        PathSaves = pasta.path() + QStringLiteral("/Saves");
+        PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
+        menu = mdiMenu::Instancia();
+    }
+
+    void TearDown() override
+    {
+        if (menu) {
+            menu->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete menu.data();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::Registro::instance().setFolder(QString());
+    }
+
+    frmCalcQuirasol *Novo()
+    {
+        QString caminho;
+        AbreJanela(false, caminho);
+        return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
+    }
+
+    frmCalcQuirasol *Abre(const QString &arquivo)
+    {
+        QString caminho = arquivo;
+        const int antes = menu->Area()->subWindowList().size();
+        AbreJanela(true, caminho);
+        if (menu->Area()->subWindowList().size() == antes)
+            return nullptr;
+        return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
+    }
+
+    bool Botao(const char *chave) const
+    {
+        return menu->Botao(QString::fromLatin1(chave))->isEnabled();
+    }
+
+    static QStringList Folha(const char *arquivo)
+    {
+        QFile in(QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(arquivo));
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << arquivo;
+        QStringList linhas = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+        linhas.removeLast();
+        return linhas;
+    }
+
+    static QStringList Lista(frmCalcQuirasol *w)
+    {
+        QStringList itens;
+        for (int i = 0; i < w->Relatorio->lstRelatorio->count(); ++i)
+            itens << w->Relatorio->lstRelatorio->item(i)->text();
+        return itens;
+    }
+
+    QTemporaryDir pasta;
+    testsupport::ScriptedInteraction interacao;
+    QPointer<mdiMenu> menu;
+};
+
+TEST_F(CasoCompleto, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
+{
+    frmCalcQuirasol *primeiro = Novo();
+    ASSERT_NE(primeiro, nullptr);
+    const long n = ContadorCalculos;
+    EXPECT_EQ(primeiro->Caption(), QStringLiteral("Cálculo %1").arg(n));
+    EXPECT_EQ(primeiro->Arquivo, PathSaves + QStringLiteral("/Cálculo %1").arg(n));
+    primeiro->quadro()->close();
+    frmCalcQuirasol *segundo = Novo();
+    EXPECT_EQ(segundo->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
+    EXPECT_FALSE(segundo->Alterado());
+    EXPECT_FALSE(segundo->TemArquivo);
+
+    // A missing file: its path titles the message and no window is made.
+    const QString falta = pasta.filePath(QStringLiteral("falta.qzv"));
+    EXPECT_EQ(Abre(falta), nullptr);
+    ASSERT_EQ(interacao.messages().size(), 1u);
+    EXPECT_EQ(interacao.messages()[0].text, QStringLiteral("Arquivo não encontrado"));
+    EXPECT_EQ(interacao.messages()[0].title, falta);
+    EXPECT_EQ(interacao.messages()[0].style, platform::vbExclamation);
+}
+
+TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
+{
+    frmCalcQuirasol *w = Novo();
+    EXPECT_FALSE(Botao("Calcular"));
+    EXPECT_FALSE(Botao("Salvar"));
+    w->cboQuirasol->escolhe(0);
+    w->cboFluido->escolhe(Liquido);
+    EXPECT_FALSE(Botao("Salvar")); // not before all three selectors are chosen
+    w->cboTomada->escolhe(0);
+    EXPECT_TRUE(Botao("Calcular"));
+    EXPECT_TRUE(Botao("Salvar"));
+
+    frmCalcQuirasol *outro = Novo();
+    EXPECT_FALSE(Botao("Calcular"));
+    EXPECT_FALSE(Botao("Salvar"));
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->quadro()));
+    EXPECT_TRUE(Botao("Calcular"));
+    EXPECT_TRUE(Botao("Salvar"));
+    // The report window leaves them off.
+    w->Relatorio->Show();
+    EXPECT_FALSE(Botao("Calcular"));
+    EXPECT_FALSE(Botao("Salvar"));
+    (void)outro;
+
+    // A bar hidden from one window shows in the next window's checks.
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outro->quadro()));
+    outro->mnuExibirBarraCalculo->trigger();
+    EXPECT_FALSE(menu->BarraCalculoVisivel());
+    EXPECT_FALSE(outro->mnuExibirBarraCalculo->isChecked());
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->quadro()));
+    EXPECT_FALSE(w->mnuExibirBarraCalculo->isChecked());
+    w->mnuExibirBarraCalculo->trigger();
+    EXPECT_TRUE(w->mnuExibirBarraCalculo->isChecked());
+}
+
+TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
+{
+    frmCalcQuirasol *w = Novo();
+    w->cboQuirasol->escolhe(0);
+    interacao.inputAnswers.push_back(QStringLiteral("methane"));
+    w->cboFluido->escolhe(Gas);
+    w->cboTomada->escolhe(1);
+    w->txtTag->setText(QStringLiteral("FT \"01\""));
+    w->txtDados[4]->setText(QStringLiteral("154,08"));
+    w->cboDados[14]->escolhe(1);
+    const QString arquivo = pasta.filePath(QStringLiteral("gas.qzv"));
+    interacao.fileAnswers.push_back(arquivo);
+    w->mnuArquivoSalvar_Click();
+    EXPECT_EQ(w->Caption(), QStringLiteral("gas.qzv"));
+    EXPECT_EQ(ListaMRU[0], arquivo);
+
+    // Saving again without Save As: a case begun new keeps asking for the name.
+    w->txtDados[4]->setText(QStringLiteral("150"));
+    interacao.fileAnswers.push_back(arquivo);
+    w->mnuArquivoSalvar_Click();
+    EXPECT_EQ(interacao.asked.back().kind, Asked::Save);
+    EXPECT_EQ(interacao.asked.back().file.initialDir, pasta.path() + QLatin1Char('/'));
+    EXPECT_EQ(interacao.asked.back().file.fileName, QStringLiteral("gas.qzv"));
+
+    interacao.asked.clear();
+    frmCalcQuirasol *r = Abre(arquivo);
+    ASSERT_NE(r, nullptr);
+    EXPECT_NE(r, w);
+    EXPECT_EQ(r->Caption(), QStringLiteral("gas.qzv"));
+    EXPECT_TRUE(r->TemArquivo);
+    EXPECT_FALSE(r->Alterado());
+    EXPECT_EQ(r->cboFluido->currentText(), QStringLiteral("Gas (methane)"));
+    EXPECT_EQ(r->cboTomada->currentIndex(), 1);
+    EXPECT_EQ(r->txtDados[4]->text(), QStringLiteral("150"));
+    EXPECT_EQ(r->cboDados[10]->currentIndex(), 1);
+    EXPECT_EQ(r->txtDados[10]->text(), QStringLiteral("1,03323"));
+    EXPECT_EQ(r->txtTag->text(), w->txtTag->text().replace(QLatin1Char('"'),
+                                                            QStringLiteral("''")));
+    EXPECT_TRUE(Botao("Calcular"));
+    EXPECT_FALSE(Botao("Salvar"));
+    EXPECT_TRUE(interacao.asked.empty()); // no fluid question while reading
+}
+
+TEST_F(CasoCompleto, DamagedHeaderShowsTheErrorAndTheWindow)
+{
+    const QString arquivo = pasta.filePath(QStringLiteral("curto.qzv"));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
+    f.close();
+    interacao.inputAnswers.push_back({});
+    frmCalcQuirasol *w = Abre(arquivo);
+    ASSERT_NE(w, nullptr);
+    ASSERT_FALSE(interacao.messages().empty());
+    EXPECT_EQ(interacao.messages().back().style, platform::vbCritical);
+    EXPECT_FALSE(w->TemArquivo);
+    EXPECT_FALSE(w->Carregando);
+    EXPECT_EQ(w->Arquivo, arquivo);
+    EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas (ar)"));
+    EXPECT_TRUE(w->isEnabled());
+}
+
+// One case per fluid class, typed as a user would, against the calculation's data sheets.
+struct Exemplo {
+    const char *folha;
+    std::function<void(frmCalcQuirasol *, testsupport::ScriptedInteraction &)> preenche;
+    bool massaEspecifica = false; // picked after the class: not kept in the case file
+};
+
+void Digita(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char *>> valores)
+{
+    for (const auto &[campo, texto] : valores)
+        w->txtDados[campo]->setText(QString::fromUtf8(texto));
+}
+
+const Exemplo exemplos[] = {
+    {"calculo-liquido-flange.txt",
+     [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
+         w->cboQuirasol->escolhe(0);
+         ui.inputAnswers.push_back(QStringLiteral("Água de alimentação"));
+         w->cboFluido->escolhe(Liquido);
+         w->cboTomada->escolhe(0);
+         w->txtTag->setText(QStringLiteral("FE-101"));
+         w->cboDados[5]->escolhe(2);
+         Digita(w, {{2, "50"}, {4, "102,26"}, {5, "2500"}, {8, "20"}, {9, "60"},
+                    {17, "998,2"}, {18, "983,2"}, {20, "0,47"}, {28, "0,8"}});
+     }},
+    {"calculo-gas-radius.txt",
+     [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
+         w->cboQuirasol->escolhe(0);
+         ui.inputAnswers.push_back({});
+         w->cboFluido->escolhe(Gas);
+         w->cboTomada->escolhe(1);
+         w->txtTag->setText(QStringLiteral("FE-202"));
+         Digita(w, {{2, "1500"}, {4, "154,08"}, {5, "12500"}, {8, "15"}, {9, "40"},
+                    {12, "700"}, {14, "7,38"}, {16, "60"}, {19, "0,65"}, {20, "0,011"},
+                    {25, "0,998"}, {26, "0,985"}, {27, "1,3"}, {28, "0,75"}});
+         ui.inputAnswers.push_back({});
+         w->cboDados[29]->escolhe(1);
+         Digita(w, {{29, "1,0005"}});
+     }},
+    {"calculo-vapor-vena.txt",
+     [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
+         w->cboQuirasol->escolhe(1);
+         ui.inputAnswers.push_back({});
+         w->cboFluido->escolhe(Vapor);
+         w->cboTomada->escolhe(2);
+         w->txtTag->setText(QStringLiteral("FE-303"));
+         w->cboDados[2]->escolhe(1);
+         w->cboDados[5]->escolhe(1);
+         w->cboDados[12]->escolhe(1);
+         w->cboDados[20]->escolhe(1);
+         Digita(w, {{2, "2"}, {4, "77,92"}, {5, "2000"}, {9, "250"}, {12, "10"},
+                    {18, "4,9"}, {20, "0,000018"}, {27, "1,3"}, {28, "0,7"}});
+     }},
+    {"calculo-gas-corner.txt",
+     [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
+         w->cboQuirasol->escolhe(0);
+         ui.inputAnswers.push_back({});
+         w->cboFluido->escolhe(Gas);
+         w->cboTomada->escolhe(3);
+         w->txtTag->setText(QStringLiteral("FE-404"));
+         w->cboDados[2]->escolhe(1);
+         w->cboMassaDensidade->escolhe(0);
+         Digita(w, {{2, "2000"}, {4, "154,08"}, {5, "12500"}, {9, "40"}, {12, "700"},
+                    {16, "0"}, {19, "0,84"}, {20, "0,011"}, {26, "0,985"}, {27, "1,3"},
+                    {28, "0,75"}});
+     },
+     true},
+};
+
+class PorClasse : public CasoCompleto, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(PorClasse, DataSheetThenSaveReopenAndCalculateAgain)
+{
+    const Exemplo &e = exemplos[GetParam()];
+    const QStringList folha = Folha(e.folha);
+    frmCalcQuirasol *w = Novo();
+    e.preenche(w, interacao);
+    menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
+    EXPECT_EQ(Lista(w), folha);
+    EXPECT_TRUE(w->Relatorio->isVisibleTo(menu));
+    EXPECT_EQ(w->Relatorio->Caption(), QStringLiteral("Relatório de Cálculo - ") + w->Caption());
+    EXPECT_TRUE(interacao.messages().empty()) << interacao.messages()[0].text.toStdString();
+
+    const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
+    interacao.fileAnswers.push_back(arquivo);
+    w->mnuArquivoSalvar_Click();
+    EXPECT_FALSE(w->Alterado());
+    QPointer<frmCalcQuirasol> fechado = w;
+    EXPECT_TRUE(w->quadro()->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(fechado.isNull());
+    EXPECT_TRUE(interacao.messages().empty());
+
+    interacao.inputAnswers.push_back({}); // a material other than steel is asked again
+    frmCalcQuirasol *r = Abre(arquivo);
+    ASSERT_NE(r, nullptr);
+    if (e.massaEspecifica)
+        r->cboMassaDensidade->escolhe(0);
+    r->PressionaCalcular();
+    EXPECT_EQ(Lista(r), folha);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exemplos, PorClasse, ::testing::Range(0, 4));
+
+} // namespace
