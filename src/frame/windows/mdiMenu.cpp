@@ -437,6 +437,8 @@ void mdiMenu::MDIForm_Unload()
             janela->close();
     }
     QApplication::processEvents();
+    // The program ends with its main window.
+    QCoreApplication::quit();
 }
 
 void mdiMenu::closeEvent(QCloseEvent *event)
@@ -750,7 +752,9 @@ void mdiMenu::AplicaBandas()
     const std::pair<QToolBar *, frame::Banda> bandas[] = {{tbPadrao, d->bandas.padrao},
                                                           {tbCalculo, d->bandas.calculo}};
     for (const auto &[barra, banda] : bandas) {
-        barra->setMinimumWidth(PixelsDeTwips(banda.larguraMinima));
+        // A band never hides its own buttons behind the toolbar's extension arrow.
+        barra->setMinimumWidth(
+            std::max(PixelsDeTwips(banda.larguraMinima), barra->sizeHint().width()));
         barra->setMinimumHeight(PixelsDeTwips(banda.alturaMinima));
     }
 }
