@@ -48,6 +48,8 @@ protected:
 TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
 {
     mdiMenu *principal = mdiMenu::Instancia();
+    principal->resize(1000, 700);
+    principal->show();
     principal->mnuAjudaDocumentacaoTabela_Click(0);
     principal->mnuAjudaDocumentacaoTabela_Click(1);
     principal->mnuAjudaDocumentacaoTabela_Click(1);
@@ -55,6 +57,7 @@ TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
     QList<QMdiSubWindow *> janelas = principal->Area()->subWindowList();
     ASSERT_EQ(janelas.size(), 4);
     ASSERT_TRUE(qobject_cast<frmTabela *>(janelas[0]->widget()));
+    EXPECT_EQ(janelas[0]->widget()->size(), QSize(6735 / 15, 3870 / 15)); // design size
     EXPECT_TRUE(janelas[0]->windowTitle().startsWith(QStringLiteral("Massa específica")));
     EXPECT_TRUE(janelas[1]->windowTitle().startsWith(QStringLiteral("Volume específico")));
     EXPECT_EQ(janelas[1]->windowTitle(), janelas[2]->windowTitle());

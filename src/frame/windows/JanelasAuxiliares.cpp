@@ -62,6 +62,7 @@ void ShowSteamTable(int index)
     auto *tabela = new frmTabela;
     QMdiSubWindow *moldura = mdiMenu::Instancia()->AdicionaFilha(tabela);
     tabela->TabelaInicia(index);
+    moldura->resize(moldura->sizeHint());
     moldura->show();
 }
 

@@ -42,7 +42,7 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmTabela"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    resize(platform::Pixels(6735), platform::Pixels(3870));
+    resize(sizeHint());
 
     MSF = new QTableWidget(this);
     MSF->setObjectName(QStringLiteral("MSF"));
@@ -59,6 +59,11 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
     MSF->verticalHeader()->setMinimumSectionSize(1);
     MSF->verticalHeader()->setDefaultSectionSize(MSF->fontMetrics().height() + 4);
     MSF->setGeometry(0, 0, width(), height());
+}
+
+QSize frmTabela::sizeHint() const
+{
+    return QSize(platform::Pixels(6735), platform::Pixels(3870));
 }
 
 void frmTabela::TabelaInicia(int Index)

@@ -22,6 +22,9 @@ public:
     QTableWidget *MSF = nullptr;
     int TipoTabela = 0;
 
+    // The design size of the window's client area.
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
