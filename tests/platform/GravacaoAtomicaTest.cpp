@@ -1,11 +1,10 @@
 #include "platform/GravacaoAtomica.h"
+#include "support/LimiteTamanhoArquivo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using platform::GravaArquivo;
 
@@ -51,15 +50,12 @@ TEST(GravaArquivo, WriteCutShortKeepsTheOlderFile)
     const QString caminho = pasta.filePath(QStringLiteral("antigo.txt"));
     ASSERT_EQ(GravaArquivo(caminho, "antigo"), QString());
 
-    rlimit limite{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
-    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit pequeno = limite;
-    pequeno.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
-    const QString erro = GravaArquivo(caminho, QByteArray(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, sinal);
+    QString erro;
+    {
+        testsupport::LimiteTamanhoArquivo limite(1024);
+        ASSERT_TRUE(limite.ativo);
+        erro = GravaArquivo(caminho, QByteArray(5000, 'x'));
+    }
 
     EXPECT_FALSE(erro.isEmpty());
     EXPECT_EQ(Conteudo(caminho), QByteArray("antigo"));

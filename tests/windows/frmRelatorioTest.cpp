@@ -1,7 +1,9 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/GravacaoAtomica.h"
 #include "platform/widgets/QtInteraction.h"
+#include "support/LimiteTamanhoArquivo.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -9,22 +11,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <csignal>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 TEST(frmRelatorio, DesignTextsAndColumnHeader)
@@ -86,6 +86,15 @@ protected:
     {
         QFile arquivo(caminho);
         return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+    }
+
+    // An older export in the reports folder.
+    QString GravaAntigo()
+    {
+        QDir().mkpath(PathRelatorios);
+        const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
+        EXPECT_EQ(platform::GravaArquivo(caminho, "relatorio antigo\r\n"), QString());
+        return caminho;
     }
 
     QTemporaryDir pasta;
@@ -172,24 +181,13 @@ TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
 {
     // The write fails half way (file size limit), which holds for root as well.
     janela.lstRelatorio->addItems(QStringList(200, QStringLiteral(" linha longa do relatório")));
-    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
-    const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
-    QFile antigo(caminho);
-    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
-    antigo.write("relatorio antigo\r\n");
-    antigo.close();
-
-    rlimit limite{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
-    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit pequeno = limite;
-    pequeno.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    const QString caminho = GravaAntigo();
     respostas.fileAnswers = {caminho};
-    janela.mnuArquivoExportarRelatorio_Click();
-    setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, sinal);
-
+    {
+        testsupport::LimiteTamanhoArquivo limite(1024);
+        ASSERT_TRUE(limite.ativo);
+        janela.mnuArquivoExportarRelatorio_Click();
+    }
     EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(QDir(PathRelatorios).entryList(QDir::Files), QStringList{"antigo.txt"});
     ASSERT_EQ(respostas.messages().size(), 1u);
@@ -202,18 +200,13 @@ TEST_F(Exportacao, ReadOnlyFolderKeepsTheOlderFile)
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders; FailedWriteKeepsTheOlderFile "
                         "covers the failed write for root";
-    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
-    const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
-    QFile antigo(caminho);
-    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
-    antigo.write("antigo");
-    antigo.close();
+    const QString caminho = GravaAntigo();
     QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio_Click();
     QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
-    EXPECT_EQ(Conteudo(caminho), QByteArray("antigo"));
+    EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(respostas.messages().size(), 1u);
 }
 

@@ -3,6 +3,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+QWidget *QuadroMdi(QWidget *janela)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget()))
+        return sub;
+    return janela;
+}
+
 void OrganizaIcones(QMdiArea *area)
 {
     if (!area)

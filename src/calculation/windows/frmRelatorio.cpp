@@ -267,9 +267,7 @@ void frmRelatorio::setCaption(const QString &caption)
 
 QWidget *frmRelatorio::quadro()
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        return sub;
-    return this;
+    return QuadroMdi(this);
 }
 
 void frmRelatorio::Show()
