@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -495,6 +496,48 @@ TEST_F(MdiMenuTest, PageSetupGoesThroughThePrinterDialog)
     ASSERT_EQ(interacao.asked.size(), 1u);
     EXPECT_EQ(interacao.asked[0].kind, testsupport::Asked::Printer);
     EXPECT_EQ(interacao.asked[0].style, 1);
+}
+
+TEST_F(MdiMenuTest, RightButtonOverTheBarsPopsUpTheBarMenu)
+{
+    Carrega();
+    menu->show();
+    for (QWidget *alvo : {menu->cobBarra, static_cast<QWidget *>(menu->tbPadrao),
+                          static_cast<QWidget *>(menu->tbCalculo)}) {
+        Q_EMIT alvo->customContextMenuRequested(QPoint(2, 2));
+        EXPECT_TRUE(menu->mnuExibirBarra->isVisible());
+        menu->mnuExibirBarra->hide();
+    }
+}
+
+TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)
+{
+    ListaMRU = {QStringLiteral("/a.qzv"), {}, {}, {}};
+    QWidget semItens;
+    AtualizaMRU(&semItens);
+    AtualizaMRU(nullptr);
+    QWidget janela;
+    auto *vazio = new QAction(QStringLiteral("Vazio"), &janela);
+    vazio->setObjectName(QStringLiteral("mnuArquivoMRUVazio"));
+    auto *item = new QAction(&janela);
+    item->setObjectName(QStringLiteral("mnuArquivoMRU1"));
+    AtualizaMRU(&janela);
+    EXPECT_EQ(item->text(), QStringLiteral("&1 /a.qzv"));
+    EXPECT_FALSE(vazio->isVisible());
+    ListaMRU = {};
+    AtualizaMRU(&janela);
+    EXPECT_FALSE(item->isVisible());
+    EXPECT_TRUE(vazio->isVisible());
+}
+
+TEST(SelecionaTextoTest, SelectsTheWholeText)
+{
+    QLineEdit caixa(QStringLiteral("12,5"));
+    caixa.setCursorPosition(2);
+    SelecionaTexto(&caixa);
+    EXPECT_EQ(caixa.selectedText(), QStringLiteral("12,5"));
+    EXPECT_EQ(caixa.selectionStart(), 0);
+    SelecionaTexto(nullptr);
 }
 
 } // namespace
