@@ -94,11 +94,13 @@ TEST_F(Opcoes, OkWithoutAChangeStoresNothingMore)
 TEST_F(Opcoes, ApplyTurnsCancelIntoCloseAndSetsTheBars)
 {
     frmOpcao dialogo(Principal());
+    const QRect botao = dialogo.cmdApply->geometry();
     dialogo.chkOpcao[0]->click(); // hide the standard toolbar
     dialogo.chkOpcao[1]->click(); // show the calculation toolbar
     dialogo.cmdApply->click();
     EXPECT_EQ(dialogo.cmdCancel->text(), QStringLiteral("Fecha&r"));
     EXPECT_FALSE(dialogo.cmdApply->isEnabled());
+    EXPECT_EQ(dialogo.cmdApply->geometry(), botao);
     EXPECT_EQ(barras, (std::array<bool, 4>{false, true, true, true}));
     EXPECT_EQ(alternadas, 2);
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("0"));

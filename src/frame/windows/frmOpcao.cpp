@@ -134,21 +134,6 @@ void frmOpcao::cmdApply_Click()
     }
     cmdCancel->setText(QStringLiteral("Fecha&r"));
     cmdApply->setEnabled(false);
-
-    // Our fonts run wider than the ones the layout was drawn for: widen the dialog so that no
-    // box is cut off.
-    int excesso = 0;
-    for (QCheckBox *box : chkOpcao) {
-        const QWidget *moldura = box->parentWidget();
-        excesso = std::max(excesso, box->geometry().right() + 8 - moldura->width());
-    }
-    if (excesso > 0) {
-        setFixedWidth(width() + excesso);
-        for (QGroupBox *moldura : {fraExibir, fraGeral})
-            moldura->resize(moldura->width() + excesso, moldura->height());
-        for (QPushButton *botao : {cmdOK, cmdCancel, cmdApply})
-            botao->move(botao->x() + excesso, botao->y());
-    }
 }
 
 void frmOpcao::cmdOK_Click()

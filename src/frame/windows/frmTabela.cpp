@@ -46,7 +46,9 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
 
     MSF = new QTableWidget(this);
     MSF->setObjectName(QStringLiteral("MSF"));
-    MSF->setFont(QFont(QStringLiteral("Arial"), 8));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(8.25);
+    MSF->setFont(arial);
     MSF->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSF->setColumnCount(frame::ColunasTabelaVapor - 1);
     MSF->setHorizontalHeaderLabels(frame::CabecalhoTabelaVapor().mid(1));
