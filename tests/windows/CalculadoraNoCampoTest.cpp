@@ -1,0 +1,101 @@
+// The calculator opened from a value field of a calculation window: its result goes back
+// into that field and runs the field's change handling.
+#include "calculation/GridRules.h"
+#include "calculation/modCalculo.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "calculator/windows/frmCalculadora.h"
+#include "frame/modBase.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace calculation;
+
+namespace {
+
+void Tecla(QWidget *alvo, int key, Qt::KeyboardModifiers mod = Qt::NoModifier)
+{
+    for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent evento(tipo, key, mod);
+        QApplication::sendEvent(alvo, &evento);
+    }
+}
+
+class CalculadoraNoCampo : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { IniciaTabelas(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        PathSaves = pasta.path() + QStringLiteral("/Saves");
+        w = std::make_unique<frmCalcQuirasol>();
+        w->Atualiza();
+        w->cboQuirasol->escolhe(0);
+        ui.inputAnswers.push_back(QString());
+        w->cboFluido->escolhe(FluidoLiquido);
+        w->cboTomada->escolhe(0);
+        w->show();
+        w->activateWindow();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        if (frmCalculadora *calc = frmCalculadora::Instancia())
+            calc->close();
+        w.reset();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Opens the calculator on field n, as a double click on the box does.
+    QPointer<frmCalculadora> Abre(int n)
+    {
+        w->txtDados[n]->setFocus();
+        w->txtDados_DblClick(n);
+        return frmCalculadora::Instancia();
+    }
+
+    testsupport::ScriptedInteraction ui;
+    QTemporaryDir pasta;
+    std::unique_ptr<frmCalcQuirasol> w;
+};
+
+} // namespace
+
+TEST_F(CalculadoraNoCampo, EnterWritesTheResultAndField29FollowsField9)
+{
+    w->txtDados[9]->setText(QStringLiteral("160"));
+    QPointer<frmCalculadora> calc = Abre(9);
+    ASSERT_FALSE(calc.isNull());
+    EXPECT_EQ(calc->Readout->text(), QStringLiteral("160,"));
+    Tecla(calc, Qt::Key_Asterisk, Qt::KeypadModifier);
+    Tecla(calc, Qt::Key_2);
+    Tecla(calc, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w->txtDados[9]->text(), QStringLiteral("320"));
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0102"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(calc.isNull());
+}
+
+TEST_F(CalculadoraNoCampo, EmptyFieldStartsFreshAndDeactivationWritesNothing)
+{
+    w->txtDados[4]->setText(QString());
+    QPointer<frmCalculadora> calc = Abre(4);
+    ASSERT_FALSE(calc.isNull());
+    EXPECT_EQ(calc->Readout->text(), QStringLiteral("0,"));
+    Tecla(calc, Qt::Key_7);
+    // A click into the calculation window takes the activation away.
+    Q_EMIT qApp->focusWindowChanged(w->window()->windowHandle());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(calc.isNull());
+    EXPECT_EQ(w->txtDados[4]->text(), QString());
+}
