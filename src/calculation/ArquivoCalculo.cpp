@@ -2,10 +2,10 @@
 
 #include "GridRules.h"
 #include "platform/Codepage.h"
+#include "platform/GravacaoAtomica.h"
 #include "platform/Numbers.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 
 namespace calculation {
@@ -120,70 +120,49 @@ LeituraCaso LeCaso(const QByteArray &bytes)
     const QString text = platform::DeCodigo1252(bytes.left(MaxBytesCaso));
     Itens itens(text);
 
-    auto fail = [&](int numero, const char *descricao) {
-        leitura.parada = LeituraCaso::ErroCabecalho;
-        leitura.erro = {numero, QString::fromUtf8(descricao)};
-        return leitura;
+    // Header items in order; the first missing or invalid one ends the read.
+    std::optional<ErroArquivo> erro;
+    auto item = [&]() -> std::optional<QString> {
+        if (erro)
+            return std::nullopt;
+        std::optional<QString> lido = itens.next();
+        if (!lido)
+            erro = {ErroFimDoArquivo, QString::fromUtf8("Entrada após o final do arquivo")};
+        return lido;
     };
-    auto missing = [&] { return fail(ErroFimDoArquivo, "Entrada após o final do arquivo"); };
-    auto invalid = [&] { return fail(ErroValorInvalido, "Valor de propriedade inválido"); };
-
-    QString *textos[] = {&caso.data, &caso.os, &caso.cliente};
-    for (QString *destino : textos) {
-        std::optional<QString> item = itens.next();
-        if (!item)
-            return missing();
-        *destino = *item;
+    auto texto = [&](QString &destino) {
+        if (const std::optional<QString> lido = item()) {
+            destino = *lido;
+            ++leitura.itensLidos;
+        }
+    };
+    // A selector index, -1 (nothing selected) up to the selector's last entry; the fluid
+    // index is the number of the item's first character alone.
+    auto indice = [&](int &destino, int ultimo, bool primeiroCaractere) {
+        const std::optional<QString> lido = item();
+        if (!lido)
+            return;
+        const std::optional<int> valor = Inteiro(primeiroCaractere ? lido->left(1) : *lido);
+        if (!valor || *valor < -1 || *valor > ultimo) {
+            erro = {ErroValorInvalido, QString::fromUtf8("Valor de propriedade inválido")};
+            return;
+        }
+        destino = *valor;
         ++leitura.itensLidos;
-    }
-
-    // A selector index: -1 (nothing selected) up to the selector's last entry.
-    auto index = [&](const std::optional<QString> &item, int last) -> std::optional<int> {
-        const std::optional<int> value = item ? Inteiro(*item) : std::nullopt;
-        if (value && *value >= -1 && *value <= last)
-            return value;
-        return std::nullopt;
     };
-
-    std::optional<QString> item = itens.next();
-    if (!item)
-        return missing();
-    const std::optional<int> placa = index(item, MaxIndicePlaca);
-    if (!placa)
-        return invalid();
-    caso.placa = *placa;
-    ++leitura.itensLidos;
-
-    item = itens.next();
-    if (!item)
-        return missing();
-    // The fluid index is the number of the item's first character alone.
-    const std::optional<int> fluido = index(item->left(1), MaxIndiceFluido);
-    if (!fluido || *fluido < 0)
-        return invalid();
-    caso.fluido = *fluido;
-    ++leitura.itensLidos;
-
-    item = itens.next();
-    if (!item)
-        return missing();
-    caso.itemFluido = *item;
-    ++leitura.itensLidos;
-
-    item = itens.next();
-    if (!item)
-        return missing();
-    const std::optional<int> tomada = index(item, MaxIndiceTomada);
-    if (!tomada)
-        return invalid();
-    caso.tomada = *tomada;
-    ++leitura.itensLidos;
-
-    item = itens.next();
-    if (!item)
-        return missing();
-    caso.tag = *item;
-    ++leitura.itensLidos;
+    texto(caso.data);
+    texto(caso.os);
+    texto(caso.cliente);
+    indice(caso.placa, MaxIndicePlaca, false);
+    indice(caso.fluido, MaxIndiceFluido, true);
+    texto(caso.itemFluido);
+    indice(caso.tomada, MaxIndiceTomada, false);
+    texto(caso.tag);
+    if (erro) {
+        leitura.parada = LeituraCaso::ErroCabecalho;
+        leitura.erro = *erro;
+        return leitura;
+    }
 
     // Field records: a failing step is skipped and the next one runs.
     while (itens.skipToNextItem()) {
@@ -239,14 +218,8 @@ QByteArray EscreveCaso(const Caso &caso)
 
 std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = EscreveCaso(caso);
-        if (file.write(bytes) == bytes.size() && file.commit())
-            return std::nullopt;
-    }
-    if (file.error() == QFileDevice::ResourceError)
-        return ErroArquivo{ErroDiscoCheio, QString::fromUtf8("Disco cheio")};
+    if (platform::GravaArquivo(path, EscreveCaso(caso)).isEmpty())
+        return std::nullopt;
     return ErroArquivo{ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
 }
 

@@ -54,7 +54,6 @@ enum ItemCabecalho : int {
 constexpr int ErroValorInvalido = 380;  // an index the selector does not have
 constexpr int ErroFimDoArquivo = 62;    // fewer header items than the format has
 constexpr int ErroAcessoArquivo = 75;   // the file cannot be opened, read or written
-constexpr int ErroDiscoCheio = 61;
 
 struct ErroArquivo {
     int numero = 0;

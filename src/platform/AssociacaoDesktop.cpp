@@ -1,10 +1,11 @@
 #include "AssociacaoDesktop.h"
 
+#include "GravacaoAtomica.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -48,13 +49,7 @@ QString ReadText(const QString &path)
 
 bool WriteFile(const QString &path, const QByteArray &bytes)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && GravaArquivo(path, bytes).isEmpty();
 }
 
 QString PacoteMime()

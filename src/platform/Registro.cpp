@@ -1,10 +1,10 @@
 #include "Registro.h"
 
 #include "AppInfo.h"
+#include "GravacaoAtomica.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <vector>
@@ -169,13 +169,7 @@ bool Registro::write(Hive hive, const QString &keyPath, const QString &name,
     else
         value->text = text;
 
-    if (!QDir().mkpath(folder()))
-        return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(Serialize(*data));
-    return file.commit();
+    return QDir().mkpath(folder()) && GravaArquivo(fileName, Serialize(*data)).isEmpty();
 }
 
 std::optional<QString> Registro::read(Hive hive, const QString &keyPath,

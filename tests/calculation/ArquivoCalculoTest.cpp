@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace calculation;
 
@@ -200,33 +202,40 @@ TEST(ArquivoCalculo, CharactersOutsideTheCodePageBecomeQuestionMarks)
     EXPECT_EQ(leitura.caso.itemFluido, QString::fromUtf8("Gas (????? €)"));
 }
 
-TEST(ArquivoCalculo, SaveReplacesTheFileOnlyWhenComplete)
+TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString path = dir.path() + "/caso.qzv";
     ASSERT_FALSE(GravaArquivoCaso(path, ExemploGas()));
-    const LeituraCaso lida = LeArquivoCaso(path);
-    EXPECT_EQ(lida.caso.tag, "FE-101");
+    const QByteArray old = EscreveCaso(ExemploGas());
 
-    // A folder where the temporary file cannot be made: the old file stays as it was.
-    QFile old(path);
-    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    Caso outro = ExemploGas();
-    outro.tag = "FE-999";
-    const std::optional<ErroArquivo> erro = GravaArquivoCaso(path, outro);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (erro) { // running as root writes anyway
-        EXPECT_EQ(erro->numero, ErroAcessoArquivo);
-        EXPECT_EQ(LeArquivoCaso(path).caso.tag, "FE-101");
-    }
+    // A write the file-size limit cuts short (for root too): the old file stays whole.
+    Caso grande = ExemploGas();
+    grande.tag = QString(5000, u'x');
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = limite;
+    pequeno.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    const std::optional<ErroArquivo> erro = GravaArquivoCaso(path, grande);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, sinal);
+    ASSERT_TRUE(erro);
+    EXPECT_EQ(erro->numero, ErroAcessoArquivo);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"caso.qzv"});
 
-    // A path in a folder that does not exist fails and creates nothing.
-    EXPECT_TRUE(GravaArquivoCaso(dir.path() + "/nao/existe.qzv", outro));
-    const LeituraCaso missing = LeArquivoCaso(dir.path() + "/nao/existe.qzv");
+    // A folder that is a file: fails, creates nothing.
+    const QString inside = path + "/outro.qzv";
+    EXPECT_TRUE(GravaArquivoCaso(inside, grande));
+    const LeituraCaso missing = LeArquivoCaso(inside);
     EXPECT_EQ(missing.parada, LeituraCaso::ErroCabecalho);
     EXPECT_EQ(missing.erro.numero, ErroAcessoArquivo);
     EXPECT_EQ(missing.itensLidos, 0);
+    EXPECT_EQ(LeArquivoCaso(path).caso.tag, "FE-101");
 }
 
 TEST(ArquivoCalculo, HostileFilesAreReadSanely)
