@@ -117,6 +117,27 @@ TEST_F(CasoCompleto, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
     EXPECT_EQ(interacao.messages()[0].style, platform::vbExclamation);
 }
 
+TEST_F(CasoCompleto, OpenDialogWritesThePathBack)
+{
+    frmCalcQuirasol *w = Novo();
+    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    ASSERT_TRUE(w->QuraSave(true));
+
+    QString caminho;
+    AbreJanela(true, caminho); // cancelled: nothing happens
+    EXPECT_TRUE(caminho.isEmpty());
+    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    AbreJanela(true, caminho);
+    EXPECT_EQ(caminho, pasta.filePath(QStringLiteral("a.qzv")));
+    const auto abrir = interacao.asked.back();
+    EXPECT_EQ(abrir.kind, Asked::Open);
+    EXPECT_EQ(abrir.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
+    EXPECT_EQ(abrir.file.filter, QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv"));
+    EXPECT_EQ(abrir.file.initialDir, PathSaves);
+    EXPECT_EQ(menu->Area()->subWindowList().size(), 4); // two cases, two report windows
+    EXPECT_EQ(menu->ActiveForm()->windowTitle(), QStringLiteral("a.qzv"));
+}
+
 TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
 {
     frmCalcQuirasol *w = Novo();

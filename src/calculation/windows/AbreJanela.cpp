@@ -21,12 +21,7 @@ void AbreJanela(bool abrir, QString &caminho)
         if (!QFileInfo(PathSaves).isDir())
             QDir().mkpath(PathSaves);
         if (caminho.isEmpty()) {
-            platform::FileDialogRequest pedido;
-            pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
-            pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
-            pedido.flags = 2054;
-            pedido.initialDir = PathSaves;
-            const auto escolhido = platform::ShowOpen(pedido);
+            const auto escolhido = platform::ShowOpen(frmCalcQuirasol::PedidoAbrir());
             if (!escolhido)
                 return;
             caminho = *escolhido;

@@ -237,7 +237,7 @@ void frmCalcQuirasol::criaControles()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *corpo = new QWidget(this);
-    corpo->setFixedSize(464, 408);
+    corpo->setFixedSize(464, 438);
     layout->addWidget(corpo);
 
     fraMisc = new QGroupBox(corpo);
@@ -257,9 +257,9 @@ void frmCalcQuirasol::criaControles()
 
     chkDesenho = new QCheckBox(
         QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), corpo);
-    chkDesenho->setGeometry(6, 376, 340, 24);
+    chkDesenho->setGeometry(6, 374, 452, 24);
     cmdCalcular = new QPushButton(QStringLiteral("Calcular"), corpo);
-    cmdCalcular->setGeometry(358, 374, 100, 28);
+    cmdCalcular->setGeometry(358, 402, 100, 28);
 
     connect(cboQuirasol, &ListaSelecao::Click, this, &frmCalcQuirasol::cboQuirasol_Click);
     connect(cboFluido, &ListaSelecao::Click, this, &frmCalcQuirasol::cboFluido_Click);
@@ -418,10 +418,7 @@ void frmCalcQuirasol::criaMenus()
     mnuArquivoMRUVazio->setEnabled(false);
     arquivo->addSeparator();
     mnuArquivoSair = acao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r"));
-    connect(mnuArquivoSair, &QAction::triggered, this, [] {
-        if (mdiMenu *menu = mdiMenu::Existente())
-            menu->close();
-    });
+    doPrincipal(mnuArquivoSair, &mdiMenu::mnuArquivoSair_Click);
 
     QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
     QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
@@ -1073,6 +1070,16 @@ void frmCalcQuirasol::mnuArquivoSalvarComo_Click()
     QuraSave(true);
 }
 
+platform::FileDialogRequest frmCalcQuirasol::PedidoAbrir()
+{
+    platform::FileDialogRequest pedido;
+    pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
+    pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
+    pedido.flags = 2054;
+    pedido.initialDir = PathSaves;
+    return pedido;
+}
+
 int frmCalcQuirasol::QuraFecha()
 {
     if (!alterado || !Habilitado(txtTag))
@@ -1160,12 +1167,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     setCaption(caminho);
     if (caminho.isEmpty()) {
         QDir().mkpath(PathSaves);
-        platform::FileDialogRequest pedido;
-        pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
-        pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
-        pedido.flags = 2054;
-        pedido.initialDir = PathSaves;
-        const auto escolhido = platform::ShowOpen(pedido);
+        const auto escolhido = platform::ShowOpen(PedidoAbrir());
         if (!escolhido) {
             TemArquivo = false;
             Carregando = false;

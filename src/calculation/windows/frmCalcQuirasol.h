@@ -9,6 +9,7 @@
 
 #include "calculation/Calculo.h"
 #include "frame/windows/JanelaFilha.h"
+#include "platform/Interaction.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -114,6 +115,8 @@ public:
     void QuraOpen(QString &caminho);
     bool QuraSave(bool salvarComo);
     int QuraFecha();
+    // The open dialog of a case file, in the case folder.
+    static platform::FileDialogRequest PedidoAbrir();
     void Atualiza() override;
     void AtualizaBarra();
     void mnuArquivoSalvar_Click() override;
