@@ -376,6 +376,21 @@ TEST_F(MdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
     EXPECT_EQ(menu->menuBar()->actions(), proprios);
 }
 
+TEST_F(MdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
+{
+    Carrega();
+    menu->show();
+    HabilitaMenu(false);
+    FilhaTeste *filha = NovaFilha();
+    filha->barra = new QMenuBar(filha);
+    filha->barra->hide();
+    filha->barra->addMenu(QStringLiteral("&Arquivo"));
+    HabilitaMenu(true);
+    EXPECT_EQ(menu->ActiveForm(), filha);
+    EXPECT_TRUE(filha->chamadas.contains(QStringLiteral("Activate")));
+    EXPECT_EQ(menu->menuBar()->actions(), filha->barra->actions());
+}
+
 TEST_F(MdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
 {
     Carrega();

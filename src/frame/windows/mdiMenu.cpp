@@ -185,7 +185,6 @@ void mdiMenu::criaBotoes()
         acao->setObjectName(chave);
         acao->setData(chave); // the tag keeps the caption while labels are hidden
         acao->setToolTip(QString::fromUtf8(botao.dica));
-        acao->setStatusTip(QString::fromUtf8(botao.dica));
         acao->setEnabled(botao.habilitado);
         const bool padrao = botao.barra == tbPadrao;
         connect(acao, &QAction::triggered, this, [this, chave, padrao] {
@@ -466,6 +465,19 @@ void mdiMenu::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
         UltimoEstado = (windowState() & Qt::WindowMaximized) ? 2 : 0;
+    // A child opened while the frame was busy (disabled) could not become active then.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) {
+        QMdiSubWindow *atual = mdiArea->currentSubWindow();
+        if (!atual) {
+            const QList<QMdiSubWindow *> pilha =
+                mdiArea->subWindowList(QMdiArea::StackingOrder);
+            for (auto it = pilha.rbegin(); it != pilha.rend() && !atual; ++it)
+                atual = (*it)->isVisible() ? *it : nullptr;
+        }
+        if (atual && !mdiArea->activeSubWindow())
+            mdiArea->setActiveSubWindow(atual);
+        FilhaAtivada();
+    }
     QMainWindow::changeEvent(event);
 }
 
