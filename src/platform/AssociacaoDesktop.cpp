@@ -31,12 +31,14 @@ const char kIconeSvg[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 </svg>
 )";
 
-QString EnvOrHome(const char *name, const QString &underHome)
+// $XDG_DATA_HOME or $XDG_CONFIG_HOME when set, else Qt's writable location, which is the
+// freedesktop default under the home folder (and a test folder in QStandardPaths' test mode).
+QString XdgFolder(const char *name, QStandardPaths::StandardLocation fallback)
 {
     const QString value = qEnvironmentVariable(name);
     if (!value.isEmpty() && QDir::isAbsolutePath(value))
         return value;
-    return QDir::homePath() + u'/' + underHome;
+    return QStandardPaths::writableLocation(fallback);
 }
 
 QString ReadText(const QString &path)
@@ -185,12 +187,12 @@ void RunTool(const QString &tool, const QString &folder)
 
 QString PastaDadosUsuario()
 {
-    return EnvOrHome("XDG_DATA_HOME", QStringLiteral(".local/share"));
+    return XdgFolder("XDG_DATA_HOME", QStandardPaths::GenericDataLocation);
 }
 
 QString PastaConfigUsuario()
 {
-    return EnvOrHome("XDG_CONFIG_HOME", QStringLiteral(".config"));
+    return XdgFolder("XDG_CONFIG_HOME", QStandardPaths::GenericConfigLocation);
 }
 
 QString TipoDaExtensaoCaso()

@@ -20,7 +20,8 @@ namespace platform {
 inline const QString TipoMimeCaso = QStringLiteral("application/x-quirasol");
 inline const QString ArquivoDesktopCaso = QStringLiteral("quirasol.desktop");
 
-// $XDG_DATA_HOME and $XDG_CONFIG_HOME, or their defaults under the home folder.
+// $XDG_DATA_HOME and $XDG_CONFIG_HOME, or their defaults under the home folder (in
+// QStandardPaths' test mode, its test folders).
 QString PastaDadosUsuario();
 QString PastaConfigUsuario();
 

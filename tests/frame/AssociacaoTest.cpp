@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -187,4 +188,16 @@ TEST_F(Associacao, QuotedCommandSurvivesTheDesktopFile)
     const QString command = platform::ComandoDoPrograma("/opt/Meus Programas\\x/quirasol");
     ASSERT_TRUE(platform::GravaAplicativoCaso("Q", command));
     EXPECT_EQ(platform::ComandoAbrirCaso(), command);
+}
+
+TEST(AssociacaoPastas, TestModeWithoutXdgVariablesStaysOutOfTheHomeFolder)
+{
+    ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(platform::PastaDadosUsuario(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    EXPECT_EQ(platform::PastaConfigUsuario(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    EXPECT_TRUE(platform::PastaDadosUsuario().contains(".qttest"));
 }
