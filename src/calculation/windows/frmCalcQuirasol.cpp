@@ -497,11 +497,6 @@ void frmCalcQuirasol::criaMenus()
     mnuAjudaSobre = acao(ajuda, "mnuAjudaSobre", QStringLiteral("&Sobre o Calculo de Quirasol"));
     connect(mnuAjudaSobre, &QAction::triggered, this,
             [] { ShowAbout(mdiMenu::Existente()); });
-
-    // The shortcuts work while the window has the focus, whoever shows the menus.
-    addActions({mnuArquivoNovo, mnuArquivoAbrir, mnuArquivoSalvar, mnuExibirRelatorio});
-    for (QAction *a : {mnuArquivoNovo, mnuArquivoAbrir, mnuArquivoSalvar, mnuExibirRelatorio})
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 }
 
 void frmCalcQuirasol::Form_Load()
