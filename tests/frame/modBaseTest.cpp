@@ -82,7 +82,7 @@ TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
     testsupport::ScriptedInteraction interacao;
     MostraErro(53, QStringLiteral("Arquivo não encontrado"));
     ASSERT_EQ(interacao.messages().size(), 1u);
-    const auto &caixa = interacao.messages().front();
+    const auto caixa = interacao.messages().front(); // messages() is a temporary
     EXPECT_EQ(caixa.title, QStringLiteral("Informação de Erro Código :53"));
     EXPECT_EQ(caixa.style, 16);
     EXPECT_EQ(caixa.text,
