@@ -13,6 +13,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 using frame::GetConfig;
@@ -128,4 +131,27 @@ TEST_F(Dica, CentredRightOfAndBelowTheDocumentArea)
     EXPECT_EQ(moldura->pos(),
               QPoint((externo.width() - moldura->width() - origem.x()) / 2,
                      (externo.height() - moldura->height() - origem.y()) / 2));
+}
+
+TEST_F(Dica, EnterAndEscapePressOkButEnterOnNovaDicaDrawsATip)
+{
+    auto tecla = [](QWidget *alvo, int codigo) {
+        QKeyEvent evento(QEvent::KeyPress, codigo, Qt::NoModifier);
+        QApplication::sendEvent(alvo, &evento);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    QApplication::setActiveWindow(&principal);
+    for (int codigo : {int(Qt::Key_Escape), int(Qt::Key_Return)}) {
+        frmDica *dica = frmDica::Mostra(area);
+        QPointer<frmDica> vivo = dica;
+        if (codigo == Qt::Key_Return) {
+            dica->cmdNextTip->setFocus();
+            ASSERT_TRUE(dica->cmdNextTip->hasFocus());
+            tecla(dica->cmdNextTip, codigo);
+            EXPECT_TRUE(vivo);
+            dica->cmdOK->setFocus();
+        }
+        tecla(dica->cmdOK, codigo);
+        EXPECT_FALSE(vivo) << codigo;
+    }
 }
