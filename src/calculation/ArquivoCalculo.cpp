@@ -210,8 +210,9 @@ QByteArray EscreveCaso(const Caso &caso)
     bytes += QByteArray::number(caso.tomada) + crlf;
     bytes += Texto(caso.tag) + crlf;
     for (const RegistroCampo &registro : caso.campos) {
-        bytes += QByteArray::number(registro.campo) + ',' + Texto(registro.texto.value_or(QString()))
-            + ',' + QByteArray::number(registro.unidade.value_or(0)) + crlf;
+        bytes += QByteArray::number(registro.campo) + ','
+            + Texto(registro.texto.value_or(QString())) + ','
+            + QByteArray::number(registro.unidade.value_or(0)) + crlf;
     }
     return bytes;
 }

@@ -205,11 +205,13 @@ QString TipoDaExtensaoCaso()
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == u"mime-type")
+        if (xml.name() == u"mime-type") {
             tipo = xml.attributes().value(QLatin1String("type")).toString();
-        else if (xml.name() == u"glob"
-                 && xml.attributes().value(QLatin1String("pattern")).compare(kGlob, Qt::CaseInsensitive) == 0)
-            return tipo;
+        } else if (xml.name() == u"glob") {
+            const QStringView padrao = xml.attributes().value(QLatin1String("pattern"));
+            if (padrao.compare(kGlob, Qt::CaseInsensitive) == 0)
+                return tipo;
+        }
     }
     return {};
 }

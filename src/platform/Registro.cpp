@@ -86,7 +86,7 @@ HiveData Parse(const QByteArray &bytes)
             continue;
         }
         const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0 || hive.empty())
+        if (eq < 0 || hive.empty()) // an empty name is the key's default value
             continue;
         hive.back().values.push_back({Unescape(line.left(eq)), Unescape(line.mid(eq + 1))});
     }

@@ -33,7 +33,8 @@ Caso ExemploGas()
     return caso;
 }
 
-const char *const kHeader = "\"09/12\"\r\n\"OS\"\r\n\"Cli\"\r\n1\r\n0,  \"Liqüido\"\r\n3\r\n\"T\"\r\n";
+const char *const kHeader =
+    "\"09/12\"\r\n\"OS\"\r\n\"Cli\"\r\n1\r\n0,  \"Liqüido\"\r\n3\r\n\"T\"\r\n";
 
 } // namespace
 

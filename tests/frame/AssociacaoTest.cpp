@@ -73,7 +73,8 @@ TEST_F(Associacao, MissingAssociationIsWrittenSilently)
     EXPECT_TRUE(read(data("mime/packages/quirasol.xml"))
                     .contains(QString::fromUtf8("<comment>Arquivo de Cálculo de Quirasol")
                                   .toUtf8()));
-    EXPECT_TRUE(QFile::exists(data("icons/hicolor/scalable/mimetypes/application-x-quirasol.svg")));
+    EXPECT_TRUE(
+        QFile::exists(data("icons/hicolor/scalable/mimetypes/application-x-quirasol.svg")));
     EXPECT_TRUE(read(config("mimeapps.list"))
                     .contains("[Default Applications]\napplication/x-quirasol=quirasol.desktop"));
     VerificaAssociacao(); // now ours: silent

@@ -81,7 +81,7 @@ TEST_F(Settings, AwkwardTextsRoundTripExactly)
         "  ",
         "#;comment?",
     };
-    const QString names[] = {"1", "a\\b", "a/b", " key ", "k=v", "[x]", ";c", "%41"};
+    const QString names[] = {"", "1", "a\\b", "a/b", " key ", "k=v", "[x]", ";c", "%41"};
     for (const QString &name : names) {
         for (const QString &text : texts) {
             SaveConfig("Config\\Menu\\/odd", name, text);
