@@ -2,6 +2,7 @@
 
 #include "platform/Codepage.h"
 #include "platform/GravacaoAtomica.h"
+#include "platform/Numbers.h"
 
 namespace calculation {
 
@@ -34,6 +35,13 @@ ReportHeader RotulosRelatorio()
     return {QStringLiteral(" Hora - data......:"), {},
             QStringLiteral(" Ordem de serviço.:"), {},
             QStringLiteral(" Cliente..........:"), {}};
+}
+
+QString TextoDataHora(const QDateTime &momento)
+{
+    const QLocale local = platform::LocalSistema();
+    return local.toString(momento.time(), QLocale::ShortFormat) + QStringLiteral(" - ")
+           + local.toString(momento.date(), QLocale::LongFormat);
 }
 
 QString CabecalhoColunas()

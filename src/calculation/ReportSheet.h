@@ -4,6 +4,7 @@
 // header texts and list items; nothing here knows about widgets or printers.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,10 @@ struct ReportHeader {
 
 // The window's design captions, each with its leading blank.
 ReportHeader RotulosRelatorio();
+
+// The header's date text of a moment: the short time, " - " and the long date, in the
+// program's regional conventions ("10:15 - quarta-feira, 9 de dezembro de 2026").
+QString TextoDataHora(const QDateTime &momento);
 
 // Column header of the report list, 79 characters: " Descrição", "Valor" in columns 37 to 41,
 // "Escala" in columns 74 to 79.

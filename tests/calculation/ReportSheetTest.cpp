@@ -32,6 +32,14 @@ TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
     EXPECT_EQ(texto.mid(41, 32).trimmed(), QString());
 }
 
+TEST(ReportSheet, DateTextIsShortTimeAndLongDate)
+{
+    EXPECT_EQ(TextoDataHora(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42))),
+              QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
+    EXPECT_EQ(TextoDataHora(QDateTime(QDate(2027, 3, 1), QTime(7, 5))),
+              QStringLiteral("07:05 - segunda-feira, 1 de março de 2027"));
+}
+
 TEST(ReportSheet, EmptyListExportsHeaderAndRulesOnly)
 {
     const QStringList linhas =

@@ -221,6 +221,7 @@ protected:
         principal = mdiMenu::Instancia();
         principal->show();
         principal->activateWindow();
+        QApplication::processEvents(); // the frame becomes the active window
     }
     void TearDown() override
     {
@@ -380,4 +381,18 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
             EXPECT_TRUE(texto.contains(linha)) << linha.toStdString();
         }
     }
+}
+
+TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
+{
+    frmRelatorio *relatorio = NovoRelatorio();
+    const QList<QAction *> proprios = principal->menuBar()->actions();
+    relatorio->Show();
+    ASSERT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
+    relatorio->mnuArquivoFechar->trigger();
+    EXPECT_EQ(principal->ActiveForm(), nullptr);
+    EXPECT_EQ(principal->menuBar()->actions(), proprios);
+    EXPECT_FALSE(Habilitado("Exportar"));
+    relatorio->Show();
+    EXPECT_TRUE(Habilitado("Exportar"));
 }

@@ -8,7 +8,6 @@
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Interaction.h"
-#include "platform/Numbers.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QApplication>
@@ -311,15 +310,12 @@ void frmRelatorio::closeEvent(QCloseEvent *event)
 void frmRelatorio::mnuArquivoFechar_Click()
 {
     Form_Deactivate();
-    quadro()->hide();
+    EscondeFilha(this);
 }
 
 void frmRelatorio::cmdAgora_Click()
 {
-    const QLocale local = platform::LocalSistema();
-    const QDateTime agora = QDateTime::currentDateTime();
-    txtData->setText(local.toString(agora.time(), QLocale::ShortFormat) + QStringLiteral(" - ")
-                     + local.toString(agora.date(), QLocale::LongFormat));
+    txtData->setText(calculation::TextoDataHora(QDateTime::currentDateTime()));
     txtData->setFocus();
 }
 
