@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -363,6 +364,13 @@ TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
     EXPECT_EQ(w->picMove->y(), w->barraV->y() - 75);
     w->txtTag->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w->barraV->value(), 0);
+
+    // The wheel over a unit list the user is not in scrolls the grid and keeps the unit.
+    QWheelEvent roda(QPointF(5, 5), w->cboDados[5]->mapToGlobal(QPointF(5, 5)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->cboDados[5], &roda);
+    EXPECT_EQ(w->cboDados[5]->currentIndex(), 0);
+    EXPECT_GT(w->barraV->value(), 0);
 }
 
 TEST_F(CalcQuirasol, KeyFilterAndEnter)

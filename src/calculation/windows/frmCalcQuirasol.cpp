@@ -30,6 +30,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 using namespace calculation;
 
@@ -206,6 +207,16 @@ void ListaSelecao::escolhe(int indice)
     Q_EMIT activated(indice);
 }
 
+void ListaSelecao::wheelEvent(QWheelEvent *event)
+{
+    // The wheel over a list the user is not in leaves its entry alone.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
 void ListaSelecao::showPopup()
 {
     indiceAntesDaEscolha = currentIndex();
@@ -270,6 +281,7 @@ void frmCalcQuirasol::criaControles()
     connect(cmdCalcular, &QPushButton::clicked, this, &frmCalcQuirasol::cmdCalcular_Click);
     connect(txtTag, &QLineEdit::textChanged, this, [this] { setAlterado(true); });
     txtTag->installEventFilter(this);
+    picLista->installEventFilter(this);
     cboMassaDensidade->installEventFilter(this);
 }
 
@@ -803,6 +815,15 @@ void frmCalcQuirasol::txtTag_GotFocus()
 
 bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
 {
+    // The wheel over the grid scrolls its rows; a unit list takes it only while in use.
+    if (event->type() == QEvent::Wheel) {
+        auto *lista = qobject_cast<ListaSelecao *>(objeto);
+        if (objeto == picLista || (lista && !lista->hasFocus())) {
+            if (barraV->isEnabled())
+                QApplication::sendEvent(barraV, event);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn) {
         const auto motivo = static_cast<QFocusEvent *>(event)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {

@@ -68,6 +68,9 @@ public:
     void escolhe(int indice);
     void showPopup() override;
 
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+
 Q_SIGNALS:
     void Click();
 
