@@ -4,6 +4,7 @@
 #include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "calculation/windows/frmRelatorio.h"
+#include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,6 +138,39 @@ TEST_F(CasoCompleto, OpenDialogWritesThePathBack)
     EXPECT_EQ(abrir.file.initialDir, PathSaves);
     EXPECT_EQ(menu->Area()->subWindowList().size(), 4); // two cases, two report windows
     EXPECT_EQ(menu->ActiveForm()->windowTitle(), QStringLiteral("a.qzv"));
+}
+
+TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
+{
+    menu->resize(900, 700);
+    menu->show();
+    frmCalcQuirasol *w = Novo();
+    w->cboQuirasol->escolhe(0);
+    w->cboFluido->escolhe(Liquido);
+    w->cboTomada->escolhe(0);
+    w->txtDados[2]->setText(QStringLiteral("12,5"));
+    const struct {
+        int campo;
+        bool abaixo;
+    } casos[] = {{2, true}, {29, false}};
+    for (const auto &c : casos) {
+        w->txtDados[c.campo]->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(w->IndiceControleAtivo(), c.campo);
+        menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora"));
+        frmCalculadora *calculadora = frmCalculadora::Instancia();
+        ASSERT_NE(calculadora, nullptr);
+        const QRect caixa(w->txtDados[c.campo]->mapToGlobal(QPoint(0, 0)),
+                          w->txtDados[c.campo]->size());
+        const QPoint esperado =
+            c.abaixo ? QPoint(caixa.left(), caixa.bottom() + 1)
+                     : QPoint(caixa.left(), caixa.top() - calculadora->frameGeometry().height());
+        EXPECT_EQ(calculadora->pos(), esperado) << c.campo;
+        if (c.campo == 2) {
+            EXPECT_EQ(calculadora->Readout->text(), QStringLiteral("12,5"));
+        }
+        calculadora->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)

@@ -845,17 +845,23 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
     if (indice < 0 || indice > UltimoCampo || !txtDados[indice])
         return;
     CaixaValor *caixa = txtDados[indice];
-    frmCalculadora *calculadora = frmCalculadora::Carrega();
+    QPointer<frmCalculadora> calculadora = frmCalculadora::Carrega();
     if (!caixa->text().isEmpty())
         calculadora->Cola(caixa->text());
     QWidget *janela = quadro();
     const QRect retJanela(janela->mapToGlobal(QPoint(0, 0)), janela->size());
     const QRect retCampo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
-    calculadora->move(
-        PosicaoCalculadora(retJanela, retCampo, calculadora->frameGeometry().height()));
+    auto coloca = [&] {
+        calculadora->move(
+            PosicaoCalculadora(retJanela, retCampo, calculadora->frameGeometry().height()));
+    };
+    coloca();
     // The result goes to the focused control of this window: the value box.
     caixa->setFocus(Qt::OtherFocusReason);
     calculadora->Inicia(this);
+    // Shown, its height takes the window frame in: place it again by its whole height.
+    if (calculadora && calculadora->isVisible())
+        coloca();
 }
 
 // ---------------------------------------------------------------------------------------
