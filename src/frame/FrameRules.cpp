@@ -35,6 +35,14 @@ QString ArquivoDaLinhaComando(const QString &linha)
     return linha;
 }
 
+QString CaminhoDoArquivo(const QString &arquivo)
+{
+    if (arquivo.size() >= 2 && arquivo.startsWith(QLatin1Char('"'))
+        && arquivo.endsWith(QLatin1Char('"')))
+        return arquivo.mid(1, arquivo.size() - 2);
+    return arquivo;
+}
+
 QString ComandoDDE(const QString &linha)
 {
     return QStringLiteral("/P ") + linha;

@@ -22,6 +22,10 @@ QString LinhaComando(const QStringList &argumentos);
 // rest from the fourth character on; otherwise the whole line, quotes kept.
 QString ArquivoDaLinhaComando(const QString &linha);
 
+// The file a case path names: a path between double quotes (as the command line quotes a
+// path with blanks) without them; any other path as it is.
+QString CaminhoDoArquivo(const QString &arquivo);
+
 // What a second start sends to the running instance: "/P " and its whole command line.
 QString ComandoDDE(const QString &linha);
 

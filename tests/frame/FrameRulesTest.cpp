@@ -45,6 +45,15 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("\"/tmp/a b.qzv\"")}),
     [](const auto &info) { return std::string(info.param.nome); });
 
+TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
+{
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/tmp/a b.qzv\"")), QStringLiteral("/tmp/a b.qzv"));
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("/tmp/a.qzv")), QStringLiteral("/tmp/a.qzv"));
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"")), QStringLiteral("\""));
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"\"")), QString());
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/a.qzv")), QStringLiteral("\"/a.qzv"));
+}
+
 TEST(ComandoDDETest, PrefixesTheWholeLine)
 {
     EXPECT_EQ(ComandoDDE(QString()), QStringLiteral("/P "));

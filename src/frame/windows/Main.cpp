@@ -53,8 +53,10 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         const frame::InicioPrograma inicio = frame::DecideInicio(
             frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
             ArquivoAbrir);
-        if (inicio.abreCaso)
-            AbreJanela(inicio.abrir, ArquivoAbrir);
+        if (inicio.abreCaso) {
+            QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
+            AbreJanela(inicio.abrir, caminho);
+        }
         else
             ShowTipOfTheDay();
     } catch (const ErroExecucao &erro) {

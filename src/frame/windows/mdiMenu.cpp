@@ -521,8 +521,10 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     show();
     raise();
     activateWindow();
-    if (!ArquivoAbrir.isEmpty())
-        AbreJanela(true, ArquivoAbrir);
+    if (!ArquivoAbrir.isEmpty()) {
+        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
+        AbreJanela(true, caminho);
+    }
 }
 
 // ---- Children --------------------------------------------------------------------------

@@ -1,0 +1,132 @@
+// The start-up roads of the entry procedure, run in this process as a first start: the tips
+// setting, a named case file, the switches and quoting of the command line.
+#include "frame/modBase.h"
+#include "frame/modRegistro.h"
+#include "frame/windows/Main.h"
+#include "frame/windows/mdiMenu.h"
+#include "platform/Registro.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        platform::Registro::instance().setFolder(pasta.path());
+        // A user of its own: the local server name does not meet a running program.
+        qputenv("USER", QStringLiteral("main-teste-%1")
+                            .arg(QRandomGenerator::global()->generate())
+                            .toUtf8());
+        ArquivoAbrir.clear();
+    }
+    void TearDown() override
+    {
+        const QWidgetList janelas = QApplication::topLevelWidgets();
+        for (QWidget *janela : janelas) {
+            if (janela != mdiMenu::Existente())
+                janela->hide();
+        }
+        if (mdiMenu *menu = mdiMenu::Existente()) {
+            menu->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete menu;
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::Registro::instance().setFolder(QString());
+    }
+    void Dicas(const char *valor)
+    {
+        frame::SaveConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar"),
+                          QString::fromLatin1(valor));
+    }
+    QStringList Casos() const
+    {
+        QStringList titulos;
+        const QList<QMdiSubWindow *> filhas = mdiMenu::Existente()->Area()->subWindowList();
+        for (QMdiSubWindow *sub : filhas) {
+            if (sub->widget()->objectName() == QStringLiteral("frmCalcQuirasol")
+                || QLatin1String(sub->widget()->metaObject()->className())
+                       == QLatin1String("frmCalcQuirasol"))
+                titulos << sub->widget()->windowTitle();
+        }
+        return titulos;
+    }
+    bool DicaVisivel() const
+    {
+        const QWidgetList todas = QApplication::allWidgets();
+        for (QWidget *janela : todas) {
+            if (janela->objectName() == QStringLiteral("frmDica") && janela->isVisible())
+                return true;
+        }
+        return false;
+    }
+    QString CopiaCaso(const QString &nome)
+    {
+        const QString destino = pasta.filePath(nome);
+        QFile::copy(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv"), destino);
+        return destino;
+    }
+
+    QTemporaryDir pasta;
+    testsupport::ScriptedInteraction interacao;
+};
+
+TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
+{
+    Dicas("0");
+    ASSERT_TRUE(Main({}));
+    ASSERT_NE(mdiMenu::Existente(), nullptr);
+    EXPECT_TRUE(mdiMenu::Existente()->isVisible());
+    EXPECT_EQ(Casos().size(), 1);
+    EXPECT_FALSE(DicaVisivel());
+}
+
+TEST_F(MainTest, OtherTipsSettingShowsTheTipAndNoCase)
+{
+    Dicas("1");
+    ASSERT_TRUE(Main({QStringLiteral("/C")})); // a switch alone names no file
+    EXPECT_TRUE(ArquivoAbrir.isEmpty());
+    EXPECT_TRUE(Casos().isEmpty());
+    EXPECT_TRUE(DicaVisivel());
+}
+
+TEST_F(MainTest, SwitchAndPathOpenTheCaseWhateverTheSetting)
+{
+    Dicas("1");
+    const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
+    ASSERT_TRUE(Main({QStringLiteral("/A"), caso}));
+    EXPECT_EQ(ArquivoAbrir, caso);
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("bomba.qzv")));
+    EXPECT_FALSE(DicaVisivel());
+}
+
+TEST_F(MainTest, LowerCaseSwitchIsPartOfTheName)
+{
+    const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
+    ASSERT_TRUE(Main({QStringLiteral("/a"), caso}));
+    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/a ") + caso);
+    EXPECT_TRUE(Casos().isEmpty());
+    ASSERT_FALSE(interacao.messages().empty());
+    EXPECT_EQ(interacao.messages().back().text, QStringLiteral("Arquivo não encontrado"));
+}
+
+TEST_F(MainTest, PathWithBlanksKeepsItsQuotesAndStillOpens)
+{
+    const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
+    ASSERT_TRUE(Main({caso}));
+    EXPECT_EQ(ArquivoAbrir, QLatin1Char('"') + caso + QLatin1Char('"'));
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
+}
+
+} // namespace
