@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -95,16 +96,22 @@ void frmRelatorio::criaControles()
     cmdAgora->setGeometry(Pixels(8250), Pixels(75), Pixels(315), Pixels(300));
     connect(cmdAgora, &QPushButton::clicked, this, &frmRelatorio::cmdAgora_Click);
 
-    auto *shpMenu = new QFrame(picTodos);
-    shpMenu->setFrameShape(QFrame::Box);
-    shpMenu->setGeometry(0, Pixels(1260), Pixels(8715), Pixels(285));
-    lblMenu = new QLabel(calculation::CabecalhoColunas(), picTodos);
-    lblMenu->setFont(fixa);
-    lblMenu->setGeometry(Pixels(30), Pixels(1275), Pixels(8685), Pixels(255));
-
     lstRelatorio = new QListWidget(picTodos);
     lstRelatorio->setFont(fixa);
-    lstRelatorio->setGeometry(0, Pixels(1515), Pixels(8715), Pixels(3180));
+    // The design width, or more where the fixed-pitch font needs it for a whole line.
+    const int largura = qMax(Pixels(8715),
+                             QFontMetrics(fixa).horizontalAdvance(QString(80, QLatin1Char('M')))
+                                 + 2 * lstRelatorio->frameWidth()
+                                 + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    lstRelatorio->setGeometry(0, Pixels(1515), largura, Pixels(3180));
+    picTodos->setFixedSize(largura + Pixels(30), Pixels(4740));
+
+    auto *shpMenu = new QFrame(picTodos);
+    shpMenu->setFrameShape(QFrame::Box);
+    shpMenu->setGeometry(0, Pixels(1260), largura, Pixels(285));
+    lblMenu = new QLabel(calculation::CabecalhoColunas(), picTodos);
+    lblMenu->setFont(fixa);
+    lblMenu->setGeometry(Pixels(30), Pixels(1275), largura - Pixels(30), Pixels(255));
 }
 
 void frmRelatorio::criaMenus()
