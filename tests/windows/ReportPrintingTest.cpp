@@ -3,6 +3,7 @@
 #include "platform/widgets/QtInteraction.h"
 #include "support/ScriptedInteraction.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -148,4 +149,37 @@ TEST(ReportPrinting, CancelledDialogPrintsNothing)
     janela.mnuArquivoImprimir_Click();
     EXPECT_FALSE(QFile::exists(saida.caminho));
     EXPECT_TRUE(respostas.messages().empty());
+}
+
+TEST(ReportPrinting, FailedJobReportsTheErrorAndFreesTheWindow)
+{
+    testsupport::ScriptedInteraction respostas;
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    QFile bloqueio(pasta.filePath(QStringLiteral("arquivo")));
+    ASSERT_TRUE(bloqueio.open(QIODevice::WriteOnly));
+    bloqueio.close();
+    QPrinter &printer = platform::Impressora();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(bloqueio.fileName() + QStringLiteral("/folha.pdf"));
+
+    frmRelatorio janela;
+    respostas.printerAnswers = {1};
+    janela.mnuArquivoImprimir_Click();
+    printer.setOutputFileName(QString());
+    const auto mensagens = respostas.messages();
+    ASSERT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :482"));
+    EXPECT_EQ(mensagens[0].style, platform::vbCritical);
+    EXPECT_TRUE(janela.isEnabled());
+}
+
+TEST(ReportPrinting, PrintSetUpAsksTheSetUpDialog)
+{
+    testsupport::ScriptedInteraction respostas;
+    frmRelatorio janela;
+    janela.mnuArquivoConfigurarImpressao->trigger();
+    ASSERT_EQ(respostas.asked.size(), 1u);
+    EXPECT_EQ(respostas.asked[0].kind, testsupport::Asked::Printer);
+    EXPECT_EQ(respostas.asked[0].style, 1);
 }
