@@ -6,6 +6,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
 #include "support/ScriptedInteraction.h"
+#include "MenuPrincipalTeste.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,8 +24,6 @@ class MainTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        platform::Registro::instance().setFolder(pasta.path());
         // A user of its own: the local server name does not meet a running program.
         qputenv("USER", QStringLiteral("main-teste-%1")
                             .arg(QRandomGenerator::global()->generate())
@@ -38,12 +37,7 @@ protected:
             if (janela != mdiMenu::Existente())
                 janela->hide();
         }
-        if (mdiMenu *menu = mdiMenu::Existente()) {
-            menu->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete menu;
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::Registro::instance().setFolder(QString());
+        testsupport::DescarregaMenuPrincipal();
     }
     void Dicas(const char *valor)
     {
@@ -78,7 +72,7 @@ protected:
         return destino;
     }
 
-    QTemporaryDir pasta;
+    testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
 };
 

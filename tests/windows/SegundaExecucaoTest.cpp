@@ -8,6 +8,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Registro.h"
 #include "support/ScriptedInteraction.h"
+#include "MenuPrincipalTeste.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -29,22 +30,13 @@ class SegundaExecucaoTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        platform::Registro::instance().setFolder(pasta.path());
         usuario = QStringLiteral("teste-%1-%2")
                       .arg(QCoreApplication::applicationPid())
                       .arg(QRandomGenerator::global()->generate());
         menu = mdiMenu::Instancia();
         ASSERT_TRUE(menu->IniciaServidor(frame::NomeServidor(platform::AppTitle, usuario)));
     }
-    void TearDown() override
-    {
-        if (menu) {
-            menu->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete menu.data();
-        }
-        platform::Registro::instance().setFolder(QString());
-    }
+    void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
 
     // Runs the program as a second start, keeping this instance's events going meanwhile.
     // Returns the exit code, or -1 when it did not end by itself.
@@ -79,7 +71,7 @@ protected:
         return condicao();
     }
 
-    QTemporaryDir pasta;
+    testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QString usuario;
     QPointer<mdiMenu> menu;

@@ -6,6 +6,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
 #include "support/ScriptedInteraction.h"
+#include "MenuPrincipalTeste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,20 +93,10 @@ class MdiMenuTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        platform::Registro::instance().setFolder(pasta.path());
         ListaMRU = {};
         PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
     }
-    void TearDown() override
-    {
-        if (menu) {
-            menu->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete menu.data();
-        }
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::Registro::instance().setFolder(QString());
-    }
+    void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
     mdiMenu *Carrega()
     {
         menu = mdiMenu::Instancia();
@@ -128,7 +119,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    QTemporaryDir pasta;
+    testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;
 };

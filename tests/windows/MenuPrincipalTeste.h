@@ -1,0 +1,36 @@
+#pragma once
+// Test help for windows tests that load the main window: unloading it without the closing
+// road (no settings written), and the settings store in a folder of the test's own.
+
+#include "frame/windows/mdiMenu.h"
+#include "platform/Registro.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// Deletes the main window, if loaded, and whatever it left to delete later.
+inline void DescarregaMenuPrincipal()
+{
+    if (mdiMenu *menu = mdiMenu::Existente()) {
+        menu->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete menu;
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Settings in a temporary folder for the object's lifetime.
+class ConfiguracaoTemporaria
+{
+public:
+    ConfiguracaoTemporaria() { platform::Registro::instance().setFolder(pasta.path()); }
+    ~ConfiguracaoTemporaria() { platform::Registro::instance().setFolder(QString()); }
+    QString path() const { return pasta.path(); }
+    QString filePath(const QString &nome) const { return pasta.filePath(nome); }
+
+private:
+    QTemporaryDir pasta;
+};
+
+} // namespace testsupport
