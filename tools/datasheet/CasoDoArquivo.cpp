@@ -30,8 +30,17 @@ CasoCalculo CasoDoArquivo(const Caso &arquivo)
             caso.campos[registro.campo].texto = *registro.texto;
         // An index the list does not have leaves the list where it was.
         const QList<int> unidades = UnidadesDoCampo(registro.campo, arquivo.fluido);
-        if (registro.unidade && *registro.unidade >= 0 && *registro.unidade < unidades.size())
-            posicao[registro.campo] = *registro.unidade;
+        if (!registro.unidade || *registro.unidade < 0 || *registro.unidade >= unidades.size())
+            continue;
+        const int p = *registro.unidade;
+        posicao[registro.campo] = p;
+        // The three absolute pressures share one unit; for gas in M³/h each setting also
+        // writes one standard atmosphere into the reading pressure (field 10).
+        if (registro.campo == 10 || registro.campo == 12 || registro.campo == 14) {
+            posicao[10] = posicao[12] = posicao[14] = p;
+            if (arquivo.fluido == FluidoGas && posicao[2] == 0)
+                caso.campos[10].texto = TextoPressaoLeitura(p);
+        }
     }
     for (const int n : CamposDados) {
         CampoCaso &campo = caso.campos[n];
