@@ -1,5 +1,6 @@
 #include "frame/modRegistro.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -123,4 +124,19 @@ TEST_F(Settings, DefaultFolderIsUnderTheUsersConfiguration)
     EXPECT_EQ(Registro::instance().folder(),
               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                   + QString::fromUtf8("/Morvane/Cálculo de Quirasol/2.0"));
+}
+
+TEST_F(Settings, DamagedHiveFileReadsEmptyAndIsRewritten)
+{
+    QDir().mkpath(dir.path() + "/store");
+    QFile file(dir.path() + "/store/machine.ini");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray junk("[unclosed\n=\n%zz=%\n\0\xff\xfe[]\n", 24);
+    for (int i = 0; i < 2000; ++i)
+        junk += char((i * 131) & 0xFF);
+    file.write(junk);
+    file.close();
+    EXPECT_EQ(GetConfig("FilesMRU", "1"), "");
+    SaveConfig("FilesMRU", "1", "/casos/a.qzv");
+    EXPECT_EQ(GetConfig("FilesMRU", "1"), "/casos/a.qzv");
 }
