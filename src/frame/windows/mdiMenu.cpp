@@ -734,6 +734,9 @@ void mdiMenu::mnuExibirEtiqueta_Click()
             if (!acao->isSeparator())
                 acao->setText(etiquetas ? acao->data().toString() : QString());
         }
+        // Without captions the buttons keep no room for them.
+        barra->setToolButtonStyle(etiquetas ? Qt::ToolButtonTextUnderIcon
+                                            : Qt::ToolButtonIconOnly);
     }
     AjustaBandas();
 }
