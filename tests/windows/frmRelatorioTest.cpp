@@ -225,6 +225,7 @@ protected:
     }
     void TearDown() override
     {
+        principal->Area()->setActiveSubWindow(nullptr); // the frame takes its menus back
         for (QMdiSubWindow *sub : principal->Area()->subWindowList()) {
             principal->Area()->removeSubWindow(sub);
             delete sub;
@@ -265,6 +266,7 @@ TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
     EXPECT_TRUE(Habilitado("Exportar"));
     relatorio->parentWidget()->close(); // the close box
     EXPECT_FALSE(relatorio->parentWidget()->isVisible());
+    EXPECT_EQ(principal->ActiveForm(), outra); // the activation goes to the other child
     EXPECT_FALSE(Habilitado("Imprimir"));
     EXPECT_FALSE(Habilitado("Exportar"));
     EXPECT_TRUE(principal->Area()->subWindowList().contains(
@@ -386,13 +388,33 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
 TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
 {
     frmRelatorio *relatorio = NovoRelatorio();
-    const QList<QAction *> proprios = principal->menuBar()->actions();
     relatorio->Show();
     ASSERT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
     relatorio->mnuArquivoFechar->trigger();
     EXPECT_EQ(principal->ActiveForm(), nullptr);
-    EXPECT_EQ(principal->menuBar()->actions(), proprios);
+    for (QAction *menu : relatorio->barraMenu->actions())
+        EXPECT_FALSE(principal->menuBar()->actions().contains(menu));
     EXPECT_FALSE(Habilitado("Exportar"));
     relatorio->Show();
     EXPECT_TRUE(Habilitado("Exportar"));
+}
+
+TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
+{
+    principal->resize(800, 600);
+    QList<QMdiSubWindow *> filhas;
+    for (int i = 0; i < 3; ++i) {
+        filhas << principal->AdicionaFilha(new QWidget);
+        filhas.last()->show();
+    }
+    filhas[0]->showMinimized();
+    filhas[2]->showMinimized();
+    frmRelatorio *relatorio = NovoRelatorio();
+    relatorio->Show();
+    relatorio->mnuJanelaOrganizarIcones->trigger();
+    const int fundo = principal->Area()->viewport()->height();
+    EXPECT_EQ(filhas[0]->geometry().bottom() + 1, fundo);
+    EXPECT_EQ(filhas[0]->x(), 0);
+    EXPECT_EQ(filhas[2]->geometry().bottom() + 1, fundo);
+    EXPECT_EQ(filhas[2]->x(), filhas[0]->width());
 }
