@@ -6,6 +6,7 @@
 #include "platform/Numbers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cmath>
 
 namespace calculation {
@@ -185,8 +186,9 @@ LeituraCaso LeCaso(const QByteArray &bytes)
 
 LeituraCaso LeArquivoCaso(const QString &path)
 {
+    // Only a regular file: a pipe or a device would block or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         LeituraCaso leitura;
         leitura.parada = LeituraCaso::ErroCabecalho;
         leitura.erro = {ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};

@@ -237,6 +237,10 @@ TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(missing.erro.numero, ErroAcessoArquivo);
     EXPECT_EQ(missing.itensLidos, 0);
     EXPECT_EQ(LeArquivoCaso(path).caso.tag, "FE-101");
+
+    // Not a regular file: refused at once, nothing read.
+    for (const QString &other : {dir.path(), QStringLiteral("/dev/zero")})
+        EXPECT_EQ(LeArquivoCaso(other).erro.numero, ErroAcessoArquivo) << other.toStdString();
 }
 
 TEST(ArquivoCalculo, HostileFilesAreReadSanely)
