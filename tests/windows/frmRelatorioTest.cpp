@@ -148,35 +148,6 @@ TEST_F(Exportacao, EmptyClientGivesEmptyNameAndCancelEndsSilently)
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(Exportacao, EmptyListGivesHeaderAndRulesOnly)
-{
-    const QString caminho = PathRelatorios + QStringLiteral("/vazio.txt");
-    respostas.fileAnswers = {caminho};
-    janela.mnuArquivoExportarRelatorio_Click();
-    EXPECT_EQ(Conteudo(caminho).split('\n').size() - 1, 7);
-    EXPECT_TRUE(Conteudo(caminho).startsWith(Regua + "\r\nHora - data......: 10:15"));
-    EXPECT_TRUE(Conteudo(caminho).endsWith("Jo\xe3o\r\n" + Fecho));
-}
-
-TEST_F(Exportacao, FolderThatCannotHoldFilesReportsTheError)
-{
-    // A path under a file fails for every user, root included.
-    ASSERT_TRUE(QDir().mkpath(PathRelatorios));
-    QFile bloqueio(PathRelatorios + QStringLiteral("/arquivo"));
-    ASSERT_TRUE(bloqueio.open(QIODevice::WriteOnly));
-    bloqueio.close();
-    respostas.fileAnswers = {bloqueio.fileName() + QStringLiteral("/saida.txt")};
-    janela.mnuArquivoExportarRelatorio_Click();
-    const auto mensagens = respostas.messages();
-    ASSERT_EQ(mensagens.size(), 1u);
-    EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
-    EXPECT_EQ(mensagens[0].style, platform::vbCritical);
-    EXPECT_TRUE(mensagens[0].text.startsWith(QStringLiteral("Descrição do Erro: ")));
-    EXPECT_TRUE(respostas.externals().isEmpty());
-    EXPECT_TRUE(janela.isEnabled());
-    EXPECT_FALSE(QApplication::overrideCursor());
-}
-
 TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
 {
     // The write fails half way (file size limit), which holds for root as well.
@@ -190,9 +161,14 @@ TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
     }
     EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(QDir(PathRelatorios).entryList(QDir::Files), QStringList{"antigo.txt"});
-    ASSERT_EQ(respostas.messages().size(), 1u);
-    EXPECT_EQ(respostas.messages()[0].title, QStringLiteral("Informação de Erro Código :75"));
+    const auto mensagens = respostas.messages();
+    ASSERT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
+    EXPECT_EQ(mensagens[0].style, platform::vbCritical);
+    EXPECT_TRUE(mensagens[0].text.startsWith(QStringLiteral("Descrição do Erro: ")));
+    EXPECT_TRUE(respostas.externals().isEmpty());
     EXPECT_TRUE(janela.isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(Exportacao, ReadOnlyFolderKeepsTheOlderFile)
@@ -313,32 +289,6 @@ TEST_F(NoQuadro, UnloadGoesThrough)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(relatorio.isNull());
     EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
-}
-
-TEST(frmRelatorioMenus, CaptionsShortcutsAndStates)
-{
-    frmRelatorio janela;
-    EXPECT_EQ(janela.mnuArquivoNovo->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(janela.mnuArquivoAbrir->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_EQ(janela.mnuArquivoSalvar->shortcut(), QKeySequence(QStringLiteral("Ctrl+B")));
-    EXPECT_EQ(janela.mnuArquivoImprimir->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    EXPECT_EQ(janela.mnuExibirRelatorio->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
-    EXPECT_EQ(janela.mnuAjudaConteudo->shortcut(), QKeySequence(QStringLiteral("F1")));
-    for (QAction *desligado : {janela.mnuArquivoSalvar, janela.mnuArquivoSalvarComo,
-                               janela.mnuArquivoSalvarTodos, janela.mnuArquivoMRUVazio,
-                               janela.mnuAjudaConteudo})
-        EXPECT_FALSE(desligado->isEnabled()) << desligado->text().toStdString();
-    EXPECT_FALSE(janela.mnuArquivoSalvarTodos->isVisible());
-    for (QAction *marcado : {janela.mnuExibirBarraPadrao, janela.mnuExibirBarraCalculo,
-                             janela.mnuExibirEtiqueta, janela.mnuExibirStatusBar})
-        EXPECT_TRUE(marcado->isChecked());
-    QStringList menus;
-    for (QAction *menu : janela.barraMenu->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&Arquivo"), QStringLiteral("E&xibir"),
-                                  QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
-    EXPECT_EQ(janela.mnuAjudaSobre->text(), QStringLiteral("&Sobre o Calculo de Quirasol"));
-    EXPECT_FALSE(janela.barraMenu->isVisible());
 }
 
 TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
