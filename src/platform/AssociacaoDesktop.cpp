@@ -41,10 +41,11 @@ QString XdgFolder(const char *name, QStandardPaths::StandardLocation fallback)
     return QStandardPaths::writableLocation(fallback);
 }
 
+// A regular file's text, at most kMaxReadFile bytes; empty for anything else.
 QString ReadText(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.read(kMaxReadFile));
 }
@@ -197,10 +198,7 @@ QString PastaConfigUsuario()
 
 QString TipoDaExtensaoCaso()
 {
-    QFile file(PacoteMime());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(file.read(kMaxReadFile));
+    QXmlStreamReader xml(ReadText(PacoteMime()));
     QString tipo;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)

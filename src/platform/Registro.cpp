@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <vector>
@@ -110,7 +111,8 @@ std::optional<HiveData> Load(const QString &fileName)
     QFile file(fileName);
     if (!file.exists())
         return HiveData{};
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxHiveFile)
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)
+        || file.size() > kMaxHiveFile)
         return std::nullopt;
     return Parse(file.read(kMaxHiveFile));
 }
