@@ -38,12 +38,11 @@ constexpr int Pixels(int twips)
     return twips / 15;
 }
 
-QFont FonteFixa(qreal pontos)
+// The fixed-pitch font of the header and the list: the printed text font, 9 points.
+QFont FonteFixa()
 {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(pontos);
+    QFont font = calculation::FonteImpressa(calculation::PrintedLine::Texto);
+    font.setPointSizeF(9);
     return font;
 }
 
@@ -61,7 +60,7 @@ frmRelatorio::~frmRelatorio() = default;
 void frmRelatorio::criaControles()
 {
     const calculation::ReportHeader rotulos = calculation::RotulosRelatorio();
-    const QFont fixa = FonteFixa(9);
+    const QFont fixa = FonteFixa();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
