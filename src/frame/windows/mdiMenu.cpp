@@ -139,6 +139,8 @@ mdiMenu::mdiMenu() : d(new Privado)
 
 mdiMenu::~mdiMenu()
 {
+    // The children go after this object is gone: no activation news from them any more.
+    disconnect(mdiArea, nullptr, this, nullptr);
     if (instancia == this)
         instancia = nullptr;
     delete d;
