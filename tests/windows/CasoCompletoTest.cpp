@@ -46,6 +46,12 @@ protected:
     void TearDown() override
     {
         if (menu) {
+            // Close the cases first (answering No to any save question), as the program does.
+            interacao.messageAnswers.assign(20, platform::vbNo);
+            for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+                if (qobject_cast<frmCalcQuirasol *>(sub->widget()))
+                    sub->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             menu->setAttribute(Qt::WA_DeleteOnClose, false);
             delete menu.data();
         }

@@ -238,6 +238,12 @@ frmCalcQuirasol::frmCalcQuirasol(QWidget *parent)
 
 frmCalcQuirasol::~frmCalcQuirasol()
 {
+    // The controls go after this object: a value box losing the focus then must not reach
+    // the handlers of a window that is gone.
+    for (QObject *controle : findChildren<QObject *>()) {
+        controle->disconnect(this);
+        controle->removeEventFilter(this);
+    }
     // A report window outside the document area has no other owner.
     if (Relatorio && !Relatorio->parentWidget())
         delete Relatorio.data();
