@@ -197,9 +197,13 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->quadro()));
     EXPECT_TRUE(Botao("Calcular"));
     EXPECT_TRUE(Botao("Salvar"));
-    // The report window leaves them off.
+    // The report window leaves them off, also when its case changes meanwhile.
+    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("t.qzv")));
+    ASSERT_TRUE(w->QuraSave(true));
     w->Relatorio->Show();
     EXPECT_FALSE(Botao("Calcular"));
+    EXPECT_FALSE(Botao("Salvar"));
+    w->txtDados[4]->setText(QStringLiteral("80"));
     EXPECT_FALSE(Botao("Salvar"));
     (void)outro;
 

@@ -970,16 +970,21 @@ void frmCalcQuirasol::setAlterado(bool valor)
 
 void frmCalcQuirasol::AtualizaBarra()
 {
-    HabilitaBotao(QStringLiteral("Calcular"), Habilitado(cmdCalcular));
     const bool emUso = Habilitado(txtTag);
-    HabilitaBotao(QStringLiteral("Salvar"), emUso && alterado);
+    // The main toolbar speaks for the active child only; a case changing in the background
+    // (saved while the frame closes, or writing its data sheet) leaves it alone.
+    mdiMenu *principal = mdiMenu::Existente();
+    if (!principal || !principal->ActiveForm() || principal->ActiveForm() == this) {
+        HabilitaBotao(QStringLiteral("Calcular"), Habilitado(cmdCalcular));
+        HabilitaBotao(QStringLiteral("Salvar"), emUso && alterado);
+    }
     mnuArquivoSalvar->setEnabled(emUso && alterado);
     mnuArquivoSalvarComo->setEnabled(emUso);
-    if (mdiMenu *menu = mdiMenu::Existente()) {
-        mnuExibirStatusBar->setChecked(menu->StatusBarVisivel());
-        mnuExibirBarraPadrao->setChecked(menu->BarraPadraoVisivel());
-        mnuExibirBarraCalculo->setChecked(menu->BarraCalculoVisivel());
-        mnuExibirEtiqueta->setChecked(menu->EtiquetasVisiveis());
+    if (principal) {
+        mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
+        mnuExibirBarraPadrao->setChecked(principal->BarraPadraoVisivel());
+        mnuExibirBarraCalculo->setChecked(principal->BarraCalculoVisivel());
+        mnuExibirEtiqueta->setChecked(principal->EtiquetasVisiveis());
     }
 }
 
