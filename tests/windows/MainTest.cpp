@@ -24,6 +24,7 @@ class MainTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         // A user of its own: the local server name does not meet a running program.
         qputenv("USER", QStringLiteral("main-teste-%1")
                             .arg(QRandomGenerator::global()->generate())

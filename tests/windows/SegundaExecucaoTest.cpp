@@ -30,6 +30,7 @@ class SegundaExecucaoTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         usuario = QStringLiteral("teste-%1-%2")
                       .arg(QCoreApplication::applicationPid())
                       .arg(QRandomGenerator::global()->generate());

@@ -93,6 +93,7 @@ class MdiMenuTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         ListaMRU = {};
         PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
     }
