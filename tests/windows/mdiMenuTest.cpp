@@ -278,6 +278,22 @@ TEST_F(MdiMenuTest, ClosingMinimisedStoresState0)
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
 }
 
+TEST_F(MdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlacement)
+{
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
+    Carrega();
+    menu->show();
+    menu->showMaximized();
+    QApplication::processEvents();
+    menu->setWindowState(menu->windowState() | Qt::WindowMinimized);
+    QApplication::processEvents();
+    Fecha();
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
+}
+
 TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
 {
     SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("1"), QStringLiteral("/tmp/a.qzv"));

@@ -413,17 +413,21 @@ void mdiMenu::MDIForm_Unload()
     SaveConfig(SecaoConfig, QStringLiteral("Barra2"), TextoBool(mnuExibirEtiqueta->isChecked()));
     SaveConfig(SecaoConfig, QStringLiteral("Barra3"), TextoBool(mnuExibirStatusBar->isChecked()));
 
-    const bool maximizada = windowState() & Qt::WindowMaximized;
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
-        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    // A maximised window (also one minimised from there) knows its normal placement only as
+    // its normal geometry (client area), read before the state changes.
+    const Qt::WindowStates estado = windowState();
+    const bool maximizada = (estado & Qt::WindowMaximized) && !(estado & Qt::WindowMinimized);
+    const QRect cliente = normalGeometry();
+    if (estado & (Qt::WindowMaximized | Qt::WindowMinimized))
+        setWindowState(estado & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     SaveConfig(SecaoMenu, QStringLiteral("MainWindowsState"),
                maximizada ? QStringLiteral("2") : QStringLiteral("0"));
     QApplication::processEvents();
+    QRect normal(pos(), size());
+    // A window manager may restore the normal size later than the events run here.
+    if ((estado & Qt::WindowMaximized) && cliente.isValid() && size() != cliente.size())
+        normal = QRect(cliente.topLeft() - (geometry().topLeft() - pos()), cliente.size());
 
-    const QRect normal = maximizada && normalGeometry().isValid()
-                             ? QRect(normalGeometry().topLeft() - (geometry().topLeft() - pos()),
-                                     normalGeometry().size())
-                             : QRect(pos(), size());
     SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(TwipsDePixels(normal.x())));
     SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(TwipsDePixels(normal.y())));
     SaveConfig(SecaoMenu, QStringLiteral("MainWidth"),
