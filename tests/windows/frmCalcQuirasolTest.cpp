@@ -398,6 +398,13 @@ TEST_F(CalcQuirasol, KeyFilterAndEnter)
     EXPECT_TRUE(calculadora->isVisible());
     calculadora->close();
     QApplication::processEvents();
+
+    // Signs and operators in the box are handed over too, without harm.
+    caixa->setText(QStringLiteral("-1+2*3"));
+    w->txtDados_DblClick(4);
+    ASSERT_NE(frmCalculadora::Instancia(), nullptr);
+    frmCalculadora::Instancia()->close();
+    QApplication::processEvents();
 }
 
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
