@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
 {
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/tmp/a b.qzv\"")), QStringLiteral("/tmp/a b.qzv"));
+    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/tmp/a b.qzv\"")),
+              QStringLiteral("/tmp/a b.qzv"));
     EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("/tmp/a.qzv")), QStringLiteral("/tmp/a.qzv"));
     EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"")), QStringLiteral("\""));
     EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"\"")), QString());

@@ -61,7 +61,8 @@ TEST_P(EncurtaCaminhoTest, ShortensForTheMenu)
 INSTANTIATE_TEST_SUITE_P(
     Casos, EncurtaCaminhoTest,
     ::testing::Values(
-        CasoCaminho{"Example", QStringLiteral("C:\\Arquivos de programas\\Projetos\\Saves\\BOMBA.qzv"),
+        CasoCaminho{"Example",
+                    QStringLiteral("C:\\Arquivos de programas\\Projetos\\Saves\\BOMBA.qzv"),
                     QStringLiteral("C:\\Arq..\\Pro..\\Saves\\BOMBA.qzv")},
         // 30 characters stay whole, 31 are shortened.
         CasoCaminho{"ThirtyWhole", QStringLiteral("C:\\pasta123456\\arquivo1234.qzv"),
@@ -86,8 +87,9 @@ TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
     EXPECT_EQ(caixa.title, QStringLiteral("Informação de Erro Código :53"));
     EXPECT_EQ(caixa.style, 16);
     EXPECT_EQ(caixa.text,
-              QStringLiteral("Descrição do Erro: Arquivo não encontrado\r\n\r\nEm caso de dúvidas, "
-                             "informe o código e descrição do erro ao fabricante do software"));
+              QStringLiteral("Descrição do Erro: Arquivo não encontrado\r\n\r\n"
+                             "Em caso de dúvidas, informe o código e descrição do erro ao "
+                             "fabricante do software"));
 }
 
 TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)

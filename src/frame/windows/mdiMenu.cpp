@@ -407,11 +407,14 @@ void mdiMenu::MDIForm_QueryUnload()
 
 void mdiMenu::MDIForm_Unload()
 {
-    SaveConfig(SecaoConfig, QStringLiteral("Barra0"), TextoBool(mnuExibirBarraPadrao->isChecked()));
-    SaveConfig(SecaoConfig, QStringLiteral("Barra1"),
-               TextoBool(mnuExibirBarraCalculo->isChecked()));
-    SaveConfig(SecaoConfig, QStringLiteral("Barra2"), TextoBool(mnuExibirEtiqueta->isChecked()));
-    SaveConfig(SecaoConfig, QStringLiteral("Barra3"), TextoBool(mnuExibirStatusBar->isChecked()));
+    const std::pair<const char *, QAction *> barras[] = {
+        {"Barra0", mnuExibirBarraPadrao},
+        {"Barra1", mnuExibirBarraCalculo},
+        {"Barra2", mnuExibirEtiqueta},
+        {"Barra3", mnuExibirStatusBar},
+    };
+    for (const auto &[chave, entrada] : barras)
+        SaveConfig(SecaoConfig, QString::fromLatin1(chave), TextoBool(entrada->isChecked()));
 
     // A maximised window (also one minimised from there) knows its normal placement only as
     // its normal geometry (client area), read before the state changes.
