@@ -939,17 +939,21 @@ void frmCalcQuirasol::writeField(int campo, const QString &texto)
 
 void frmCalcQuirasol::clearReport()
 {
-    Relatorio->lstRelatorio->clear();
+    if (Relatorio)
+        Relatorio->lstRelatorio->clear();
 }
 
 void frmCalcQuirasol::addReportItem(const QString &item)
 {
-    Relatorio->lstRelatorio->addItem(item);
+    if (Relatorio)
+        Relatorio->lstRelatorio->addItem(item);
 }
 
 void frmCalcQuirasol::showReport(const QString &data, const QString &os,
                                  const QString &cliente, const QString &caption)
 {
+    if (!Relatorio)
+        return;
     Relatorio->txtData->setText(data);
     Relatorio->txtOS->setText(os);
     Relatorio->txtCliente->setText(cliente);
@@ -1259,9 +1263,11 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
         // it: without this a case would reopen reading its densities in the other sense.
         if (massaDensidade)
             cboMassaDensidade->setListIndex(*massaDensidade);
-        Relatorio->txtData->setText(Data);
-        Relatorio->txtOS->setText(OS);
-        Relatorio->txtCliente->setText(Cliente);
+        if (Relatorio) {
+            Relatorio->txtData->setText(Data);
+            Relatorio->txtOS->setText(OS);
+            Relatorio->txtCliente->setText(Cliente);
+        }
         AddFileMRU(Arquivo);
     }
     Carregando = false;
