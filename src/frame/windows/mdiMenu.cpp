@@ -452,7 +452,8 @@ void mdiMenu::MDIForm_Unload()
 void mdiMenu::closeEvent(QCloseEvent *event)
 {
     if (encerrando) {
-        event->accept();
+        // Already closing (a case window may be asking its question): one closing at a time.
+        event->ignore();
         return;
     }
     MDIForm_QueryUnload();
