@@ -13,6 +13,8 @@ constexpr qint64 TamanhoMaximo = 64 * 1024;
 ServidorComandos::ServidorComandos(QObject *parent)
     : QObject(parent), servidor(new QLocalServer(this))
 {
+    // Only this user's own second starts may hand over a file to open.
+    servidor->setSocketOptions(QLocalServer::UserAccessOption);
     connect(servidor, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = servidor->nextPendingConnection()) {
             auto recebido = std::make_shared<QByteArray>();
@@ -36,9 +38,8 @@ bool ServidorComandos::Escuta(const QString &nome)
 {
     if (servidor->isListening())
         servidor->close();
-    if (servidor->listen(nome))
-        return true;
-    // Nobody answers on the name (a crashed instance left it): take it over.
+    // A live instance keeps its name; a name nobody answers on (a crashed instance left
+    // it) is taken over.
     if (InstanciaAnterior(nome))
         return false;
     QLocalServer::removeServer(nome);
