@@ -97,4 +97,9 @@ QByteArray EscreveCaso(const Caso &caso);
 // when everything was written; on failure the old file is intact and the error returned.
 std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso);
 
+// The mass/density choice a case was saved with (0 specific mass, 1 relative density). The
+// file keeps no such item, but the unit index of the density fields 17 to 19 tells it, the
+// last of them read winning; nullopt when the file has none of them.
+std::optional<int> EscolhaMassaDensidade(const Caso &caso);
+
 } // namespace calculation

@@ -19,7 +19,10 @@ CasoCalculo CasoDoArquivo(const Caso &arquivo)
     caso.Data = arquivo.data;
     caso.OS = arquivo.os;
     caso.Cliente = arquivo.cliente;
-    caso.densidadeRelativa = arquivo.fluido == FluidoGas;
+    // The fluid class chooses relative density for gas; the units the density fields were
+    // saved with bring back the choice they were typed in, as the window does.
+    caso.densidadeRelativa =
+        EscolhaMassaDensidade(arquivo).value_or(arquivo.fluido == FluidoGas ? 1 : 0) == 1;
 
     // Unit lists start on their first entry; relative density moves 17 to 19 to the second.
     std::array<int, 31> posicao{};

@@ -1246,7 +1246,6 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
             MostraErro(leitura.erro.numero, leitura.erro.descricao);
             return;
         }
-        std::optional<int> massaDensidade;
         for (const RegistroCampo &registro : caso.campos) {
             const int n = registro.campo;
             if (n < 0 || n > UltimoCampo || !txtDados[n])
@@ -1255,13 +1254,9 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
                 txtDados[n]->setText(*registro.texto);
             if (registro.unidade && cboDados[n])
                 cboDados[n]->setListIndex(*registro.unidade);
-            if (n >= 17 && n <= 19 && registro.unidade && *registro.unidade >= 0
-                && *registro.unidade <= 1)
-                massaDensidade = *registro.unidade;
         }
-        // The file keeps no mass/density choice, but the unit of the density fields tells
-        // it: without this a case would reopen reading its densities in the other sense.
-        if (massaDensidade)
+        // Without this a case would reopen reading its densities in the other sense.
+        if (const auto massaDensidade = EscolhaMassaDensidade(caso))
             cboMassaDensidade->setListIndex(*massaDensidade);
         if (Relatorio) {
             Relatorio->txtData->setText(Data);

@@ -26,6 +26,18 @@ QWidget *JanelaAtiva()
     return QApplication::activeWindow();
 }
 
+QString ExtensaoPadrao(const QString &filter)
+{
+    // The first pattern of a filter: "Texto (*.txt)|*.txt" and "Texto (*.txt)" give "txt".
+    QString pattern = filter.section(QLatin1Char('|'), 1, 1);
+    if (pattern.isEmpty())
+        pattern = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+    pattern = pattern.section(QLatin1Char(';'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.mid(2).contains(QLatin1Char('*')))
+        return {};
+    return pattern.mid(2);
+}
+
 QString FiltroQt(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -125,16 +137,20 @@ std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &requ
 
 std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
 {
-    QFileDialog::Options options;
+    QFileDialog dialog(JanelaAtiva(), request.title, startPath(request),
+                       FiltroQt(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (!(request.flags & 2))
-        options |= QFileDialog::DontConfirmOverwrite;
-    const QString name = QFileDialog::getSaveFileName(JanelaAtiva(), request.title,
-                                                      startPath(request),
-                                                      FiltroQt(request.filter), nullptr,
-                                                      options);
-    if (name.isEmpty())
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension gets the filter's, so the file shows in that filter.
+    dialog.setDefaultSuffix(ExtensaoPadrao(request.filter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filtro) {
+                         dialog.setDefaultSuffix(ExtensaoPadrao(filtro));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return name;
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
