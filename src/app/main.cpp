@@ -5,7 +5,9 @@
 #include "platform/widgets/QtInteraction.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char **argv)
 {
@@ -13,6 +15,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(platform::AppExeName);
     QApplication::setOrganizationName(platform::AppMaker);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // Qt's own dialogs (file, printer, page set-up) in Portuguese, when the translations are
+    // installed; without them they stay in English.
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
     platform::QtInteraction interaction;
     platform::SetInteraction(&interaction);
 

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -255,6 +256,11 @@ void frmCalcQuirasol::criaControles()
     layout->setContentsMargins(0, 0, 0, 0);
     auto *corpo = new QWidget(this);
     corpo->setFixedSize(464, 438);
+    // The window's layout is in fixed pixels: a font of the design's size (Arial 8, or its
+    // metric twin) keeps the longest labels and unit names inside their boxes.
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setPointSizeF(8);
+    corpo->setFont(fonte);
     layout->addWidget(corpo);
 
     fraMisc = new QGroupBox(corpo);

@@ -278,7 +278,12 @@ QWidget *frmRelatorio::quadro()
 void frmRelatorio::Show()
 {
     show();
-    quadro()->show();
+    QWidget *janela = quadro();
+    janela->show();
+    // The document area may have been narrower than the sheet when the window was made: keep
+    // its left and top edges, where the header labels are, inside the area.
+    if (janela->x() < 0 || janela->y() < 0)
+        janela->move(qMax(0, janela->x()), qMax(0, janela->y()));
     ZOrder();
 }
 

@@ -108,10 +108,13 @@ int QtInteraction::messageBox(const QString &text, int style, const QString &tit
 QString QtInteraction::inputBox(const QString &prompt, const QString &title,
                                 const QString &defaultText)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(JanelaAtiva(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(JanelaAtiva());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 namespace {
