@@ -13,14 +13,7 @@ class SilentInteraction final : public Interaction
 public:
     int messageBox(const QString &, int style, const QString &) override
     {
-        switch (style & 7) {
-        case vbYesNoCancel:
-            return vbCancel;
-        case vbYesNo:
-            return vbNo;
-        default:
-            return vbOK;
-        }
+        return DefaultAnswer(style);
     }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> openFileName(const FileDialogRequest &) override { return {}; }
@@ -38,6 +31,18 @@ QString titleOrApp(const QString &title)
 }
 
 } // namespace
+
+int DefaultAnswer(int style)
+{
+    switch (style & 7) {
+    case vbYesNoCancel:
+        return vbCancel;
+    case vbYesNo:
+        return vbNo;
+    default:
+        return vbOK;
+    }
+}
 
 Interaction &CurrentInteraction()
 {

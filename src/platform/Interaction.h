@@ -29,6 +29,10 @@ enum MsgAnswer : int {
     vbNo = 7,
 };
 
+// The safe answer to a message box of this style when nobody answers it: Cancel for
+// Yes/No/Cancel, No for Yes/No, OK otherwise.
+int DefaultAnswer(int style);
+
 // The run-time error number of a cancelled common dialog.
 constexpr int ErroCancelado = 32755;
 

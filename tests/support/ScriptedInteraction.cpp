@@ -50,14 +50,7 @@ int ScriptedInteraction::messageBox(const QString &text, int style, const QStrin
         messageAnswers.pop_front();
         return answer;
     }
-    switch (style & 7) {
-    case vbYesNoCancel:
-        return vbCancel;
-    case vbYesNo:
-        return vbNo;
-    default:
-        return vbOK;
-    }
+    return platform::DefaultAnswer(style);
 }
 
 QString ScriptedInteraction::inputBox(const QString &prompt, const QString &title,

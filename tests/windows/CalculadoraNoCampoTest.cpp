@@ -2,10 +2,8 @@
 // into that field and runs the field's change handling.
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
-#include "calculation/windows/frmCalcQuirasol.h"
 #include "calculator/windows/frmCalculadora.h"
-#include "frame/modBase.h"
-#include "support/ScriptedInteraction.h"
+#include "JanelaCalculoTeste.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,16 +25,14 @@ void Tecla(QWidget *alvo, int key, Qt::KeyboardModifiers mod = Qt::NoModifier)
     }
 }
 
-class CalculadoraNoCampo : public ::testing::Test
+class CalculadoraNoCampo : public testsupport::JanelaCalculoTeste
 {
 protected:
-    static void SetUpTestSuite() { IniciaTabelas(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        PathSaves = pasta.path() + QStringLiteral("/Saves");
-        w = std::make_unique<frmCalcQuirasol>();
+        JanelaCalculoTeste::SetUp();
+        if (HasFatalFailure())
+            return;
         w->Atualiza();
         w->cboQuirasol->escolhe(0);
         ui.inputAnswers.push_back(QString());
@@ -51,9 +47,7 @@ protected:
     {
         if (frmCalculadora *calc = frmCalculadora::Instancia())
             calc->close();
-        w.reset();
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        JanelaCalculoTeste::TearDown();
     }
 
     // Opens the calculator on field n, as a double click on the box does.
@@ -63,10 +57,6 @@ protected:
         w->txtDados_DblClick(n);
         return frmCalculadora::Instancia();
     }
-
-    testsupport::ScriptedInteraction ui;
-    QTemporaryDir pasta;
-    std::unique_ptr<frmCalcQuirasol> w;
 };
 
 } // namespace

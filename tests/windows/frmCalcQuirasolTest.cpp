@@ -1,10 +1,9 @@
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
-#include "calculation/windows/frmCalcQuirasol.h"
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
-#include "support/ScriptedInteraction.h"
+#include "JanelaCalculoTeste.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,24 +25,16 @@ using testsupport::Asked;
 
 namespace {
 
-class CalcQuirasol : public ::testing::Test
+class CalcQuirasol : public testsupport::JanelaCalculoTeste
 {
 protected:
-    static void SetUpTestSuite() { IniciaTabelas(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        PathSaves = pasta.path() + QStringLiteral("/Saves");
-        w = std::make_unique<frmCalcQuirasol>();
+        JanelaCalculoTeste::SetUp();
+        if (HasFatalFailure())
+            return;
         w->setCaption(QStringLiteral("Cálculo 1"));
         w->Atualiza();
-    }
-
-    void TearDown() override
-    {
-        w.reset();
-        QApplication::processEvents(); // the report windows go with their case windows
     }
 
     // The user's picks: plate, fluid (answering the name prompt) and tap.
@@ -98,10 +89,6 @@ protected:
                 r.push_back(a);
         return r;
     }
-
-    testsupport::ScriptedInteraction ui;
-    QTemporaryDir pasta;
-    std::unique_ptr<frmCalcQuirasol> w;
 };
 
 TEST_F(CalcQuirasol, StateAfterLoad)

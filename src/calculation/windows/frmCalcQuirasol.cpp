@@ -1,6 +1,7 @@
 #include "frmCalcQuirasol.h"
 
 #include "AbreJanela.h"
+#include "ArranjoJanelas.h"
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
@@ -86,19 +87,6 @@ protected:
         p.drawLine(0, 24, width() - 1, 24);
     }
 };
-
-// The minimised child windows in a row along the bottom of the document area.
-void OrganizaIcones(QMdiArea *area)
-{
-    int x = 0;
-    for (QMdiSubWindow *janela : area->subWindowList()) {
-        if (!janela->isMinimized() || !janela->isVisible())
-            continue;
-        const QSize tamanho = janela->size();
-        janela->move(x, area->viewport()->height() - tamanho.height());
-        x += tamanho.width();
-    }
-}
 
 } // namespace
 
@@ -1073,9 +1061,7 @@ void frmCalcQuirasol::setCaption(const QString &caption)
 
 QWidget *frmCalcQuirasol::quadro()
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        return sub;
-    return this;
+    return QuadroMdi(this);
 }
 
 void frmCalcQuirasol::Ocupado(bool ocupado)

@@ -8,6 +8,7 @@
 // changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
 
 #include "calculation/Calculo.h"
+#include "calculation/windows/AcoesMenuFilha.h"
 #include "frame/windows/JanelaFilha.h"
 #include "platform/Interaction.h"
 
@@ -78,7 +79,10 @@ private:
     int indiceAntesDaEscolha = -2;
 };
 
-class frmCalcQuirasol : public QWidget, public JanelaFilha, public calculation::CalculoHost
+class frmCalcQuirasol : public QWidget,
+                        public JanelaFilha,
+                        public AcoesMenuFilha,
+                        public calculation::CalculoHost
 {
     Q_OBJECT
 
@@ -163,34 +167,6 @@ public:
     QLineEdit *txtTag = nullptr;
     QLabel *lblMassaDensidade = nullptr;
     ListaSelecao *cboMassaDensidade = nullptr;
-
-    QMenuBar *barraMenu = nullptr;
-    QAction *mnuArquivoNovo = nullptr;
-    QAction *mnuArquivoAbrir = nullptr;
-    QAction *mnuArquivoFechar = nullptr;
-    QAction *mnuArquivoFecharTodos = nullptr;
-    QAction *mnuArquivoSalvar = nullptr;
-    QAction *mnuArquivoSalvarComo = nullptr;
-    QAction *mnuArquivoExportarRelatorio = nullptr;
-    QAction *mnuArquivoConfigurarImpressao = nullptr;
-    QAction *mnuArquivoImprimir = nullptr;
-    QAction *mnuArquivoMRU[5] = {}; // elements 1 to 4
-    QAction *mnuArquivoMRUVazio = nullptr;
-    QAction *mnuArquivoSair = nullptr;
-    QAction *mnuExibirBarraPadrao = nullptr;
-    QAction *mnuExibirBarraCalculo = nullptr;
-    QAction *mnuExibirEtiqueta = nullptr;
-    QAction *mnuExibirStatusBar = nullptr;
-    QAction *mnuExibirRelatorio = nullptr;
-    QAction *mnuFerramentasOpcoes = nullptr;
-    QMenu *mnuJanela = nullptr;
-    QAction *mnuJanelaCascata = nullptr;
-    QAction *mnuJanelaOrganizarIcones = nullptr;
-    QAction *mnuAjudaConteudo = nullptr;
-    QAction *mnuAjudaComoUsar = nullptr;
-    QAction *mnuAjudaDicas = nullptr;
-    QAction *mnuAjudaDocumentacaoTabela[2] = {};
-    QAction *mnuAjudaSobre = nullptr;
 
     // The calculation's host side.
     void focusField(int campo) override;

@@ -7,6 +7,7 @@
 // the main window closes. Add it to the main window with mdiMenu::AdicionaFilha.
 
 #include "calculation/ReportSheet.h"
+#include "calculation/windows/AcoesMenuFilha.h"
 #include "frame/windows/JanelaFilha.h"
 
 #include <QWidget>
@@ -20,7 +21,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
-class frmRelatorio : public QWidget, public JanelaFilha
+class frmRelatorio : public QWidget, public JanelaFilha, public AcoesMenuFilha
 {
     Q_OBJECT
 
@@ -58,35 +59,8 @@ public:
     QLabel *lblMenu = nullptr;
     QPushButton *cmdAgora = nullptr;
 
-    // The menu bar and its entries, named after the controls.
-    QMenuBar *barraMenu = nullptr;
-    QAction *mnuArquivoNovo = nullptr;
-    QAction *mnuArquivoAbrir = nullptr;
-    QAction *mnuArquivoFechar = nullptr;
-    QAction *mnuArquivoFecharTodos = nullptr;
-    QAction *mnuArquivoSalvar = nullptr;
-    QAction *mnuArquivoSalvarComo = nullptr;
+    // Its menu bar's entries beyond those of every child window (AcoesMenuFilha).
     QAction *mnuArquivoSalvarTodos = nullptr;
-    QAction *mnuArquivoExportarRelatorio = nullptr;
-    QAction *mnuArquivoConfigurarImpressao = nullptr;
-    QAction *mnuArquivoImprimir = nullptr;
-    QAction *mnuArquivoMRU[5] = {}; // elements 1 to 4
-    QAction *mnuArquivoMRUVazio = nullptr;
-    QAction *mnuArquivoSair = nullptr;
-    QAction *mnuExibirBarraPadrao = nullptr;
-    QAction *mnuExibirBarraCalculo = nullptr;
-    QAction *mnuExibirEtiqueta = nullptr;
-    QAction *mnuExibirStatusBar = nullptr;
-    QAction *mnuExibirRelatorio = nullptr;
-    QAction *mnuFerramentasOpcoes = nullptr;
-    QMenu *mnuJanela = nullptr; // the main window lists the open windows in it
-    QAction *mnuJanelaCascata = nullptr;
-    QAction *mnuJanelaOrganizarIcones = nullptr;
-    QAction *mnuAjudaConteudo = nullptr;
-    QAction *mnuAjudaComoUsar = nullptr;
-    QAction *mnuAjudaDicas = nullptr;
-    QAction *mnuAjudaDocumentacaoTabela[2] = {};
-    QAction *mnuAjudaSobre = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

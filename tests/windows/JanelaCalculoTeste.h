@@ -1,0 +1,42 @@
+#pragma once
+// Test help for the tests of a calculation window on its own (no main window): the
+// vocabulary tables, a scripted interaction layer, a saves folder of the test's own and the
+// window, deleted with whatever it left to delete later.
+
+#include "calculation/modCalculo.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "frame/modBase.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testsupport {
+
+class JanelaCalculoTeste : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { calculation::IniciaTabelas(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        PathSaves = pasta.path() + QStringLiteral("/Saves");
+        w = std::make_unique<frmCalcQuirasol>();
+    }
+
+    void TearDown() override
+    {
+        w.reset();
+        QApplication::processEvents(); // the report windows go with their case windows
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ScriptedInteraction ui;
+    QTemporaryDir pasta;
+    std::unique_ptr<frmCalcQuirasol> w;
+};
+
+} // namespace testsupport
