@@ -7,6 +7,7 @@
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/Registro.h"
 #include "support/ScriptedInteraction.h"
 
@@ -34,6 +35,7 @@ class CasoCompleto : public ::testing::Test
 protected:
     void SetUp() override
     {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         ASSERT_TRUE(pasta.isValid());
         platform::Registro::instance().setFolder(pasta.path());
         IniciaTabelas();
@@ -98,6 +100,7 @@ protected:
         return itens;
     }
 
+    testsupport::PastasGuardadas pastas;
     QTemporaryDir pasta;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;

@@ -5,6 +5,7 @@
 
 #include "calculation/modCalculo.h"
 #include "calculation/windows/frmCalcQuirasol.h"
+#include "MenuPrincipalTeste.h"
 #include "frame/modBase.h"
 #include "support/ScriptedInteraction.h"
 
@@ -34,6 +35,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    PastasGuardadas pastas;
     ScriptedInteraction ui;
     QTemporaryDir pasta;
     std::unique_ptr<frmCalcQuirasol> w;

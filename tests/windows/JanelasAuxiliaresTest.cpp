@@ -4,6 +4,7 @@
 #include "frame/windows/frmSobre.h"
 #include "frame/windows/frmTabela.h"
 #include "frame/windows/mdiMenu.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/Registro.h"
 
 #include <QAction>
@@ -23,8 +24,16 @@ namespace {
 class Auxiliares : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
-    void TearDown() override { platform::Registro::instance().setFolder({}); }
+    void SetUp() override
+    {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        platform::Registro::instance().setFolder(pasta.path());
+    }
+    void TearDown() override
+    {
+        testsupport::DescarregaMenuPrincipal(); // one an assertion left loaded
+        platform::Registro::instance().setFolder({});
+    }
 
     // Runs acao on the modal dialog that the next call opens.
     template <typename Dialogo>

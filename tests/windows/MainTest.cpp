@@ -73,6 +73,7 @@ protected:
         return destino;
     }
 
+    testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
 };

@@ -1,7 +1,9 @@
 #pragma once
 // Test help for windows tests that load the main window: unloading it without the closing
-// road (no settings written), and the settings store in a folder of the test's own.
+// road (no settings written), the settings store in a folder of the test's own, and the
+// shared folders and recent-files list given back as they were.
 
+#include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
 
@@ -31,6 +33,24 @@ public:
 
 private:
     QTemporaryDir pasta;
+};
+
+// PathSaves, PathRelatorios and ListaMRU as they were when the object was made, given back
+// at the end of its life: a test may point them at its own temporary folder.
+class PastasGuardadas
+{
+public:
+    ~PastasGuardadas()
+    {
+        PathSaves = saves;
+        PathRelatorios = relatorios;
+        ListaMRU = recentes;
+    }
+
+private:
+    QString saves = PathSaves;
+    QString relatorios = PathRelatorios;
+    std::array<QString, 4> recentes = ListaMRU;
 };
 
 } // namespace testsupport

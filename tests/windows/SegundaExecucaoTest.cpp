@@ -72,6 +72,7 @@ protected:
         return condicao();
     }
 
+    testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QString usuario;

@@ -1,6 +1,7 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/GravacaoAtomica.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/LimiteTamanhoArquivo.h"
@@ -194,6 +195,7 @@ class NoQuadro : public ::testing::Test
 protected:
     void SetUp() override
     {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         principal = mdiMenu::Instancia();
         principal->show();
         principal->activateWindow();
@@ -206,6 +208,7 @@ protected:
             principal->Area()->removeSubWindow(sub);
             delete sub;
         }
+        testsupport::DescarregaMenuPrincipal();
     }
     frmRelatorio *NovoRelatorio()
     {
@@ -218,6 +221,7 @@ protected:
         return principal->Botao(QString::fromLatin1(chave))->isEnabled();
     }
 
+    testsupport::ConfiguracaoTemporaria pasta; // the main window's settings
     mdiMenu *principal = nullptr;
 };
 

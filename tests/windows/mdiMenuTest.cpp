@@ -120,6 +120,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
+    testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;

@@ -132,7 +132,10 @@ void frmRelatorio::criaMenus()
         return action;
     };
     auto frame = [](auto handler) {
-        return [handler] { (mdiMenu::Instancia()->*handler)(); };
+        return [handler] {
+            if (mdiMenu *principal = mdiMenu::Existente())
+                (principal->*handler)();
+        };
     };
 
     QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
@@ -251,7 +254,8 @@ void frmRelatorio::criaMenus()
         mnuAjudaDocumentacaoTabela[index] =
             item(documentacao, QStringLiteral("mnuAjudaDocumentacaoTabela%1").arg(index),
                  tabelas[index], [index] {
-                     mdiMenu::Instancia()->mnuAjudaDocumentacaoTabela_Click(index);
+                     if (mdiMenu *principal = mdiMenu::Existente())
+                         principal->mnuAjudaDocumentacaoTabela_Click(index);
                  });
     }
     ajuda->addSeparator();
