@@ -31,6 +31,7 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        PathSaves = pasta.filePath(QStringLiteral("Saves"));
         usuario = QStringLiteral("teste-%1-%2")
                       .arg(QCoreApplication::applicationPid())
                       .arg(QRandomGenerator::global()->generate());

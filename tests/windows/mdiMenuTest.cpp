@@ -95,6 +95,7 @@ protected:
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         ListaMRU = {};
+        PathSaves = pasta.path() + QStringLiteral("/Saves");
         PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
     }
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
