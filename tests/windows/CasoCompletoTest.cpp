@@ -221,6 +221,37 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     EXPECT_TRUE(w->mnuExibirBarraCalculo->isChecked());
 }
 
+TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
+{
+    QPointer<frmCalcQuirasol> primeiro = Novo();
+    QPointer<frmCalcQuirasol> segundo = Novo();
+    for (frmCalcQuirasol *w : {primeiro.data(), segundo.data()}) {
+        w->cboQuirasol->escolhe(0);
+        w->cboFluido->escolhe(Liquido);
+        w->cboTomada->escolhe(0);
+        ASSERT_TRUE(w->Alterado());
+    }
+    const QString pergunta =
+        QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?");
+    // No for the first case, Cancel for the second: both stay open, the first still modified.
+    interacao.messageAnswers = {platform::vbNo, platform::vbCancel};
+    EXPECT_FALSE(menu->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(interacao.messageTexts(), QStringList({pergunta, pergunta}));
+    ASSERT_TRUE(primeiro && segundo);
+    EXPECT_TRUE(primeiro->Alterado());
+
+    // No for both: each is asked once and the program closes.
+    interacao.asked.clear();
+    interacao.messageAnswers = {platform::vbNo, platform::vbNo};
+    EXPECT_TRUE(menu->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(interacao.messageTexts(), QStringList({pergunta, pergunta}));
+    EXPECT_FALSE(primeiro);
+    EXPECT_FALSE(segundo);
+    EXPECT_FALSE(menu);
+}
+
 TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
 {
     frmCalcQuirasol *w = Novo();

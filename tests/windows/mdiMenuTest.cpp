@@ -68,11 +68,18 @@ public:
     void Form_Activate() override { chamadas << QStringLiteral("Activate"); }
     void Form_Deactivate() override { chamadas << QStringLiteral("Deactivate"); }
     QMenuBar *BarraMenu() const override { return barra; }
+    bool Form_QueryUnload() override
+    {
+        ++consultas;
+        return recusasConsulta-- <= 0;
+    }
 
     QStringList chamadas;
     std::optional<int> indice;
     int recusas = 0;
     int pedidosFechar = 0;
+    int consultas = 0;
+    int recusasConsulta = 0;
     QMenuBar *barra = nullptr;
 
 protected:
@@ -458,6 +465,32 @@ TEST_F(MdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
               QStringLiteral("/tmp/x.qzv"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QString()); // not unloaded
     Fecha();
+    EXPECT_FALSE(menu);
+}
+
+TEST_F(MdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
+{
+    Carrega();
+    menu->show();
+    QPointer<FilhaTeste> primeira = NovaFilha();
+    QPointer<FilhaTeste> recusa = NovaFilha();
+    QPointer<FilhaTeste> terceira = NovaFilha(QStringLiteral("frmRelatorio"));
+    recusa->recusasConsulta = 1;
+    EXPECT_FALSE(menu->close());
+    ASSERT_TRUE(primeira && recusa && terceira);
+    EXPECT_EQ(primeira->consultas, 1);
+    EXPECT_EQ(primeira->pedidosFechar, 0); // agreed, yet still open
+    EXPECT_EQ(recusa->consultas, 1);
+    EXPECT_EQ(terceira->consultas, 0); // the asking stops at the refusal
+    EXPECT_FALSE(menu->DescarregandoFilhas());
+
+    EXPECT_TRUE(menu->close());
+    EXPECT_EQ(primeira->consultas, 2);
+    EXPECT_EQ(recusa->consultas, 2);
+    EXPECT_EQ(terceira->consultas, 1);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(primeira);
+    EXPECT_FALSE(recusa);
     EXPECT_FALSE(menu);
 }
 

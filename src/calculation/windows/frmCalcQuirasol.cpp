@@ -1035,7 +1035,10 @@ void frmCalcQuirasol::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (!Form_QueryUnload()) {
+    // The closing main window has asked already, and every window agreed.
+    const mdiMenu *principal = mdiMenu::Existente();
+    const bool consentido = principal && principal->DescarregandoFilhas();
+    if (!consentido && !Form_QueryUnload()) {
         event->ignore();
         return;
     }

@@ -186,7 +186,7 @@ private:
     void criaLinha(int campo, int posicao);
     void criaMenus();
     void Form_Load();
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
     void Form_Unload();
     void setAlterado(bool valor);
     void CarregaUnidades();

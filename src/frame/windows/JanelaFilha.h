@@ -38,4 +38,8 @@ public:
     virtual void Form_Deactivate() {}
     // Refresh of title, toolbar buttons and recent-files menu.
     virtual void Atualiza() {}
+    // Asked in turn, before any child unloads, when the main window closes: false refuses,
+    // and then every window stays open. A child that agreed is closed afterwards without
+    // being asked again (mdiMenu::DescarregandoFilhas).
+    virtual bool Form_QueryUnload() { return true; }
 };

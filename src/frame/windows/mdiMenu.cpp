@@ -458,10 +458,23 @@ void mdiMenu::closeEvent(QCloseEvent *event)
     }
     MDIForm_QueryUnload();
     encerrando = true;
+    // Every child is asked first; one refusal keeps them all open.
     const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
-    QList<QPointer<QMdiSubWindow>> pendentes(filhas.begin(), filhas.end());
+    const QList<QPointer<QMdiSubWindow>> perguntar(filhas.begin(), filhas.end());
+    for (const QPointer<QMdiSubWindow> &filha : perguntar) {
+        auto *janela = filha ? dynamic_cast<JanelaFilha *>(filha->widget()) : nullptr;
+        if (janela && !janela->Form_QueryUnload()) {
+            encerrando = false;
+            event->ignore();
+            return;
+        }
+    }
+    descarregandoFilhas = true;
+    const QList<QMdiSubWindow *> restantes = mdiArea->subWindowList();
+    const QList<QPointer<QMdiSubWindow>> pendentes(restantes.begin(), restantes.end());
     for (const QPointer<QMdiSubWindow> &filha : pendentes) {
         if (filha && mdiArea->subWindowList().contains(filha.data()) && !Descarrega(filha)) {
+            descarregandoFilhas = false;
             encerrando = false;
             event->ignore();
             return;

@@ -6,9 +6,10 @@
 // container cobBarra above the document area; their buttons act on the active child window
 // through JanelaFilha, and the child windows enable them by key (Botao). A child that has a
 // menu bar of its own replaces the frame's menus while it is active. Closing the frame stores
-// the recent files, asks every child in turn (a case with changes may refuse), then stores
-// the bars and the placement. A second start of the program hands its command line over the
-// local server started by IniciaServidor, which arrives in MDIForm_LinkExecute.
+// the recent files, asks every child in turn (a case with changes may refuse, and then every
+// window stays open), unloads the children, then stores the bars and the placement. A second
+// start of the program hands its command line over the local server started by
+// IniciaServidor, which arrives in MDIForm_LinkExecute.
 
 #include "frame/FrameRules.h"
 
@@ -90,6 +91,9 @@ public:
     QWidget *ActiveForm() const;
     // True while the frame is closing: the children's unloads then go through.
     bool Encerrando() const { return encerrando; }
+    // True while the frame unloads its children after every one of them agreed to close:
+    // a child then closes without asking again.
+    bool DescarregandoFilhas() const { return descarregandoFilhas; }
 
     // The last window state other than minimised: 0 normal, 2 maximised.
     int UltimoEstado = 0;
@@ -138,4 +142,5 @@ private:
     Privado *d;
     QMdiArea *mdiArea = nullptr;
     bool encerrando = false;
+    bool descarregandoFilhas = false;
 };
