@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -171,6 +172,69 @@ TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
     EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isEnabled());
     EXPECT_FALSE(Acao("mnuAjudaConteudo")->isEnabled());
     EXPECT_FALSE(Acao("mnuArquivoSaveAll")->isVisible());
+}
+
+TEST_F(MdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
+{
+    Carrega();
+    struct Entrada {
+        const char *nome;
+        const char *texto;
+        QKeySequence atalho;
+        bool habilitado;
+    };
+    const QKeySequence nenhum;
+    const Entrada entradas[] = {
+        {"mnuArquivoNew", "&Novo", QKeySequence(Qt::CTRL | Qt::Key_O), true},
+        {"mnuArquivoOpen", "&Abrir", QKeySequence(Qt::CTRL | Qt::Key_A), true},
+        {"mnuArquivoFechar", "&Fechar", nenhum, false},
+        {"mnuArquivoFecharTodos", "Fechar &todos", nenhum, false},
+        {"mnuArquivoSave", "&Salvar", QKeySequence(Qt::CTRL | Qt::Key_B), false},
+        {"mnuArquivoSaveAs", "Salvar &como...", nenhum, false},
+        {"mnuArquivoSaveAll", "Salvar &todos", nenhum, false},
+        {"mnuArquivoExportarRelatorio", "Relatório...", nenhum, true},
+        {"mnuArquivoPageSetup", "Configurar impressão...", nenhum, true},
+        {"mnuArquivoPrint", "&Imprimir...", QKeySequence(Qt::CTRL | Qt::Key_P), false},
+        {"mnuArquivoMRUVazio", "Vazio", nenhum, false},
+        {"mnuArquivoSair", "Sai&r", nenhum, true},
+        {"mnuExibirBarraPadrao", "Botões &padrão", nenhum, true},
+        {"mnuExibirBarraCalculo", "Barra de &calculo", nenhum, true},
+        {"mnuExibirEtiqueta", "Etiquetas de texto", nenhum, true},
+        {"mnuExibirStatusBar", "Barra de &status", nenhum, true},
+        {"mnuExibirRelatorio", "Relatórios", nenhum, true},
+        {"mnuExibirOptions", "&Opções...", nenhum, true},
+        {"mnuJanelaCascata", "&Cascata", nenhum, false},
+        {"mnuJanelaArrangeIcons", "&Organizar ícones", nenhum, false},
+        {"mnuAjudaConteudo", "&Conteúdo e índice...", nenhum, false},
+        {"mnuAjudaComoUsar", "Como utilizar a ajuda...", nenhum, true},
+        {"mnuAjudaDicas", "Exibir &dicas...", nenhum, true},
+        {"mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", nenhum, true},
+        {"mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", nenhum, true},
+        {"mnuAjudaSobre", "&Sobre o Calculo de Quirasol...", nenhum, true},
+    };
+    for (const Entrada &entrada : entradas) {
+        QAction *acao = Acao(entrada.nome);
+        ASSERT_NE(acao, nullptr) << entrada.nome;
+        EXPECT_EQ(acao->text(), QString::fromUtf8(entrada.texto)) << entrada.nome;
+        EXPECT_EQ(acao->shortcut(), entrada.atalho) << entrada.nome;
+        EXPECT_EQ(acao->isEnabled(), entrada.habilitado) << entrada.nome;
+    }
+    QStringList barra;
+    for (QAction *acao : menu->menuBar()->actions())
+        barra << acao->text();
+    EXPECT_EQ(barra, QStringList({QStringLiteral("&Arquivo"), QStringLiteral("E&xibir"),
+                                  QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
+    const auto submenu = [this](const char *nome) {
+        return menu->findChild<QMenu *>(QString::fromLatin1(nome));
+    };
+    ASSERT_NE(submenu("mnuArquivoExportar"), nullptr);
+    EXPECT_EQ(submenu("mnuArquivoExportar")->title(), QStringLiteral("Exportar"));
+    EXPECT_FALSE(submenu("mnuArquivoExportar")->menuAction()->isEnabled());
+    ASSERT_NE(submenu("mnuArquivoRecentFiles"), nullptr);
+    EXPECT_EQ(submenu("mnuArquivoRecentFiles")->title(), QStringLiteral("Arquivos recentes"));
+    EXPECT_EQ(menu->mnuExibirBarra->title(), QStringLiteral("&Barra de ferramentas"));
+    ASSERT_NE(submenu("mnuAjudaDocumentacao"), nullptr);
+    EXPECT_EQ(submenu("mnuAjudaDocumentacao")->title(), QStringLiteral("D&ocumentação"));
 }
 
 TEST_F(MdiMenuTest, OnlyFalseHidesABarAtLoad)

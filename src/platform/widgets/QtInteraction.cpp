@@ -171,10 +171,11 @@ bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 
 bool QtInteraction::openExternal(const QString &target)
 {
-    const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
-                             || target.startsWith(QStringLiteral("help:"))
-                         ? QUrl(target)
-                         : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    const bool link = target.contains(QStringLiteral("://"))
+                      || target.startsWith(QStringLiteral("mailto:"))
+                      || target.startsWith(QStringLiteral("help:"));
+    const QUrl url =
+        link ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     return QDesktopServices::openUrl(url);
 }
 
