@@ -407,6 +407,20 @@ TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
     EXPECT_EQ(w->txtDados[5]->text(), QStringLiteral("1+2"));
 }
 
+TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    w->txtDados[4]->setFocus(Qt::TabFocusReason);
+    w->txtDados[4]->setText(QStringLiteral("102,50"));
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("foco.qzv")));
+    ASSERT_TRUE(w->QuraSave(true));
+    EXPECT_FALSE(w->Alterado());
+    EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
+    EXPECT_EQ(w->focusWidget(), w->txtDados[4]);
+    EXPECT_EQ(w->txtDados[4]->text(), QStringLiteral("102,50"));
+}
+
 TEST_F(CalcQuirasol, HeaderSyncOnlyOnceTheHeaderIsFilled)
 {
     Escolhe(0, FluidoLiquido, 0);

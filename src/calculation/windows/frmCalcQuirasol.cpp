@@ -778,6 +778,8 @@ void frmCalcQuirasol::txtDados_Change(int indice)
 
 void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
 {
+    if (ocupadoAgora)
+        return;
     HabilitaBotao(QStringLiteral("Calculadora"), true);
     // Coming back to the window or from a pop-up menu is no move of the user's.
     if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
@@ -788,7 +790,7 @@ void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
 
 void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
 {
-    if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
+    if (ocupadoAgora || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
         return;
     HabilitaBotao(QStringLiteral("Calculadora"), false);
     const QString formatado = TextoFormatado(txtDados[indice]->text());
@@ -824,7 +826,7 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
             return true;
         }
     }
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusIn && !ocupadoAgora) {
         const auto motivo = static_cast<QFocusEvent *>(event)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
             if (objeto == txtTag)
@@ -1069,11 +1071,22 @@ QWidget *frmCalcQuirasol::quadro()
 
 void frmCalcQuirasol::Ocupado(bool ocupado)
 {
-    setEnabled(!ocupado);
-    if (ocupado)
+    // Disabling the window takes the focus from its box. That is no move of the user's: the
+    // box keeps its text as typed (a reformat would mark a case just saved as modified) and
+    // has the focus again afterwards.
+    if (ocupado) {
+        focoAntesDeOcupado = focusWidget();
+        ocupadoAgora = true;
+        setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+        return;
+    }
+    setEnabled(true);
+    if (focoAntesDeOcupado && !focusWidget())
+        focoAntesDeOcupado->setFocus(Qt::OtherFocusReason);
+    focoAntesDeOcupado = nullptr;
+    ocupadoAgora = false;
+    QApplication::restoreOverrideCursor();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -212,6 +212,10 @@ private:
 
     bool alterado = false;
     bool descarregando = false;
+    // While a case file is read or written: the window is disabled, focus moves are not the
+    // user's, and the control that had the focus gets it back.
+    bool ocupadoAgora = false;
+    QPointer<QWidget> focoAntesDeOcupado;
     // Arquivo was made from the title (a case never read nor written): it follows the title.
     bool caminhoDoTitulo = true;
 };
