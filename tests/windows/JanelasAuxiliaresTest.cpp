@@ -95,6 +95,22 @@ TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
     delete principal;
 }
 
+TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
+{
+    mdiMenu *principal = mdiMenu::Instancia();
+    bool visto = false;
+    NoDialogo<frmOpcao>(
+        [principal](frmOpcao *dialogo) {
+            EXPECT_EQ(dialogo->parentWidget(), principal);
+            EXPECT_TRUE(dialogo->isModal());
+            dialogo->cmdCancel->click();
+        },
+        &visto);
+    ShowOptions(nullptr); // as the case and report windows open it
+    EXPECT_TRUE(visto);
+    delete principal;
+}
+
 TEST_F(Auxiliares, AboutBoxIsOwnedByTheMainWindow)
 {
     mdiMenu *principal = mdiMenu::Instancia();

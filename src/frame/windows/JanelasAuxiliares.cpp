@@ -53,7 +53,8 @@ void ShowOptions(QWidget *owner)
         [principal](int i) { return EntradaBarra(principal, i)->isChecked(); },
         [principal](int i) { AlternaBarra(principal, i); },
     };
-    frmOpcao dialogo(std::move(barras), owner);
+    // Centred on its owner: the main window unless a caller names another.
+    frmOpcao dialogo(std::move(barras), owner ? owner : principal);
     dialogo.exec();
 }
 

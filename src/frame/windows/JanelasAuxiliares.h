@@ -3,7 +3,7 @@
 
 class QWidget;
 
-// The options dialog, modal; owner: the main window, or nullptr for none.
+// The options dialog, modal; owner: nullptr for the main window.
 void ShowOptions(QWidget *owner);
 // A new steam-table window: 0 density table, 1 specific-volume table.
 void ShowSteamTable(int index);
