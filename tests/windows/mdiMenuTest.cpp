@@ -392,6 +392,37 @@ TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
               QStringLiteral("/velho.qzv"));
 }
 
+TEST_F(MdiMenuTest, RecentFilesMenuOfTheFrameNotOfItsChildren)
+{
+    Carrega();
+    // A child with recent-files items of its own, as the case and report windows have.
+    FilhaTeste *filha = NovaFilha();
+    for (const char *nome : {"mnuArquivoMRU1", "mnuArquivoMRU2", "mnuArquivoMRU3",
+                             "mnuArquivoMRU4", "mnuArquivoMRUVazio"}) {
+        auto *item = new QAction(QStringLiteral("x"), filha);
+        item->setObjectName(QString::fromLatin1(nome));
+    }
+    AddFileMRU(QStringLiteral("/tmp/caso.qzv"));
+    menu->Atualiza();
+    QMenu *recentes = menu->findChild<QMenu *>(QStringLiteral("mnuArquivoRecentFiles"));
+    ASSERT_NE(recentes, nullptr);
+    QAction *primeiro = nullptr;
+    QAction *vazio = nullptr;
+    for (QAction *item : recentes->actions()) {
+        if (item->objectName() == QStringLiteral("mnuArquivoMRU1"))
+            primeiro = item;
+        if (item->objectName() == QStringLiteral("mnuArquivoMRUVazio"))
+            vazio = item;
+    }
+    ASSERT_TRUE(primeiro && vazio);
+    EXPECT_EQ(primeiro->text(), QStringLiteral("&1 /tmp/caso.qzv"));
+    EXPECT_TRUE(primeiro->isVisible());
+    EXPECT_FALSE(vazio->isVisible());
+    // The child's own items are the child's to refresh.
+    EXPECT_EQ(filha->findChild<QAction *>(QStringLiteral("mnuArquivoMRU1"))->text(),
+              QStringLiteral("x"));
+}
+
 TEST_F(MdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
 {
     Carrega();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 
 namespace {
 
@@ -35,6 +36,21 @@ const bool ganchoInstalado = [] {
     return true;
 }();
 
+// A menu item of the window itself, by name: the items of windows inside it (the main
+// window's children have recent-files items of their own) do not count.
+QAction *ItemDaJanela(QWidget *janela, const QString &nome)
+{
+    const QList<QAction *> itens = janela->findChildren<QAction *>(nome);
+    for (QAction *item : itens) {
+        QObject *dono = item->parent();
+        while (dono && dono != janela && !qobject_cast<QMdiSubWindow *>(dono))
+            dono = dono->parent();
+        if (dono == janela)
+            return item;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void AtualizaMRU(QWidget *janela)
@@ -43,7 +59,7 @@ void AtualizaMRU(QWidget *janela)
         return;
     bool primeiroVisivel = false;
     for (int n = 1; n <= 4; ++n) {
-        auto *item = janela->findChild<QAction *>(QStringLiteral("mnuArquivoMRU%1").arg(n));
+        QAction *item = ItemDaJanela(janela, QStringLiteral("mnuArquivoMRU%1").arg(n));
         if (!item)
             continue;
         const QString &caminho = ListaMRU[n - 1];
@@ -52,7 +68,7 @@ void AtualizaMRU(QWidget *janela)
         if (n == 1)
             primeiroVisivel = item->isVisible();
     }
-    if (auto *vazio = janela->findChild<QAction *>(QStringLiteral("mnuArquivoMRUVazio")))
+    if (QAction *vazio = ItemDaJanela(janela, QStringLiteral("mnuArquivoMRUVazio")))
         vazio->setVisible(!primeiroVisivel);
 }
 
