@@ -28,6 +28,11 @@
 using namespace calculation;
 using testsupport::Asked;
 
+// The shortcut path of a key typed in the focused control (exported by QtGui).
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString &text,
+                                               bool autorep, ushort count);
+
 namespace {
 
 class CasoCompleto : public ::testing::Test
@@ -250,6 +255,29 @@ TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
     EXPECT_FALSE(primeiro);
     EXPECT_FALSE(segundo);
     EXPECT_FALSE(menu);
+}
+
+TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
+{
+    menu->show();
+    QApplication::setActiveWindow(menu);
+    frmCalcQuirasol *w = Novo();
+    w->cboQuirasol->escolhe(0);
+    w->cboFluido->escolhe(Liquido);
+    w->cboTomada->escolhe(0);
+    QApplication::processEvents();
+    for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
+                                                          w->cboDados[5]}) {
+        alvo->setFocus(Qt::TabFocusReason);
+        const size_t antes = interacao.asked.size();
+        // Ctrl+A opens a case (the dialog, cancelled); Ctrl+P is a disabled entry.
+        EXPECT_TRUE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_A, Qt::ControlModifier,
+                                                 QStringLiteral("\x01"), false, 1));
+        ASSERT_EQ(interacao.asked.size(), antes + 1);
+        EXPECT_EQ(interacao.asked.back().kind, Asked::Open);
+        EXPECT_FALSE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_P, Qt::ControlModifier,
+                                                  QStringLiteral("\x10"), false, 1));
+    }
 }
 
 TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
