@@ -167,6 +167,15 @@ TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
         EXPECT_EQ(acao->toolTip(), QString::fromUtf8(botao.dica));
     }
     EXPECT_EQ(menu->Botao(QStringLiteral("Nada")), nullptr);
+    // Positions, separators included.
+    const auto ordem = [](QToolBar *barra) {
+        QStringList chaves;
+        for (QAction *acao : barra->actions())
+            chaves << (acao->isSeparator() ? QStringLiteral("|") : acao->objectName());
+        return chaves.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(ordem(menu->tbPadrao), QStringLiteral("Novo Abrir Salvar | Sair"));
+    EXPECT_EQ(ordem(menu->tbCalculo), QStringLiteral("Calcular Calculadora | Imprimir Exportar"));
     EXPECT_FALSE(Acao("mnuArquivoMRU1")->isVisible());
     EXPECT_TRUE(Acao("mnuArquivoMRUVazio")->isVisible());
     EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isEnabled());
