@@ -328,6 +328,10 @@ TEST_F(CalcQuirasol, MassOrRelativeDensity)
     w->cboFluido->escolhe(FluidoGas);
     EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 1);
     EXPECT_EQ(w->lblDados[19]->text(), NomeCampo[24]);
+    // Gas picked again puts the three density units back in step with the selector.
+    w->cboDados[19]->escolhe(0);
+    w->cboFluido->escolhe(FluidoGas);
+    EXPECT_EQ(w->cboDados[19]->currentIndex(), 1);
     w->cboFluido->escolhe(FluidoVapor);
     EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 0);
 }

@@ -581,9 +581,13 @@ void frmCalcQuirasol::AlteraEscalas(int classeFluido)
         CampoDados(n, false);
     for (int n : CamposDaClasse(classeFluido))
         CampoDados(n, true);
-    if (classeFluido == FluidoLiquido)
-        cboMassaDensidade_Click(); // run again for the entry it stands on
-    else if (const auto entrada = EntradaMassaDensidade(classeFluido))
+    // Liquid runs the selector's handling again for the entry it stands on; gas and steam
+    // set their entry, and its handling follows also when the entry was already chosen.
+    const auto entrada = EntradaMassaDensidade(classeFluido);
+    if (classeFluido == FluidoLiquido
+        || (entrada && cboMassaDensidade->currentIndex() == *entrada))
+        cboMassaDensidade_Click();
+    else if (entrada)
         cboMassaDensidade->setListIndex(*entrada);
     CampoDados(28, true);
     CampoDados(29, true);
