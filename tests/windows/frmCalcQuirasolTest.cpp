@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -113,6 +114,86 @@ TEST_F(CalcQuirasol, StateAfterLoad)
     EXPECT_EQ(w->cboTomada->count(), 4);
     EXPECT_EQ(w->cboQuirasol->currentIndex(), -1);
     EXPECT_TRUE(ui.asked.empty());
+}
+
+// The menu bar as the user sees it, one line per shown entry in order: indentation for
+// submenus, "-" for a separator, the caption, its shortcut, "off" when disabled, "v" ticked.
+QStringList Menus(const QList<QAction *> &acoes, const QString &recuo = {})
+{
+    QStringList linhas;
+    for (const QAction *a : acoes) {
+        if (!a->isVisible())
+            continue;
+        if (a->isSeparator()) {
+            linhas << recuo + QLatin1Char('-');
+            continue;
+        }
+        QString linha = recuo + a->text();
+        if (!a->shortcut().isEmpty())
+            linha += QLatin1Char(' ') + a->shortcut().toString();
+        if (!a->isEnabled())
+            linha += QStringLiteral(" off");
+        if (a->isChecked())
+            linha += QStringLiteral(" v");
+        linhas << linha;
+        if (a->menu())
+            linhas << Menus(a->menu()->actions(), recuo + QStringLiteral("  "));
+    }
+    return linhas;
+}
+
+TEST_F(CalcQuirasol, MenuBarOfANewCase)
+{
+    // The recent-file entries are hidden while the list is empty.
+    ListaMRU = {};
+    w->Atualiza();
+    const QStringList esperado = {
+        QStringLiteral("&Arquivo"),
+        QStringLiteral("  &Novo Ctrl+O"),
+        QStringLiteral("  &Abrir Ctrl+A"),
+        QStringLiteral("  Fechar"),
+        QStringLiteral("  Fechar &todos"),
+        QStringLiteral("  -"),
+        QStringLiteral("  &Salvar Ctrl+B off"),
+        QStringLiteral("  Salvar &como... off"),
+        QStringLiteral("  -"),
+        QStringLiteral("  Exportar"),
+        QStringLiteral("    Relatório... off"),
+        QStringLiteral("  -"),
+        QStringLiteral("  Configurar impressão..."),
+        QStringLiteral("  Imprimir... Ctrl+P off"),
+        QStringLiteral("  -"),
+        QStringLiteral("  Arquivos recentes"),
+        QStringLiteral("    Vazio off"),
+        QStringLiteral("  -"),
+        QStringLiteral("  Sai&r"),
+        QStringLiteral("E&xibir"),
+        QStringLiteral("  &Barra de ferramentas"),
+        QStringLiteral("    Botões &padrão v"),
+        QStringLiteral("    Barra de &calculo v"),
+        QStringLiteral("    -"),
+        QStringLiteral("    &Etiquetas de texto v"),
+        QStringLiteral("  Barra de &status v"),
+        QStringLiteral("  -"),
+        QStringLiteral("  &Relatórios Ctrl+R"),
+        QStringLiteral("  -"),
+        QStringLiteral("  &Opções"),
+        QStringLiteral("&Janela"),
+        QStringLiteral("  Organizar em &cascata"),
+        QStringLiteral("  &Organizar ícones"),
+        QStringLiteral("Aj&uda"),
+        QStringLiteral("  &Conteúdo e índice... F1 off"),
+        QStringLiteral("  Como utilizar a &ajuda..."),
+        QStringLiteral("  Exibir &Dicas..."),
+        QStringLiteral("  -"),
+        QStringLiteral("  D&ocumentação"),
+        QStringLiteral("    &Massa do Vapor Superaquecido"),
+        QStringLiteral("    &Volume do Vapor Superaquecido"),
+        QStringLiteral("  -"),
+        QStringLiteral("  &Sobre o Calculo de Quirasol"),
+    };
+    const QStringList menus = Menus(w->BarraMenu()->actions());
+    EXPECT_TRUE(menus == esperado) << menus.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
