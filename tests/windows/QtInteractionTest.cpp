@@ -1,5 +1,9 @@
 #include "platform/widgets/QtInteraction.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using platform::ExtensaoPadrao;
@@ -19,4 +23,24 @@ TEST(QtInteraction, FiltersAndDefaultExtensions)
     EXPECT_EQ(ExtensaoPadrao(QStringLiteral("Todos (*.*)|*.*")), QString());
     EXPECT_EQ(ExtensaoPadrao(QString()), QString());
     EXPECT_EQ(FiltroQt(QStringLiteral("Todos|*")), QStringLiteral("Todos (*)"));
+}
+
+TEST(QtInteraction, BoxesShowTheArrowWhileTheProgramIsBusy)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape duranteCaixa = Qt::WaitCursor;
+    QTimer::singleShot(0, [&duranteCaixa] {
+        duranteCaixa = QApplication::overrideCursor()->shape();
+        if (auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            caixa->buttons().constFirst()->click();
+    });
+    platform::QtInteraction interacao;
+    EXPECT_EQ(interacao.messageBox(QStringLiteral("Texto"), platform::vbOKOnly,
+                                   QStringLiteral("Título")),
+              platform::vbOK);
+    EXPECT_EQ(duranteCaixa, Qt::ArrowCursor);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

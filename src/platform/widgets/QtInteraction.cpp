@@ -52,8 +52,36 @@ QString FiltroQt(const QString &filter)
     return result.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// While a box or dialog is open the pointer is the ordinary arrow, also when the program
+// shows the hourglass around the operation that asks; the hourglass comes back afterwards.
+class PonteiroNormal
+{
+public:
+    PonteiroNormal()
+        : ativo(QApplication::overrideCursor() != nullptr)
+    {
+        if (ativo)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~PonteiroNormal()
+    {
+        if (ativo)
+            QApplication::restoreOverrideCursor();
+    }
+    PonteiroNormal(const PonteiroNormal &) = delete;
+    PonteiroNormal &operator=(const PonteiroNormal &) = delete;
+
+private:
+    bool ativo;
+};
+
+} // namespace
+
 int QtInteraction::messageBox(const QString &text, int style, const QString &title)
 {
+    PonteiroNormal ponteiro;
     QMessageBox box(JanelaAtiva());
     box.setWindowTitle(title);
     box.setText(text);
@@ -108,6 +136,7 @@ int QtInteraction::messageBox(const QString &text, int style, const QString &tit
 QString QtInteraction::inputBox(const QString &prompt, const QString &title,
                                 const QString &defaultText)
 {
+    PonteiroNormal ponteiro;
     QInputDialog dialog(JanelaAtiva());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
@@ -130,6 +159,7 @@ QString startPath(const FileDialogRequest &request)
 
 std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &request)
 {
+    PonteiroNormal ponteiro;
     const QString name = QFileDialog::getOpenFileName(JanelaAtiva(), request.title,
                                                       startPath(request),
                                                       FiltroQt(request.filter));
@@ -140,6 +170,7 @@ std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &requ
 
 std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
 {
+    PonteiroNormal ponteiro;
     QFileDialog dialog(JanelaAtiva(), request.title, startPath(request),
                        FiltroQt(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -158,6 +189,7 @@ std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &requ
 
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 {
+    PonteiroNormal ponteiro;
     if (request.setupOnly) {
         QPageSetupDialog dialog(&Impressora(), JanelaAtiva());
         return dialog.exec() == QDialog::Accepted;
