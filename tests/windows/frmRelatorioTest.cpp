@@ -28,6 +28,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+// Qt's own way of sending the shortcut-override step of a key press, as a key press would.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString &text,
+                                               bool autorep, ushort count);
+
 TEST(frmRelatorio, DesignTextsAndColumnHeader)
 {
     frmRelatorio janela;
@@ -371,4 +376,23 @@ TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
     EXPECT_EQ(filhas[0]->x(), 0);
     EXPECT_EQ(filhas[2]->geometry().bottom() + 1, fundo);
     EXPECT_EQ(filhas[2]->x(), filhas[0]->width());
+}
+
+TEST_F(NoQuadro, MenuShortcutsWinOverTheHeaderBoxes)
+{
+    testsupport::ScriptedInteraction respostas;
+    frmRelatorio *relatorio = NovoRelatorio();
+    relatorio->Show();
+    for (QLineEdit *caixa : {relatorio->txtData, relatorio->txtOS, relatorio->txtCliente}) {
+        caixa->setFocus(Qt::TabFocusReason);
+        const size_t antes = respostas.asked.size();
+        // Ctrl+A opens a case (the dialog, cancelled) instead of selecting the box's text.
+        EXPECT_TRUE(qt_sendShortcutOverrideEvent(caixa, 0, Qt::Key_A, Qt::ControlModifier,
+                                                 QStringLiteral("\x01"), false, 1));
+        ASSERT_EQ(respostas.asked.size(), antes + 1);
+        EXPECT_EQ(respostas.asked.back().kind, testsupport::Asked::Open);
+        // Keys the menu does not use stay with the box.
+        EXPECT_FALSE(qt_sendShortcutOverrideEvent(caixa, 0, Qt::Key_Z, Qt::ControlModifier,
+                                                  QStringLiteral("\x1a"), false, 1));
+    }
 }

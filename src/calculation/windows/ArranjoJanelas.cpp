@@ -1,7 +1,11 @@
 #include "ArranjoJanelas.h"
 
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 
 QWidget *QuadroMdi(QWidget *janela)
 {
@@ -48,4 +52,25 @@ void OrganizaIcones(QMdiArea *area)
         sub->move(x, base - sub->height());
         x += sub->width();
     }
+}
+
+bool AtalhoDoMenu(const QMenuBar *barra, const QKeyEvent *tecla)
+{
+    if (!barra)
+        return false;
+    const QKeySequence sequencia(tecla->keyCombination());
+    const QList<QAction *> acoes = barra->findChildren<QAction *>();
+    for (const QAction *acao : acoes)
+        if (acao->isEnabled() && !acao->shortcut().isEmpty() && acao->shortcut() == sequencia)
+            return true;
+    return false;
+}
+
+bool MenuAntesDaCaixa(const QMenuBar *barra, QObject *objeto, QEvent *evento)
+{
+    if (evento->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit *>(objeto)
+        || !AtalhoDoMenu(barra, static_cast<QKeyEvent *>(evento)))
+        return false;
+    evento->ignore();
+    return true;
 }

@@ -1,7 +1,11 @@
 #pragma once
 // Arrangements of the main window's document area that Qt does not offer itself.
 
+class QEvent;
+class QKeyEvent;
 class QMdiArea;
+class QMenuBar;
+class QObject;
 class QWidget;
 
 // The frame a child window is drawn in: its MDI sub-window, or the window itself when it is
@@ -15,3 +19,11 @@ void EscondeFilha(QWidget *janela);
 // Lines up the minimised child windows along the bottom edge of the area, left to right, in
 // the order the children were opened, starting a row above when one is full.
 void OrganizaIcones(QMdiArea *area);
+
+// Whether an enabled entry of a child's menu bar has this key as its shortcut.
+bool AtalhoDoMenu(const QMenuBar *barra, const QKeyEvent *tecla);
+
+// For a window's event filter: a shortcut-override event of one of its line edits whose key
+// is a shortcut of the window's menu bar is taken from the box, so the menu acts (Ctrl+A opens
+// a case rather than selecting the box's text). True when the event was taken.
+bool MenuAntesDaCaixa(const QMenuBar *barra, QObject *objeto, QEvent *evento);

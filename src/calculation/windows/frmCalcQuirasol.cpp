@@ -71,16 +71,6 @@ QString NomeDe(const QString &caminho)
     return caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-// Whether an enabled entry of the menu bar has this key as its shortcut.
-bool AtalhoDoMenu(const QMenuBar *barra, const QKeySequence &tecla)
-{
-    const QList<QAction *> acoes = barra->findChildren<QAction *>();
-    for (const QAction *acao : acoes)
-        if (acao->isEnabled() && !acao->shortcut().isEmpty() && acao->shortcut() == tecla)
-            return true;
-    return false;
-}
-
 // A row panel: the two separator lines under the row, shadow above light.
 class LinhaGrade : public QWidget
 {
@@ -834,13 +824,8 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
 {
     // The menu's shortcuts come before a text box's own keys: Ctrl+A opens a case, it does
     // not select the box's text.
-    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit *>(objeto)) {
-        const auto *tecla = static_cast<QKeyEvent *>(event);
-        if (AtalhoDoMenu(barraMenu, QKeySequence(tecla->keyCombination()))) {
-            event->ignore();
-            return true;
-        }
-    }
+    if (MenuAntesDaCaixa(barraMenu, objeto, event))
+        return true;
     // The wheel over the grid scrolls its rows; a unit list takes it only while in use.
     if (event->type() == QEvent::Wheel) {
         auto *lista = qobject_cast<ListaSelecao *>(objeto);

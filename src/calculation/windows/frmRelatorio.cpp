@@ -86,6 +86,8 @@ void frmRelatorio::criaControles()
     txtOS = caixa(QString(), 450);
     lblCliente = rotulo(rotulos.rotuloCliente, 870);
     txtCliente = caixa(QString(), 840);
+    for (QLineEdit *edit : {txtData, txtOS, txtCliente})
+        edit->installEventFilter(this);
 
     cmdAgora = new QPushButton(QStringLiteral("..."), picTodos);
     QFont arial(QStringLiteral("Arial"));
@@ -307,6 +309,14 @@ void frmRelatorio::Descarrega()
     QWidget *janela = quadro();
     janela->hide();
     janela->deleteLater();
+}
+
+bool frmRelatorio::eventFilter(QObject *objeto, QEvent *evento)
+{
+    // The menu's shortcuts come before the header boxes' own keys (Ctrl+A opens a case).
+    if (MenuAntesDaCaixa(barraMenu, objeto, evento))
+        return true;
+    return QWidget::eventFilter(objeto, evento);
 }
 
 void frmRelatorio::closeEvent(QCloseEvent *event)

@@ -64,6 +64,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void criaControles();
