@@ -59,6 +59,7 @@ TEST(frmRelatorio, CloseBoxOnlyHidesAndKeepsTheSheet)
     EXPECT_EQ(janela.lstRelatorio->count(), 1);
     EXPECT_EQ(janela.Caption(), QStringLiteral("Relatório de Cálculo - Cálculo 1"));
     janela.mnuArquivoFechar->trigger();
+    QApplication::processEvents(); // the menu's command runs once the menu is done
     EXPECT_FALSE(janela.isVisible());
     EXPECT_EQ(janela.lstRelatorio->count(), 1);
 }
@@ -250,6 +251,7 @@ TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
     relatorio->Show();
     EXPECT_TRUE(Habilitado("Exportar"));
     relatorio->parentWidget()->close(); // the close box
+    QApplication::processEvents();       // the frame hands the activation on
     EXPECT_FALSE(relatorio->parentWidget()->isVisible());
     EXPECT_EQ(principal->ActiveForm(), outra); // the activation goes to the other child
     EXPECT_FALSE(Habilitado("Imprimir"));
@@ -350,6 +352,7 @@ TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
     relatorio->Show();
     ASSERT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
     relatorio->mnuArquivoFechar->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(principal->ActiveForm(), nullptr);
     for (QAction *menu : relatorio->barraMenu->actions())
         EXPECT_FALSE(principal->menuBar()->actions().contains(menu));

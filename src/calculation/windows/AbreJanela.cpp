@@ -42,8 +42,7 @@ void AbreJanela(bool abrir, QString &caminho)
         ++ContadorCalculos;
         janela->setCaption(calculation::TituloNovoCalculo(int(ContadorCalculos)));
     }
-    quadro->show();
-    principal->Area()->setActiveSubWindow(quadro);
+    principal->AtivaFilha(quadro);
     janela->setFocus();
     principal->Atualiza();
 }

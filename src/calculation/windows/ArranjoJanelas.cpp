@@ -14,26 +14,6 @@ QWidget *QuadroMdi(QWidget *janela)
     return janela;
 }
 
-void EscondeFilha(QWidget *janela)
-{
-    QWidget *quadro = QuadroMdi(janela);
-    auto *sub = qobject_cast<QMdiSubWindow *>(quadro);
-    QMdiArea *area = sub ? sub->mdiArea() : nullptr;
-    const bool eraAtiva = area && area->currentSubWindow() == sub;
-    quadro->hide();
-    if (!eraAtiva || area->currentSubWindow() != sub)
-        return;
-    // A hidden child stays the area's current one: hand the activation on.
-    area->setActiveSubWindow(nullptr);
-    const QList<QMdiSubWindow *> recentes = area->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto it = recentes.crbegin(); it != recentes.crend(); ++it) {
-        if (*it != sub && (*it)->isVisible()) {
-            area->setActiveSubWindow(*it);
-            return;
-        }
-    }
-}
-
 void OrganizaIcones(QMdiArea *area)
 {
     if (!area)

@@ -371,11 +371,17 @@ void frmCalcQuirasol::criaMenus()
             connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    auto doPrincipal = [](QAction *a, void (mdiMenu::*handler)()) {
-        QObject::connect(a, &QAction::triggered, a, [handler] {
-            if (mdiMenu *menu = mdiMenu::Existente())
-                (menu->*handler)();
-        });
+    // Commands that close windows run once the menu is done with the command: they may
+    // close this very window.
+    auto doPrincipal = [](QAction *a, void (mdiMenu::*handler)(),
+                          Qt::ConnectionType tipo = Qt::AutoConnection) {
+        QObject::connect(
+            a, &QAction::triggered, a,
+            [handler] {
+                if (mdiMenu *menu = mdiMenu::Existente())
+                    (menu->*handler)();
+            },
+            tipo);
     };
 
     QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
@@ -391,11 +397,13 @@ void frmCalcQuirasol::criaMenus()
         QString caminho;
         AbreJanela(true, caminho);
     });
-    mnuArquivoFechar = acao(arquivo, "mnuArquivoFechar", QStringLiteral("Fechar"),
-                            &frmCalcQuirasol::mnuArquivoFechar_Click);
+    mnuArquivoFechar = acao(arquivo, "mnuArquivoFechar", QStringLiteral("Fechar"));
+    connect(mnuArquivoFechar, &QAction::triggered, this,
+            &frmCalcQuirasol::mnuArquivoFechar_Click, Qt::QueuedConnection);
     mnuArquivoFecharTodos = acao(arquivo, "mnuArquivoFecharTodos",
                                  QStringLiteral("Fechar &todos"));
-    doPrincipal(mnuArquivoFecharTodos, &mdiMenu::mnuArquivoFecharTodos_Click);
+    doPrincipal(mnuArquivoFecharTodos, &mdiMenu::mnuArquivoFecharTodos_Click,
+                Qt::QueuedConnection);
     arquivo->addSeparator();
     mnuArquivoSalvar = acao(arquivo, "mnuArquivoSalvar", QStringLiteral("&Salvar"),
                             &frmCalcQuirasol::mnuArquivoSalvar_Click);
@@ -431,7 +439,7 @@ void frmCalcQuirasol::criaMenus()
     mnuArquivoMRUVazio->setEnabled(false);
     arquivo->addSeparator();
     mnuArquivoSair = acao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r"));
-    doPrincipal(mnuArquivoSair, &mdiMenu::mnuArquivoSair_Click);
+    doPrincipal(mnuArquivoSair, &mdiMenu::mnuArquivoSair_Click, Qt::QueuedConnection);
 
     QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
     QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));

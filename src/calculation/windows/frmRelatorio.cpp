@@ -121,10 +121,13 @@ void frmRelatorio::criaMenus()
     // this window is the active child.
     barraMenu = new QMenuBar(this);
     barraMenu->hide();
-    auto item = [this](QMenu *menu, const QString &nome, const QString &texto, auto acao) {
+    // Commands that close or hide windows run once the menu is done with the command: they
+    // may take this very window away.
+    auto item = [this](QMenu *menu, const QString &nome, const QString &texto, auto acao,
+                       Qt::ConnectionType tipo = Qt::AutoConnection) {
         QAction *action = menu->addAction(texto);
         action->setObjectName(nome);
-        connect(action, &QAction::triggered, this, acao);
+        connect(action, &QAction::triggered, this, acao, tipo);
         return action;
     };
     auto marcado = [&](QMenu *menu, const QString &nome, const QString &texto, auto acao) {
@@ -153,10 +156,10 @@ void frmRelatorio::criaMenus()
                            });
     mnuArquivoAbrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     mnuArquivoFechar = item(arquivo, QStringLiteral("mnuArquivoFechar"), QStringLiteral("Fechar"),
-                            &frmRelatorio::mnuArquivoFechar_Click);
+                            &frmRelatorio::mnuArquivoFechar_Click, Qt::QueuedConnection);
     mnuArquivoFecharTodos =
         item(arquivo, QStringLiteral("mnuArquivoFecharTodos"), QStringLiteral("Fechar &todos"),
-             frame(&mdiMenu::mnuArquivoFecharTodos_Click));
+             frame(&mdiMenu::mnuArquivoFecharTodos_Click), Qt::QueuedConnection);
     arquivo->addSeparator();
     auto nada = [] {};
     mnuArquivoSalvar =
@@ -197,7 +200,7 @@ void frmRelatorio::criaMenus()
     mnuArquivoMRUVazio->setEnabled(false);
     arquivo->addSeparator();
     mnuArquivoSair = item(arquivo, QStringLiteral("mnuArquivoSair"), QStringLiteral("Sai&r"),
-                          frame(&mdiMenu::mnuArquivoSair_Click));
+                          frame(&mdiMenu::mnuArquivoSair_Click), Qt::QueuedConnection);
 
     QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
     QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
@@ -334,8 +337,9 @@ void frmRelatorio::closeEvent(QCloseEvent *event)
 
 void frmRelatorio::mnuArquivoFechar_Click()
 {
+    // The main window hands the activation on to the next child.
     Form_Deactivate();
-    EscondeFilha(this);
+    quadro()->hide();
 }
 
 void frmRelatorio::cmdAgora_Click()

@@ -68,7 +68,10 @@ struct mdiMenu::Privado {
     QMenu *mnuJanela = nullptr;
     QLabel *painelData = nullptr;
     QLabel *painelHora = nullptr;
-    QPointer<QMdiSubWindow> filhaAtiva;
+    QPointer<QMdiSubWindow> filhaAtiva; // the child whose menus the frame shows
+    // A child opened while the frame was busy: it becomes active once the frame is enabled.
+    QPointer<QMdiSubWindow> ativarAoHabilitar;
+    bool retomadaPendente = false;
 };
 
 mdiMenu *mdiMenu::Instancia()
@@ -132,6 +135,8 @@ mdiMenu::mdiMenu() : d(new Privado)
         });
     }
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { FilhaAtivada(); });
+    // Every child, however it was added, is watched for hiding and closing.
+    mdiArea->viewport()->installEventFilter(this);
 
     // Client area of the design: 6495 x 5730 twips.
     resize(PixelsDeTwips(6495), PixelsDeTwips(5730));
@@ -490,18 +495,27 @@ void mdiMenu::changeEvent(QEvent *event)
         UltimoEstado = (windowState() & Qt::WindowMaximized) ? 2 : 0;
     // A child opened while the frame was busy (disabled) could not become active then.
     if (event->type() == QEvent::EnabledChange && isEnabled()) {
-        QMdiSubWindow *atual = mdiArea->currentSubWindow();
-        if (!atual) {
-            const QList<QMdiSubWindow *> pilha =
-                mdiArea->subWindowList(QMdiArea::StackingOrder);
-            for (auto it = pilha.rbegin(); it != pilha.rend() && !atual; ++it)
-                atual = (*it)->isVisible() ? *it : nullptr;
-        }
-        if (atual && !mdiArea->activeSubWindow())
-            mdiArea->setActiveSubWindow(atual);
-        FilhaAtivada();
+        if (QMdiSubWindow *pendente = d->ativarAoHabilitar; pendente && !pendente->isHidden())
+            mdiArea->setActiveSubWindow(pendente);
+        d->ativarAoHabilitar = nullptr;
+        RetomaAtivacao();
     }
     QMainWindow::changeEvent(event);
+}
+
+bool mdiMenu::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (objeto == mdiArea->viewport()) {
+        // A sub-window the area makes is announced while it is still being constructed:
+        // watch every child, and tell the sub-windows apart when they hide.
+        if (event->type() == QEvent::ChildAdded)
+            static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+    } else if (event->type() == QEvent::Hide && !event->spontaneous()) {
+        // A minimised frame hides its children spontaneously; those stay as they are.
+        if (auto *filha = qobject_cast<QMdiSubWindow *>(objeto))
+            FilhaEscondida(filha);
+    }
+    return QMainWindow::eventFilter(objeto, event);
 }
 
 bool mdiMenu::Descarrega(QMdiSubWindow *filha)
@@ -559,15 +573,25 @@ QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
     return sub;
 }
 
+void mdiMenu::AtivaFilha(QMdiSubWindow *filha)
+{
+    filha->show();
+    mdiArea->setActiveSubWindow(filha);
+    if (mdiArea->activeSubWindow() != filha)
+        d->ativarAoHabilitar = filha;
+}
+
 QWidget *mdiMenu::ActiveForm() const
 {
     QMdiSubWindow *sub = mdiArea->currentSubWindow();
-    return sub ? sub->widget() : nullptr;
+    return sub && !sub->isHidden() ? sub->widget() : nullptr;
 }
 
 void mdiMenu::FilhaAtivada()
 {
     QMdiSubWindow *nova = mdiArea->currentSubWindow();
+    if (nova && nova->isHidden())
+        nova = nullptr;
     if (nova == d->filhaAtiva)
         return;
     if (d->filhaAtiva) {
@@ -582,10 +606,51 @@ void mdiMenu::FilhaAtivada()
     }
 }
 
+void mdiMenu::FilhaEscondida(QMdiSubWindow *filha)
+{
+    // A hidden or closing child's menus leave the frame's menu bar at once: the window may be
+    // deleted soon, and a command of its own may be what hides it.
+    if (filha == d->filhaAtiva) {
+        d->filhaAtiva = nullptr;
+        if (auto *janela = dynamic_cast<JanelaFilha *>(filha->widget()))
+            janela->Form_Deactivate();
+        MostraMenus();
+    }
+    // Nor does it stay the area's active child: shown again, it would not be activated anew.
+    if (mdiArea->activeSubWindow() == filha)
+        mdiArea->setActiveSubWindow(nullptr);
+    // Once the area is done with it, the next child becomes active: Qt's own hand-on stops at
+    // a hidden report window and leaves no child active.
+    if (!d->retomadaPendente) {
+        d->retomadaPendente = true;
+        QTimer::singleShot(0, this, [this] { RetomaAtivacao(); });
+    }
+}
+
+void mdiMenu::RetomaAtivacao()
+{
+    d->retomadaPendente = false;
+    if (encerrando || !isEnabled())
+        return; // a busy frame does this when it is enabled again
+    QMdiSubWindow *ativa = mdiArea->activeSubWindow();
+    if (!ativa || ativa->isHidden()) {
+        const QList<QMdiSubWindow *> recentes =
+            mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = recentes.crbegin(); it != recentes.crend(); ++it) {
+            if (!(*it)->isHidden()) {
+                mdiArea->setActiveSubWindow(*it);
+                break;
+            }
+        }
+    }
+    FilhaAtivada();
+}
+
 void mdiMenu::MostraMenus()
 {
     QList<QAction *> acoes = d->menusProprios;
-    if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm())) {
+    QWidget *ativa = d->filhaAtiva ? d->filhaAtiva->widget() : nullptr;
+    if (auto *filha = dynamic_cast<JanelaFilha *>(ativa)) {
         if (QMenuBar *propria = filha->BarraMenu()) {
             acoes = propria->actions();
             for (QAction *acao : acoes) {

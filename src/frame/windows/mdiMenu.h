@@ -87,6 +87,9 @@ public:
     // (filha->parentWidget()).
     QMdiArea *Area() const { return mdiArea; }
     QMdiSubWindow *AdicionaFilha(QWidget *filha);
+    // Shows a child and makes it the active one. While the frame is busy (disabled) no child
+    // can become active: this one does as soon as the frame is enabled again.
+    void AtivaFilha(QMdiSubWindow *filha);
     // The active child window's widget, or nullptr.
     QWidget *ActiveForm() const;
     // True while the frame is closing: the children's unloads then go through.
@@ -112,6 +115,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Watches the children: one that hides or closes hands the activation on.
+    bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
     mdiMenu();
@@ -130,6 +135,8 @@ private:
     bool Descarrega(QMdiSubWindow *filha);
 
     void FilhaAtivada();
+    void FilhaEscondida(QMdiSubWindow *filha);
+    void RetomaAtivacao();
     void MostraMenus();
     void ListaJanelasEm(QMenu *menu);
 
