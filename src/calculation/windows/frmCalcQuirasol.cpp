@@ -249,7 +249,8 @@ void frmCalcQuirasol::criaControles()
     QFont fonte(QStringLiteral("Arial"));
     fonte.setPointSizeF(8);
     corpo->setFont(fonte);
-    layout->addWidget(corpo);
+    // Maximised, the window keeps its controls where they are at design size.
+    layout->addWidget(corpo, 0, Qt::AlignLeft | Qt::AlignTop);
 
     fraMisc = new QGroupBox(corpo);
     fraMisc->setGeometry(6, 2, 452, 116);

@@ -61,10 +61,12 @@ void ShowOptions(QWidget *owner)
 void ShowSteamTable(int index)
 {
     auto *tabela = new frmTabela;
-    QMdiSubWindow *moldura = mdiMenu::Instancia()->AdicionaFilha(tabela);
+    mdiMenu *principal = mdiMenu::Instancia();
+    QMdiSubWindow *moldura = principal->AdicionaFilha(tabela);
     tabela->TabelaInicia(index);
-    moldura->resize(moldura->sizeHint());
-    moldura->show();
+    // The area sized the window by its design size; while another child is maximised it
+    // opens maximised instead, as the area opens it.
+    principal->AtivaFilha(moldura);
 }
 
 void ShowTipOfTheDay()

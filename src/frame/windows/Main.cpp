@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLocalSocket>
+#include <QMdiArea>
 #include <exception>
 #include <memory>
 
@@ -53,12 +54,15 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         const frame::InicioPrograma inicio = frame::DecideInicio(
             frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
             ArquivoAbrir);
-        if (inicio.abreCaso) {
+        // A case handed over by a second start during the splash stays the active window:
+        // neither an empty case nor the tip of the day comes in front of it.
+        const bool casoRecebido = !menu->Area()->subWindowList().isEmpty();
+        if (inicio.abreCaso && (inicio.abrir || !casoRecebido)) {
             QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
             AbreJanela(inicio.abrir, caminho);
-        }
-        else
+        } else if (!casoRecebido) {
             ShowTipOfTheDay();
+        }
     } catch (const ErroExecucao &erro) {
         MostraErro(erro.numero, erro.descricao);
         mdiMenu::Instancia()->show();

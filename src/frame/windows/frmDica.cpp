@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -127,6 +128,8 @@ void frmDica::Form_Load(QMdiArea *area)
                       | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         moldura->setAttribute(Qt::WA_DeleteOnClose);
         moldura->setWindowIcon(windowIcon());
+        // Maximised, the tip stays at the top left as at its own size.
+        moldura->layout()->setAlignment(this, Qt::AlignLeft | Qt::AlignTop);
         Centraliza(area);
     }
     Dicas().Semeia(quint32(QDateTime::currentMSecsSinceEpoch()));
