@@ -129,7 +129,7 @@ void frmDica::Form_Load(QMdiArea *area)
         moldura->setAttribute(Qt::WA_DeleteOnClose);
         moldura->setWindowIcon(windowIcon());
         // Maximised, the tip stays at the top left as at its own size.
-        moldura->layout()->setAlignment(this, Qt::AlignLeft | Qt::AlignTop);
+        moldura->layout()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Centraliza(area);
     }
     Dicas().Semeia(quint32(QDateTime::currentMSecsSinceEpoch()));

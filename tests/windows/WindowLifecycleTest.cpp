@@ -1,0 +1,272 @@
+// The life of the child windows in the main window, reached the way a user reaches it: menu
+// entries and toolbar buttons triggered, keys and clicks sent, and the event loop left to
+// run (deferred deletes included) before anything is checked. Commands that close windows
+// are given from the very windows they close.
+#include "calculation/modCalculo.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "calculation/windows/frmRelatorio.h"
+#include "calculator/windows/frmCalculadora.h"
+#include "frame/modBase.h"
+#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/frmDica.h"
+#include "frame/windows/mdiMenu.h"
+#include "MenuPrincipalTeste.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString CasoLiquido = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
+const QString CasoRelativo =
+    QStringLiteral(QUIRASOL_TEST_DATA "/liquido-densidade-relativa.qzv");
+
+class WindowLifecycle : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        calculation::IniciaTabelas();
+        ListaMRU = {};
+        PathSaves = pasta.filePath(QStringLiteral("Saves"));
+        PathRelatorios = pasta.filePath(QStringLiteral("Relatorios"));
+        menu = mdiMenu::Instancia();
+        menu->resize(900, 700);
+        menu->show();
+        menu->activateWindow();
+        Espera();
+        interacao.messageAnswers.assign(20, platform::vbNo); // "Não" to every save question
+    }
+    void TearDown() override
+    {
+        if (menu) {
+            for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+                if (qobject_cast<frmCalcQuirasol *>(sub->widget()))
+                    sub->close();
+            Espera();
+        }
+        testsupport::DescarregaMenuPrincipal();
+    }
+
+    // The event loop runs a while: queued commands, deferred deletes, activation.
+    static void Espera() { QTest::qWait(30); }
+
+    QAction *Acao(QObject *dono, const char *nome) const
+    {
+        return dono->findChild<QAction *>(QString::fromLatin1(nome));
+    }
+    // "Abrir" in the frame's menu, the file picked in the open dialog.
+    frmCalcQuirasol *Abre(const QString &arquivo)
+    {
+        interacao.fileAnswers.push_back(arquivo);
+        menu->Botao(QStringLiteral("Abrir"))->trigger();
+        Espera();
+        return Caso();
+    }
+    frmCalcQuirasol *Caso() const { return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm()); }
+    int Casos() const
+    {
+        int n = 0;
+        for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+            n += qobject_cast<frmCalcQuirasol *>(sub->widget()) != nullptr;
+        return n;
+    }
+    // The frame's menu bar shows the menus of its active child, or its own with none.
+    void MenusDe(QWidget *filha) const
+    {
+        const QList<QAction *> barra = menu->menuBar()->actions();
+        ASSERT_FALSE(barra.isEmpty());
+        auto *janela = dynamic_cast<JanelaFilha *>(filha);
+        if (QMenuBar *propria = janela ? janela->BarraMenu() : nullptr)
+            EXPECT_EQ(barra, propria->actions());
+        else
+            EXPECT_EQ(barra.first()->menu()->objectName(), QStringLiteral("mnuArquivo"));
+    }
+
+    QTemporaryDir pasta;
+    testsupport::PastasGuardadas pastas;
+    testsupport::ConfiguracaoTemporaria configuracao;
+    testsupport::ScriptedInteraction interacao;
+    QPointer<mdiMenu> menu;
+};
+
+} // namespace
+
+// Each command is given from the report window in front (or its case), after a calculation,
+// and answered "Não" where the case asks to be saved.
+TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
+{
+    const struct {
+        const char *acao;
+        bool doRelatorio;
+        bool fechaPrograma;
+    } comandos[] = {
+        {"mnuArquivoFecharTodos", true, false}, {"mnuArquivoFecharTodos", false, false},
+        {"mnuArquivoFechar", false, false},     {"mnuArquivoSair", true, true},
+        {"mnuArquivoSair", false, true},
+    };
+    for (const auto &c : comandos) {
+        const QString nome = QString::fromLatin1(c.acao) + (c.doRelatorio ? " (relatório)" : "");
+        if (!menu) {
+            menu = mdiMenu::Instancia();
+            menu->show();
+            menu->activateWindow();
+            Espera();
+        }
+        Abre(CasoRelativo);
+        frmCalcQuirasol *caso = Abre(CasoLiquido);
+        ASSERT_NE(caso, nullptr) << nome.toStdString();
+        menu->Botao(QStringLiteral("Calcular"))->trigger();
+        Espera();
+        QPointer<frmRelatorio> relatorio = caso->Relatorio;
+        ASSERT_EQ(menu->ActiveForm(), relatorio.data()) << nome.toStdString();
+        if (!c.doRelatorio) {
+            menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(caso->quadro()));
+            Espera();
+        }
+        QObject *origem = c.doRelatorio ? static_cast<QObject *>(relatorio.data()) : caso;
+        Acao(origem, c.acao)->trigger();
+        Espera();
+
+        if (c.fechaPrograma) {
+            EXPECT_FALSE(menu) << nome.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(menu) << nome.toStdString();
+        EXPECT_FALSE(relatorio) << nome.toStdString();
+        const bool todos = QByteArray(c.acao) == "mnuArquivoFecharTodos";
+        EXPECT_EQ(Casos(), todos ? 0 : 1) << nome.toStdString();
+        MenusDe(menu->ActiveForm());
+        EXPECT_TRUE(menu->isEnabled());
+        // Whatever is left closes, ready for the next command.
+        menu->mnuArquivoFecharTodos_Click();
+        Espera();
+    }
+}
+
+TEST_F(WindowLifecycle, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
+{
+    Abre(CasoLiquido);
+    ListaMRU[0] = CasoRelativo;
+    const std::function<void()> caminhos[] = {
+        [&] { menu->Botao(QStringLiteral("Novo"))->trigger(); },
+        [&] { Acao(menu->ActiveForm(), "mnuArquivoNovo")->trigger(); },
+        [&] { QTest::keyClick(menu->ActiveForm(), Qt::Key_O, Qt::ControlModifier); },
+        [&] { Acao(menu->ActiveForm(), "mnuArquivoMRU1")->trigger(); },
+        [&] { menu->MDIForm_LinkExecute(QStringLiteral("/P ") + CasoRelativo); },
+    };
+    int n = 0;
+    for (const auto &caminho : caminhos) {
+        const QList<QMdiSubWindow *> antes = menu->Area()->subWindowList();
+        caminho();
+        Espera();
+        QMdiSubWindow *novo = nullptr;
+        for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+            if (!antes.contains(sub) && qobject_cast<frmCalcQuirasol *>(sub->widget()))
+                novo = sub;
+        ASSERT_NE(novo, nullptr) << n;
+        EXPECT_EQ(menu->Area()->activeSubWindow(), novo) << n;
+        EXPECT_EQ(menu->ActiveForm(), novo->widget()) << n;
+        MenusDe(novo->widget());
+        ++n;
+    }
+}
+
+TEST_F(WindowLifecycle, ClosingOrHidingTheActiveChildActivatesTheNext)
+{
+    frmCalcQuirasol *primeiro = Abre(CasoLiquido);
+    const std::function<void(frmCalcQuirasol *)> fechamentos[] = {
+        [&](frmCalcQuirasol *caso) { caso->mnuArquivoFechar->trigger(); },
+        [&](frmCalcQuirasol *caso) { caso->quadro()->close(); }, // the close box
+        [&](frmCalcQuirasol *caso) {
+            menu->Botao(QStringLiteral("Calcular"))->trigger();
+            Espera();
+            caso->Relatorio->mnuArquivoFechar->trigger();
+        },
+        [&](frmCalcQuirasol *) {
+            Acao(menu->ActiveForm(), "mnuAjudaDicas")->trigger();
+            Espera();
+            ASSERT_NE(frmDica::Instancia(), nullptr);
+            QTest::mouseClick(frmDica::Instancia()->cmdOK, Qt::LeftButton);
+        },
+    };
+    int n = 0;
+    for (const auto &fecha : fechamentos) {
+        frmCalcQuirasol *segundo = Abre(CasoLiquido);
+        ASSERT_NE(segundo, primeiro);
+        fecha(segundo);
+        Espera();
+        QWidget *esperado = n < 2 ? static_cast<QWidget *>(primeiro) : segundo;
+        EXPECT_EQ(menu->ActiveForm(), esperado) << n;
+        MenusDe(esperado);
+        if (n >= 2) {
+            segundo->mnuArquivoFechar->trigger();
+            Espera();
+        }
+        EXPECT_EQ(menu->ActiveForm(), primeiro) << n;
+        ++n;
+    }
+}
+
+TEST_F(WindowLifecycle, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndWhole)
+{
+    QMdiArea *area = menu->Area();
+    Acao(menu, "mnuAjudaDocumentacaoTabela0")->trigger();
+    Espera();
+    QMdiSubWindow *massa = area->activeSubWindow();
+    ASSERT_NE(massa, nullptr);
+    massa->showMaximized();
+    Espera();
+
+    const std::function<void()> aberturas[] = {
+        [&] { Acao(menu, "mnuAjudaDocumentacaoTabela1")->trigger(); },
+        [&] { menu->Botao(QStringLiteral("Novo"))->trigger(); },
+        [&] { Acao(menu->ActiveForm(), "mnuAjudaDicas")->trigger(); },
+    };
+    int n = 0;
+    for (const auto &abre : aberturas) {
+        QMdiSubWindow *antes = area->activeSubWindow();
+        abre();
+        Espera();
+        QMdiSubWindow *nova = area->activeSubWindow();
+        ASSERT_NE(nova, antes) << n;
+        EXPECT_TRUE(nova->isMaximized()) << n;
+        EXPECT_FALSE(antes->isMaximized()) << n;
+        EXPECT_EQ(nova->geometry(), area->viewport()->rect()) << n;
+        // Its controls stay at the top left, as at design size.
+        QWidget *janela = nova->widget();
+        EXPECT_LT(janela->mapTo(nova, janela->childrenRect().topLeft()).y(), 20) << n;
+        ++n;
+    }
+}
+
+TEST_F(WindowLifecycle, CaseClosedWhileItsCalculatorIsOpen)
+{
+    frmCalcQuirasol *caso = Abre(CasoLiquido);
+    caso->txtDados[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(caso->txtDados[2], Qt::Key_Return);
+    Espera();
+    QPointer<frmCalculadora> calculadora = frmCalculadora::Instancia();
+    ASSERT_TRUE(calculadora);
+    caso->mnuArquivoFechar->trigger();
+    Espera();
+    EXPECT_EQ(Casos(), 0);
+    if (calculadora) {
+        // Whatever it still shows goes nowhere.
+        QTest::keyClick(calculadora, Qt::Key_Equal);
+        calculadora->close();
+    }
+    Espera();
+    MenusDe(nullptr);
+}
