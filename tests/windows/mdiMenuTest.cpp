@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -660,14 +661,27 @@ TEST_F(MdiMenuTest, PageSetupGoesThroughThePrinterDialog)
     EXPECT_EQ(interacao.asked[0].style, 1);
 }
 
-TEST_F(MdiMenuTest, RightButtonOverTheBarsPopsUpTheBarMenu)
+TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
 {
     Carrega();
     menu->show();
-    for (QWidget *alvo : {menu->cobBarra, static_cast<QWidget *>(menu->tbPadrao),
-                          static_cast<QWidget *>(menu->tbCalculo)}) {
-        Q_EMIT alvo->customContextMenuRequested(QPoint(2, 2));
-        EXPECT_TRUE(menu->mnuExibirBarra->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    // The band container, an enabled button, disabled buttons of both bars ("Salvar",
+    // "Calcular", "Exportar" are off with no case open) and a separator.
+    QList<QWidget *> alvos{menu->cobBarra};
+    for (const char *chave : {"Novo", "Salvar", "Calcular", "Exportar"}) {
+        QAction *botao = menu->Botao(QString::fromLatin1(chave));
+        QToolBar *barra = menu->tbPadrao->actions().contains(botao) ? menu->tbPadrao
+                                                                    : menu->tbCalculo;
+        alvos << barra->widgetForAction(botao);
+    }
+    alvos << menu->tbPadrao->widgetForAction(menu->tbPadrao->actions().value(3));
+    ASSERT_FALSE(alvos.contains(nullptr));
+    EXPECT_FALSE(alvos[2]->isEnabled());
+    for (QWidget *alvo : alvos) {
+        const QPoint ponto = alvo->mapTo(menu, alvo->rect().center());
+        QTest::mouseClick(menu->windowHandle(), Qt::RightButton, {}, ponto);
+        EXPECT_TRUE(menu->mnuExibirBarra->isVisible()) << alvo->metaObject()->className();
         menu->mnuExibirBarra->hide();
     }
 }
