@@ -9,13 +9,14 @@
 #include "MenuPrincipalTeste.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -25,14 +26,16 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        // A user of its own: the local server name does not meet a running program.
-        qputenv("USER", QStringLiteral("main-teste-%1")
-                            .arg(QRandomGenerator::global()->generate())
-                            .toUtf8());
+        // A runtime folder of its own: the local server does not meet a running program.
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
         ArquivoAbrir.clear();
     }
     void TearDown() override
     {
+        if (runtimeAntes)
+            qputenv("XDG_RUNTIME_DIR", *runtimeAntes);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
         const QWidgetList janelas = QApplication::topLevelWidgets();
         for (QWidget *janela : janelas) {
             if (janela != mdiMenu::Existente())
@@ -76,6 +79,10 @@ protected:
     testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
+    QTemporaryDir runtime;
+    std::optional<QByteArray> runtimeAntes = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+        ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
+        : std::nullopt;
 };
 
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
@@ -126,3 +133,17 @@ TEST_F(MainTest, PathWithBlanksKeepsItsQuotesAndStillOpens)
 }
 
 } // namespace
+
+TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
+{
+    const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")});
+    QDir::setCurrent(antes);
+    ASSERT_TRUE(iniciou);
+    EXPECT_EQ(ArquivoAbrir, QStringLiteral("\"") + caso + QStringLiteral("\""));
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
+    // The recent files hold the whole path: chosen from any folder later, it still opens.
+    EXPECT_EQ(ListaMRU[0], caso);
+}
