@@ -5,6 +5,7 @@
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
+#include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
 
@@ -684,6 +685,41 @@ TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
         EXPECT_TRUE(menu->mnuExibirBarra->isVisible()) << alvo->metaObject()->className();
         menu->mnuExibirBarra->hide();
     }
+}
+
+// Title bars: a case window's frame shows the case-file icon, every other child the
+// program's icon (the application's window icon), never Qt's stand-in.
+TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
+{
+    ASSERT_FALSE(platform::ProgramIcon().pixmap(16, 16).isNull());
+    ASSERT_FALSE(platform::CaseIcon().pixmap(16, 16).isNull());
+    QApplication::setWindowIcon(platform::ProgramIcon());
+    const qint64 programa = QApplication::windowIcon().cacheKey();
+    Carrega();
+    menu->show();
+    auto icone = [this] { return menu->Area()->currentSubWindow()->windowIcon().cacheKey(); };
+
+    Acao("mnuArquivoNew")->trigger();
+    QMdiSubWindow *caso = menu->Area()->currentSubWindow();
+    ASSERT_NE(caso, nullptr);
+    EXPECT_EQ(icone(), caso->widget()->windowIcon().cacheKey());
+    EXPECT_NE(icone(), programa);
+    Acao("mnuAjudaDocumentacaoTabela0")->trigger();
+    EXPECT_NE(menu->Area()->currentSubWindow(), caso);
+    EXPECT_EQ(icone(), programa);
+    Acao("mnuAjudaDicas")->trigger();
+    EXPECT_EQ(icone(), programa);
+    // The case's report window, hidden until a calculation shows it.
+    int relatorios = 0;
+    const QList<QMdiSubWindow *> filhas = menu->Area()->subWindowList();
+    for (QMdiSubWindow *filha : filhas) {
+        if (filha->widget()->metaObject()->className() == QByteArray("frmRelatorio")) {
+            ++relatorios;
+            EXPECT_EQ(filha->windowIcon().cacheKey(), programa);
+        }
+    }
+    EXPECT_EQ(relatorios, 1);
+    QApplication::setWindowIcon(QIcon());
 }
 
 TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)

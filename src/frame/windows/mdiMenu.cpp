@@ -576,6 +576,7 @@ QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
 {
     QMdiSubWindow *sub = mdiArea->addSubWindow(filha);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(filha->windowIcon()); // its own (a case's), else the program's
     return sub;
 }
 
