@@ -16,7 +16,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -26,16 +25,10 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        // A runtime folder of its own: the local server does not meet a running program.
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
         ArquivoAbrir.clear();
     }
     void TearDown() override
     {
-        if (runtimeAntes)
-            qputenv("XDG_RUNTIME_DIR", *runtimeAntes);
-        else
-            qunsetenv("XDG_RUNTIME_DIR");
         const QWidgetList janelas = QApplication::topLevelWidgets();
         for (QWidget *janela : janelas) {
             if (janela != mdiMenu::Existente())
@@ -79,10 +72,7 @@ protected:
     testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
-    QTemporaryDir runtime;
-    std::optional<QByteArray> runtimeAntes = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
-        ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
-        : std::nullopt;
+    testsupport::OwnRuntimeFolder runtime;
 };
 
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)

@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -150,19 +149,10 @@ TEST(ServidorComandosTest, StaleNameIsTakenOverAndCommandsArrive)
 // find the instance of the other, and each keeps its own.
 TEST(ServidorComandosTest, EachRuntimeFolderHasItsOwnInstance)
 {
-    QTemporaryDir sessaoA, sessaoB;
-    const std::optional<QByteArray> antes = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
-        ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
-        : std::nullopt;
-    qputenv("XDG_RUNTIME_DIR", sessaoA.path().toUtf8());
+    testsupport::OwnRuntimeFolder sessaoA;
     const QString nomeA = NomeServidorPrograma();
-    qputenv("XDG_RUNTIME_DIR", sessaoB.path().toUtf8());
+    testsupport::OwnRuntimeFolder sessaoB;
     const QString nomeB = NomeServidorPrograma();
-    if (antes)
-        qputenv("XDG_RUNTIME_DIR", *antes);
-    else
-        qunsetenv("XDG_RUNTIME_DIR");
-
     EXPECT_TRUE(nomeA.startsWith(sessaoA.path() + QLatin1Char('/')));
     EXPECT_TRUE(nomeB.startsWith(sessaoB.path() + QLatin1Char('/')));
     ServidorComandos primeira;
