@@ -3,6 +3,7 @@
 #include "frame/windows/Main.h"
 #include "platform/AppInfo.h"
 #include "platform/widgets/QtInteraction.h"
+#include "platform/widgets/WindowIcons.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,6 +15,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(platform::AppExeName);
     QApplication::setOrganizationName(platform::AppMaker);
+    // Every window and dialog without an icon of its own shows the program's; the desktop
+    // file the association writes carries the same icon.
+    QApplication::setWindowIcon(platform::ProgramIcon());
+    QGuiApplication::setDesktopFileName(platform::AppExeName);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // Qt's own dialogs (file, printer, page set-up) in Portuguese, when the translations are
     // installed; without them they stay in English.

@@ -2,6 +2,7 @@
 
 #include "platform/Numbers.h"
 
+#include <QDir>
 #include <cmath>
 
 namespace frame {
@@ -41,6 +42,19 @@ QString CaminhoDoArquivo(const QString &arquivo)
         && arquivo.endsWith(QLatin1Char('"')))
         return arquivo.mid(1, arquivo.size() - 2);
     return arquivo;
+}
+
+QString MakePathAbsolute(const QString &linha, const QString &pastaTrabalho)
+{
+    const QString arquivo = ArquivoDaLinhaComando(linha);
+    const QString caminho = CaminhoDoArquivo(arquivo);
+    if (caminho.isEmpty() || QDir::isAbsolutePath(caminho))
+        return linha;
+    const QString absoluto = QDir::cleanPath(QDir(pastaTrabalho).absoluteFilePath(caminho));
+    const QString troca = caminho.size() == arquivo.size()
+        ? absoluto
+        : QLatin1Char('"') + absoluto + QLatin1Char('"');
+    return linha.left(linha.size() - arquivo.size()) + troca;
 }
 
 QString ComandoDDE(const QString &linha)
@@ -99,12 +113,13 @@ Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int altura
     return bandas;
 }
 
-QString NomeServidor(const QString &titulo, const QString &usuario)
+QString NomeServidor(const QString &titulo, const QString &pastaRuntime)
 {
-    QString nome = titulo + QStringLiteral("|Menu|") + usuario;
+    if (pastaRuntime.isEmpty())
+        return {};
+    QString nome = titulo + QStringLiteral("|Menu");
     nome.replace(QLatin1Char('/'), QLatin1Char('_'));
-    nome.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return nome;
+    return QDir(pastaRuntime).filePath(nome);
 }
 
 } // namespace frame

@@ -22,6 +22,12 @@ QString LinhaComando(const QStringList &argumentos);
 // rest from the fourth character on; otherwise the whole line, quotes kept.
 QString ArquivoDaLinhaComando(const QString &linha);
 
+// The command line with the case path it names made absolute against the working folder of
+// the process that was started, so that the recent files and a running instance get a path
+// that holds from anywhere. The switch "/A" or "/C" and the path's enclosing quotes stay as
+// they were; a line that names no path, or an absolute one, is returned as it is.
+QString MakePathAbsolute(const QString &linha, const QString &pastaTrabalho);
+
 // The file a case path names: a path between double quotes (as the command line quotes a
 // path with blanks) without them; any other path as it is.
 QString CaminhoDoArquivo(const QString &arquivo);
@@ -66,8 +72,9 @@ Bandas BandasIniciais();
 Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
                     int larguraCalculo);
 
-// The name of the local server the running instance answers on: application title, the
-// topic "Menu" and the user.
-QString NomeServidor(const QString &titulo, const QString &usuario);
+// The local server the running instance answers on: a socket named by the application title
+// and the topic "Menu" in the user's runtime folder, which is private to the user and the
+// desktop session. Empty without a runtime folder: then no instance hands over to another.
+QString NomeServidor(const QString &titulo, const QString &pastaRuntime);
 
 } // namespace frame

@@ -93,7 +93,7 @@ bool AssociaArquivo()
 {
     platform::GravaPacoteMime(platform::TipoMimeCaso,
                               QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
-    platform::GravaIconeCaso();
+    platform::GravaIcones();
     const bool ok = platform::GravaAplicativoCaso(platform::AppTitle, ComandoAbrirProprio());
     platform::AtualizaCachesDesktop();
     return ok;

@@ -1,6 +1,7 @@
 #include "AssociacaoDesktop.h"
 
 #include "GravacaoAtomica.h"
+#include "Icons.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,19 +18,6 @@ namespace {
 constexpr qint64 kMaxReadFile = 1024 * 1024;
 
 const QString kGlob = QStringLiteral("*.qzv");
-const QString kNomeIcone = QStringLiteral("application-x-quirasol");
-
-// The case-file icon: a sheet with a folded corner and an orifice plate in a pipe.
-const char kIconeSvg[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
-  <path d="M10 4h20l8 8v32H10z" fill="#ffffff" stroke="#3a5a80" stroke-width="2"/>
-  <path d="M30 4v8h8" fill="#dbe6f2" stroke="#3a5a80" stroke-width="2"/>
-  <rect x="14" y="22" width="20" height="4" fill="#7aa0c8"/>
-  <rect x="14" y="30" width="20" height="4" fill="#7aa0c8"/>
-  <rect x="23" y="18" width="2" height="6" fill="#3a5a80"/>
-  <rect x="23" y="32" width="2" height="6" fill="#3a5a80"/>
-</svg>
-)";
 
 // $XDG_DATA_HOME or $XDG_CONFIG_HOME when set, else Qt's writable location, which is the
 // freedesktop default under the home folder (and a test folder in QStandardPaths' test mode).
@@ -221,7 +209,7 @@ bool GravaPacoteMime(const QString &tipo, const QString &descricao)
            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     xml += "  <mime-type type=\"" + tipo.toHtmlEscaped().toUtf8() + "\">\n";
     xml += "    <comment>" + descricao.toHtmlEscaped().toUtf8() + "</comment>\n";
-    xml += "    <icon name=\"" + kNomeIcone.toUtf8() + "\"/>\n";
+    xml += "    <icon name=\"" + NomeIconeCaso.toUtf8() + "\"/>\n";
     xml += "    <glob pattern=\"" + kGlob.toUtf8() + "\"/>\n";
     xml += "  </mime-type>\n</mime-info>\n";
     return WriteFile(PacoteMime(), xml);
@@ -271,6 +259,7 @@ bool GravaAplicativoCaso(const QString &nome, const QString &comando)
     QString entry = QStringLiteral("[Desktop Entry]\nType=Application\n");
     entry += QStringLiteral("Name=") + EscapeDesktop(nome) + u'\n';
     entry += QStringLiteral("Exec=") + EscapeDesktop(comando) + u'\n';
+    entry += QStringLiteral("Icon=") + NomeIconePrograma + u'\n';
     entry += QStringLiteral("MimeType=") + TipoMimeCaso + QStringLiteral(";\n");
     entry += QStringLiteral("Terminal=false\nNoDisplay=true\n");
     const bool desktop = WriteFile(
@@ -285,11 +274,15 @@ bool GravaAplicativoCaso(const QString &nome, const QString &comando)
     return WriteFile(MimeApps(), apps.toUtf8()) && desktop;
 }
 
-bool GravaIconeCaso()
+bool GravaIcones()
 {
-    return WriteFile(PastaDadosUsuario() + QStringLiteral("/icons/hicolor/scalable/mimetypes/")
-                         + kNomeIcone + QStringLiteral(".svg"),
-                     QByteArray(kIconeSvg));
+    const QString tema = PastaDadosUsuario() + QStringLiteral("/icons/hicolor/scalable/");
+    const bool programa = WriteFile(tema + QStringLiteral("apps/") + NomeIconePrograma
+                                        + QStringLiteral(".svg"),
+                                    ProgramIconSvg());
+    return WriteFile(tema + QStringLiteral("mimetypes/") + NomeIconeCaso + QStringLiteral(".svg"),
+                     CaseIconSvg())
+           && programa;
 }
 
 void AtualizaCachesDesktop()

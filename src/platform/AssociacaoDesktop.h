@@ -8,7 +8,8 @@
 //                          application-x-quirasol.svg
 //   the open command       the Exec line of $XDG_DATA_HOME/applications/quirasol.desktop,
 //                          the default application of the type in $XDG_CONFIG_HOME/
-//                          mimeapps.list
+//                          mimeapps.list; its Icon is the program's icon,
+//                          $XDG_DATA_HOME/icons/hicolor/scalable/apps/quirasol.svg
 // Failures are results, never messages. After writing, the desktop's caches are refreshed
 // with update-mime-database and update-desktop-database when they are installed.
 
@@ -35,11 +36,12 @@ bool GravaPacoteMime(const QString &tipo, const QString &descricao);
 QString ComandoAbrirCaso();
 // The open command of a program file: its path (quoted when it needs it) and "%f".
 QString ComandoDoPrograma(const QString &programPath);
-// Writes quirasol.desktop with `comando` and makes it the type's default application.
+// Writes quirasol.desktop with `comando` and the program's icon and makes it the type's
+// default application.
 bool GravaAplicativoCaso(const QString &nome, const QString &comando);
 
-// Installs the case-file icon.
-bool GravaIconeCaso();
+// Installs the program's icon and the case-file icon in the user's icon theme.
+bool GravaIcones();
 
 // Runs update-mime-database and update-desktop-database on the user's folders when they
 // exist; their failures are ignored.

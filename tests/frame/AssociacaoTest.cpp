@@ -73,8 +73,11 @@ TEST_F(Associacao, MissingAssociationIsWrittenSilently)
     EXPECT_TRUE(read(data("mime/packages/quirasol.xml"))
                     .contains(QString::fromUtf8("<comment>Arquivo de Cálculo de Quirasol")
                                   .toUtf8()));
-    EXPECT_TRUE(
-        QFile::exists(data("icons/hicolor/scalable/mimetypes/application-x-quirasol.svg")));
+    // Both icons, whole SVG documents, and the program's named by the desktop file.
+    EXPECT_TRUE(read(data("icons/hicolor/scalable/mimetypes/application-x-quirasol.svg"))
+                    .contains("</svg>"));
+    EXPECT_TRUE(read(data("icons/hicolor/scalable/apps/quirasol.svg")).contains("</svg>"));
+    EXPECT_TRUE(read(data("applications/quirasol.desktop")).contains("\nIcon=quirasol\n"));
     EXPECT_TRUE(read(config("mimeapps.list"))
                     .contains("[Default Applications]\napplication/x-quirasol=quirasol.desktop"));
     VerificaAssociacao(); // now ours: silent

@@ -55,6 +55,33 @@ TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
     EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/a.qzv")), QStringLiteral("\"/a.qzv"));
 }
 
+class MakePathAbsoluteTest : public ::testing::TestWithParam<CasoLinha> {};
+
+// The line column holds what was typed in the folder /casos/obra; the file column the line
+// the program goes on with.
+TEST_P(MakePathAbsoluteTest, AgainstTheWorkingFolder)
+{
+    EXPECT_EQ(MakePathAbsolute(GetParam().linha, QStringLiteral("/casos/obra")),
+              GetParam().arquivo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, MakePathAbsoluteTest,
+    ::testing::Values(
+        CasoLinha{"Relative", QStringLiteral("a.qzv"), QStringLiteral("/casos/obra/a.qzv")},
+        CasoLinha{"Parent", QStringLiteral("../b/./a.qzv"), QStringLiteral("/casos/b/a.qzv")},
+        CasoLinha{"SwitchKept", QStringLiteral("/A a.qzv"),
+                  QStringLiteral("/A /casos/obra/a.qzv")},
+        CasoLinha{"QuotesKept", QStringLiteral("/C \"x y.qzv\""),
+                  QStringLiteral("/C \"/casos/obra/x y.qzv\"")},
+        CasoLinha{"Absolute", QStringLiteral("\"/tmp/a.qzv\""), QStringLiteral("\"/tmp/a.qzv\"")},
+        CasoLinha{"LowerCaseSwitchIsAnAbsoluteName", QStringLiteral("/a a.qzv"),
+                  QStringLiteral("/a a.qzv")},
+        CasoLinha{"NoName", QString(), QString()},
+        CasoLinha{"SwitchAlone", QStringLiteral("/C"), QStringLiteral("/C")},
+        CasoLinha{"EmptyQuotes", QStringLiteral("\"\""), QStringLiteral("\"\"")}),
+    [](const auto &info) { return std::string(info.param.nome); });
+
 TEST(ComandoDDETest, PrefixesTheWholeLine)
 {
     EXPECT_EQ(ComandoDDE(QString()), QStringLiteral("/P "));
@@ -130,11 +157,13 @@ TEST(AjustaBandasTest, CaptionsHiddenGiveFixedWidthsShownFollowTheToolbars)
     EXPECT_EQ(visiveis.calculo.alturaMinima, 800);
 }
 
-TEST(NomeServidorTest, TitleTopicAndUser)
+TEST(NomeServidorTest, ASocketOfTitleAndTopicInTheRuntimeFolder)
 {
-    EXPECT_EQ(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QStringLiteral("ana")),
-              QStringLiteral("Cálculo de Quirasol|Menu|ana"));
-    EXPECT_FALSE(NomeServidor(QStringLiteral("a/b"), QStringLiteral("c\\d")).contains('/'));
+    EXPECT_EQ(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QStringLiteral("/run/user/7")),
+              QStringLiteral("/run/user/7/Cálculo de Quirasol|Menu"));
+    EXPECT_EQ(NomeServidor(QStringLiteral("a/b"), QStringLiteral("/run/user/7/")),
+              QStringLiteral("/run/user/7/a_b|Menu"));
+    EXPECT_TRUE(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QString()).isEmpty());
 }
 
 TEST(TwipsTest, FifteenToThePixel)

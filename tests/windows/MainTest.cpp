@@ -9,11 +9,11 @@
 #include "MenuPrincipalTeste.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,10 +25,6 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        // A user of its own: the local server name does not meet a running program.
-        qputenv("USER", QStringLiteral("main-teste-%1")
-                            .arg(QRandomGenerator::global()->generate())
-                            .toUtf8());
         ArquivoAbrir.clear();
     }
     void TearDown() override
@@ -76,6 +72,7 @@ protected:
     testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
+    testsupport::OwnRuntimeFolder runtime;
 };
 
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
@@ -126,3 +123,17 @@ TEST_F(MainTest, PathWithBlanksKeepsItsQuotesAndStillOpens)
 }
 
 } // namespace
+
+TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
+{
+    const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")});
+    QDir::setCurrent(antes);
+    ASSERT_TRUE(iniciou);
+    EXPECT_EQ(ArquivoAbrir, QStringLiteral("\"") + caso + QStringLiteral("\""));
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
+    // The recent files hold the whole path: chosen from any folder later, it still opens.
+    EXPECT_EQ(ListaMRU[0], caso);
+}

@@ -1,7 +1,7 @@
 #pragma once
 // Test help for windows tests that load the main window: unloading it without the closing
-// road (no settings written), the settings store in a folder of the test's own, and the
-// shared folders and recent-files list given back as they were.
+// road (no settings written), the settings store and the runtime folder in folders of the
+// test's own, and the shared folders and recent-files list given back as they were.
 
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace testsupport {
 
@@ -32,6 +33,28 @@ public:
     QString filePath(const QString &nome) const { return pasta.filePath(nome); }
 
 private:
+    QTemporaryDir pasta;
+};
+
+// XDG_RUNTIME_DIR pointed at a temporary folder for the object's lifetime, so the program's
+// local server meets no running program; the variable is given back as it was.
+class OwnRuntimeFolder
+{
+public:
+    OwnRuntimeFolder() { qputenv("XDG_RUNTIME_DIR", pasta.path().toUtf8()); }
+    ~OwnRuntimeFolder()
+    {
+        if (antes)
+            qputenv("XDG_RUNTIME_DIR", *antes);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+    }
+    QString path() const { return pasta.path(); }
+
+private:
+    std::optional<QByteArray> antes = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+        ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
+        : std::nullopt;
     QTemporaryDir pasta;
 };
 

@@ -2,6 +2,7 @@
 // the local server and ends without windows; the splash window closes itself.
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
+#include "frame/windows/Main.h"
 #include "frame/windows/ServidorComandos.h"
 #include "frame/windows/frmAbertura.h"
 #include "frame/windows/mdiMenu.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -32,24 +34,30 @@ protected:
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         PathSaves = pasta.filePath(QStringLiteral("Saves"));
-        usuario = QStringLiteral("teste-%1-%2")
-                      .arg(QCoreApplication::applicationPid())
-                      .arg(QRandomGenerator::global()->generate());
+        // A runtime folder of its own: the test meets no running program.
         menu = mdiMenu::Instancia();
-        ASSERT_TRUE(menu->IniciaServidor(frame::NomeServidor(platform::AppTitle, usuario)));
+        ASSERT_TRUE(menu->IniciaServidor(frame::NomeServidor(platform::AppTitle, runtime.path())));
     }
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
 
-    // Runs the program as a second start, keeping this instance's events going meanwhile.
-    // Returns the exit code, or -1 when it did not end by itself.
-    int SegundaExecucao(const QStringList &argumentos)
+    // Runs the program as a second start in the working folder, keeping this instance's events
+    // going meanwhile. Returns the exit code, or -1 when it did not end by itself.
+    int SegundaExecucao(const QStringList &argumentos, const QString &pastaTrabalho = {},
+                        bool semUsuario = false)
     {
         QProcess segundo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(QStringLiteral("USER"), usuario);
+        ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), pasta.path());
+        ambiente.insert(QStringLiteral("XDG_DATA_HOME"), pasta.path());
         ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (semUsuario) {
+            ambiente.remove(QStringLiteral("USER"));
+            ambiente.remove(QStringLiteral("USERNAME"));
+            ambiente.remove(QStringLiteral("LOGNAME"));
+        }
         segundo.setProcessEnvironment(ambiente);
+        segundo.setWorkingDirectory(pastaTrabalho);
         segundo.start(QStringLiteral(QUIRASOL_PROGRAM), argumentos);
         if (!segundo.waitForStarted(10000))
             return -1;
@@ -76,7 +84,7 @@ protected:
     testsupport::PastasGuardadas pastas;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
-    QString usuario;
+    QTemporaryDir runtime;
     QPointer<mdiMenu> menu;
 };
 
@@ -87,6 +95,15 @@ TEST_F(SegundaExecucaoTest, CaseNameReachesTheRunningInstance)
     EXPECT_TRUE(Espera([] { return ArquivoAbrir != QStringLiteral("antes"); }));
     EXPECT_EQ(ArquivoAbrir, QStringLiteral("\"/tmp/meus casos/bomba.qzv\""));
     EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(SegundaExecucaoTest, RelativeNameFromAnotherFolderArrivesWholeAlsoWithoutUser)
+{
+    QTemporaryDir outra;
+    ArquivoAbrir = QStringLiteral("antes");
+    EXPECT_EQ(SegundaExecucao({QStringLiteral("c.qzv")}, outra.path(), true), 0);
+    EXPECT_TRUE(Espera([] { return ArquivoAbrir != QStringLiteral("antes"); }));
+    EXPECT_EQ(ArquivoAbrir, QDir(outra.path()).filePath(QStringLiteral("c.qzv")));
 }
 
 TEST_F(SegundaExecucaoTest, EmptyCommandLineShowsAndRestoresTheWindow)
@@ -126,6 +143,26 @@ TEST(ServidorComandosTest, StaleNameIsTakenOverAndCommandsArrive)
     while (recebidos.isEmpty() && !prazo.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(recebidos, QStringList(QStringLiteral("/P São Paulo.qzv")));
+}
+
+// Two desktop sessions of one user have two runtime folders: a start in the one does not
+// find the instance of the other, and each keeps its own.
+TEST(ServidorComandosTest, EachRuntimeFolderHasItsOwnInstance)
+{
+    testsupport::OwnRuntimeFolder sessaoA;
+    const QString nomeA = NomeServidorPrograma();
+    testsupport::OwnRuntimeFolder sessaoB;
+    const QString nomeB = NomeServidorPrograma();
+    EXPECT_TRUE(nomeA.startsWith(sessaoA.path() + QLatin1Char('/')));
+    EXPECT_TRUE(nomeB.startsWith(sessaoB.path() + QLatin1Char('/')));
+    ServidorComandos primeira;
+    ASSERT_TRUE(primeira.Escuta(nomeA));
+    EXPECT_FALSE(InstanciaAnterior(nomeB));
+    ServidorComandos segunda;
+    EXPECT_TRUE(segunda.Escuta(nomeB));
+    EXPECT_TRUE(InstanciaAnterior(nomeA));
+    // The socket is the user's alone.
+    EXPECT_EQ(QFileInfo(nomeA).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
 }
 
 TEST(ServidorComandosTest, NobodyListeningMeansNoPreviousInstance)

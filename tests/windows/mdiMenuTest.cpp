@@ -5,6 +5,7 @@
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Registro.h"
+#include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
 
@@ -21,6 +22,7 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -660,16 +662,64 @@ TEST_F(MdiMenuTest, PageSetupGoesThroughThePrinterDialog)
     EXPECT_EQ(interacao.asked[0].style, 1);
 }
 
-TEST_F(MdiMenuTest, RightButtonOverTheBarsPopsUpTheBarMenu)
+TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
 {
     Carrega();
     menu->show();
-    for (QWidget *alvo : {menu->cobBarra, static_cast<QWidget *>(menu->tbPadrao),
-                          static_cast<QWidget *>(menu->tbCalculo)}) {
-        Q_EMIT alvo->customContextMenuRequested(QPoint(2, 2));
-        EXPECT_TRUE(menu->mnuExibirBarra->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    // The band container, an enabled button, disabled buttons of both bars ("Salvar",
+    // "Calcular", "Exportar" are off with no case open) and a separator.
+    QList<QWidget *> alvos{menu->cobBarra};
+    for (const char *chave : {"Novo", "Salvar", "Calcular", "Exportar"}) {
+        QAction *botao = menu->Botao(QString::fromLatin1(chave));
+        QToolBar *barra = menu->tbPadrao->actions().contains(botao) ? menu->tbPadrao
+                                                                    : menu->tbCalculo;
+        alvos << barra->widgetForAction(botao);
+    }
+    alvos << menu->tbPadrao->widgetForAction(menu->tbPadrao->actions().value(3));
+    ASSERT_FALSE(alvos.contains(nullptr));
+    EXPECT_FALSE(alvos[2]->isEnabled());
+    for (QWidget *alvo : alvos) {
+        const QPoint ponto = alvo->mapTo(menu, alvo->rect().center());
+        QTest::mouseClick(menu->windowHandle(), Qt::RightButton, {}, ponto);
+        EXPECT_TRUE(menu->mnuExibirBarra->isVisible()) << alvo->metaObject()->className();
         menu->mnuExibirBarra->hide();
     }
+}
+
+// Title bars: a case window's frame shows the case-file icon, every other child the
+// program's icon (the application's window icon), never Qt's stand-in.
+TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
+{
+    ASSERT_FALSE(platform::ProgramIcon().pixmap(16, 16).isNull());
+    ASSERT_FALSE(platform::CaseIcon().pixmap(16, 16).isNull());
+    QApplication::setWindowIcon(platform::ProgramIcon());
+    const qint64 programa = QApplication::windowIcon().cacheKey();
+    Carrega();
+    menu->show();
+    auto icone = [this] { return menu->Area()->currentSubWindow()->windowIcon().cacheKey(); };
+
+    Acao("mnuArquivoNew")->trigger();
+    QMdiSubWindow *caso = menu->Area()->currentSubWindow();
+    ASSERT_NE(caso, nullptr);
+    EXPECT_EQ(icone(), caso->widget()->windowIcon().cacheKey());
+    EXPECT_NE(icone(), programa);
+    Acao("mnuAjudaDocumentacaoTabela0")->trigger();
+    EXPECT_NE(menu->Area()->currentSubWindow(), caso);
+    EXPECT_EQ(icone(), programa);
+    Acao("mnuAjudaDicas")->trigger();
+    EXPECT_EQ(icone(), programa);
+    // The case's report window, hidden until a calculation shows it.
+    int relatorios = 0;
+    const QList<QMdiSubWindow *> filhas = menu->Area()->subWindowList();
+    for (QMdiSubWindow *filha : filhas) {
+        if (filha->widget()->metaObject()->className() == QByteArray("frmRelatorio")) {
+            ++relatorios;
+            EXPECT_EQ(filha->windowIcon().cacheKey(), programa);
+        }
+    }
+    EXPECT_EQ(relatorios, 1);
+    QApplication::setWindowIcon(QIcon());
 }
 
 TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)

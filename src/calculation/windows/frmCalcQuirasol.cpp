@@ -11,6 +11,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "frmRelatorio.h"
 #include "platform/Interaction.h"
+#include "platform/widgets/WindowIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -529,7 +530,7 @@ void frmCalcQuirasol::Form_Load()
 
     barraV->setMaximum(OrdemInicialLinhas().size() - 12);
     barraV->setPageStep(OrdemInicialLinhas().size() - 12);
-    setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon)); // the case-file icon
+    setWindowIcon(platform::CaseIcon());
 
     for (int n = 2; n <= UltimoCampo; ++n)
         if (lblDados[n])

@@ -12,17 +12,17 @@
 #include "platform/AppInfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocalSocket>
 #include <QMdiArea>
+#include <QStandardPaths>
 #include <exception>
 #include <memory>
 
 QString NomeServidorPrograma()
 {
-    QString usuario = qEnvironmentVariable("USER");
-    if (usuario.isEmpty())
-        usuario = qEnvironmentVariable("USERNAME");
-    return frame::NomeServidor(platform::AppTitle, usuario);
+    return frame::NomeServidor(
+        platform::AppTitle, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
 }
 
 namespace {
@@ -82,7 +82,8 @@ bool Main(const QStringList &argumentos)
     // The splash's two seconds count from here.
     auto abertura = std::make_unique<frmAbertura>();
     const QString nome = NomeServidorPrograma();
-    const QString linha = frame::LinhaComando(argumentos);
+    const QString linha =
+        frame::MakePathAbsolute(frame::LinhaComando(argumentos), QDir::currentPath());
     if (InstanciaAnterior(nome)) {
         EntregaComando(nome, linha);
         return false;

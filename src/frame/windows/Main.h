@@ -9,5 +9,6 @@
 // and a case or the tip of the day, and returns true: the caller runs the event loop.
 bool Main(const QStringList &argumentos);
 
-// The name the running instance answers second starts on, for this user.
+// The local server the running instance answers second starts on: a socket in the user's
+// runtime folder, so one instance per user and desktop session; empty without that folder.
 QString NomeServidorPrograma();

@@ -38,6 +38,8 @@ bool ServidorComandos::Escuta(const QString &nome)
 {
     if (servidor->isListening())
         servidor->close();
+    if (nome.isEmpty())
+        return false;
     // A live instance keeps its name; a name nobody answers on (a crashed instance left
     // it) is taken over.
     if (InstanciaAnterior(nome))

@@ -15,7 +15,8 @@ class ServidorComandos : public QObject
 public:
     explicit ServidorComandos(QObject *parent = nullptr);
 
-    // Listens on the name; a name left behind by a crashed instance is cleaned up first.
+    // Listens on the name; a name left behind by a crashed instance is cleaned up first. An
+    // empty name (no runtime folder) gives no server.
     bool Escuta(const QString &nome);
     QString Nome() const;
 

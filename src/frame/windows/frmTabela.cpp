@@ -41,7 +41,6 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmTabela"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     resize(sizeHint());
 
     MSF = new QTableWidget(this);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
 #include <QHBoxLayout>
@@ -58,6 +59,27 @@ QString TextoBool(bool valor)
 {
     return valor ? QStringLiteral("True") : QStringLiteral("False");
 }
+
+// Pops up a menu for a right click on any widget it watches. It watches the bars and every
+// widget in them: a disabled toolbar button keeps the click from its bar, but the button's
+// event filters still see it.
+class BarContextMenu : public QObject
+{
+public:
+    BarContextMenu(QMenu *menu, QObject *parent) : QObject(parent), menu(menu) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ContextMenu)
+            return false;
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+
+private:
+    QMenu *menu;
+};
 
 } // namespace
 
@@ -127,13 +149,11 @@ mdiMenu::mdiMenu() : d(new Privado)
     criaStatusBar();
     AplicaBandas();
 
-    for (QWidget *alvo : {cobBarra, static_cast<QWidget *>(tbPadrao),
-                          static_cast<QWidget *>(tbCalculo)}) {
-        alvo->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(alvo, &QWidget::customContextMenuRequested, this, [this, alvo](QPoint ponto) {
-            mnuExibirBarra->popup(alvo->mapToGlobal(ponto));
-        });
-    }
+    // The right button anywhere over the two bars, over a disabled button too: their menu.
+    auto *menuBarras = new BarContextMenu(mnuExibirBarra, this);
+    cobBarra->installEventFilter(menuBarras);
+    for (QWidget *parte : cobBarra->findChildren<QWidget *>())
+        parte->installEventFilter(menuBarras);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { FilhaAtivada(); });
     // Every child, however it was added, is watched for hiding and closing.
     mdiArea->viewport()->installEventFilter(this);
@@ -570,6 +590,7 @@ QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
 {
     QMdiSubWindow *sub = mdiArea->addSubWindow(filha);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(filha->windowIcon()); // its own (a case's), else the program's
     return sub;
 }
 
