@@ -9,7 +9,7 @@ FUZZ_TIME  ?= 60
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
               libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
-              shared-mime-info desktop-file-utils qt6-translations-l10n qt6-svg-dev
+              shared-mime-info desktop-file-utils qt6-translations-l10n
 
 .PHONY: all deps configure build run test test-asan fuzz bench clean
 

@@ -13,10 +13,15 @@ namespace platform {
 
 namespace {
 
-QByteArray ReadIcon(const char *name)
+QString ResourcePath(const QString &fileName)
 {
     LoadIconResources();
-    QFile file(QStringLiteral(":/icones/") + QLatin1String(name));
+    return QStringLiteral(":/icones/") + fileName;
+}
+
+QByteArray ReadSvg(const QString &name)
+{
+    QFile file(ResourcePath(name + QStringLiteral(".svg")));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -24,12 +29,17 @@ QByteArray ReadIcon(const char *name)
 
 QByteArray ProgramIconSvg()
 {
-    return ReadIcon("quirasol.svg");
+    return ReadSvg(NomeIconePrograma);
 }
 
 QByteArray CaseIconSvg()
 {
-    return ReadIcon("application-x-quirasol.svg");
+    return ReadSvg(NomeIconeCaso);
+}
+
+QString IconPngPath(const QString &name, int size)
+{
+    return ResourcePath(name + QLatin1Char('-') + QString::number(size) + QStringLiteral(".png"));
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/Icons.h"
 #include "platform/Registro.h"
 #include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QImage>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -684,6 +686,18 @@ TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
         QTest::mouseClick(menu->windowHandle(), Qt::RightButton, {}, ponto);
         EXPECT_TRUE(menu->mnuExibirBarra->isVisible()) << alvo->metaObject()->className();
         menu->mnuExibirBarra->hide();
+    }
+}
+
+// Both icons are compiled in at every size they are asked for, each drawn for that size.
+TEST(WindowIconsTest, EveryIconComesInEverySize)
+{
+    for (const QString &nome : {platform::NomeIconePrograma, platform::NomeIconeCaso}) {
+        for (int tamanho : platform::IconSizes) {
+            const QImage imagem(platform::IconPngPath(nome, tamanho));
+            EXPECT_EQ(imagem.size(), QSize(tamanho, tamanho))
+                << nome.toStdString() << " " << tamanho;
+        }
     }
 }
 

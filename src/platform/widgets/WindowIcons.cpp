@@ -2,29 +2,15 @@
 
 #include "platform/Icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
-
 namespace platform {
 
 namespace {
 
-// The SVG drawn at the sizes title bars, task bars and switchers ask for.
-QIcon Draw(const QByteArray &svg)
+QIcon FromPngs(const QString &name)
 {
-    QSvgRenderer renderer(svg);
     QIcon icon;
-    if (!renderer.isValid())
-        return icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : IconSizes)
+        icon.addFile(IconPngPath(name, size), QSize(size, size));
     return icon;
 }
 
@@ -32,12 +18,12 @@ QIcon Draw(const QByteArray &svg)
 
 QIcon ProgramIcon()
 {
-    return Draw(ProgramIconSvg());
+    return FromPngs(NomeIconePrograma);
 }
 
 QIcon CaseIcon()
 {
-    return Draw(CaseIconSvg());
+    return FromPngs(NomeIconeCaso);
 }
 
 } // namespace platform
