@@ -2,15 +2,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 namespace platform {
@@ -77,6 +80,32 @@ private:
     bool ativo;
 };
 
+// The width a box needs for the window manager to show its whole title: the title in bold
+// and a quarter wider (title bars often use a larger face than the box's own), and eight
+// lines' height for the frame's icon and buttons (a centred title keeps the room of the wider
+// side on both sides); at most half the width of the box's screen.
+int TitleBarWidth(const QWidget &box, const QString &title)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height();
+    const QScreen *screen = box.screen();
+    return screen ? qMin(width, screen->availableGeometry().width() / 2) : width;
+}
+
+// Makes a box wide enough for its title. The button row spans the box, so its minimum width
+// carries the box's; Qt sizes a message box itself and would undo one set on the box.
+void WidenForTitle(QDialog &box)
+{
+    const auto rows = box.findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly);
+    if (rows.isEmpty() || !box.layout())
+        return;
+    const QMargins margins = box.layout()->contentsMargins();
+    rows.constFirst()->setMinimumWidth(TitleBarWidth(box, box.windowTitle()) - margins.left()
+                                       - margins.right());
+}
+
 } // namespace
 
 int QtInteraction::messageBox(const QString &text, int style, const QString &title)
@@ -122,6 +151,7 @@ int QtInteraction::messageBox(const QString &text, int style, const QString &tit
         break;
     }
     box.setDefaultButton(yes ? yes : ok);
+    WidenForTitle(box);
     box.exec();
     const auto *clicked = box.clickedButton();
     if (clicked && clicked == yes)
@@ -143,6 +173,7 @@ QString QtInteraction::inputBox(const QString &prompt, const QString &title,
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    WidenForTitle(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
