@@ -3,30 +3,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
-
-using platform::ExtensaoPadrao;
-using platform::FiltroQt;
-
-TEST(QtInteraction, FiltersAndDefaultExtensions)
-{
-    const QString caso = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
-    EXPECT_EQ(FiltroQt(caso), QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)"));
-    EXPECT_EQ(ExtensaoPadrao(caso), QStringLiteral("qzv"));
-
-    const QString relatorio = QStringLiteral("Texto (*.txt)|*.txt|Documento (*.doc)|*.doc");
-    EXPECT_EQ(FiltroQt(relatorio), QStringLiteral("Texto (*.txt);;Documento (*.doc)"));
-    EXPECT_EQ(ExtensaoPadrao(relatorio), QStringLiteral("txt"));
-    EXPECT_EQ(ExtensaoPadrao(QStringLiteral("Documento (*.doc)")), QStringLiteral("doc"));
-
-    EXPECT_EQ(ExtensaoPadrao(QStringLiteral("Todos (*.*)|*.*")), QString());
-    EXPECT_EQ(ExtensaoPadrao(QString()), QString());
-    EXPECT_EQ(FiltroQt(QStringLiteral("Todos|*")), QStringLiteral("Todos (*)"));
-}
 
 TEST(QtInteraction, BoxesShowTheArrowWhileTheProgramIsBusy)
 {
@@ -95,4 +81,52 @@ TEST(QtInteraction, BoxesAreWideEnoughForTheirTitlesUpToHalfTheScreen)
     WhileOpen([&](QDialog *caixa) { largura = caixa->width(); },
               [&] { interacao.inputBox(QStringLiteral("Nome"), fluido.repeated(8), QString()); });
     EXPECT_LE(largura, metade);
+}
+
+TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQuestion)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    platform::FileDialogRequest pedido;
+    pedido.title = QStringLiteral("Exportar relatório");
+    pedido.filter = QStringLiteral("Documentos de texto (*.txt)|*.txt|"
+                                   "Documentos de Word (*.doc)|*.doc");
+    pedido.flags = 2054;
+    pedido.initialDir = pasta.path();
+    pedido.fileName = QStringLiteral("Refinaria Exemplo S.A.");
+    const QString esperado = pasta.filePath(QStringLiteral("Refinaria Exemplo S.A..txt"));
+    platform::QtInteraction interacao;
+    const auto enter = [](QDialog *dialogo) {
+        auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nome, nullptr);
+        EXPECT_EQ(nome->text(), QStringLiteral("Refinaria Exemplo S.A."));
+        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(nome, &tecla);
+    };
+
+    std::optional<QString> escolhido;
+    WhileOpen(enter, [&] { escolhido = interacao.saveFileName(pedido); });
+    EXPECT_EQ(escolhido, esperado);
+
+    // The file now exists: the question names it, and Yes takes it.
+    QFile existente(esperado);
+    ASSERT_TRUE(existente.open(QIODevice::WriteOnly));
+    existente.close();
+    QString pergunta;
+    const auto respondeSim = [&pergunta] {
+        if (auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            pergunta = caixa->text();
+            caixa->button(QMessageBox::Yes)->click();
+        }
+    };
+    escolhido.reset();
+    WhileOpen(
+        [&](QDialog *dialogo) {
+            QTimer::singleShot(0, respondeSim);
+            enter(dialogo);
+        },
+        [&] { escolhido = interacao.saveFileName(pedido); });
+    EXPECT_TRUE(pergunta.contains(QStringLiteral("Refinaria Exemplo S.A..txt")))
+        << pergunta.toStdString();
+    EXPECT_EQ(escolhido, esperado);
 }

@@ -1,5 +1,7 @@
 #include "QtInteraction.h"
 
+#include "platform/FileFilter.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -27,32 +29,6 @@ QPrinter &Impressora()
 QWidget *JanelaAtiva()
 {
     return QApplication::activeWindow();
-}
-
-QString ExtensaoPadrao(const QString &filter)
-{
-    // The first pattern of a filter: "Texto (*.txt)|*.txt" and "Texto (*.txt)" give "txt".
-    QString pattern = filter.section(QLatin1Char('|'), 1, 1);
-    if (pattern.isEmpty())
-        pattern = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
-    pattern = pattern.section(QLatin1Char(';'), 0, 0).section(QLatin1Char(' '), 0, 0);
-    if (!pattern.startsWith(QLatin1String("*.")) || pattern.mid(2).contains(QLatin1Char('*')))
-        return {};
-    return pattern.mid(2);
-}
-
-QString FiltroQt(const QString &filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList result;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
-        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (%1)").arg(pattern);
-        result << description;
-    }
-    return result.join(QStringLiteral(";;"));
 }
 
 namespace {
@@ -186,6 +162,48 @@ QString startPath(const FileDialogRequest &request)
     return QDir(request.initialDir).filePath(request.fileName);
 }
 
+// The save dialog. A name accepted with a filter selected is written with that filter's
+// extension, also when it holds a period (where Qt's default suffix stays away); when the
+// extension makes it the name of a file that exists, the overwrite question asks about that
+// file before the dialog closes.
+class SaveDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    // The file to write once the dialog is accepted.
+    QString chosenName() const
+    {
+        const QStringList names = selectedFiles();
+        if (names.isEmpty())
+            return {};
+        return WithFilterExtension(names.constFirst(), selectedNameFilter());
+    }
+
+protected:
+    void accept() override
+    {
+        const QStringList names = selectedFiles();
+        const QString name = chosenName();
+        // A typed folder is opened, as ever.
+        if (names.size() != 1 || name == names.constFirst()
+            || QFileInfo(names.constFirst()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        if (!testOption(DontConfirmOverwrite) && QFileInfo::exists(name)) {
+            const QString question =
+                QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                    .arg(QFileInfo(name).fileName());
+            if (QMessageBox::warning(this, windowTitle(), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes)
+                return;
+        }
+        QDialog::accept();
+    }
+};
+
 } // namespace
 
 std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &request)
@@ -202,20 +220,20 @@ std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &requ
 std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
 {
     PonteiroNormal ponteiro;
-    QFileDialog dialog(JanelaAtiva(), request.title, startPath(request),
-                       FiltroQt(request.filter));
+    SaveDialog dialog(JanelaAtiva(), request.title, startPath(request),
+                      FiltroQt(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (!(request.flags & 2))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // A name typed without an extension gets the filter's, so the file shows in that filter.
+    // Qt's default suffix serves a name without any period; SaveDialog the other names.
     dialog.setDefaultSuffix(ExtensaoPadrao(request.filter));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &filtro) {
                          dialog.setDefaultSuffix(ExtensaoPadrao(filtro));
                      });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenName().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosenName();
 }
 
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
