@@ -1,13 +1,20 @@
+#include "calculation/windows/frmRelatorio.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,6 +57,30 @@ void WhileOpen(const std::function<void(QDialog *)> &look, Call call)
     });
     call();
 }
+
+QDialogButtonBox *Botoes(QDialog *dialogo)
+{
+    return dialogo->findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly).value(0);
+}
+
+// Keeps the program's printer as a test found it.
+class ImpressoraGuardada
+{
+public:
+    ImpressoraGuardada()
+        : formato(platform::Impressora().outputFormat())
+        , arquivo(platform::Impressora().outputFileName())
+    {}
+    ~ImpressoraGuardada()
+    {
+        platform::Impressora().setOutputFormat(formato);
+        platform::Impressora().setOutputFileName(arquivo);
+    }
+
+private:
+    QPrinter::OutputFormat formato;
+    QString arquivo;
+};
 
 } // namespace
 
@@ -129,4 +160,50 @@ TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQu
     EXPECT_TRUE(pergunta.contains(QStringLiteral("Refinaria Exemplo S.A..txt")))
         << pergunta.toStdString();
     EXPECT_EQ(escolhido, esperado);
+}
+
+TEST(QtInteraction, PrinterChosenInTheSetUpIsTheOneThePrintUses)
+{
+    ImpressoraGuardada guarda;
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString antes = pasta.filePath(QStringLiteral("antes.pdf"));
+    const QString escolhido = pasta.filePath(QStringLiteral("folha.pdf"));
+    platform::Impressora().setOutputFormat(QPrinter::PdfFormat);
+    platform::Impressora().setOutputFileName(antes);
+    platform::QtInteraction interacao;
+    platform::SetInteraction(&interacao);
+    frmRelatorio janela;
+    janela.lstRelatorio->addItem(QStringLiteral(" Linha 1"));
+
+    WhileOpen(
+        [&](QDialog *dialogo) {
+            EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Configurar impressão"));
+            auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
+            auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+            QDialogButtonBox *botoes = Botoes(dialogo);
+            ASSERT_TRUE(impressoras && arquivo && botoes);
+            for (QAbstractButton *botao : botoes->buttons()) {
+                if (botoes->buttonRole(botao) == QDialogButtonBox::ResetRole) {
+                    EXPECT_TRUE(botao->isHidden()) << "copies and range belong to printing";
+                }
+            }
+            impressoras->setCurrentIndex(impressoras->count() - 1); // to a PDF file
+            arquivo->setText(escolhido);
+            botoes->button(QDialogButtonBox::Ok)->click();
+        },
+        [&] { janela.mnuArquivoConfigurarImpressao->trigger(); });
+
+    WhileOpen(
+        [&](QDialog *dialogo) {
+            auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+            ASSERT_NE(arquivo, nullptr);
+            EXPECT_EQ(arquivo->text(), escolhido);
+            Botoes(dialogo)->button(QDialogButtonBox::Ok)->click();
+        },
+        [&] { janela.mnuArquivoImprimir->trigger(); });
+    platform::SetInteraction(nullptr);
+
+    EXPECT_GT(QFileInfo(escolhido).size(), 0);
+    EXPECT_FALSE(QFileInfo::exists(antes));
 }

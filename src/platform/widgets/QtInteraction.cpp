@@ -11,7 +11,6 @@
 #include <QInputDialog>
 #include <QLayout>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -204,6 +203,24 @@ protected:
     }
 };
 
+// The print set-up on the print dialog: the printer (or a PDF file) and, behind its
+// properties button, paper, orientation and margins; confirmed with OK. Copies and range, under
+// the dialog's options button, are left to printing.
+void LimitToSetup(QPrintDialog &dialog)
+{
+    dialog.setWindowTitle(QStringLiteral("Configurar impressão"));
+    const auto rows = dialog.findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly);
+    if (rows.isEmpty())
+        return;
+    QDialogButtonBox *row = rows.constFirst();
+    for (QAbstractButton *button : row->buttons()) {
+        if (row->buttonRole(button) == QDialogButtonBox::ResetRole)
+            button->hide();
+    }
+    if (QPushButton *ok = row->button(QDialogButtonBox::Ok))
+        ok->setText(QStringLiteral("OK"));
+}
+
 } // namespace
 
 std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &request)
@@ -239,11 +256,11 @@ std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &requ
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 {
     PonteiroNormal ponteiro;
+    QPrintDialog dialog(&Impressora(), JanelaAtiva());
     if (request.setupOnly) {
-        QPageSetupDialog dialog(&Impressora(), JanelaAtiva());
+        LimitToSetup(dialog);
         return dialog.exec() == QDialog::Accepted;
     }
-    QPrintDialog dialog(&Impressora(), JanelaAtiva());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     request.copies = qMax(1, Impressora().copyCount());

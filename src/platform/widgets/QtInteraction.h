@@ -1,6 +1,7 @@
 #pragma once
-// The interaction layer on Qt widgets: QMessageBox, QInputDialog, QFileDialog, QPrintDialog /
-// QPageSetupDialog on the one printer the program keeps, QDesktopServices for the desktop.
+// The interaction layer on Qt widgets: QMessageBox, QInputDialog, QFileDialog, QPrintDialog on
+// the one printer the program keeps (also for the print set-up), QDesktopServices for the
+// desktop.
 
 #include "platform/Interaction.h"
 
