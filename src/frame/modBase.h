@@ -58,9 +58,10 @@ void AtualizaMRU(QWidget *janela);
 // Busy state: false shows the hourglass and disables the main window, true restores both.
 void HabilitaMenu(bool estado);
 
-// The printer dialog on the program's one printer: setup true gives the page set-up dialog,
-// false the print dialog. True when the user confirmed it; Cancel or a failure give false.
-// The chosen copies are left in platform::Impressora() and returned through copias.
+// The printer dialog on the program's one printer: setup true gives the print set-up (the
+// printer and its paper, orientation and margins), false the print dialog. True when the
+// user confirmed it; Cancel or a failure give false. The chosen printer and copies are left
+// in platform::Impressora(); the copies are returned through copias as well.
 bool ConfiguraImpressora(bool setup, int *copias = nullptr);
 
 // Selects the whole text of a text box.

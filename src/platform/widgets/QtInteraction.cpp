@@ -1,16 +1,20 @@
 #include "QtInteraction.h"
 
+#include "platform/FileFilter.h"
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 namespace platform {
@@ -24,32 +28,6 @@ QPrinter &Impressora()
 QWidget *JanelaAtiva()
 {
     return QApplication::activeWindow();
-}
-
-QString ExtensaoPadrao(const QString &filter)
-{
-    // The first pattern of a filter: "Texto (*.txt)|*.txt" and "Texto (*.txt)" give "txt".
-    QString pattern = filter.section(QLatin1Char('|'), 1, 1);
-    if (pattern.isEmpty())
-        pattern = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
-    pattern = pattern.section(QLatin1Char(';'), 0, 0).section(QLatin1Char(' '), 0, 0);
-    if (!pattern.startsWith(QLatin1String("*.")) || pattern.mid(2).contains(QLatin1Char('*')))
-        return {};
-    return pattern.mid(2);
-}
-
-QString FiltroQt(const QString &filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList result;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
-        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (%1)").arg(pattern);
-        result << description;
-    }
-    return result.join(QStringLiteral(";;"));
 }
 
 namespace {
@@ -76,6 +54,32 @@ public:
 private:
     bool ativo;
 };
+
+// The width a box needs for the window manager to show its whole title: the title in bold
+// and a quarter wider (title bars often use a larger face than the box's own), and eight
+// lines' height for the frame's icon and buttons (a centred title keeps the room of the wider
+// side on both sides); at most half the width of the box's screen.
+int TitleBarWidth(const QWidget &box, const QString &title)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height();
+    const QScreen *screen = box.screen();
+    return screen ? qMin(width, screen->availableGeometry().width() / 2) : width;
+}
+
+// Makes a box wide enough for its title. The button row spans the box, so its minimum width
+// carries the box's; Qt sizes a message box itself and would undo one set on the box.
+void WidenForTitle(QDialog &box)
+{
+    const auto rows = box.findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly);
+    if (rows.isEmpty() || !box.layout())
+        return;
+    const QMargins margins = box.layout()->contentsMargins();
+    rows.constFirst()->setMinimumWidth(TitleBarWidth(box, box.windowTitle()) - margins.left()
+                                       - margins.right());
+}
 
 } // namespace
 
@@ -122,6 +126,7 @@ int QtInteraction::messageBox(const QString &text, int style, const QString &tit
         break;
     }
     box.setDefaultButton(yes ? yes : ok);
+    WidenForTitle(box);
     box.exec();
     const auto *clicked = box.clickedButton();
     if (clicked && clicked == yes)
@@ -143,6 +148,7 @@ QString QtInteraction::inputBox(const QString &prompt, const QString &title,
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    WidenForTitle(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -153,6 +159,66 @@ QString startPath(const FileDialogRequest &request)
     if (request.initialDir.isEmpty())
         return request.fileName;
     return QDir(request.initialDir).filePath(request.fileName);
+}
+
+// The save dialog. A name accepted with a filter selected is written with that filter's
+// extension, also when it holds a period (where Qt's default suffix stays away); when the
+// extension makes it the name of a file that exists, the overwrite question asks about that
+// file before the dialog closes.
+class SaveDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    // The file to write once the dialog is accepted.
+    QString chosenName() const
+    {
+        const QStringList names = selectedFiles();
+        if (names.isEmpty())
+            return {};
+        return WithFilterExtension(names.constFirst(), selectedNameFilter());
+    }
+
+protected:
+    void accept() override
+    {
+        const QStringList names = selectedFiles();
+        const QString name = chosenName();
+        // A typed folder is opened, as ever.
+        if (names.size() != 1 || name == names.constFirst()
+            || QFileInfo(names.constFirst()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        if (!testOption(DontConfirmOverwrite) && QFileInfo::exists(name)) {
+            const QString question =
+                QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                    .arg(QFileInfo(name).fileName());
+            if (QMessageBox::warning(this, windowTitle(), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes)
+                return;
+        }
+        QDialog::accept();
+    }
+};
+
+// The print set-up on the print dialog: the printer (or a PDF file) and, behind its
+// properties button, paper, orientation and margins; confirmed with OK. Copies and range, under
+// the dialog's options button, are left to printing.
+void LimitToSetup(QPrintDialog &dialog)
+{
+    dialog.setWindowTitle(QStringLiteral("Configurar impressão"));
+    const auto rows = dialog.findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly);
+    if (rows.isEmpty())
+        return;
+    QDialogButtonBox *row = rows.constFirst();
+    for (QAbstractButton *button : row->buttons()) {
+        if (row->buttonRole(button) == QDialogButtonBox::ResetRole)
+            button->hide();
+    }
+    if (QPushButton *ok = row->button(QDialogButtonBox::Ok))
+        ok->setText(QStringLiteral("OK"));
 }
 
 } // namespace
@@ -171,30 +237,30 @@ std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &requ
 std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
 {
     PonteiroNormal ponteiro;
-    QFileDialog dialog(JanelaAtiva(), request.title, startPath(request),
-                       FiltroQt(request.filter));
+    SaveDialog dialog(JanelaAtiva(), request.title, startPath(request),
+                      FiltroQt(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (!(request.flags & 2))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // A name typed without an extension gets the filter's, so the file shows in that filter.
+    // Qt's default suffix serves a name without any period; SaveDialog the other names.
     dialog.setDefaultSuffix(ExtensaoPadrao(request.filter));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &filtro) {
                          dialog.setDefaultSuffix(ExtensaoPadrao(filtro));
                      });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenName().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosenName();
 }
 
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 {
     PonteiroNormal ponteiro;
+    QPrintDialog dialog(&Impressora(), JanelaAtiva());
     if (request.setupOnly) {
-        QPageSetupDialog dialog(&Impressora(), JanelaAtiva());
+        LimitToSetup(dialog);
         return dialog.exec() == QDialog::Accepted;
     }
-    QPrintDialog dialog(&Impressora(), JanelaAtiva());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     request.copies = qMax(1, Impressora().copyCount());

@@ -1,6 +1,7 @@
 #pragma once
-// The interaction layer on Qt widgets: QMessageBox, QInputDialog, QFileDialog, QPrintDialog /
-// QPageSetupDialog on the one printer the program keeps, QDesktopServices for the desktop.
+// The interaction layer on Qt widgets: QMessageBox, QInputDialog, QFileDialog, QPrintDialog on
+// the one printer the program keeps (also for the print set-up), QDesktopServices for the
+// desktop.
 
 #include "platform/Interaction.h"
 
@@ -23,12 +24,6 @@ public:
 
 // The program's one printer (the common dialog's printer settings), shared by every window.
 QPrinter &Impressora();
-
-// "Description (*.ext)|*.ext|..." as a Qt name filter list "Description (*.ext);;...".
-QString FiltroQt(const QString &filter);
-
-// The extension of a filter's first pattern ("txt" for "Texto (*.txt)|*.txt"), or empty.
-QString ExtensaoPadrao(const QString &filter);
 
 // The parent for modal boxes: the active window, if any.
 QWidget *JanelaAtiva();
