@@ -1260,7 +1260,11 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
             Ocupado(false);
             TemArquivo = false;
             Carregando = false;
-            MostraErro(leitura.erro.numero, leitura.erro.descricao);
+            // A refused file has nothing loaded: the box names it.
+            const bool recusado = leitura.parada == LeituraCaso::Limite;
+            MostraErro(leitura.erro.numero,
+                       leitura.erro.descricao + (recusado ? QStringLiteral(": ") + Arquivo
+                                                          : QString()));
             return;
         }
         for (const RegistroCampo &registro : caso.campos) {
