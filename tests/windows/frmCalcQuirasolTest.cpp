@@ -7,16 +7,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -477,6 +480,59 @@ TEST_F(CalcQuirasol, KeyFilterAndEnter)
     ASSERT_NE(frmCalculadora::Instancia(), nullptr);
     frmCalculadora::Instancia()->close();
     QApplication::processEvents();
+}
+
+TEST_F(CalcQuirasol, PastedOrDroppedTextGoesThroughTheKeyFilter)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    CaixaValor *caixa = w->txtDados[4];
+    caixa->setFocus(Qt::MouseFocusReason);
+
+    // A file name dragged from a file manager and dropped on the box, as the window system
+    // hands a drop to the window.
+    QMimeData arrastado;
+    auto solta = [&](const QString &texto) {
+        arrastado.setText(texto);
+        const QPoint ponto = caixa->mapTo(w.get(), QPoint(5, 5));
+        QDragEnterEvent entra(ponto, Qt::CopyAction | Qt::MoveAction, &arrastado,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->windowHandle(), &entra);
+        QDropEvent solta(ponto, Qt::CopyAction | Qt::MoveAction, &arrastado, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w->windowHandle(), &solta);
+        QApplication::processEvents();
+        return solta.isAccepted();
+    };
+    EXPECT_TRUE(solta(QStringLiteral("2500kgh.qzv\b")));
+    EXPECT_EQ(caixa->text(), QStringLiteral("2500,"));
+    // Nothing the filter lets through: the drop is refused.
+    EXPECT_FALSE(solta(QStringLiteral("kg")));
+    EXPECT_EQ(caixa->text(), QStringLiteral("2500,"));
+
+    // Paste from the box's context menu.
+    caixa->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.5 kg/h"));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           caixa->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(caixa, &menu);
+    auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    QAction *colar = nullptr;
+    for (QAction *acao : popup->actions())
+        if (acao->text().startsWith(QStringLiteral("&Paste")))
+            colar = acao;
+    ASSERT_NE(colar, nullptr);
+    colar->trigger();
+    popup->close();
+    QApplication::processEvents();
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5/"));
+
+    // Letters composed with a dead key come from the input method, the point too.
+    QInputMethodEvent composto;
+    composto.setCommitString(QStringLiteral("á."));
+    QApplication::sendEvent(caixa, &composto);
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5/,"));
 }
 
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
