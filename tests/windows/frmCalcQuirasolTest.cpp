@@ -14,10 +14,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -533,6 +536,43 @@ TEST_F(CalcQuirasol, PastedOrDroppedTextGoesThroughTheKeyFilter)
     composto.setCommitString(QStringLiteral("á."));
     QApplication::sendEvent(caixa, &composto);
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5/,"));
+}
+
+TEST_F(CalcQuirasol, EnterActsOnlyOnTheReleaseOfItsOwnPress)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    CaixaValor *caixa = w->txtDados[4];
+    caixa->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+
+    // Enter pressed in a box that closes, then released over the value box: the box that
+    // closed took the press.
+    QMessageBox caixaModal(QMessageBox::Warning, QStringLiteral("Arquivo: x.qzv"),
+                           QStringLiteral("Arquivo não encontrado"), QMessageBox::Ok, w.get());
+    QTimer::singleShot(0, &caixaModal, [&] { QTest::keyPress(&caixaModal, Qt::Key_Return); });
+    caixaModal.exec();
+    Mostra(); // the window system gives the activation back, and the box its focus
+    ASSERT_EQ(QApplication::focusWidget(), caixa);
+    QTest::keyRelease(caixa, Qt::Key_Return);
+    QApplication::processEvents();
+    frmCalculadora *calculadora = frmCalculadora::Instancia();
+    EXPECT_TRUE(!calculadora || !calculadora->isVisible());
+
+    // Its own press and release open the calculator, once.
+    QTest::keyPress(caixa, Qt::Key_Enter);
+    QTest::keyRelease(caixa, Qt::Key_Enter);
+    QApplication::processEvents();
+    calculadora = frmCalculadora::Instancia();
+    ASSERT_NE(calculadora, nullptr);
+    EXPECT_TRUE(calculadora->isVisible());
+    calculadora->close();
+    QApplication::processEvents();
+    caixa->setFocus(Qt::TabFocusReason);
+    QTest::keyRelease(caixa, Qt::Key_Enter);
+    QApplication::processEvents();
+    calculadora = frmCalculadora::Instancia();
+    EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 }
 
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)

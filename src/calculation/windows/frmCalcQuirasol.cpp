@@ -114,6 +114,8 @@ void CaixaValor::keyPressEvent(QKeyEvent *event)
             event->accept();
             return;
         }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        enterPressed = true;
     const QString texto = event->text();
     if (texto.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event); // movement and deletion keys type no character
@@ -138,8 +140,10 @@ void CaixaValor::keyReleaseEvent(QKeyEvent *event)
 {
     QLineEdit::keyReleaseEvent(event);
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !event->isAutoRepeat())
+        && !event->isAutoRepeat() && enterPressed) {
+        enterPressed = false;
         Q_EMIT enterSolto(Index);
+    }
 }
 
 void CaixaValor::mouseDoubleClickEvent(QMouseEvent *event)
@@ -228,6 +232,7 @@ void CaixaValor::focusInEvent(QFocusEvent *event)
 
 void CaixaValor::focusOutEvent(QFocusEvent *event)
 {
+    enterPressed = false;
     QLineEdit::focusOutEvent(event);
     Q_EMIT perdeuFoco(Index, event->reason());
 }

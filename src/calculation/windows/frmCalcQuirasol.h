@@ -58,6 +58,9 @@ protected:
 
 private:
     void pasteFiltered(const QString &texto);
+    // Enter was pressed in this box: its release acts. A release whose press closed a dialog
+    // or went to another control does nothing.
+    bool enterPressed = false;
 };
 
 // A drop-down list whose Click runs on every change of its entry, by code or by the user, and
