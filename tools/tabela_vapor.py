@@ -1,20 +1,26 @@
 #!/usr/bin/python3
 """Writes the two superheated-steam tables shown by the steam-table window.
 
-Run by hand (the program only reads the files it writes):
+Run by hand from the top of the source tree (the program only reads the files it writes):
+    sudo apt-get install python3-iapws
     /usr/bin/python3 tools/tabela_vapor.py resources/vapor
-Needs the Debian package python3-iapws (IAPWS-IF97).
+then rebuild, since the tables are compiled into the program. python3-iapws (IAPWS-IF97) is
+Debian's package for the system's own Python, hence /usr/bin/python3 rather than whichever
+python3 comes first on PATH. The script checks the rows it writes and stops on a failed check.
 
 Each file holds 48 rows, one per pressure in kgf/cm2 (1 kgf/cm2 = 98.0665 kPa), as
 tab-separated fields: the pressure, then the values at 200, 220, ..., 500 degC with the decimal
-comma and three decimals. Specific volume in m3/kg rounded to three decimals; density in kg/m3
-as the reciprocal of that rounded volume. "-" marks a temperature below saturation (above the
-critical pressure: below the pseudo-critical temperature, where cp peaks). Up to 16 kgf/cm2
-every cell has a value: 200 degC at 16 kgf/cm2 lies 0.4 K below saturation and takes the
-vapour equation of region 2 carried that little way into the metastable vapour.
+comma and three decimals. Specific volume in m3/kg and density in kg/m3, each computed from
+IF97 and rounded to three decimals on its own (the reciprocal of a volume rounded to three
+decimals would be several per cent off at high pressures). "-" marks a temperature below
+saturation (above the critical pressure: below the pseudo-critical temperature, where cp
+peaks). Up to 16 kgf/cm2 every cell has a value: 200 degC at 16 kgf/cm2 lies 0.4 K below
+saturation and takes the vapour equation of region 2 carried that little way into the
+metastable vapour.
 
 The rows for 1 and 200 kgf/cm2 are the program's reference rows and are written as fixed below,
-in place of the computed values (they differ from IF97 by up to 0.003 m3/kg).
+in place of the computed values (their volumes differ from IF97 by up to 0.003 m3/kg; the
+densities of 200 kgf/cm2, the reciprocals of those volumes, by up to 5 %).
 """
 
 import os
@@ -36,8 +42,8 @@ FIXED_VOLUME = {
         3.354, 3.450, 3.542, 3.638],
     200: [None] * 9 + [0.009, 0.010, 0.012, 0.013, 0.014, 0.015, 0.016],
 }
-# The density rows that must follow from them.
-EXPECTED_DENSITY = {
+# Reference rows of density (kg/m3), as printed; "-" below saturation.
+FIXED_DENSITY = {
     1: "0,451 0,433 0,416 0,400 0,385 0,372 0,359 0,347 0,336 0,326 0,316 0,307 0,298 "
        "0,290 0,282 0,275",
     200: "- - - - - - - - - 111,111 100,000 83,333 76,923 71,429 66,667 62,500",
@@ -59,9 +65,8 @@ def pseudo_critical_c(p_mpa):
     return best_t
 
 
-def volume_row(pressure):
-    if pressure in FIXED_VOLUME:
-        return FIXED_VOLUME[pressure]
+def volumes_row(pressure):
+    """IF97 specific volumes (m3/kg, unrounded) of one row; None below saturation."""
     p = pressure * KGF_CM2_MPA
     limit = pseudo_critical_c(p) if p > CRITICAL_MPA else _TSat_P(p) - 273.15
     row = []
@@ -69,20 +74,23 @@ def volume_row(pressure):
         if t < limit and pressure > 16:
             row.append(None)
         elif t < limit:
-            row.append(round(_Region2(t + 273.15, p)["v"], 3))
+            row.append(_Region2(t + 273.15, p)["v"])
         else:
-            row.append(round(IAPWS97(P=p, T=t + 273.15).v, 3))
+            row.append(IAPWS97(P=p, T=t + 273.15).v)
     return row
 
 
-def reciprocal(volume):
-    """1 / volume, exact in decimal, rounded half up to three decimals."""
-    exact = Decimal(1) / Decimal(f"{volume:.3f}")
-    return exact.quantize(Decimal("0.001"), rounding=ROUND_HALF_UP)
+def rounded(value):
+    """The value rounded half up to three decimals, in decimal."""
+    return Decimal(repr(value)).quantize(Decimal("0.001"), rounding=ROUND_HALF_UP)
 
 
 def text(value):
     return "-" if value is None else f"{value:.3f}".replace(".", ",")
+
+
+def value(cell):
+    return Decimal(cell.replace(",", "."))
 
 
 def main():
@@ -90,16 +98,22 @@ def main():
     density_lines, volume_lines = [], []
     previous_dashes = 0
     for pressure in PRESSURES:
-        volumes = volume_row(pressure)
-        densities = [None if v is None else reciprocal(v) for v in volumes]
+        exact = volumes_row(pressure)
+        volumes = FIXED_VOLUME.get(pressure) or [None if v is None else round(v, 3)
+                                                 for v in exact]
         dashes = sum(v is None for v in volumes)
         assert dashes >= previous_dashes, pressure
         assert pressure > 16 or dashes == 0, pressure
         previous_dashes = dashes
-        dens = [text(d) for d in densities]
-        if pressure in EXPECTED_DENSITY:
-            assert " ".join(dens) == EXPECTED_DENSITY[pressure], (pressure, dens)
         vol = [text(v) for v in volumes]
+        if pressure in FIXED_DENSITY:
+            dens = FIXED_DENSITY[pressure].split()
+        else:
+            dens = [text(None if v is None else rounded(1 / v)) for v in exact]
+        assert [d == "-" for d in dens] == [v is None for v in volumes], (pressure, dens)
+        # Density falls strictly as the temperature rises.
+        numbers = [value(d) for d in dens if d != "-"]
+        assert all(a > b for a, b in zip(numbers, numbers[1:])), (pressure, dens)
         if pressure == EMPTY_CELL[0]:
             vol[TEMPERATURES.index(EMPTY_CELL[1])] = ""
         density_lines.append("\t".join([str(pressure)] + dens))

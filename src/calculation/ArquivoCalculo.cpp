@@ -34,6 +34,8 @@ public:
     explicit Itens(const QString &text) : text(text) {}
 
     bool atEnd() const { return pos >= text.size(); }
+    // An item longer than MaxTextoItem was met.
+    bool tooLong() const { return longItem; }
 
     // Skips blanks and line ends; true when an item may follow.
     bool skipToNextItem()
@@ -56,7 +58,7 @@ public:
             qsizetype close = text.indexOf(u'"', start);
             if (close < 0)
                 close = text.size();
-            item = text.mid(start, std::min(close - start, MaxTextoItem));
+            item = cut(start, close);
             pos = close < text.size() ? close + 1 : close;
             // Whatever stands between the closing quote and the separator is dropped.
             while (pos < text.size() && text[pos] != u',' && !LineEnd(text[pos]))
@@ -68,13 +70,20 @@ public:
             qsizetype end = pos;
             while (end > start && Blank(text[end - 1]))
                 --end;
-            item = text.mid(start, std::min(end - start, MaxTextoItem));
+            item = cut(start, end);
         }
         skipSeparator();
         return item;
     }
 
 private:
+    QString cut(qsizetype start, qsizetype end)
+    {
+        if (end - start > MaxTextoItem)
+            longItem = true;
+        return text.mid(start, std::min(end - start, MaxTextoItem));
+    }
+
     void skipSeparator()
     {
         if (atEnd())
@@ -92,6 +101,7 @@ private:
 
     const QString &text;
     qsizetype pos = 0;
+    bool longItem = false;
 };
 
 // The whole number an item starts with, rounded half to even; nullopt beyond int.
@@ -103,22 +113,31 @@ std::optional<int> Inteiro(const QString &item)
     return int(value);
 }
 
+// A text item; cut to what the reader takes, so a case written is a case that can be read.
 QByteArray Texto(const QString &text)
 {
     QString safe = text;
     safe.replace(u'"', QStringLiteral("''"));
-    return '"' + platform::ParaCodigo1252(safe) + '"';
+    return '"' + platform::ParaCodigo1252(safe.left(MaxTextoItem)) + '"';
+}
+
+LeituraCaso Refused()
+{
+    LeituraCaso leitura;
+    leitura.parada = LeituraCaso::Limite;
+    leitura.erro = {ErroFimDoArquivo, QString::fromUtf8("Arquivo danificado ou grande demais")};
+    return leitura;
 }
 
 } // namespace
 
 LeituraCaso LeCaso(const QByteArray &bytes)
 {
+    if (bytes.size() > MaxBytesCaso)
+        return Refused();
     LeituraCaso leitura;
     Caso &caso = leitura.caso;
-    if (bytes.size() > MaxBytesCaso)
-        leitura.parada = LeituraCaso::Limite;
-    const QString text = platform::DeCodigo1252(bytes.left(MaxBytesCaso));
+    const QString text = platform::DeCodigo1252(bytes);
     Itens itens(text);
 
     // Header items in order; the first missing or invalid one ends the read.
@@ -159,6 +178,8 @@ LeituraCaso LeCaso(const QByteArray &bytes)
     texto(caso.itemFluido);
     indice(caso.tomada, MaxIndiceTomada, false);
     texto(caso.tag);
+    if (itens.tooLong())
+        return Refused();
     if (erro) {
         leitura.parada = LeituraCaso::ErroCabecalho;
         leitura.erro = *erro;
@@ -167,10 +188,8 @@ LeituraCaso LeCaso(const QByteArray &bytes)
 
     // Field records: a failing step is skipped and the next one runs.
     while (itens.skipToNextItem()) {
-        if (int(caso.campos.size()) >= MaxRegistrosCampo) {
-            leitura.parada = LeituraCaso::Limite;
-            break;
-        }
+        if (int(caso.campos.size()) >= MaxRegistrosCampo)
+            return Refused();
         const std::optional<int> campo = Inteiro(*itens.next());
         const std::optional<QString> valor = itens.next();
         const std::optional<QString> unidade = itens.next();
@@ -181,6 +200,8 @@ LeituraCaso LeCaso(const QByteArray &bytes)
             registro.unidade = Inteiro(*unidade);
         caso.campos.push_back(registro);
     }
+    if (itens.tooLong())
+        return Refused();
     return leitura;
 }
 

@@ -52,7 +52,8 @@ enum ItemCabecalho : int {
 
 // Run-time error numbers a case file reports (for the program's error box).
 constexpr int ErroValorInvalido = 380;  // an index the selector does not have
-constexpr int ErroFimDoArquivo = 62;    // fewer header items than the format has
+constexpr int ErroFimDoArquivo = 62;    // fewer header items than the format has, or a file
+                                        // beyond what a case can hold
 constexpr int ErroAcessoArquivo = 75;   // the file cannot be opened, read or written
 
 struct ErroArquivo {
@@ -64,19 +65,21 @@ struct LeituraCaso {
     enum Parada {
         FimDoArquivo,   // read to the end; every header item is in `caso`
         ErroCabecalho,  // an error before the field records: see `erro` and `itensLidos`
-        Limite,         // the file goes beyond what a case can hold; the rest was not read
+        Limite,         // the file goes beyond what a case can hold (damaged, or not a
+                        // case file): refused, nothing of it in `caso`; see `erro`
     } parada = FimDoArquivo;
     Caso caso;          // what was read; on ErroCabecalho, the first `itensLidos` items only
     int itensLidos = 0; // header items taken (0 to ItensCabecalho)
     ErroArquivo erro;
-    bool ok() const { return parada != ErroCabecalho; }
+    bool ok() const { return parada == FimDoArquivo; }
 };
 
-// Largest case file read (bytes); a real case is about one kilobyte.
+// What a case file may hold; a file beyond any of these is refused whole.
+// Largest case file (bytes); a real case is about one kilobyte.
 constexpr qsizetype MaxBytesCaso = 256 * 1024;
-// Most field records read; a case has at most 18.
+// Most field records; a case has at most 18.
 constexpr int MaxRegistrosCampo = 256;
-// Longest item kept (characters); the rest of a longer item is skipped.
+// Longest item (characters); the writer cuts a longer text to this.
 constexpr qsizetype MaxTextoItem = 4096;
 
 // Reads a case from the bytes of a case file. Items: blanks before an item are skipped; an
@@ -86,12 +89,14 @@ constexpr qsizetype MaxTextoItem = 4096;
 // number of the item's first character only. An index the selector lacks, or a missing
 // header item, stops the read with an error. Field records: a number that is not a value
 // field skips its record; a missing item is left out; the read ends at the end of the data.
+// Data beyond the limits above is refused with nothing read (Limite).
 LeituraCaso LeCaso(const QByteArray &bytes);
 // The same from a file; a file that cannot be opened fails before any item.
 LeituraCaso LeArquivoCaso(const QString &path);
 
 // The bytes of a case file. A double quote inside a text is written as two single quotes
-// (the format has no escape); characters outside Windows-1252 become "?".
+// (the format has no escape); characters outside Windows-1252 become "?"; a text item is cut
+// to MaxTextoItem characters.
 QByteArray EscreveCaso(const Caso &caso);
 // Writes the case file through a temporary file in the same folder, replacing `path` only
 // when everything was written; on failure the old file is intact and the error returned.

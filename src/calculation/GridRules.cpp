@@ -184,6 +184,17 @@ int FiltroTecla(int codigo)
     return 0;
 }
 
+QString FilterPastedText(const QString &texto)
+{
+    QString filtrado;
+    for (const QChar c : texto) {
+        const int codigo = FiltroTecla(c.unicode());
+        if (codigo != 0 && codigo != 8)
+            filtrado += QChar(codigo);
+    }
+    return filtrado;
+}
+
 QString TextoFormatado(const QString &texto)
 {
     const auto valor = platform::NumeroTexto(texto);

@@ -106,6 +106,9 @@ QString TextoEntradaFluido(const QString &nomeClasse, const QString &resposta);
 // the decimal comma; Enter is discarded (it acts on release); Backspace and the characters
 // * + , - / and digits pass.
 int FiltroTecla(int codigo);
+// Pasted or dropped text through the key filter, character by character as if typed;
+// Backspace, which types no character, is dropped too.
+QString FilterPastedText(const QString &texto);
 
 // The general formatting applied when a value box is left: a number comes back in its
 // default text form, any other text unchanged.

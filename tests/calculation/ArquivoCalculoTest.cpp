@@ -249,20 +249,6 @@ TEST(ArquivoCalculo, HostileFilesAreReadSanely)
     LeituraCaso leitura = LeCaso("\"d\r\n\"o\"\r\n");
     EXPECT_EQ(leitura.parada, LeituraCaso::ErroCabecalho);
 
-    // A 1 MB line: only the sane part is read and the item is cut.
-    leitura = LeCaso(QByteArray(kHeader) + "2,\"" + QByteArray(1 << 20, 'x') + "\",1\r\n");
-    EXPECT_EQ(leitura.parada, LeituraCaso::Limite);
-    ASSERT_EQ(leitura.caso.campos.size(), 1u);
-    EXPECT_EQ(leitura.caso.campos[0].texto->size(), MaxTextoItem);
-
-    // 10 000 field records: at most MaxRegistrosCampo are taken.
-    QByteArray many(kHeader);
-    for (int i = 0; i < 10000; ++i)
-        many += "2,\"1\",0\r\n";
-    leitura = LeCaso(many);
-    EXPECT_EQ(leitura.parada, LeituraCaso::Limite);
-    EXPECT_EQ(int(leitura.caso.campos.size()), MaxRegistrosCampo);
-
     // NUL bytes and binary junk: no crash, what can be read is read.
     QByteArray binary(kHeader);
     for (int i = 0; i < 4096; ++i)
@@ -270,6 +256,55 @@ TEST(ArquivoCalculo, HostileFilesAreReadSanely)
     binary[2] = '\0';
     leitura = LeCaso(binary);
     EXPECT_LE(int(leitura.caso.campos.size()), MaxRegistrosCampo);
+}
+
+TEST(ArquivoCalculo, FilesBeyondTheLimitsAreRefusedWhole)
+{
+    auto registro = [](const QByteArray &valor) { return "2,\"" + valor + "\",1\r\n"; };
+    auto recusado = [](const LeituraCaso &leitura) {
+        return !leitura.ok() && leitura.parada == LeituraCaso::Limite
+            && leitura.erro.numero == ErroFimDoArquivo && leitura.itensLidos == 0
+            && leitura.caso.tag.isEmpty() && leitura.caso.campos.empty();
+    };
+    const QByteArray item(MaxTextoItem, 'x');
+
+    // Items: the longest is read whole, one character more refuses the file, in a field
+    // record, unquoted or in the header.
+    LeituraCaso leitura = LeCaso(QByteArray(kHeader) + registro(item));
+    ASSERT_TRUE(leitura.ok());
+    EXPECT_EQ(leitura.caso.campos.at(0).texto->size(), MaxTextoItem);
+    EXPECT_TRUE(recusado(LeCaso(QByteArray(kHeader) + registro(item + 'x'))));
+    EXPECT_TRUE(recusado(LeCaso(QByteArray(kHeader) + "2,\"1\"," + item + "0\r\n")));
+    QByteArray cliente(kHeader);
+    cliente.replace("\"Cli\"", "\"" + item + "x\"");
+    EXPECT_TRUE(recusado(LeCaso(cliente)));
+
+    // Field records: MaxRegistrosCampo of them are read, one more refuses the file.
+    QByteArray many(kHeader);
+    for (int i = 0; i < MaxRegistrosCampo; ++i)
+        many += registro("1");
+    EXPECT_EQ(int(LeCaso(many).caso.campos.size()), MaxRegistrosCampo);
+    EXPECT_TRUE(recusado(LeCaso(many + registro("1"))));
+
+    // Bytes: a file of MaxBytesCaso is read, one byte more is refused, from a file too.
+    QByteArray cheio = QByteArray(kHeader) + registro("1");
+    cheio += QByteArray(MaxBytesCaso - cheio.size(), ' ');
+    EXPECT_TRUE(LeCaso(cheio).ok());
+    EXPECT_TRUE(recusado(LeCaso(cheio + ' ')));
+    QTemporaryDir dir;
+    QFile grande(dir.filePath(QStringLiteral("grande.qzv")));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
+    grande.write(cheio + "\r\n");
+    grande.close();
+    EXPECT_TRUE(recusado(LeArquivoCaso(grande.fileName())));
+
+    // What the writer writes is always read back: a longer text is cut to the limit, also
+    // where its double quotes grow.
+    Caso caso = ExemploGas();
+    caso.tag = QString(MaxTextoItem, u'"');
+    leitura = LeCaso(EscreveCaso(caso));
+    ASSERT_TRUE(leitura.ok());
+    EXPECT_EQ(leitura.caso.tag, QString(MaxTextoItem, u'\''));
 }
 
 TEST(ArquivoCalculo, DensityUnitsTellTheMassDensityChoice)

@@ -1,5 +1,6 @@
 // Whole cases in the main window: opening new and saved cases, the toolbar state, and every
 // fluid class from the first pick to the data sheet, saved, reopened and calculated again.
+#include "calculation/ArquivoCalculo.h"
 #include "calculation/modCalculo.h"
 #include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
@@ -379,6 +380,30 @@ TEST_F(CasoCompleto, DamagedHeaderShowsTheErrorAndTheWindow)
     EXPECT_FALSE(w->Carregando);
     EXPECT_EQ(w->Arquivo, arquivo);
     EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas (ar)"));
+    EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
+{
+    // A whole case, then a value far beyond what a box of a case holds.
+    const QString arquivo = pasta.filePath(QStringLiteral("grande.qzv"));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n"
+            "4,\"102,26\",0\r\n9,\"" + QByteArray(MaxBytesCaso, '1') + "\",0\r\n");
+    f.close();
+    frmCalcQuirasol *w = Abre(arquivo);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(interacao.messages().size(), 1u);
+    const Asked erro = interacao.messages().front();
+    EXPECT_EQ(erro.style, platform::vbCritical);
+    EXPECT_EQ(erro.title, QStringLiteral("Informação de Erro Código :62"));
+    EXPECT_TRUE(erro.text.contains(arquivo)) << erro.text.toStdString();
+    EXPECT_FALSE(w->TemArquivo);
+    EXPECT_EQ(w->cboQuirasol->currentIndex(), -1);
+    EXPECT_EQ(w->cboFluido->currentIndex(), -1);
+    EXPECT_EQ(w->txtTag->text(), QString());
+    EXPECT_EQ(w->Relatorio->txtOS->text(), QString());
     EXPECT_TRUE(w->isEnabled());
 }
 

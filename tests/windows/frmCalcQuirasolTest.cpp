@@ -7,16 +7,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -477,6 +483,96 @@ TEST_F(CalcQuirasol, KeyFilterAndEnter)
     ASSERT_NE(frmCalculadora::Instancia(), nullptr);
     frmCalculadora::Instancia()->close();
     QApplication::processEvents();
+}
+
+TEST_F(CalcQuirasol, PastedOrDroppedTextGoesThroughTheKeyFilter)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    CaixaValor *caixa = w->txtDados[4];
+    caixa->setFocus(Qt::MouseFocusReason);
+
+    // A file name dragged from a file manager and dropped on the box, as the window system
+    // hands a drop to the window.
+    QMimeData arrastado;
+    auto solta = [&](const QString &texto) {
+        arrastado.setText(texto);
+        const QPoint ponto = caixa->mapTo(w.get(), QPoint(5, 5));
+        QDragEnterEvent entra(ponto, Qt::CopyAction | Qt::MoveAction, &arrastado,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->windowHandle(), &entra);
+        QDropEvent solta(ponto, Qt::CopyAction | Qt::MoveAction, &arrastado, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w->windowHandle(), &solta);
+        QApplication::processEvents();
+        return solta.isAccepted();
+    };
+    EXPECT_TRUE(solta(QStringLiteral("2500kgh.qzv\b")));
+    EXPECT_EQ(caixa->text(), QStringLiteral("2500,"));
+    // Nothing the filter lets through: the drop is refused.
+    EXPECT_FALSE(solta(QStringLiteral("kg")));
+    EXPECT_EQ(caixa->text(), QStringLiteral("2500,"));
+
+    // Paste from the box's context menu.
+    caixa->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.5 kg/h"));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           caixa->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(caixa, &menu);
+    auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    QAction *colar = nullptr;
+    for (QAction *acao : popup->actions())
+        if (acao->text().startsWith(QStringLiteral("&Paste")))
+            colar = acao;
+    ASSERT_NE(colar, nullptr);
+    colar->trigger();
+    popup->close();
+    QApplication::processEvents();
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5/"));
+
+    // Letters composed with a dead key come from the input method, the point too.
+    QInputMethodEvent composto;
+    composto.setCommitString(QStringLiteral("á."));
+    QApplication::sendEvent(caixa, &composto);
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,5/,"));
+}
+
+TEST_F(CalcQuirasol, EnterActsOnlyOnTheReleaseOfItsOwnPress)
+{
+    Escolhe(0, FluidoLiquido, 0);
+    Mostra();
+    CaixaValor *caixa = w->txtDados[4];
+    caixa->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+
+    // Enter pressed in a box that closes, then released over the value box: the box that
+    // closed took the press.
+    QMessageBox caixaModal(QMessageBox::Warning, QStringLiteral("Arquivo: x.qzv"),
+                           QStringLiteral("Arquivo não encontrado"), QMessageBox::Ok, w.get());
+    QTimer::singleShot(0, &caixaModal, [&] { QTest::keyPress(&caixaModal, Qt::Key_Return); });
+    caixaModal.exec();
+    Mostra(); // the window system gives the activation back, and the box its focus
+    ASSERT_EQ(QApplication::focusWidget(), caixa);
+    QTest::keyRelease(caixa, Qt::Key_Return);
+    QApplication::processEvents();
+    frmCalculadora *calculadora = frmCalculadora::Instancia();
+    EXPECT_TRUE(!calculadora || !calculadora->isVisible());
+
+    // Its own press and release open the calculator, once.
+    QTest::keyPress(caixa, Qt::Key_Enter);
+    QTest::keyRelease(caixa, Qt::Key_Enter);
+    QApplication::processEvents();
+    calculadora = frmCalculadora::Instancia();
+    ASSERT_NE(calculadora, nullptr);
+    EXPECT_TRUE(calculadora->isVisible());
+    calculadora->close();
+    QApplication::processEvents();
+    caixa->setFocus(Qt::TabFocusReason);
+    QTest::keyRelease(caixa, Qt::Key_Enter);
+    QApplication::processEvents();
+    calculadora = frmCalculadora::Instancia();
+    EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 }
 
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -90,6 +91,24 @@ TEST(frmTabela, NoRowHasAValueBelowSaturationUpToSixteen)
             EXPECT_TRUE(Celula(janela, linha, coluna).contains(QLatin1Char(',')))
                 << linha << " " << coluna;
         tracosAnteriores = tracos;
+    }
+}
+
+TEST(frmTabela, EveryDensityRowFallsStrictlyWithTemperature)
+{
+    frmTabela janela;
+    janela.TabelaInicia(0);
+    for (int linha = 0; linha < janela.MSF->rowCount(); ++linha) {
+        double anterior = std::numeric_limits<double>::infinity();
+        for (int coluna = 1; coluna < 17; ++coluna) {
+            QString celula = Celula(janela, linha, coluna);
+            if (celula == QStringLiteral("-"))
+                continue;
+            const double valor = celula.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            EXPECT_LT(valor, anterior) << Celula(janela, linha, 0).toStdString() << " kgf/cm2, "
+                                       << 180 + 20 * coluna << " ºC";
+            anterior = valor;
+        }
     }
 }
 

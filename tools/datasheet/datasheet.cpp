@@ -82,10 +82,13 @@ int main(int argc, char **argv)
     calculation::IniciaTabelas();
     const calculation::LeituraCaso leitura = calculation::LeArquivoCaso(args[1]);
     if (!leitura.ok()) {
-        Print(stderr, args[1] + QStringLiteral(": error ") + QString::number(leitura.erro.numero)
-                          + QStringLiteral(" (") + leitura.erro.descricao
-                          + QStringLiteral(") after ") + QString::number(leitura.itensLidos)
-                          + QStringLiteral(" items"));
+        QString erro = args[1] + QStringLiteral(": error ")
+                       + QString::number(leitura.erro.numero) + QStringLiteral(" (")
+                       + leitura.erro.descricao + QStringLiteral(")");
+        if (leitura.parada == calculation::LeituraCaso::ErroCabecalho)
+            erro += QStringLiteral(" after ") + QString::number(leitura.itensLidos)
+                    + QStringLiteral(" items");
+        Print(stderr, erro);
         return 2;
     }
 

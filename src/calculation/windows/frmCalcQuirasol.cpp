@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +29,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -112,6 +115,8 @@ void CaixaValor::keyPressEvent(QKeyEvent *event)
             event->accept();
             return;
         }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        enterPressed = true;
     const QString texto = event->text();
     if (texto.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event); // movement and deletion keys type no character
@@ -136,14 +141,88 @@ void CaixaValor::keyReleaseEvent(QKeyEvent *event)
 {
     QLineEdit::keyReleaseEvent(event);
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !event->isAutoRepeat())
+        && !event->isAutoRepeat() && enterPressed) {
+        enterPressed = false;
         Q_EMIT enterSolto(Index);
+    }
 }
 
 void CaixaValor::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLineEdit::mouseDoubleClickEvent(event);
     Q_EMIT cliqueDuplo(Index);
+}
+
+void CaixaValor::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the desktop's selection where the system has one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && !isReadOnly()) {
+        deselect();
+        pasteFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CaixaValor::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu's Paste entry is the one Qt connects to its paste(), by name or by pointer.
+    static const QMetaMethod colarQt = QLineEdit::staticMetaObject.method(
+        QLineEdit::staticMetaObject.indexOfSlot("paste()"));
+    const QMetaMethod disparada = QMetaMethod::fromSignal(&QAction::triggered);
+    QMenu *menu = createStandardContextMenu();
+    for (QAction *acao : menu->actions())
+        if (disconnect(acao, disparada, this, colarQt)
+            || disconnect(acao, &QAction::triggered, this, &QLineEdit::paste))
+            connect(acao, &QAction::triggered, this,
+                    [this] { pasteFiltered(QGuiApplication::clipboard()->text()); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void CaixaValor::dropEvent(QDropEvent *event)
+{
+    // Text dragged within the box was typed here; text from elsewhere is filtered first.
+    if (event->source() == this || !event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const QString filtrado = FilterPastedText(event->mimeData()->text());
+    if (filtrado.isEmpty() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QMimeData dados;
+    dados.setText(filtrado);
+    QDropEvent trocado(event->position(), event->possibleActions(), &dados, event->buttons(),
+                       event->modifiers());
+    trocado.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&trocado);
+    event->setDropAction(trocado.dropAction());
+    event->setAccepted(trocado.isAccepted());
+}
+
+void CaixaValor::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString filtrado = FilterPastedText(event->commitString());
+    if (filtrado == event->commitString()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent trocado(event->preeditString(), event->attributes());
+    trocado.setCommitString(filtrado, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&trocado);
+    event->setAccepted(trocado.isAccepted());
+}
+
+void CaixaValor::pasteFiltered(const QString &texto)
+{
+    // Like typed keys, a paste with nothing the filter lets through changes nothing.
+    const QString filtrado = FilterPastedText(texto);
+    if (!filtrado.isEmpty())
+        insert(filtrado);
 }
 
 void CaixaValor::focusInEvent(QFocusEvent *event)
@@ -154,6 +233,7 @@ void CaixaValor::focusInEvent(QFocusEvent *event)
 
 void CaixaValor::focusOutEvent(QFocusEvent *event)
 {
+    enterPressed = false;
     QLineEdit::focusOutEvent(event);
     Q_EMIT perdeuFoco(Index, event->reason());
 }
@@ -1270,7 +1350,11 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
             Ocupado(false);
             TemArquivo = false;
             Carregando = false;
-            MostraErro(leitura.erro.numero, leitura.erro.descricao);
+            // A refused file has nothing loaded: the box names it.
+            const bool recusado = leitura.parada == LeituraCaso::Limite;
+            MostraErro(leitura.erro.numero,
+                       leitura.erro.descricao + (recusado ? QStringLiteral(": ") + Arquivo
+                                                          : QString()));
             return;
         }
         for (const RegistroCampo &registro : caso.campos) {

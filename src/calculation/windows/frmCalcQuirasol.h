@@ -29,7 +29,8 @@ class QScrollBar;
 class frmRelatorio;
 
 // A value box of the grid: the key filter, Enter on release, focus and double click are
-// reported to the window by field number.
+// reported to the window by field number. Text pasted (context menu, middle click), dropped or
+// composed by the input method (dead keys) goes through the key filter too.
 class CaixaValor : public QLineEdit
 {
     Q_OBJECT
@@ -48,8 +49,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void pasteFiltered(const QString &texto);
+    // Enter was pressed in this box: its release acts. A release whose press closed a dialog
+    // or went to another control does nothing.
+    bool enterPressed = false;
 };
 
 // A drop-down list whose Click runs on every change of its entry, by code or by the user, and
