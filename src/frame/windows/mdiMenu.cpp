@@ -9,6 +9,7 @@
 #include "frame/windows/ServidorComandos.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
+#include "platform/widgets/FramePlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -372,17 +373,23 @@ void mdiMenu::MDIForm_Load()
             (this->*toggle)();
     }
 
-    QRect lugar(pos(), size());
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft"))))
-        lugar.moveLeft(PixelsDeTwips(*valor));
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop"))))
-        lugar.moveTop(PixelsDeTwips(*valor));
+    // The stored place is the frame's (title bar included), the stored size the client
+    // area's. Without a stored place the window manager places the window.
+    const auto esquerda = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft")));
+    const auto topo = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
+    QSize tamanho = size();
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
-        lugar.setWidth(PixelsDeTwips(*valor));
+        tamanho.setWidth(PixelsDeTwips(*valor));
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
-        lugar.setHeight(PixelsDeTwips(*valor));
-    move(lugar.topLeft());
-    resize(lugar.size());
+        tamanho.setHeight(PixelsDeTwips(*valor));
+    // The size the layout would give it on showing, given now: a size changed between
+    // showing and framing would pin the client area where the frame was meant to be.
+    resize(tamanho.expandedTo(minimumSizeHint()));
+    if (esquerda || topo) {
+        const QPoint lugar(esquerda ? PixelsDeTwips(*esquerda) : x(),
+                           topo ? PixelsDeTwips(*topo) : y());
+        platform::PlaceFrame(this, [lugar](const QSize &) { return lugar; });
+    }
     if (auto estado =
             frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
         if (*estado == 2)
