@@ -163,4 +163,17 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
     EXPECT_TRUE(QTest::qWaitFor(mesmoLugar))
         << "first " << Texto(primeira) << ", next " << Texto(menu->frameGeometry());
     EXPECT_EQ(menu->size(), desenho);
+
+    // Closed maximised, it starts maximised; restored, it stands at the same place again.
+    menu->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return menu->isMaximized(); }));
+    antigo = menu.data();
+    Acao("mnuArquivoSair")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
+    EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainWindowsState")),
+              QStringLiteral("2"));
+    Mostra(true);
+    menu->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
+        << "first " << Texto(primeira) << ", restored " << Texto(menu->frameGeometry());
 }

@@ -8,11 +8,16 @@
 // else the frame of the last showing of a window of the same object name (each opening of
 // the calculator is a new window). It sets the place as the frame's, and places the window
 // again when its frame arrives, until the frame stands where the rule wants it.
+//
+// While a window is maximised its frame has other margins, and on its way back to the
+// normal state Qt still holds those for a while: NormalFramePlace() gives where its frame
+// stood, or will stand, in the normal state, without asking the window manager then.
 
 #include <QMargins>
 #include <QPoint>
 #include <QSize>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -22,12 +27,21 @@ namespace platform {
 using FrameRule = std::function<QPoint(const QSize &outerSize)>;
 
 // Places a top-level window by its frame now and again when the window system reports its
-// frame, until the frame stands at the rule's place; a maximised or minimised window is left
-// alone meanwhile. A later call replaces the rule of an earlier one.
+// frame, until the frame stands at the rule's place; a window shown maximised or minimised
+// keeps the place given as its normal place. A later call replaces the rule of an earlier one.
+// The window's normal place is followed from then on.
 void PlaceFrame(QWidget *window, FrameRule rule);
 
-// The frame margins of the window when it is shown and framed, else those of the last framed
-// showing of a window of its object name, else none.
+// Follows where the window's frame stands while it is shown in the normal state (not
+// maximised, minimised or full screen), for NormalFramePlace().
+void FollowNormalPlace(QWidget *window);
+
+// The top-left corner of the window's frame in the normal state: where it stood last, or the
+// place PlaceFrame() gave it; nullopt when neither is known (or nothing follows the window).
+std::optional<QPoint> NormalFramePlace(const QWidget *window);
+
+// The margins of the window's frame in the normal state: its own when it is shown so and
+// framed, else those of the last such showing of a window of its object name, else none.
 QMargins ExpectedFrameMargins(const QWidget *window);
 
 } // namespace platform
