@@ -1,6 +1,7 @@
 # Set-up, build, run and test on a fresh Debian machine.
 #   make run   installs what is missing, builds and starts the program
-#   make test  installs what is missing, builds and runs every test
+#   make test  installs what is missing, builds and runs every test, the desktop ones on a
+#              private X display with a window manager (tests/desktop/run-desktop.sh) too
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -9,7 +10,8 @@ FUZZ_TIME  ?= 60
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
               libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
-              shared-mime-info desktop-file-utils qt6-translations-l10n
+              shared-mime-info desktop-file-utils qt6-translations-l10n \
+              xvfb openbox x11-utils
 
 .PHONY: all deps configure build run test test-asan fuzz bench clean
 

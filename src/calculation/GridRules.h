@@ -114,8 +114,9 @@ QString FilterPastedText(const QString &texto);
 // default text form, any other text unchanged.
 QString TextoFormatado(const QString &texto);
 
-// Where the calculator opens (screen pixels): directly below the box, left edges aligned,
-// when its height fits above the bottom of the case window; otherwise directly above it.
+// Where the calculator's frame opens (its top-left corner, screen pixels): directly below the
+// box, left edges aligned, when its outer height (title bar and borders included) fits above
+// the bottom of the case window; otherwise directly above it.
 QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCalculadora);
 
 // Title of the n-th untitled case of a run.

@@ -399,3 +399,17 @@ TEST_F(NoQuadro, MenuShortcutsWinOverTheHeaderBoxes)
                                                   QStringLiteral("\x1a"), false, 1));
     }
 }
+
+TEST_F(NoQuadro, MaximisedKeepsTheControlsAtTheTopLeft)
+{
+    frmRelatorio *relatorio = NovoRelatorio();
+    relatorio->Show();
+    QApplication::processEvents();
+    const QPoint normal = relatorio->txtData->mapTo(relatorio, QPoint());
+    principal->resize(1200, 900);
+    relatorio->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    ASSERT_GT(relatorio->height(), relatorio->lstRelatorio->geometry().bottom() + 100);
+    EXPECT_EQ(relatorio->txtData->mapTo(relatorio, QPoint()), normal);
+    EXPECT_EQ(relatorio->lstRelatorio->height(), 3180 / 15);
+}

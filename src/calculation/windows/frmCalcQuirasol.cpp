@@ -11,6 +11,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "frmRelatorio.h"
 #include "platform/Interaction.h"
+#include "platform/widgets/FramePlacement.h"
 #include "platform/widgets/WindowIcons.h"
 
 #include <QAction>
@@ -952,17 +953,14 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
     QWidget *janela = quadro();
     const QRect retJanela(janela->mapToGlobal(QPoint(0, 0)), janela->size());
     const QRect retCampo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
-    auto coloca = [&] {
-        calculadora->move(
-            PosicaoCalculadora(retJanela, retCampo, calculadora->frameGeometry().height()));
-    };
-    coloca();
+    // By its outer height, title bar counted: the frame it will have, and again when its
+    // frame arrives from the window manager.
+    platform::PlaceFrame(calculadora, [retJanela, retCampo](const QSize &externo) {
+        return PosicaoCalculadora(retJanela, retCampo, externo.height());
+    });
     // The result goes to the focused control of this window: the value box.
     caixa->setFocus(Qt::OtherFocusReason);
     calculadora->Inicia(this);
-    // Shown, its height takes the window frame in: place it again by its whole height.
-    if (calculadora && calculadora->isVisible())
-        coloca();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -66,7 +66,8 @@ void frmRelatorio::criaControles()
     layout->setContentsMargins(0, 0, 0, 0);
     auto *picTodos = new QWidget(this);
     picTodos->setFixedSize(Pixels(8745), Pixels(4740));
-    layout->addWidget(picTodos);
+    // At the top-left corner in any window size: the controls keep their design size.
+    layout->addWidget(picTodos, 0, Qt::AlignLeft | Qt::AlignTop);
 
     auto rotulo = [&](const QString &texto, int top) {
         auto *label = new QLabel(texto, picTodos);

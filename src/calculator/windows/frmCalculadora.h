@@ -9,7 +9,7 @@
 //     frmCalculadora *calc = frmCalculadora::Carrega(); // load reset
 //     if (!campo->text().isEmpty())
 //         calc->Cola(campo->text());                    // the field's text as first entry
-//     calc->move(...);                                  // beside the field, screen pixels
+//     platform::PlaceFrame(calc, rule);                 // beside the field, by its frame
 //     calc->Inicia(janelaDoCampo);                      // shown, the target remembered
 
 #include "calculator/Calculadora.h"

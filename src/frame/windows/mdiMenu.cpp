@@ -9,6 +9,7 @@
 #include "frame/windows/ServidorComandos.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
+#include "platform/widgets/FramePlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -397,17 +398,25 @@ void mdiMenu::MDIForm_Load()
             (this->*toggle)();
     }
 
-    QRect lugar(pos(), size());
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft"))))
-        lugar.moveLeft(PixelsDeTwips(*valor));
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop"))))
-        lugar.moveTop(PixelsDeTwips(*valor));
+    // The stored place is the frame's (title bar included), the stored size the client
+    // area's. Without a stored place the window manager places the window.
+    const auto esquerda = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft")));
+    const auto topo = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
+    QSize tamanho = size();
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
-        lugar.setWidth(PixelsDeTwips(*valor));
+        tamanho.setWidth(PixelsDeTwips(*valor));
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
-        lugar.setHeight(PixelsDeTwips(*valor));
-    move(lugar.topLeft());
-    resize(lugar.size());
+        tamanho.setHeight(PixelsDeTwips(*valor));
+    // The size the layout would give it on showing, given now: a size changed between
+    // showing and framing would pin the client area where the frame was meant to be.
+    resize(tamanho.expandedTo(minimumSizeHint()));
+    if (esquerda || topo) {
+        const QPoint lugar(esquerda ? PixelsDeTwips(*esquerda) : x(),
+                           topo ? PixelsDeTwips(*topo) : y());
+        platform::PlaceFrame(this, [lugar](const QSize &) { return lugar; });
+    } else {
+        platform::FollowNormalPlace(this); // for the place stored at the end
+    }
     if (auto estado =
             frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
         if (*estado == 2)
@@ -441,20 +450,24 @@ void mdiMenu::MDIForm_Unload()
     for (const auto &[chave, entrada] : barras)
         SaveConfig(SecaoConfig, QString::fromLatin1(chave), TextoBool(entrada->isChecked()));
 
-    // A maximised window (also one minimised from there) knows its normal placement only as
-    // its normal geometry (client area), read before the state changes.
+    // A maximised window (also one minimised from there) knows its normal size only as its
+    // normal geometry (client area), read before the state changes; the place of its frame in
+    // the normal state is followed while it is shown so. A window manager may restore the
+    // normal size and frame later than the events run here.
     const Qt::WindowStates estado = windowState();
     const bool maximizada = (estado & Qt::WindowMaximized) && !(estado & Qt::WindowMinimized);
     const QRect cliente = normalGeometry();
+    const std::optional<QPoint> lugarNormal = platform::NormalFramePlace(this);
     if (estado & (Qt::WindowMaximized | Qt::WindowMinimized))
         setWindowState(estado & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     SaveConfig(SecaoMenu, QStringLiteral("MainWindowsState"),
                maximizada ? QStringLiteral("2") : QStringLiteral("0"));
     QApplication::processEvents();
     QRect normal(pos(), size());
-    // A window manager may restore the normal size later than the events run here.
-    if ((estado & Qt::WindowMaximized) && cliente.isValid() && size() != cliente.size())
-        normal = QRect(cliente.topLeft() - (geometry().topLeft() - pos()), cliente.size());
+    if ((estado & Qt::WindowMaximized) && cliente.isValid())
+        normal.setSize(cliente.size());
+    if ((estado & (Qt::WindowMaximized | Qt::WindowMinimized)) && lugarNormal)
+        normal.moveTopLeft(*lugarNormal);
 
     SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(TwipsDePixels(normal.x())));
     SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(TwipsDePixels(normal.y())));

@@ -1,0 +1,179 @@
+// Windows on a real X server with a window manager (run-desktop.sh starts both): where the
+// frames of the main window and of the calculator stand once the window manager has framed
+// them. The offscreen platform has no frames, so these places cannot be checked there.
+#include "calculation/GridRules.h"
+#include "calculation/modCalculo.h"
+#include "calculation/windows/frmCalcQuirasol.h"
+#include "calculator/windows/frmCalculadora.h"
+#include "frame/modBase.h"
+#include "frame/modRegistro.h"
+#include "frame/windows/mdiMenu.h"
+#include "windows/MenuPrincipalTeste.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+
+namespace {
+
+// Readable rectangles in failure messages.
+std::string Texto(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .toStdString();
+}
+
+// The window manager has framed the window: its frame margins are known.
+bool Emoldurada(const QWidget *janela)
+{
+    return janela->isVisible() && janela->windowHandle()
+           && !janela->windowHandle()->frameMargins().isNull();
+}
+
+class JanelasNaTela : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { IniciaTabelas(); }
+
+    void SetUp() override
+    {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+            << "run through tests/desktop/run-desktop.sh";
+        testsupport::DescarregaMenuPrincipal();
+        ListaMRU = {};
+        PathSaves = configuracao.path() + QStringLiteral("/Saves");
+        PathRelatorios = configuracao.path() + QStringLiteral("/Relatorios");
+    }
+
+    void TearDown() override
+    {
+        if (frmCalculadora *calculadora = frmCalculadora::Instancia())
+            calculadora->close();
+        if (menu) {
+            interacao.messageAnswers.assign(10, platform::vbNo);
+            for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+                sub->close();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::DescarregaMenuPrincipal();
+    }
+
+    // Loads and shows the main window and waits until the window manager has framed it and
+    // made it the active window.
+    void Mostra(bool maximizada = false)
+    {
+        menu = mdiMenu::Instancia();
+        maximizada ? menu->showMaximized() : menu->show();
+        ASSERT_TRUE(QTest::qWaitFor([this, maximizada] {
+            return Emoldurada(menu) && menu->isActiveWindow()
+                   && menu->isMaximized() == maximizada;
+        })) << "the window manager did not frame the main window";
+    }
+
+    QAction *Acao(const char *nome) const
+    {
+        return menu->findChild<QAction *>(QString::fromLatin1(nome));
+    }
+
+    testsupport::PastasGuardadas pastas;
+    testsupport::ConfiguracaoTemporaria configuracao;
+    testsupport::ScriptedInteraction interacao;
+    QPointer<mdiMenu> menu;
+};
+
+} // namespace
+
+TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
+{
+    Mostra(true);
+    Acao("mnuArquivoNew")->trigger();
+    auto *caso = qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
+    ASSERT_NE(caso, nullptr);
+    caso->cboQuirasol->escolhe(0);
+    interacao.inputAnswers.push_back(QString()); // the fluid's name
+    caso->cboFluido->escolhe(FluidoLiquido);
+    caso->cboTomada->escolhe(0);
+    CaixaValor *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
+    ASSERT_TRUE(caixa && caixa->isEnabled());
+    QTest::mouseClick(caixa, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([caixa] { return caixa->hasFocus(); }));
+
+    for (int abertura = 1; abertura <= 4; ++abertura) {
+        SCOPED_TRACE(abertura);
+        QTest::keyClick(caixa, Qt::Key_Return);
+        QPointer<frmCalculadora> calculadora = frmCalculadora::Instancia();
+        ASSERT_FALSE(calculadora.isNull());
+        const QRect campo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
+        // Too low for the calculator below it: its whole frame, title bar included, stands
+        // on the box, left edges aligned.
+        const auto acima = [&] {
+            const QRect moldura = calculadora->frameGeometry();
+            return Emoldurada(calculadora) && moldura.bottom() + 1 == campo.top()
+                   && moldura.left() == campo.left();
+        };
+        EXPECT_TRUE(QTest::qWaitFor(acima))
+            << "box " << Texto(campo) << ", calculator frame "
+            << Texto(calculadora->frameGeometry());
+        // Once it has the keyboard, "=" (Enter) writes the readout into the box and closes
+        // the calculator.
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return QGuiApplication::focusWindow() == calculadora->windowHandle();
+        }));
+        QTest::keyClick(calculadora, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calculadora.isNull(); }));
+    }
+}
+
+TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
+{
+    Mostra();
+    const QSize desenho = menu->size();
+    EXPECT_EQ(desenho, QSize(frame::PixelsDeTwips(6495), frame::PixelsDeTwips(5730))
+                           .expandedTo(menu->minimumSizeHint()));
+    const QRect primeira = menu->frameGeometry();
+    const QRect tela = menu->screen()->availableGeometry();
+    EXPECT_TRUE(tela.contains(primeira)) << "frame " << Texto(primeira) << ", screen "
+                                         << Texto(tela);
+    EXPECT_GT(menu->geometry().top(), primeira.top()); // a title bar the user can reach
+
+    QPointer<mdiMenu> antigo = menu.data();
+    Acao("mnuArquivoSair")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
+    const QString menuConfig = QStringLiteral("Config\\Menu");
+    EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainLeft")),
+              QString::number(primeira.left() * 15));
+    EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainTop")),
+              QString::number(primeira.top() * 15));
+
+    Mostra();
+    const auto mesmoLugar = [&] { return menu->frameGeometry() == primeira; };
+    EXPECT_TRUE(QTest::qWaitFor(mesmoLugar))
+        << "first " << Texto(primeira) << ", next " << Texto(menu->frameGeometry());
+    EXPECT_EQ(menu->size(), desenho);
+
+    // Closed maximised, it starts maximised; restored, it stands at the same place again.
+    menu->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return menu->isMaximized(); }));
+    antigo = menu.data();
+    Acao("mnuArquivoSair")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
+    EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainWindowsState")),
+              QStringLiteral("2"));
+    Mostra(true);
+    menu->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
+        << "first " << Texto(primeira) << ", restored " << Texto(menu->frameGeometry());
+}
