@@ -1,7 +1,8 @@
 // The life of the child windows in the main window, reached the way a user reaches it: menu
 // entries and toolbar buttons triggered, keys and clicks sent, and the event loop left to
 // run (deferred deletes included) before anything is checked. Commands that close windows
-// are given from the very windows they close.
+// are given from the very windows they close. These tests run offscreen and again on a real
+// display with a window manager (label desktop).
 #include "calculation/modCalculo.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "calculation/windows/frmRelatorio.h"
@@ -45,7 +46,8 @@ protected:
         menu->resize(900, 700);
         menu->show();
         menu->activateWindow();
-        Espera();
+        // On a real display the window manager makes it the active window in its own time.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
         interacao.messageAnswers.assign(20, platform::vbNo); // "Não" to every save question
     }
     void TearDown() override
@@ -122,7 +124,7 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
             menu = mdiMenu::Instancia();
             menu->show();
             menu->activateWindow();
-            Espera();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
         }
         Abre(CasoRelativo);
         frmCalcQuirasol *caso = Abre(CasoLiquido);
