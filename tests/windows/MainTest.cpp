@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,4 +137,20 @@ TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
     // The recent files hold the whole path: chosen from any folder later, it still opens.
     EXPECT_EQ(ListaMRU[0], caso);
+}
+
+TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)
+{
+    Dicas("1");
+    const QString caso = CopiaCaso(QStringLiteral("entregue.qzv"));
+    // A second start's command arrives while the splash is still up.
+    QTimer::singleShot(300, [caso] {
+        if (mdiMenu *menu = mdiMenu::Existente())
+            menu->MDIForm_LinkExecute(QStringLiteral("/P ") + caso);
+    });
+    ASSERT_TRUE(Main({}));
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("entregue.qzv")));
+    EXPECT_FALSE(DicaVisivel());
+    ASSERT_NE(mdiMenu::Existente()->ActiveForm(), nullptr);
+    EXPECT_EQ(mdiMenu::Existente()->ActiveForm()->windowTitle(), QStringLiteral("entregue.qzv"));
 }
