@@ -8,6 +8,7 @@
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/Twips.h"
 #include "windows/MenuPrincipalTeste.h"
 #include "support/ScriptedInteraction.h"
 
@@ -141,7 +142,7 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
 {
     Mostra();
     const QSize desenho = menu->size();
-    EXPECT_EQ(desenho, QSize(frame::PixelsDeTwips(6495), frame::PixelsDeTwips(5730))
+    EXPECT_EQ(desenho, QSize(platform::Pixels(6495), platform::Pixels(5730))
                            .expandedTo(menu->minimumSizeHint()));
     const QRect primeira = menu->frameGeometry();
     const QRect tela = menu->screen()->availableGeometry();

@@ -8,6 +8,7 @@
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Interaction.h"
+#include "platform/Twips.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QApplication>
@@ -27,16 +28,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+using platform::Pixels;
+
 namespace {
 
 // The run-time error number of a failed print job.
 constexpr int ErroImpressora = 482;
-
-// Design positions are in twips, 15 to the pixel.
-constexpr int Pixels(int twips)
-{
-    return twips / 15;
-}
 
 // The fixed-pitch font of the header and the list: the printed text font, 9 points.
 QFont FonteFixa()

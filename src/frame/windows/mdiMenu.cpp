@@ -9,6 +9,7 @@
 #include "frame/windows/ServidorComandos.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
+#include "platform/Twips.h"
 #include "platform/widgets/FramePlacement.h"
 
 #include <QAction>
@@ -34,9 +35,9 @@
 #include <QVBoxLayout>
 
 using frame::GetConfig;
-using frame::PixelsDeTwips;
 using frame::SaveConfig;
-using frame::TwipsDePixels;
+using platform::Pixels;
+using platform::Twips;
 
 namespace {
 
@@ -160,7 +161,7 @@ mdiMenu::mdiMenu() : d(new Privado)
     mdiArea->viewport()->installEventFilter(this);
 
     // Client area of the design: 6495 x 5730 twips.
-    resize(PixelsDeTwips(6495), PixelsDeTwips(5730));
+    resize(Pixels(6495), Pixels(5730));
 }
 
 mdiMenu::~mdiMenu()
@@ -364,7 +365,7 @@ void mdiMenu::criaStatusBar()
     d->painelData = new QLabel(sbStatusBar);
     d->painelHora = new QLabel(sbStatusBar);
     for (QLabel *painel : {d->painelData, d->painelHora}) {
-        painel->setFixedWidth(PixelsDeTwips(1440));
+        painel->setFixedWidth(Pixels(1440));
         painel->setAlignment(Qt::AlignCenter);
         sbStatusBar->addPermanentWidget(painel);
     }
@@ -404,15 +405,15 @@ void mdiMenu::MDIForm_Load()
     const auto topo = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
     QSize tamanho = size();
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
-        tamanho.setWidth(PixelsDeTwips(*valor));
+        tamanho.setWidth(Pixels(*valor));
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
-        tamanho.setHeight(PixelsDeTwips(*valor));
+        tamanho.setHeight(Pixels(*valor));
     // The size the layout would give it on showing, given now: a size changed between
     // showing and framing would pin the client area where the frame was meant to be.
     resize(tamanho.expandedTo(minimumSizeHint()));
     if (esquerda || topo) {
-        const QPoint lugar(esquerda ? PixelsDeTwips(*esquerda) : x(),
-                           topo ? PixelsDeTwips(*topo) : y());
+        const QPoint lugar(esquerda ? Pixels(*esquerda) : x(),
+                           topo ? Pixels(*topo) : y());
         platform::PlaceFrame(this, [lugar](const QSize &) { return lugar; });
     } else {
         platform::FollowNormalPlace(this); // for the place stored at the end
@@ -469,12 +470,12 @@ void mdiMenu::MDIForm_Unload()
     if ((estado & (Qt::WindowMaximized | Qt::WindowMinimized)) && lugarNormal)
         normal.moveTopLeft(*lugarNormal);
 
-    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(TwipsDePixels(normal.x())));
-    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(TwipsDePixels(normal.y())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(Twips(normal.x())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(Twips(normal.y())));
     SaveConfig(SecaoMenu, QStringLiteral("MainWidth"),
-               QString::number(TwipsDePixels(normal.width())));
+               QString::number(Twips(normal.width())));
     SaveConfig(SecaoMenu, QStringLiteral("MainHeight"),
-               QString::number(TwipsDePixels(normal.height())));
+               QString::number(Twips(normal.height())));
 
     // Every other window of the program goes with the main window.
     const QWidgetList janelas = QApplication::topLevelWidgets();
@@ -880,9 +881,9 @@ void mdiMenu::AjustaBandas()
     for (QToolBar *barra : {tbPadrao, tbCalculo})
         barra->adjustSize();
     d->bandas = frame::AjustaBandas(d->bandas, mnuExibirEtiqueta->isChecked(),
-                                    TwipsDePixels(tbPadrao->sizeHint().width()),
-                                    TwipsDePixels(tbPadrao->sizeHint().height()),
-                                    TwipsDePixels(tbCalculo->sizeHint().width()));
+                                    Twips(tbPadrao->sizeHint().width()),
+                                    Twips(tbPadrao->sizeHint().height()),
+                                    Twips(tbCalculo->sizeHint().width()));
     AplicaBandas();
 }
 
@@ -893,8 +894,8 @@ void mdiMenu::AplicaBandas()
     for (const auto &[barra, banda] : bandas) {
         // A band never hides its own buttons behind the toolbar's extension arrow.
         barra->setMinimumWidth(
-            std::max(PixelsDeTwips(banda.larguraMinima), barra->sizeHint().width()));
-        barra->setMinimumHeight(PixelsDeTwips(banda.alturaMinima));
+            std::max(Pixels(banda.larguraMinima), barra->sizeHint().width()));
+        barra->setMinimumHeight(Pixels(banda.alturaMinima));
     }
 }
 
