@@ -54,9 +54,9 @@ protected:
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "run through tests/desktop/run-desktop.sh";
         testsupport::DescarregaMenuPrincipal();
-        ListaMRU = {};
-        PathSaves = configuracao.path() + QStringLiteral("/Saves");
-        PathRelatorios = configuracao.path() + QStringLiteral("/Relatorios");
+        ListaMRU() = {};
+        PathSaves() = configuracao.path() + QStringLiteral("/Saves");
+        PathRelatorios() = configuracao.path() + QStringLiteral("/Relatorios");
     }
 
     void TearDown() override
@@ -89,7 +89,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria configuracao;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;

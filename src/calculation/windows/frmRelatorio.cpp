@@ -7,6 +7,7 @@
 #include "frame/modBase.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
 #include "platform/widgets/QtInteraction.h"
@@ -189,7 +190,7 @@ void frmRelatorio::criaMenus()
     for (int n = 1; n <= 4; ++n) {
         mnuArquivoMRU[n] = item(recente, QStringLiteral("mnuArquivoMRU%1").arg(n),
                                 QStringLiteral("&%1 RecentFile").arg(n), [n] {
-                                    QString caminho = ListaMRU[n - 1];
+                                    QString caminho = ListaMRU()[n - 1];
                                     AbreJanela(true, caminho);
                                 });
     }
@@ -373,13 +374,13 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
 {
     Ocupado(true);
     // A folder that cannot be made shows up as the file's write error below.
-    QDir().mkpath(PathRelatorios);
+    QDir().mkpath(PathRelatorios());
     platform::FileDialogRequest pedido;
     pedido.title = QStringLiteral("Exportar relatório");
     pedido.filter = QStringLiteral(
         "Documentos de texto (*.txt)|*.txt|Documentos de Word (*.doc)|*.doc");
     pedido.flags = 2054;
-    pedido.initialDir = PathRelatorios;
+    pedido.initialDir = PathRelatorios();
     pedido.fileName = txtCliente->text();
     const std::optional<QString> escolhido = platform::ShowSave(pedido);
     Show();

@@ -7,6 +7,7 @@
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/ServidorComandos.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
@@ -427,16 +428,16 @@ void mdiMenu::MDIForm_Load()
     }
 
     for (int n = 1; n <= 4; ++n)
-        ListaMRU[n - 1] = GetConfig(SecaoMRU, QString::number(n));
+        ListaMRU()[n - 1] = GetConfig(SecaoMRU, QString::number(n));
     Atualiza();
 }
 
 void mdiMenu::MDIForm_QueryUnload()
 {
     for (int n = 1; n <= 4; ++n) {
-        if (ListaMRU[n - 1].isEmpty())
+        if (ListaMRU()[n - 1].isEmpty())
             break;
-        SaveConfig(SecaoMRU, QString::number(n), ListaMRU[n - 1]);
+        SaveConfig(SecaoMRU, QString::number(n), ListaMRU()[n - 1]);
     }
 }
 
@@ -580,7 +581,7 @@ bool mdiMenu::IniciaServidor(const QString &nome)
 void mdiMenu::MDIForm_LinkExecute(const QString &comando)
 {
     const frame::ComandoRecebido recebido = frame::InterpretaComando(comando);
-    ArquivoAbrir = recebido.arquivo;
+    ArquivoAbrir() = recebido.arquivo;
     if (recebido.restauraEstado && (windowState() & Qt::WindowMinimized)) {
         Qt::WindowStates estado = windowState() & ~Qt::WindowMinimized;
         if (UltimoEstado == 2)
@@ -592,8 +593,8 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     show();
     raise();
     activateWindow();
-    if (!ArquivoAbrir.isEmpty()) {
-        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
+    if (!ArquivoAbrir().isEmpty()) {
+        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
         AbreJanela(true, caminho);
     }
 }
@@ -901,9 +902,9 @@ void mdiMenu::AplicaBandas()
 
 void mdiMenu::mnuExibirRelatorio_Click()
 {
-    if (!QDir(PathRelatorios).exists())
-        QDir().mkpath(PathRelatorios);
-    platform::OpenExternal(PathRelatorios);
+    if (!QDir(PathRelatorios()).exists())
+        QDir().mkpath(PathRelatorios());
+    platform::OpenExternal(PathRelatorios());
 }
 
 // ---- File ------------------------------------------------------------------------------
@@ -924,7 +925,7 @@ void mdiMenu::mnuArquivoMRU_Click(int index)
 {
     if (index < 1 || index > 4)
         return;
-    QString caminho = ListaMRU[index - 1];
+    QString caminho = ListaMRU()[index - 1];
     AbreJanela(true, caminho);
 }
 
