@@ -30,7 +30,8 @@ int main(int argc, char **argv)
     platform::QtInteraction interaction;
     platform::SetInteraction(&interaction);
 
-    // The folders, recent files and the rest the windows share, for the whole run.
+    // What the parts of the program share (folders, recent files...), kept for the whole
+    // run; Main sets it up.
     ProgramState estado;
     if (!Main(QApplication::arguments().mid(1), estado))
         return 0;

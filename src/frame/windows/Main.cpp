@@ -5,11 +5,11 @@
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
-#include "frame/windows/modBaseJanelas.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/ServidorComandos.h"
 #include "frame/windows/frmAbertura.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 
 #include <QApplication>
