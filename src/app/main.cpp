@@ -1,5 +1,6 @@
 // Program entry: a widget application with Brazilian Portuguese number conventions and the
 // Qt interaction layer; the frame's entry procedure takes over from here.
+#include "frame/ProgramState.h"
 #include "frame/windows/Main.h"
 #include "platform/AppInfo.h"
 #include "platform/widgets/QtInteraction.h"
@@ -29,7 +30,10 @@ int main(int argc, char **argv)
     platform::QtInteraction interaction;
     platform::SetInteraction(&interaction);
 
-    if (!Main(QApplication::arguments().mid(1)))
+    // What the parts of the program share (folders, recent files...), kept for the whole
+    // run; Main sets it up.
+    ProgramState estado;
+    if (!Main(QApplication::arguments().mid(1), estado))
         return 0;
     return app.exec();
 }

@@ -3,19 +3,8 @@
 #include "platform/Numbers.h"
 
 #include <QDir>
-#include <cmath>
 
 namespace frame {
-
-int PixelsDeTwips(int twips)
-{
-    return static_cast<int>(std::lround(twips / double(TwipsPorPixel)));
-}
-
-int TwipsDePixels(int pixels)
-{
-    return pixels * TwipsPorPixel;
-}
 
 QString LinhaComando(const QStringList &argumentos)
 {

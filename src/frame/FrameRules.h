@@ -10,10 +10,6 @@
 
 namespace frame {
 
-constexpr int TwipsPorPixel = 15;
-int PixelsDeTwips(int twips);
-int TwipsDePixels(int pixels);
-
 // The command line as one text: the arguments joined by single blanks, an argument that
 // holds a blank (or is empty) between double quotes.
 QString LinhaComando(const QStringList &argumentos);

@@ -7,16 +7,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString PathSaves;
-QString PathRelatorios;
-QString ArquivoAbrir;
-std::array<QString, 4> ListaMRU;
-void (*RestauraPonteiroPadrao)() = nullptr;
-
 void MostraErro(int numero, const QString &descricao)
 {
-    if (RestauraPonteiroPadrao)
-        RestauraPonteiroPadrao();
+    if (auto restaura = CurrentProgramState().restoreDefaultPointer)
+        restaura();
     platform::MsgBox(QStringLiteral("Descrição do Erro: ") + descricao
                          + QStringLiteral("\r\n\r\nEm caso de dúvidas, informe o código e "
                                           "descrição do erro ao fabricante do software"),
@@ -34,24 +28,25 @@ void DefinePastas(const QString &pastaPrograma)
     }
     while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
         base.chop(1);
-    PathSaves = base + QStringLiteral("/Saves");
-    PathRelatorios = base + QStringLiteral("/Relatorios");
+    PathSaves() = base + QStringLiteral("/Saves");
+    PathRelatorios() = base + QStringLiteral("/Relatorios");
 }
 
 void AddFileMRU(const QString &caminho)
 {
-    if (caminho.isEmpty() || caminho.compare(ListaMRU[0], Qt::CaseInsensitive) == 0)
+    std::array<QString, 4> &lista = ListaMRU();
+    if (caminho.isEmpty() || caminho.compare(lista[0], Qt::CaseInsensitive) == 0)
         return;
     int k = 3;
     for (int i = 1; i <= 2; ++i) {
-        if (caminho.compare(ListaMRU[i], Qt::CaseInsensitive) == 0) {
+        if (caminho.compare(lista[i], Qt::CaseInsensitive) == 0) {
             k = i;
             break;
         }
     }
     for (int j = k - 1; j >= 0; --j)
-        ListaMRU[j + 1] = ListaMRU[j];
-    ListaMRU[0] = caminho;
+        lista[j + 1] = lista[j];
+    lista[0] = caminho;
 }
 
 namespace {

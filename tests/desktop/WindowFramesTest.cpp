@@ -8,6 +8,7 @@
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/Twips.h"
 #include "windows/MenuPrincipalTeste.h"
 #include "support/ScriptedInteraction.h"
 
@@ -53,9 +54,9 @@ protected:
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "run through tests/desktop/run-desktop.sh";
         testsupport::DescarregaMenuPrincipal();
-        ListaMRU = {};
-        PathSaves = configuracao.path() + QStringLiteral("/Saves");
-        PathRelatorios = configuracao.path() + QStringLiteral("/Relatorios");
+        ListaMRU() = {};
+        PathSaves() = configuracao.path() + QStringLiteral("/Saves");
+        PathRelatorios() = configuracao.path() + QStringLiteral("/Relatorios");
     }
 
     void TearDown() override
@@ -88,7 +89,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria configuracao;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;
@@ -141,7 +142,7 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
 {
     Mostra();
     const QSize desenho = menu->size();
-    EXPECT_EQ(desenho, QSize(frame::PixelsDeTwips(6495), frame::PixelsDeTwips(5730))
+    EXPECT_EQ(desenho, QSize(platform::Pixels(6495), platform::Pixels(5730))
                            .expandedTo(menu->minimumSizeHint()));
     const QRect primeira = menu->frameGeometry();
     const QRect tela = menu->screen()->availableGeometry();

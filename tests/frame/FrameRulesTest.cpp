@@ -166,11 +166,4 @@ TEST(NomeServidorTest, ASocketOfTitleAndTopicInTheRuntimeFolder)
     EXPECT_TRUE(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QString()).isEmpty());
 }
 
-TEST(TwipsTest, FifteenToThePixel)
-{
-    EXPECT_EQ(PixelsDeTwips(1440), 96);
-    EXPECT_EQ(PixelsDeTwips(1600), 107);
-    EXPECT_EQ(TwipsDePixels(96), 1440);
-}
-
 } // namespace

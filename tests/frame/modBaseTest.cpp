@@ -9,6 +9,17 @@ namespace {
 
 using Lista = std::array<QString, 4>;
 
+// A program state of the test's own, installed for the object's lifetime.
+class EstadoProprio
+{
+public:
+    ~EstadoProprio() { InstallProgramState(anterior); }
+
+private:
+    ProgramState estado;
+    ProgramState *anterior = InstallProgramState(&estado);
+};
+
 struct CasoMRU {
     const char *nome;
     Lista antes;
@@ -16,14 +27,18 @@ struct CasoMRU {
     Lista depois;
 };
 
-class AddFileMRUTest : public ::testing::TestWithParam<CasoMRU> {};
+class AddFileMRUTest : public ::testing::TestWithParam<CasoMRU>
+{
+protected:
+    EstadoProprio estado;
+};
 
 TEST_P(AddFileMRUTest, KeepsEachPathOnceNewestFirst)
 {
     const CasoMRU &caso = GetParam();
-    ListaMRU = caso.antes;
+    ListaMRU() = caso.antes;
     AddFileMRU(caso.caminho);
-    EXPECT_EQ(ListaMRU, caso.depois);
+    EXPECT_EQ(ListaMRU(), caso.depois);
 }
 
 const QString A = QStringLiteral("C:\\a.qzv");
@@ -80,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
 {
+    EstadoProprio estado;
     testsupport::ScriptedInteraction interacao;
     MostraErro(53, QStringLiteral("Arquivo não encontrado"));
     ASSERT_EQ(interacao.messages().size(), 1u);
@@ -94,19 +110,21 @@ TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
 
 TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)
 {
+    EstadoProprio estado;
     QTemporaryDir pasta;
     DefinePastas(pasta.path());
-    EXPECT_EQ(PathSaves, pasta.path() + QStringLiteral("/Saves"));
-    EXPECT_EQ(PathRelatorios, pasta.path() + QStringLiteral("/Relatorios"));
-    EXPECT_FALSE(QDir(PathSaves).exists());
+    EXPECT_EQ(PathSaves(), pasta.path() + QStringLiteral("/Saves"));
+    EXPECT_EQ(PathRelatorios(), pasta.path() + QStringLiteral("/Relatorios"));
+    EXPECT_FALSE(QDir(PathSaves()).exists());
 }
 
 TEST(DefinePastasTest, UnusableProgramFolderGoesToDocuments)
 {
+    EstadoProprio estado;
     DefinePastas(QStringLiteral("/proc/inexistente"));
-    EXPECT_TRUE(PathSaves.endsWith(QStringLiteral("/Cálculo de Quirasol/Saves")));
-    EXPECT_TRUE(PathRelatorios.endsWith(QStringLiteral("/Cálculo de Quirasol/Relatorios")));
-    EXPECT_FALSE(PathSaves.startsWith(QStringLiteral("/proc")));
+    EXPECT_TRUE(PathSaves().endsWith(QStringLiteral("/Cálculo de Quirasol/Saves")));
+    EXPECT_TRUE(PathRelatorios().endsWith(QStringLiteral("/Cálculo de Quirasol/Relatorios")));
+    EXPECT_FALSE(PathSaves().startsWith(QStringLiteral("/proc")));
 }
 
 TEST(ConfiguraImpressoraTest, CancelGivesFalseAndConfirmGivesCopies)

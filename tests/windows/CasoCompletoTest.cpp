@@ -45,9 +45,9 @@ protected:
         ASSERT_TRUE(pasta.isValid());
         platform::Registro::instance().setFolder(pasta.path());
         IniciaTabelas();
-        ListaMRU = {};
-        PathSaves = pasta.path() + QStringLiteral("/Saves");
-        PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
+        ListaMRU() = {};
+        PathSaves() = pasta.path() + QStringLiteral("/Saves");
+        PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
         menu = mdiMenu::Instancia();
     }
 
@@ -106,7 +106,7 @@ protected:
         return itens;
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     QTemporaryDir pasta;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;
@@ -116,9 +116,9 @@ TEST_F(CasoCompleto, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
 {
     frmCalcQuirasol *primeiro = Novo();
     ASSERT_NE(primeiro, nullptr);
-    const long n = ContadorCalculos;
+    const long n = ContadorCalculos();
     EXPECT_EQ(primeiro->Caption(), QStringLiteral("Cálculo %1").arg(n));
-    EXPECT_EQ(primeiro->Arquivo, PathSaves + QStringLiteral("/Cálculo %1").arg(n));
+    EXPECT_EQ(primeiro->Arquivo, PathSaves() + QStringLiteral("/Cálculo %1").arg(n));
     primeiro->quadro()->close();
     frmCalcQuirasol *segundo = Novo();
     EXPECT_EQ(segundo->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
@@ -150,7 +150,7 @@ TEST_F(CasoCompleto, OpenDialogWritesThePathBack)
     EXPECT_EQ(abrir.kind, Asked::Open);
     EXPECT_EQ(abrir.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
     EXPECT_EQ(abrir.file.filter, QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv"));
-    EXPECT_EQ(abrir.file.initialDir, PathSaves);
+    EXPECT_EQ(abrir.file.initialDir, PathSaves());
     EXPECT_EQ(menu->Area()->subWindowList().size(), 4); // two cases, two report windows
     EXPECT_EQ(menu->ActiveForm()->windowTitle(), QStringLiteral("a.qzv"));
 }
@@ -295,7 +295,7 @@ TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
     interacao.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(w->Caption(), QStringLiteral("gas.qzv"));
-    EXPECT_EQ(ListaMRU[0], arquivo);
+    EXPECT_EQ(ListaMRU()[0], arquivo);
 
     // Saving again without Save As: a case begun new keeps asking for the name.
     w->txtDados[4]->setText(QStringLiteral("150"));

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(pasta.isValid());
-        PathSaves = pasta.path() + QStringLiteral("/Saves");
+        PathSaves() = pasta.path() + QStringLiteral("/Saves");
         w = std::make_unique<frmCalcQuirasol>();
     }
 
@@ -35,7 +35,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    PastasGuardadas pastas;
+    OwnProgramState estadoPrograma;
     ScriptedInteraction ui;
     QTemporaryDir pasta;
     std::unique_ptr<frmCalcQuirasol> w;

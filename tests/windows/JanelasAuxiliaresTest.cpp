@@ -49,6 +49,7 @@ protected:
         });
     }
 
+    testsupport::OwnProgramState estadoPrograma;
     QTemporaryDir pasta;
 };
 

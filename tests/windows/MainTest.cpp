@@ -4,6 +4,7 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/Main.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/Registro.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
@@ -26,7 +27,7 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        ArquivoAbrir.clear();
+        ArquivoAbrir().clear();
     }
     void TearDown() override
     {
@@ -70,7 +71,7 @@ protected:
         return destino;
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     testsupport::OwnRuntimeFolder runtime;
@@ -79,18 +80,34 @@ protected:
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
 {
     Dicas("0");
-    ASSERT_TRUE(Main({}));
+    ASSERT_TRUE(Main({}, estadoPrograma.state()));
     ASSERT_NE(mdiMenu::Existente(), nullptr);
     EXPECT_TRUE(mdiMenu::Existente()->isVisible());
     EXPECT_EQ(Casos().size(), 1);
     EXPECT_FALSE(DicaVisivel());
 }
 
+// The state Main is given becomes the program's, set up: the window side's pointer for the
+// error box, the folders, and the count the first new case raises.
+TEST_F(MainTest, SetsUpAndInstallsTheStateItIsGiven)
+{
+    Dicas("0");
+    ProgramState estado;
+    ASSERT_TRUE(Main({}, estado));
+    EXPECT_EQ(&CurrentProgramState(), &estado);
+    EXPECT_EQ(estado.restoreDefaultPointer, &RestoreDefaultPointer);
+    EXPECT_EQ(estado.pathSaves, QCoreApplication::applicationDirPath() + QStringLiteral("/Saves"));
+    EXPECT_EQ(estado.contadorCalculos, 1);
+    EXPECT_EQ(Casos(), QStringList(QStringLiteral("Cálculo 1")));
+    testsupport::DescarregaMenuPrincipal(); // while its state is still installed
+}
+
 TEST_F(MainTest, OtherTipsSettingShowsTheTipAndNoCase)
 {
     Dicas("1");
-    ASSERT_TRUE(Main({QStringLiteral("/C")})); // a switch alone names no file
-    EXPECT_TRUE(ArquivoAbrir.isEmpty());
+    // A switch alone names no file.
+    ASSERT_TRUE(Main({QStringLiteral("/C")}, estadoPrograma.state()));
+    EXPECT_TRUE(ArquivoAbrir().isEmpty());
     EXPECT_TRUE(Casos().isEmpty());
     EXPECT_TRUE(DicaVisivel());
 }
@@ -99,8 +116,8 @@ TEST_F(MainTest, SwitchAndPathOpenTheCaseWhateverTheSetting)
 {
     Dicas("1");
     const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
-    ASSERT_TRUE(Main({QStringLiteral("/A"), caso}));
-    EXPECT_EQ(ArquivoAbrir, caso);
+    ASSERT_TRUE(Main({QStringLiteral("/A"), caso}, estadoPrograma.state()));
+    EXPECT_EQ(ArquivoAbrir(), caso);
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("bomba.qzv")));
     EXPECT_FALSE(DicaVisivel());
 }
@@ -108,8 +125,8 @@ TEST_F(MainTest, SwitchAndPathOpenTheCaseWhateverTheSetting)
 TEST_F(MainTest, LowerCaseSwitchIsPartOfTheName)
 {
     const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
-    ASSERT_TRUE(Main({QStringLiteral("/a"), caso}));
-    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/a ") + caso);
+    ASSERT_TRUE(Main({QStringLiteral("/a"), caso}, estadoPrograma.state()));
+    EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/a ") + caso);
     EXPECT_TRUE(Casos().isEmpty());
     ASSERT_FALSE(interacao.messages().empty());
     EXPECT_EQ(interacao.messages().back().text, QStringLiteral("Arquivo não encontrado"));
@@ -118,8 +135,8 @@ TEST_F(MainTest, LowerCaseSwitchIsPartOfTheName)
 TEST_F(MainTest, PathWithBlanksKeepsItsQuotesAndStillOpens)
 {
     const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
-    ASSERT_TRUE(Main({caso}));
-    EXPECT_EQ(ArquivoAbrir, QLatin1Char('"') + caso + QLatin1Char('"'));
+    ASSERT_TRUE(Main({caso}, estadoPrograma.state()));
+    EXPECT_EQ(ArquivoAbrir(), QLatin1Char('"') + caso + QLatin1Char('"'));
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
 }
 
@@ -130,13 +147,14 @@ TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
     const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
     const QString antes = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(pasta.path()));
-    const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")});
+    const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")},
+                              estadoPrograma.state());
     QDir::setCurrent(antes);
     ASSERT_TRUE(iniciou);
-    EXPECT_EQ(ArquivoAbrir, QStringLiteral("\"") + caso + QStringLiteral("\""));
+    EXPECT_EQ(ArquivoAbrir(), QStringLiteral("\"") + caso + QStringLiteral("\""));
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
     // The recent files hold the whole path: chosen from any folder later, it still opens.
-    EXPECT_EQ(ListaMRU[0], caso);
+    EXPECT_EQ(ListaMRU()[0], caso);
 }
 
 TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)

@@ -1,10 +1,11 @@
 #pragma once
 // Test help for windows tests that load the main window: unloading it without the closing
 // road (no settings written), the settings store and the runtime folder in folders of the
-// test's own, and the shared folders and recent-files list given back as they were.
+// test's own, and a program state of the test's own.
 
-#include "frame/modBase.h"
+#include "frame/ProgramState.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/Registro.h"
 
 #include <QApplication>
@@ -58,22 +59,18 @@ private:
     QTemporaryDir pasta;
 };
 
-// PathSaves, PathRelatorios and ListaMRU as they were when the object was made, given back
-// at the end of its life: a test may point them at its own temporary folder.
-class PastasGuardadas
+// A fresh program state, set up as Main sets up the program's (the window side's pointer),
+// installed for the object's lifetime; the state installed before comes back at its end.
+class OwnProgramState
 {
 public:
-    ~PastasGuardadas()
-    {
-        PathSaves = saves;
-        PathRelatorios = relatorios;
-        ListaMRU = recentes;
-    }
+    OwnProgramState() { estado.restoreDefaultPointer = &RestoreDefaultPointer; }
+    ~OwnProgramState() { InstallProgramState(anterior); }
+    ProgramState &state() { return estado; }
 
 private:
-    QString saves = PathSaves;
-    QString relatorios = PathRelatorios;
-    std::array<QString, 4> recentes = ListaMRU;
+    ProgramState estado;
+    ProgramState *anterior = InstallProgramState(&estado);
 };
 
 } // namespace testsupport

@@ -1,5 +1,6 @@
 #include "calculation/windows/ReportPrinting.h"
 #include "calculation/windows/frmRelatorio.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/ScriptedInteraction.h"
 
@@ -153,6 +154,7 @@ TEST(ReportPrinting, CancelledDialogPrintsNothing)
 
 TEST(ReportPrinting, FailedJobReportsTheErrorAndFreesTheWindow)
 {
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ScriptedInteraction respostas;
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());

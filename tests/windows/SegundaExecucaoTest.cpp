@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        PathSaves = pasta.filePath(QStringLiteral("Saves"));
+        PathSaves() = pasta.filePath(QStringLiteral("Saves"));
         // A runtime folder of its own: the test meets no running program.
         menu = mdiMenu::Instancia();
         ASSERT_TRUE(menu->IniciaServidor(frame::NomeServidor(platform::AppTitle, runtime.path())));
@@ -81,7 +81,7 @@ protected:
         return condicao();
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QTemporaryDir runtime;
@@ -90,20 +90,20 @@ protected:
 
 TEST_F(SegundaExecucaoTest, CaseNameReachesTheRunningInstance)
 {
-    ArquivoAbrir = QStringLiteral("antes");
+    ArquivoAbrir() = QStringLiteral("antes");
     EXPECT_EQ(SegundaExecucao({QStringLiteral("/tmp/meus casos/bomba.qzv")}), 0);
-    EXPECT_TRUE(Espera([] { return ArquivoAbrir != QStringLiteral("antes"); }));
-    EXPECT_EQ(ArquivoAbrir, QStringLiteral("\"/tmp/meus casos/bomba.qzv\""));
+    EXPECT_TRUE(Espera([] { return ArquivoAbrir() != QStringLiteral("antes"); }));
+    EXPECT_EQ(ArquivoAbrir(), QStringLiteral("\"/tmp/meus casos/bomba.qzv\""));
     EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(SegundaExecucaoTest, RelativeNameFromAnotherFolderArrivesWholeAlsoWithoutUser)
 {
     QTemporaryDir outra;
-    ArquivoAbrir = QStringLiteral("antes");
+    ArquivoAbrir() = QStringLiteral("antes");
     EXPECT_EQ(SegundaExecucao({QStringLiteral("c.qzv")}, outra.path(), true), 0);
-    EXPECT_TRUE(Espera([] { return ArquivoAbrir != QStringLiteral("antes"); }));
-    EXPECT_EQ(ArquivoAbrir, QDir(outra.path()).filePath(QStringLiteral("c.qzv")));
+    EXPECT_TRUE(Espera([] { return ArquivoAbrir() != QStringLiteral("antes"); }));
+    EXPECT_EQ(ArquivoAbrir(), QDir(outra.path()).filePath(QStringLiteral("c.qzv")));
 }
 
 TEST_F(SegundaExecucaoTest, EmptyCommandLineShowsAndRestoresTheWindow)
@@ -113,9 +113,9 @@ TEST_F(SegundaExecucaoTest, EmptyCommandLineShowsAndRestoresTheWindow)
     QApplication::processEvents();
     menu->showMinimized();
     QApplication::processEvents();
-    ArquivoAbrir = QStringLiteral("antes");
+    ArquivoAbrir() = QStringLiteral("antes");
     EXPECT_EQ(SegundaExecucao({}), 0);
-    EXPECT_TRUE(Espera([] { return ArquivoAbrir.isEmpty(); }));
+    EXPECT_TRUE(Espera([] { return ArquivoAbrir().isEmpty(); }));
     EXPECT_TRUE(Espera([this] { return !menu->isMinimized(); }));
     EXPECT_TRUE(menu->isMaximized());
 }

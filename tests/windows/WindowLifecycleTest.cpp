@@ -39,9 +39,9 @@ protected:
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         calculation::IniciaTabelas();
-        ListaMRU = {};
-        PathSaves = pasta.filePath(QStringLiteral("Saves"));
-        PathRelatorios = pasta.filePath(QStringLiteral("Relatorios"));
+        ListaMRU() = {};
+        PathSaves() = pasta.filePath(QStringLiteral("Saves"));
+        PathRelatorios() = pasta.filePath(QStringLiteral("Relatorios"));
         menu = mdiMenu::Instancia();
         menu->resize(900, 700);
         menu->show();
@@ -97,7 +97,7 @@ protected:
     }
 
     QTemporaryDir pasta;
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria configuracao;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;
@@ -160,7 +160,7 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
 TEST_F(WindowLifecycle, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
 {
     Abre(CasoLiquido);
-    ListaMRU[0] = CasoRelativo;
+    ListaMRU()[0] = CasoRelativo;
     const std::function<void()> caminhos[] = {
         [&] { menu->Botao(QStringLiteral("Novo"))->trigger(); },
         [&] { Acao(menu->ActiveForm(), "mnuArquivoNovo")->trigger(); },

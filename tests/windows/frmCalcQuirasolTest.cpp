@@ -151,7 +151,7 @@ QStringList Menus(const QList<QAction *> &acoes, const QString &recuo = {})
 TEST_F(CalcQuirasol, MenuBarOfANewCase)
 {
     // The recent-file entries are hidden while the list is empty.
-    ListaMRU = {};
+    ListaMRU() = {};
     w->Atualiza();
     const QStringList esperado = {
         QStringLiteral("&Arquivo"),
@@ -640,7 +640,7 @@ TEST_F(CalcQuirasol, CloseQuestions)
               QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?"));
     EXPECT_EQ(ui.messages()[0].style, 35);
     EXPECT_EQ(ui.messages()[0].title, w->Arquivo);
-    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+    EXPECT_EQ(w->Arquivo, PathSaves() + QStringLiteral("/Cálculo 1"));
 
     // Yes, then a cancelled Save As: the window stays, still modified.
     ui.messageAnswers = {platform::vbYes};
@@ -649,11 +649,11 @@ TEST_F(CalcQuirasol, CloseQuestions)
     ASSERT_EQ(salvar.size(), 1u);
     EXPECT_EQ(salvar[0].file.title, QStringLiteral("Salvar Como"));
     EXPECT_EQ(salvar[0].file.filter, QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv"));
-    EXPECT_EQ(salvar[0].file.initialDir, PathSaves + QLatin1Char('/'));
+    EXPECT_EQ(salvar[0].file.initialDir, PathSaves() + QLatin1Char('/'));
     EXPECT_EQ(salvar[0].file.fileName, QStringLiteral("Cálculo 1"));
     EXPECT_EQ(salvar[0].file.flags, 2054);
     EXPECT_TRUE(w->Alterado());
-    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+    EXPECT_EQ(w->Arquivo, PathSaves() + QStringLiteral("/Cálculo 1"));
 
     // Yes and a save that fails: the error is shown, path and state come back, it stays.
     ui.messageAnswers = {platform::vbYes};
@@ -661,7 +661,7 @@ TEST_F(CalcQuirasol, CloseQuestions)
     EXPECT_FALSE(w->close());
     EXPECT_EQ(ui.messages().back().style, platform::vbCritical);
     EXPECT_TRUE(w->Alterado());
-    EXPECT_EQ(w->Arquivo, PathSaves + QStringLiteral("/Cálculo 1"));
+    EXPECT_EQ(w->Arquivo, PathSaves() + QStringLiteral("/Cálculo 1"));
 
     // No closes.
     ui.messageAnswers = {platform::vbNo};
@@ -678,7 +678,7 @@ TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
     EXPECT_TRUE(QFile::exists(arquivo));
     EXPECT_FALSE(w->Alterado());
     EXPECT_EQ(w->Caption(), QStringLiteral("caso.qzv"));
-    EXPECT_EQ(ListaMRU[0], arquivo);
+    EXPECT_EQ(ListaMRU()[0], arquivo);
 }
 
 TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)

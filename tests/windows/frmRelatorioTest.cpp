@@ -81,14 +81,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(pasta.isValid());
-        pastaAntiga = PathRelatorios;
-        PathRelatorios = pasta.filePath(QStringLiteral("Relatorios"));
+        PathRelatorios() = pasta.filePath(QStringLiteral("Relatorios"));
         janela.txtData->setText(QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
         janela.txtOS->setText(QStringLiteral("4711"));
         janela.txtCliente->setText(QStringLiteral("Usina São João"));
     }
-    void TearDown() override { PathRelatorios = pastaAntiga; }
-
     QByteArray Conteudo(const QString &caminho)
     {
         QFile arquivo(caminho);
@@ -98,14 +95,14 @@ protected:
     // An older export in the reports folder.
     QString GravaAntigo()
     {
-        QDir().mkpath(PathRelatorios);
-        const QString caminho = PathRelatorios + QStringLiteral("/antigo.txt");
+        QDir().mkpath(PathRelatorios());
+        const QString caminho = PathRelatorios() + QStringLiteral("/antigo.txt");
         EXPECT_EQ(platform::GravaArquivo(caminho, "relatorio antigo\r\n"), QString());
         return caminho;
     }
 
+    testsupport::OwnProgramState estadoPrograma;
     QTemporaryDir pasta;
-    QString pastaAntiga;
     testsupport::ScriptedInteraction respostas;
     frmRelatorio janela;
 };
@@ -119,7 +116,7 @@ TEST_F(Exportacao, WritesTheSheetAndOpensIt)
 {
     janela.lstRelatorio->addItems({QStringLiteral(" "), QStringLiteral(" Vazão de projeto _ 12,5"),
                                    QStringLiteral(" ===")});
-    const QString caminho = PathRelatorios + QStringLiteral("/saida.doc");
+    const QString caminho = PathRelatorios() + QStringLiteral("/saida.doc");
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio->trigger();
 
@@ -130,9 +127,9 @@ TEST_F(Exportacao, WritesTheSheetAndOpensIt)
     EXPECT_EQ(dialogo.file.filter, QStringLiteral("Documentos de texto (*.txt)|*.txt|"
                                                   "Documentos de Word (*.doc)|*.doc"));
     EXPECT_EQ(dialogo.file.flags, 2054);
-    EXPECT_EQ(dialogo.file.initialDir, PathRelatorios);
+    EXPECT_EQ(dialogo.file.initialDir, PathRelatorios());
     EXPECT_EQ(dialogo.file.fileName, QStringLiteral("Usina São João"));
-    EXPECT_TRUE(QFileInfo(PathRelatorios).isDir()); // made when missing
+    EXPECT_TRUE(QFileInfo(PathRelatorios()).isDir()); // made when missing
     EXPECT_EQ(respostas.externals(), QStringList{caminho});
 
     const QByteArray esperado =
@@ -150,7 +147,7 @@ TEST_F(Exportacao, EmptyClientGivesEmptyNameAndCancelEndsSilently)
     janela.mnuArquivoExportarRelatorio_Click();
     ASSERT_EQ(respostas.asked.size(), 1u);
     EXPECT_EQ(respostas.asked[0].file.fileName, QString());
-    EXPECT_TRUE(QDir(PathRelatorios).isEmpty());
+    EXPECT_TRUE(QDir(PathRelatorios()).isEmpty());
     EXPECT_TRUE(janela.isEnabled());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
@@ -167,7 +164,7 @@ TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
         janela.mnuArquivoExportarRelatorio_Click();
     }
     EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
-    EXPECT_EQ(QDir(PathRelatorios).entryList(QDir::Files), QStringList{"antigo.txt"});
+    EXPECT_EQ(QDir(PathRelatorios()).entryList(QDir::Files), QStringList{"antigo.txt"});
     const auto mensagens = respostas.messages();
     ASSERT_EQ(mensagens.size(), 1u);
     EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
@@ -184,10 +181,10 @@ TEST_F(Exportacao, ReadOnlyFolderKeepsTheOlderFile)
         GTEST_SKIP() << "root writes into read-only folders; FailedWriteKeepsTheOlderFile "
                         "covers the failed write for root";
     const QString caminho = GravaAntigo();
-    QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio_Click();
-    QFile::setPermissions(PathRelatorios, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
     EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(respostas.messages().size(), 1u);
@@ -227,6 +224,7 @@ protected:
         return principal->Botao(QString::fromLatin1(chave))->isEnabled();
     }
 
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria pasta; // the main window's settings
     mdiMenu *principal = nullptr;
 };
@@ -280,15 +278,13 @@ TEST_F(NoQuadro, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
 
 TEST_F(NoQuadro, RecentFilesMenuFollowsTheList)
 {
-    const auto antiga = ListaMRU;
-    ListaMRU = {QStringLiteral("/casos/BOMBA.qzv"), QString(), QString(), QString()};
+    ListaMRU() = {QStringLiteral("/casos/BOMBA.qzv"), QString(), QString(), QString()};
     frmRelatorio *relatorio = NovoRelatorio();
     relatorio->Atualiza();
     EXPECT_TRUE(relatorio->mnuArquivoMRU[1]->isVisible());
     EXPECT_EQ(relatorio->mnuArquivoMRU[1]->text(), QStringLiteral("&1 /casos/BOMBA.qzv"));
     EXPECT_FALSE(relatorio->mnuArquivoMRU[2]->isVisible());
     EXPECT_FALSE(relatorio->mnuArquivoMRUVazio->isVisible());
-    ListaMRU = antiga;
 }
 
 TEST_F(NoQuadro, UnloadGoesThrough)
@@ -313,7 +309,7 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
     janela.txtData->setText(QStringLiteral("10:15 - terça-feira, 8 de dezembro de 2026"));
     janela.txtOS->setText(QStringLiteral("OS-2026/118"));
 
-    const QString caminho = PathRelatorios + QStringLiteral("/Usina São João.txt");
+    const QString caminho = PathRelatorios() + QStringLiteral("/Usina São João.txt");
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio_Click();
     EXPECT_EQ(Conteudo(caminho),

@@ -4,6 +4,7 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/Icons.h"
 #include "platform/Registro.h"
 #include "platform/widgets/WindowIcons.h"
@@ -106,9 +107,9 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        ListaMRU = {};
-        PathSaves = pasta.path() + QStringLiteral("/Saves");
-        PathRelatorios = pasta.path() + QStringLiteral("/Relatorios");
+        ListaMRU() = {};
+        PathSaves() = pasta.path() + QStringLiteral("/Saves");
+        PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
     }
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
     mdiMenu *Carrega()
@@ -133,7 +134,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::PastasGuardadas pastas;
+    testsupport::OwnProgramState estadoPrograma;
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;
@@ -384,7 +385,7 @@ TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
 {
     SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("1"), QStringLiteral("/tmp/a.qzv"));
     Carrega();
-    EXPECT_EQ(ListaMRU[0], QStringLiteral("/tmp/a.qzv"));
+    EXPECT_EQ(ListaMRU()[0], QStringLiteral("/tmp/a.qzv"));
     EXPECT_TRUE(Acao("mnuArquivoMRU1")->isVisible());
     EXPECT_EQ(Acao("mnuArquivoMRU1")->text(), QStringLiteral("&1 /tmp/a.qzv"));
     EXPECT_FALSE(Acao("mnuArquivoMRU2")->isVisible());
@@ -613,7 +614,7 @@ TEST_F(MdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
     EXPECT_EQ(menu->UltimoEstado, 2);
     menu->MDIForm_LinkExecute(QStringLiteral("/P /tmp/nao existe.qzv"));
     QApplication::processEvents();
-    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/tmp/nao existe.qzv"));
+    EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/tmp/nao existe.qzv"));
     EXPECT_FALSE(menu->isMinimized());
     EXPECT_TRUE(menu->isMaximized());
 }
@@ -625,20 +626,20 @@ TEST_F(MdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
     menu->showMinimized();
     QApplication::processEvents();
     menu->MDIForm_LinkExecute(QStringLiteral("/tmp/caso.qzv"));
-    EXPECT_EQ(ArquivoAbrir, QStringLiteral("/tmp/caso.qzv"));
+    EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/tmp/caso.qzv"));
     EXPECT_TRUE(menu->isMinimized());
     menu->MDIForm_LinkExecute(QStringLiteral("/P "));
-    EXPECT_EQ(ArquivoAbrir, QString());
+    EXPECT_EQ(ArquivoAbrir(), QString());
     EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(MdiMenuTest, ReportsFolderIsCreatedThenOpened)
 {
     Carrega();
-    ASSERT_FALSE(QDir(PathRelatorios).exists());
+    ASSERT_FALSE(QDir(PathRelatorios()).exists());
     menu->mnuExibirRelatorio_Click();
-    EXPECT_TRUE(QDir(PathRelatorios).exists());
-    EXPECT_EQ(interacao.externals(), QStringList(PathRelatorios));
+    EXPECT_TRUE(QDir(PathRelatorios()).exists());
+    EXPECT_EQ(interacao.externals(), QStringList(PathRelatorios()));
 }
 
 TEST_F(MdiMenuTest, HelpEntries)
@@ -738,7 +739,8 @@ TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
 
 TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)
 {
-    ListaMRU = {QStringLiteral("/a.qzv"), {}, {}, {}};
+    testsupport::OwnProgramState estadoPrograma;
+    ListaMRU() = {QStringLiteral("/a.qzv"), {}, {}, {}};
     QWidget semItens;
     AtualizaMRU(&semItens);
     AtualizaMRU(nullptr);
@@ -750,7 +752,7 @@ TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)
     AtualizaMRU(&janela);
     EXPECT_EQ(item->text(), QStringLiteral("&1 /a.qzv"));
     EXPECT_FALSE(vazio->isVisible());
-    ListaMRU = {};
+    ListaMRU() = {};
     AtualizaMRU(&janela);
     EXPECT_FALSE(item->isVisible());
     EXPECT_TRUE(vazio->isVisible());

@@ -12,14 +12,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-long ContadorCalculos = 0;
-
 void AbreJanela(bool abrir, QString &caminho)
 {
     QCoreApplication::processEvents();
     if (abrir) {
-        if (!QFileInfo(PathSaves).isDir())
-            QDir().mkpath(PathSaves);
+        if (!QFileInfo(PathSaves()).isDir())
+            QDir().mkpath(PathSaves());
         if (caminho.isEmpty()) {
             const auto escolhido = platform::ShowOpen(frmCalcQuirasol::PedidoAbrir());
             if (!escolhido)
@@ -39,8 +37,8 @@ void AbreJanela(bool abrir, QString &caminho)
     if (abrir) {
         janela->QuraOpen(caminho);
     } else {
-        ++ContadorCalculos;
-        janela->setCaption(calculation::TituloNovoCalculo(int(ContadorCalculos)));
+        ++ContadorCalculos();
+        janela->setCaption(calculation::TituloNovoCalculo(int(ContadorCalculos())));
     }
     principal->AtivaFilha(quadro);
     janela->setFocus();

@@ -9,6 +9,7 @@
 #include "frame/modBase.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "frmRelatorio.h"
 #include "platform/Interaction.h"
 #include "platform/widgets/FramePlacement.h"
@@ -514,7 +515,7 @@ void frmCalcQuirasol::criaMenus()
         mnuArquivoMRU[i] = acao(recentes, nome.constData(),
                                 QStringLiteral("&%1 RecentFile").arg(i));
         connect(mnuArquivoMRU[i], &QAction::triggered, this, [i] {
-            QString caminho = ListaMRU[i - 1];
+            QString caminho = ListaMRU()[i - 1];
             AbreJanela(true, caminho);
         });
     }
@@ -1193,7 +1194,7 @@ void frmCalcQuirasol::Atualiza()
 {
     if (!Caption().isEmpty()) {
         if (Arquivo.isEmpty() || caminhoDoTitulo) {
-            Arquivo = PathSaves + QLatin1Char('/') + NomeDe(Caption());
+            Arquivo = PathSaves() + QLatin1Char('/') + NomeDe(Caption());
             caminhoDoTitulo = true;
         }
         setCaption(NomeDe(Arquivo));
@@ -1218,7 +1219,7 @@ platform::FileDialogRequest frmCalcQuirasol::PedidoAbrir()
     pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
     pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
     pedido.flags = 2054;
-    pedido.initialDir = PathSaves;
+    pedido.initialDir = PathSaves();
     return pedido;
 }
 
@@ -1251,7 +1252,7 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
     setAlterado(false);
 
     if (salvarComo) {
-        QDir().mkpath(PathSaves);
+        QDir().mkpath(PathSaves());
         platform::FileDialogRequest pedido;
         pedido.title = QStringLiteral("Salvar Como");
         pedido.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
@@ -1308,7 +1309,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     caminhoDoTitulo = false;
     setCaption(caminho);
     if (caminho.isEmpty()) {
-        QDir().mkpath(PathSaves);
+        QDir().mkpath(PathSaves());
         const auto escolhido = platform::ShowOpen(PedidoAbrir());
         if (!escolhido) {
             TemArquivo = false;

@@ -7,7 +7,9 @@
 #include "frame/modBase.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/Interaction.h"
+#include "platform/Twips.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QApplication>
@@ -27,16 +29,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+using platform::Pixels;
+
 namespace {
 
 // The run-time error number of a failed print job.
 constexpr int ErroImpressora = 482;
-
-// Design positions are in twips, 15 to the pixel.
-constexpr int Pixels(int twips)
-{
-    return twips / 15;
-}
 
 // The fixed-pitch font of the header and the list: the printed text font, 9 points.
 QFont FonteFixa()
@@ -192,7 +190,7 @@ void frmRelatorio::criaMenus()
     for (int n = 1; n <= 4; ++n) {
         mnuArquivoMRU[n] = item(recente, QStringLiteral("mnuArquivoMRU%1").arg(n),
                                 QStringLiteral("&%1 RecentFile").arg(n), [n] {
-                                    QString caminho = ListaMRU[n - 1];
+                                    QString caminho = ListaMRU()[n - 1];
                                     AbreJanela(true, caminho);
                                 });
     }
@@ -376,13 +374,13 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
 {
     Ocupado(true);
     // A folder that cannot be made shows up as the file's write error below.
-    QDir().mkpath(PathRelatorios);
+    QDir().mkpath(PathRelatorios());
     platform::FileDialogRequest pedido;
     pedido.title = QStringLiteral("Exportar relatório");
     pedido.filter = QStringLiteral(
         "Documentos de texto (*.txt)|*.txt|Documentos de Word (*.doc)|*.doc");
     pedido.flags = 2054;
-    pedido.initialDir = PathRelatorios;
+    pedido.initialDir = PathRelatorios();
     pedido.fileName = txtCliente->text();
     const std::optional<QString> escolhido = platform::ShowSave(pedido);
     Show();

@@ -1,5 +1,7 @@
 #include "frmCalculadora.h"
 
+#include "platform/Twips.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -10,11 +12,9 @@
 #include <QWindow>
 
 using namespace calculator;
+using platform::Pixels;
 
 namespace {
-
-// Sizes and positions are laid out in twips, 15 to the pixel.
-constexpr int px(int twips) { return twips / 15; }
 
 // A picture control: shows its picture stretched over its whole area and takes no focus.
 class BotaoFigura final : public QWidget
@@ -99,7 +99,7 @@ frmCalculadora::frmCalculadora()
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmCalculadora"));
     setWindowTitle(QStringLiteral("Calculadora"));
-    setFixedSize(px(3105), px(2550));
+    setFixedSize(Pixels(3105), Pixels(2550));
     setFocusPolicy(Qt::StrongFocus);
     aparencias.fill(Normal);
     imgBotao[Pressionado] = FaceBotao(true);
@@ -108,7 +108,7 @@ frmCalculadora::frmCalculadora()
     const QFont fonte = FonteArial();
     auto *lblFundoDigtal = new QLabel(this);
     lblFundoDigtal->setObjectName(QStringLiteral("lblFundoDigtal"));
-    lblFundoDigtal->setGeometry(px(75), px(75), px(2955), px(375));
+    lblFundoDigtal->setGeometry(Pixels(75), Pixels(75), Pixels(2955), Pixels(375));
     lblFundoDigtal->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblFundoDigtal->setAutoFillBackground(true);
     QPalette branco = lblFundoDigtal->palette();
@@ -118,7 +118,7 @@ frmCalculadora::frmCalculadora()
 
     Readout = new QLabel(this);
     Readout->setObjectName(QStringLiteral("Readout"));
-    Readout->setGeometry(px(165), px(135), px(2805), px(240));
+    Readout->setGeometry(Pixels(165), Pixels(135), Pixels(2805), Pixels(240));
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFont(fonte);
     QPalette preto = Readout->palette();
@@ -152,7 +152,7 @@ frmCalculadora::frmCalculadora()
             esquerda = 2490;
         const int largura = p.botao == BotaoNumero(0) ? 1140 : 540;
         auto *botao = new BotaoFigura(this);
-        botao->setGeometry(px(esquerda), px(topos[p.linha]), px(largura), px(435));
+        botao->setGeometry(Pixels(esquerda), Pixels(topos[p.linha]), Pixels(largura), Pixels(435));
         botao->setPicture(imgBotao[Normal]);
         botao->installEventFilter(this);
         botoes[p.botao] = botao;

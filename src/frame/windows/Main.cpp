@@ -9,6 +9,7 @@
 #include "frame/windows/ServidorComandos.h"
 #include "frame/windows/frmAbertura.h"
 #include "frame/windows/mdiMenu.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 
 #include <QApplication>
@@ -38,8 +39,10 @@ void EntregaComando(const QString &nome, const QString &linha)
 }
 
 void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertura,
-                      const QString &nomeServidor)
+                      const QString &nomeServidor, ProgramState &estado)
 {
+    estado.restoreDefaultPointer = &RestoreDefaultPointer;
+    InstallProgramState(&estado);
     DefinePastas(QCoreApplication::applicationDirPath());
     calculation::IniciaTabelas();
     try {
@@ -47,18 +50,18 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         menu->IniciaServidor(nomeServidor);
         abertura->exec();
         abertura.reset();
-        ArquivoAbrir = frame::ArquivoDaLinhaComando(linha);
+        ArquivoAbrir() = frame::ArquivoDaLinhaComando(linha);
         frame::VerificaAssociacao();
         menu->show();
         menu->Atualiza();
         const frame::InicioPrograma inicio = frame::DecideInicio(
             frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
-            ArquivoAbrir);
+            ArquivoAbrir());
         // A case handed over by a second start during the splash stays the active window:
         // neither an empty case nor the tip of the day comes in front of it.
         const bool casoRecebido = !menu->Area()->subWindowList().isEmpty();
         if (inicio.abreCaso && (inicio.abrir || !casoRecebido)) {
-            QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
+            QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
             AbreJanela(inicio.abrir, caminho);
         } else if (!casoRecebido) {
             ShowTipOfTheDay();
@@ -77,7 +80,7 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
 
 } // namespace
 
-bool Main(const QStringList &argumentos)
+bool Main(const QStringList &argumentos, ProgramState &estado)
 {
     // The splash's two seconds count from here.
     auto abertura = std::make_unique<frmAbertura>();
@@ -88,6 +91,6 @@ bool Main(const QStringList &argumentos)
         EntregaComando(nome, linha);
         return false;
     }
-    PrimeiraExecucao(linha, std::move(abertura), nome);
+    PrimeiraExecucao(linha, std::move(abertura), nome, estado);
     return true;
 }

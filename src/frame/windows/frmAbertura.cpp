@@ -1,14 +1,14 @@
 #include "frame/windows/frmAbertura.h"
 
-#include "frame/FrameRules.h"
 #include "platform/AppInfo.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
-using frame::PixelsDeTwips;
+using platform::Pixels;
 
 frmAbertura::frmAbertura(QWidget *parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -35,7 +35,7 @@ frmAbertura::frmAbertura(QWidget *parent)
     lblProductName[0] = rotulo(titulo, QStringLiteral("Tahoma"), 22, true, Qt::white);
     lblProductName[0]->move(24, 150);
     lblProductName[1]->move(lblProductName[0]->pos()
-                            + QPoint(PixelsDeTwips(30), PixelsDeTwips(30)));
+                            + QPoint(Pixels(30), Pixels(30)));
     lblProductName[0]->raise();
     lblVersion = rotulo(QStringLiteral("Versão %1.%2.%3")
                             .arg(platform::AppMajor)
@@ -68,7 +68,7 @@ void frmAbertura::paintEvent(QPaintEvent *)
     // Shape1(0) and Shape1(1): two frames, the second one pixel right of and below the first.
     const QRect moldura = rect().adjusted(0, 0, -2, -2);
     pintor.setPen(QColor(0, 0, 64));
-    pintor.drawRect(moldura.translated(PixelsDeTwips(15), PixelsDeTwips(15)));
+    pintor.drawRect(moldura.translated(Pixels(15), Pixels(15)));
     pintor.setPen(Qt::white);
     pintor.drawRect(moldura);
 }

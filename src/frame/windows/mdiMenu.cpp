@@ -7,8 +7,10 @@
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/ServidorComandos.h"
+#include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
+#include "platform/Twips.h"
 #include "platform/widgets/FramePlacement.h"
 
 #include <QAction>
@@ -34,9 +36,9 @@
 #include <QVBoxLayout>
 
 using frame::GetConfig;
-using frame::PixelsDeTwips;
 using frame::SaveConfig;
-using frame::TwipsDePixels;
+using platform::Pixels;
+using platform::Twips;
 
 namespace {
 
@@ -160,7 +162,7 @@ mdiMenu::mdiMenu() : d(new Privado)
     mdiArea->viewport()->installEventFilter(this);
 
     // Client area of the design: 6495 x 5730 twips.
-    resize(PixelsDeTwips(6495), PixelsDeTwips(5730));
+    resize(Pixels(6495), Pixels(5730));
 }
 
 mdiMenu::~mdiMenu()
@@ -364,7 +366,7 @@ void mdiMenu::criaStatusBar()
     d->painelData = new QLabel(sbStatusBar);
     d->painelHora = new QLabel(sbStatusBar);
     for (QLabel *painel : {d->painelData, d->painelHora}) {
-        painel->setFixedWidth(PixelsDeTwips(1440));
+        painel->setFixedWidth(Pixels(1440));
         painel->setAlignment(Qt::AlignCenter);
         sbStatusBar->addPermanentWidget(painel);
     }
@@ -404,15 +406,15 @@ void mdiMenu::MDIForm_Load()
     const auto topo = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
     QSize tamanho = size();
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
-        tamanho.setWidth(PixelsDeTwips(*valor));
+        tamanho.setWidth(Pixels(*valor));
     if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
-        tamanho.setHeight(PixelsDeTwips(*valor));
+        tamanho.setHeight(Pixels(*valor));
     // The size the layout would give it on showing, given now: a size changed between
     // showing and framing would pin the client area where the frame was meant to be.
     resize(tamanho.expandedTo(minimumSizeHint()));
     if (esquerda || topo) {
-        const QPoint lugar(esquerda ? PixelsDeTwips(*esquerda) : x(),
-                           topo ? PixelsDeTwips(*topo) : y());
+        const QPoint lugar(esquerda ? Pixels(*esquerda) : x(),
+                           topo ? Pixels(*topo) : y());
         platform::PlaceFrame(this, [lugar](const QSize &) { return lugar; });
     } else {
         platform::FollowNormalPlace(this); // for the place stored at the end
@@ -426,16 +428,16 @@ void mdiMenu::MDIForm_Load()
     }
 
     for (int n = 1; n <= 4; ++n)
-        ListaMRU[n - 1] = GetConfig(SecaoMRU, QString::number(n));
+        ListaMRU()[n - 1] = GetConfig(SecaoMRU, QString::number(n));
     Atualiza();
 }
 
 void mdiMenu::MDIForm_QueryUnload()
 {
     for (int n = 1; n <= 4; ++n) {
-        if (ListaMRU[n - 1].isEmpty())
+        if (ListaMRU()[n - 1].isEmpty())
             break;
-        SaveConfig(SecaoMRU, QString::number(n), ListaMRU[n - 1]);
+        SaveConfig(SecaoMRU, QString::number(n), ListaMRU()[n - 1]);
     }
 }
 
@@ -469,12 +471,12 @@ void mdiMenu::MDIForm_Unload()
     if ((estado & (Qt::WindowMaximized | Qt::WindowMinimized)) && lugarNormal)
         normal.moveTopLeft(*lugarNormal);
 
-    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(TwipsDePixels(normal.x())));
-    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(TwipsDePixels(normal.y())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(Twips(normal.x())));
+    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(Twips(normal.y())));
     SaveConfig(SecaoMenu, QStringLiteral("MainWidth"),
-               QString::number(TwipsDePixels(normal.width())));
+               QString::number(Twips(normal.width())));
     SaveConfig(SecaoMenu, QStringLiteral("MainHeight"),
-               QString::number(TwipsDePixels(normal.height())));
+               QString::number(Twips(normal.height())));
 
     // Every other window of the program goes with the main window.
     const QWidgetList janelas = QApplication::topLevelWidgets();
@@ -579,7 +581,7 @@ bool mdiMenu::IniciaServidor(const QString &nome)
 void mdiMenu::MDIForm_LinkExecute(const QString &comando)
 {
     const frame::ComandoRecebido recebido = frame::InterpretaComando(comando);
-    ArquivoAbrir = recebido.arquivo;
+    ArquivoAbrir() = recebido.arquivo;
     if (recebido.restauraEstado && (windowState() & Qt::WindowMinimized)) {
         Qt::WindowStates estado = windowState() & ~Qt::WindowMinimized;
         if (UltimoEstado == 2)
@@ -591,8 +593,8 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     show();
     raise();
     activateWindow();
-    if (!ArquivoAbrir.isEmpty()) {
-        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir);
+    if (!ArquivoAbrir().isEmpty()) {
+        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
         AbreJanela(true, caminho);
     }
 }
@@ -880,9 +882,9 @@ void mdiMenu::AjustaBandas()
     for (QToolBar *barra : {tbPadrao, tbCalculo})
         barra->adjustSize();
     d->bandas = frame::AjustaBandas(d->bandas, mnuExibirEtiqueta->isChecked(),
-                                    TwipsDePixels(tbPadrao->sizeHint().width()),
-                                    TwipsDePixels(tbPadrao->sizeHint().height()),
-                                    TwipsDePixels(tbCalculo->sizeHint().width()));
+                                    Twips(tbPadrao->sizeHint().width()),
+                                    Twips(tbPadrao->sizeHint().height()),
+                                    Twips(tbCalculo->sizeHint().width()));
     AplicaBandas();
 }
 
@@ -893,16 +895,16 @@ void mdiMenu::AplicaBandas()
     for (const auto &[barra, banda] : bandas) {
         // A band never hides its own buttons behind the toolbar's extension arrow.
         barra->setMinimumWidth(
-            std::max(PixelsDeTwips(banda.larguraMinima), barra->sizeHint().width()));
-        barra->setMinimumHeight(PixelsDeTwips(banda.alturaMinima));
+            std::max(Pixels(banda.larguraMinima), barra->sizeHint().width()));
+        barra->setMinimumHeight(Pixels(banda.alturaMinima));
     }
 }
 
 void mdiMenu::mnuExibirRelatorio_Click()
 {
-    if (!QDir(PathRelatorios).exists())
-        QDir().mkpath(PathRelatorios);
-    platform::OpenExternal(PathRelatorios);
+    if (!QDir(PathRelatorios()).exists())
+        QDir().mkpath(PathRelatorios());
+    platform::OpenExternal(PathRelatorios());
 }
 
 // ---- File ------------------------------------------------------------------------------
@@ -923,7 +925,7 @@ void mdiMenu::mnuArquivoMRU_Click(int index)
 {
     if (index < 1 || index > 4)
         return;
-    QString caminho = ListaMRU[index - 1];
+    QString caminho = ListaMRU()[index - 1];
     AbreJanela(true, caminho);
 }
 

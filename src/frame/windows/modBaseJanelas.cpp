@@ -1,5 +1,5 @@
-// The shared procedures of modBase that work on windows: the recent-files menu of a window,
-// the busy state and text selection.
+#include "frame/windows/modBaseJanelas.h"
+
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
 
@@ -24,17 +24,6 @@ void PonteiroAmpulheta(bool ampulheta)
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
-
-void PonteiroPadrao()
-{
-    PonteiroAmpulheta(false);
-}
-
-// The window side of the error box: it puts the pointer back before the box shows.
-const bool ganchoInstalado = [] {
-    RestauraPonteiroPadrao = &PonteiroPadrao;
-    return true;
-}();
 
 // A menu item of the window itself, by name: the items of windows inside it (the main
 // window's children have recent-files items of their own) do not count.
@@ -62,7 +51,7 @@ void AtualizaMRU(QWidget *janela)
         QAction *item = ItemDaJanela(janela, QStringLiteral("mnuArquivoMRU%1").arg(n));
         if (!item)
             continue;
-        const QString &caminho = ListaMRU[n - 1];
+        const QString &caminho = ListaMRU()[n - 1];
         item->setText(QStringLiteral("&%1 ").arg(n) + EncurtaCaminho(caminho));
         item->setVisible(!caminho.isEmpty());
         if (n == 1)
@@ -85,4 +74,9 @@ void SelecionaTexto(QLineEdit *caixa)
 {
     if (caixa)
         caixa->setSelection(0, caixa->text().size());
+}
+
+void RestoreDefaultPointer()
+{
+    PonteiroAmpulheta(false);
 }
