@@ -166,7 +166,7 @@ TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)
         if (mdiMenu *menu = mdiMenu::Existente())
             menu->MDIForm_LinkExecute(QStringLiteral("/P ") + caso);
     });
-    ASSERT_TRUE(Main({}));
+    ASSERT_TRUE(Main({}, estadoPrograma.state()));
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("entregue.qzv")));
     EXPECT_FALSE(DicaVisivel());
     ASSERT_NE(mdiMenu::Existente()->ActiveForm(), nullptr);
