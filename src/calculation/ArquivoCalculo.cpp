@@ -247,15 +247,4 @@ std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &cas
     return ErroArquivo{ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
 }
 
-std::optional<int> EscolhaMassaDensidade(const Caso &caso)
-{
-    std::optional<int> escolha;
-    for (const RegistroCampo &registro : caso.campos) {
-        if (registro.campo >= 17 && registro.campo <= 19 && registro.unidade
-            && (*registro.unidade == 0 || *registro.unidade == 1))
-            escolha = *registro.unidade;
-    }
-    return escolha;
-}
-
 } // namespace calculation

@@ -11,7 +11,7 @@
 //
 // The writer replaces the file only once the whole case is written; the reader reads items
 // the way the format has always been read (see LeCaso) and returns what it read and why it
-// stopped. The calculation window maps both onto its selectors, value boxes and unit lists.
+// stopped. CaseMapping.h maps a case onto the calculation window's grid and back.
 
 #include <QByteArray>
 #include <QString>
@@ -101,10 +101,5 @@ QByteArray EscreveCaso(const Caso &caso);
 // Writes the case file through a temporary file in the same folder, replacing `path` only
 // when everything was written; on failure the old file is intact and the error returned.
 std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso);
-
-// The mass/density choice a case was saved with (0 specific mass, 1 relative density). The
-// file keeps no such item, but the unit index of the density fields 17 to 19 tells it, the
-// last of them read winning; nullopt when the file has none of them.
-std::optional<int> EscolhaMassaDensidade(const Caso &caso);
 
 } // namespace calculation

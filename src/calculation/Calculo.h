@@ -9,22 +9,17 @@
 // to its end, asks the host to fill the report window's header and show it. An early end
 // (empty field, a limit, a value it cannot use) leaves the lines written so far.
 //
-// How a window fills the snapshot:
-//   Placa, Fluido, Tomada      its window variables (plate and tap: list position + 1;
-//                              fluid: list position, 0 liquid, 1 gas, 2 steam)
+// The snapshot is made from the grid's state by SnapshotFromGrid (CaseMapping.h): the window
+// fills that state from its controls, the datasheet tool from a case file. What it holds:
+//   Placa, Fluido, Tomada      plate and tap: list position + 1; fluid: list position,
+//                              0 liquid, 1 gas, 2 steam
 //   textoFluido, textoTomada   the texts of cboFluido and cboTomada as they read now
-//   tag                        the text of txtTag
-//   campos[n], n in CamposDados:
-//     texto                    txtDados(n).text()
-//     temLista                 field n has a unit list (CampoComUnidade(n))
-//     posicaoUnidade           cboDados(n).currentIndex() (-1: nothing selected)
-//     codigoUnidade            cboDados(n).currentData().toInt() (-1: nothing selected)
+//   campos[n], n in CamposDados: the value box's text; whether field n has a unit list; the
+//                              list's position and that entry's unit code (-1: none)
 //   densidadeRelativa          cboMassaDensidade on its second entry ("Densidade Relativa")
-//   desenho                    chkDesenho ticked
-//   FatorDP, Data, OS, Cliente its window variables
-//   caption                    the calculation window's caption
-// Field 10's unit position is needed even when field 10 is not applicable (its unit converts
-// the pressures 10, 12 and 14), so fill every value field whatever its applicability.
+//   desenho                    chkDesenho ticked (set by the window)
+//   FatorDP, Data, OS, Cliente the window variables
+//   caption                    the calculation window's caption (set by the window)
 
 #include <QString>
 #include <array>

@@ -156,6 +156,14 @@ QString TextoPressaoLeitura(int posicaoUnidade)
     return platform::TextoDouble(posicaoUnidade == 0 ? 101.325 : 1.03323);
 }
 
+std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
+                                               int pressurePosition)
+{
+    if (fluidClass != FluidoGas || flowPosition != 0)
+        return std::nullopt;
+    return TextoPressaoLeitura(pressurePosition);
+}
+
 QString NomeFluidoProposto(const QString &textoEntrada)
 {
     const qsizetype abre = textoEntrada.indexOf(QLatin1Char('('));

@@ -14,6 +14,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -95,6 +96,18 @@ QString TextoFatorMaterial(const QString &temperaturaProjeto);
 // Reading pressure of one standard atmosphere in the pressure unit at a list position:
 // "101,325" for kPa (0), "1,03323" for Kg/cm².
 QString TextoPressaoLeitura(int posicaoUnidade);
+
+// The pressure-unit rule: the absolute pressures (reading, design, saturation) always show
+// one unit, so a change of any of their lists sets the other two to the same position.
+inline constexpr std::array<int, 3> AbsolutePressureFields = {10, 12, 14};
+// What that change then writes into the reading pressure (field 10): while gas is measured
+// in M³/h (the flow list on its first entry), one standard atmosphere in the unit now chosen;
+// otherwise nothing (nullopt), and field 10 keeps its text.
+std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
+                                               int pressurePosition);
+
+// The fields the mass/density selector moves together: its position becomes theirs.
+inline constexpr std::array<int, 3> DensityFields = {17, 18, 19};
 
 // The fluid name proposed by the fluid prompt for an entry's text: the name inside its
 // parentheses, or the text followed by " utilizado" when it has none.

@@ -307,14 +307,3 @@ TEST(ArquivoCalculo, FilesBeyondTheLimitsAreRefusedWhole)
     EXPECT_EQ(leitura.caso.tag, QString(MaxTextoItem, u'\''));
 }
 
-TEST(ArquivoCalculo, DensityUnitsTellTheMassDensityChoice)
-{
-    Caso caso;
-    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
-    caso.campos = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
-    EXPECT_EQ(EscolhaMassaDensidade(caso), 1);
-    caso.campos.push_back({19, QString("1,2"), 0});
-    EXPECT_EQ(EscolhaMassaDensidade(caso), 0); // the last density record wins
-    caso.campos = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
-    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
-}

@@ -1,6 +1,7 @@
 // Whole cases in the main window: opening new and saved cases, the toolbar state, and every
 // fluid class from the first pick to the data sheet, saved, reopened and calculated again.
 #include "calculation/ArquivoCalculo.h"
+#include "calculation/CaseMapping.h"
 #include "calculation/modCalculo.h"
 #include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -405,6 +407,66 @@ TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
     EXPECT_EQ(w->txtTag->text(), QString());
     EXPECT_EQ(w->Relatorio->txtOS->text(), QString());
     EXPECT_TRUE(w->isEnabled());
+}
+
+// Everything a grid state holds, one line per row, for a readable difference.
+std::string Describe(const GridState &g)
+{
+    QString d = QStringLiteral("header %1|%2|%3 plate %4 fluid %5 '%6' tap %7 '%8' tag '%9'\n")
+                    .arg(g.data, g.os, g.cliente)
+                    .arg(g.plate)
+                    .arg(g.fluid)
+                    .arg(g.fluidText)
+                    .arg(g.tap)
+                    .arg(g.tapText, g.tag);
+    d += QStringLiteral("mass/density %1 FatorDP %2\n").arg(g.massDensity).arg(g.fatorDP);
+    for (int n = 0; n <= 30; ++n) {
+        const GridField &f = g.fields[n];
+        d += QStringLiteral("%1: '%2' unit %3 (code %4)%5\n")
+                 .arg(n)
+                 .arg(f.text)
+                 .arg(f.unitPosition)
+                 .arg(f.unitCode)
+                 .arg(f.applicable ? QStringLiteral(" applicable") : QString());
+    }
+    return d.toStdString();
+}
+
+TEST_F(CasoCompleto, OpenedCaseHoldsTheGridTheMappingWorksOut)
+{
+    // The sample cases, and files the program would not write: records out of order, unit
+    // positions the lists lack, a density unit against the others, a damaged header.
+    QStringList arquivos;
+    for (const QFileInfo &f : QDir(QStringLiteral(QUIRASOL_TEST_DATA))
+                                  .entryInfoList({QStringLiteral("*.qzv")}, QDir::Files))
+        arquivos << f.filePath();
+    const QByteArray gas = "\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n";
+    const QByteArray liquido = "\"d\"\r\n\"\"\r\n\"\"\r\n1\r\n0,  \"L\"\r\n2\r\n\"T\"\r\n";
+    const QByteArray feitos[] = {
+        gas + "2,\"1500\",0\r\n10,\"95\",0\r\n12,\"7\",0\r\n14,\"0,1\",1\r\n10,\"3\",1\r\n",
+        gas + "2,\"1\",1\r\n12,\"7\",1\r\n17,\"1\",0\r\n19,\"0,6\",1\r\n29,\"1,2\",1\r\n",
+        liquido + "29,\"7\",0\r\n9,\"\",0\r\n17,\"1\",0\r\n18,\"0,98\",1\r\n",
+        liquido + "9,\"120\",0\r\n5,\"100\",-1\r\n5,\"100\",2\r\n5,\"1\",-1\r\n"
+                  "20,\"1\",5\r\n2,\"3\",-1\r\n",
+        "\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor (x)\"\r\n3\r\n\"T\"\r\n"
+        "29,\"\",1\r\n2,\"1\",1\r\n",
+        "\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n",
+    };
+    for (const QByteArray &bytes : feitos) {
+        const QString arquivo = pasta.filePath(QStringLiteral("feito%1.qzv").arg(arquivos.size()));
+        QFile f(arquivo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        arquivos << arquivo;
+    }
+    for (const QString &arquivo : arquivos) {
+        interacao.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
+        frmCalcQuirasol *w = Abre(arquivo);
+        ASSERT_NE(w, nullptr) << arquivo.toStdString();
+        EXPECT_EQ(Describe(w->gridState()), Describe(GridStateFromCase(LeArquivoCaso(arquivo))))
+            << arquivo.toStdString();
+    }
 }
 
 // One case per fluid class, typed as a user would, against the calculation's data sheets.

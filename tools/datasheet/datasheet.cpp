@@ -5,9 +5,8 @@
 // no drawing question) and prints the data-sheet lines to standard output in UTF-8, or, when
 // the calculation ended early, the message that ended it. Messages shown on the way go to
 // standard error. A tool for tests; not part of the program.
-#include "CasoDoArquivo.h"
-
 #include "calculation/ArquivoCalculo.h"
+#include "calculation/CaseMapping.h"
 #include "calculation/Calculo.h"
 #include "calculation/modCalculo.h"
 #include "platform/Interaction.h"
@@ -92,7 +91,8 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    calculation::CasoCalculo caso = datasheet::CasoDoArquivo(leitura.caso);
+    calculation::CasoCalculo caso =
+        calculation::SnapshotFromGrid(calculation::GridStateFromCase(leitura));
     caso.caption = QFileInfo(args[1]).fileName();
     Respostas respostas;
     platform::SetInteraction(&respostas);

@@ -805,11 +805,11 @@ void frmCalcQuirasol::cboTomada_Click()
 void frmCalcQuirasol::cboMassaDensidade_Click()
 {
     const int p = cboMassaDensidade->currentIndex();
-    for (int k = 0; k < 3; ++k) {
-        if (lblDados[17 + k])
-            lblDados[17 + k]->setText(NomeCampo[(p == 0 ? 17 : 22) + k]);
-        if (cboDados[17 + k])
-            cboDados[17 + k]->setListIndex(p);
+    for (const int n : DensityFields) {
+        if (lblDados[n])
+            lblDados[n]->setText(RotuloCampo(n, p != 0));
+        if (cboDados[n])
+            cboDados[n]->setListIndex(p);
     }
 }
 
@@ -831,10 +831,11 @@ void frmCalcQuirasol::cboDados_Click(int indice)
     case 10:
     case 12:
     case 14:
-        for (int n : {10, 12, 14})
+        for (const int n : AbsolutePressureFields)
             cboDados[n]->setListIndex(posicao);
-        if (cboFluido->currentIndex() == FluidoGas && cboDados[2]->currentIndex() == 0)
-            txtDados[10]->setText(TextoPressaoLeitura(posicao));
+        if (const auto texto = StandardReadingPressure(cboFluido->currentIndex(),
+                                                       cboDados[2]->currentIndex(), posicao))
+            txtDados[10]->setText(*texto);
         break;
     case 29:
         if (posicao == 0) {
@@ -967,31 +968,38 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
 // ---------------------------------------------------------------------------------------
 // The calculation
 
-CasoCalculo frmCalcQuirasol::Instantaneo() const
+GridState frmCalcQuirasol::gridState() const
 {
-    CasoCalculo caso;
-    caso.Placa = Placa;
-    caso.Fluido = Fluido;
-    caso.Tomada = Tomada;
-    caso.textoFluido = cboFluido->currentText();
-    caso.textoTomada = cboTomada->currentText();
-    caso.tag = txtTag->text();
-    for (int n : CamposDados) {
-        CampoCaso &campo = caso.campos[n];
-        campo.texto = txtDados[n]->text();
-        campo.temLista = cboDados[n] != nullptr;
+    GridState estado;
+    estado.data = Data;
+    estado.os = OS;
+    estado.cliente = Cliente;
+    estado.plate = cboQuirasol->currentIndex();
+    estado.fluid = cboFluido->currentIndex();
+    estado.tap = cboTomada->currentIndex();
+    estado.fluidText = cboFluido->currentText();
+    estado.tapText = cboTomada->currentText();
+    estado.tag = txtTag->text();
+    for (int n = 0; n <= UltimoCampo; ++n) {
+        GridField &campo = estado.fields[n];
+        if (picDados[n])
+            campo.applicable = picDados[n]->property("Tag").toString() == Verdadeiro;
+        if (txtDados[n])
+            campo.text = txtDados[n]->text();
         if (cboDados[n]) {
-            campo.posicaoUnidade = cboDados[n]->currentIndex();
-            campo.codigoUnidade =
-                campo.posicaoUnidade < 0 ? -1 : cboDados[n]->currentData().toInt();
+            campo.unitPosition = cboDados[n]->currentIndex();
+            campo.unitCode = campo.unitPosition < 0 ? -1 : cboDados[n]->currentData().toInt();
         }
     }
-    caso.densidadeRelativa = cboMassaDensidade->currentIndex() == 1;
+    estado.massDensity = cboMassaDensidade->currentIndex();
+    estado.fatorDP = FatorDP;
+    return estado;
+}
+
+CasoCalculo frmCalcQuirasol::Instantaneo() const
+{
+    CasoCalculo caso = SnapshotFromGrid(gridState());
     caso.desenho = chkDesenho->isChecked();
-    caso.FatorDP = FatorDP;
-    caso.Data = Data;
-    caso.OS = OS;
-    caso.Cliente = Cliente;
     caso.caption = Caption();
     return caso;
 }
@@ -1268,25 +1276,7 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
     }
 
     Ocupado(true);
-    Caso caso;
-    caso.data = Data;
-    caso.os = OS;
-    caso.cliente = Cliente;
-    caso.placa = cboQuirasol->currentIndex();
-    caso.fluido = cboFluido->currentIndex();
-    caso.itemFluido = cboFluido->currentText();
-    caso.tomada = cboTomada->currentIndex();
-    caso.tag = txtTag->text();
-    for (int n = 2; n <= UltimoCampo; ++n) {
-        if (!picDados[n] || picDados[n]->property("Tag").toString() != Verdadeiro)
-            continue;
-        RegistroCampo registro;
-        registro.campo = n;
-        registro.texto = txtDados[n] ? txtDados[n]->text() : QString();
-        registro.unidade = cboDados[n] ? cboDados[n]->currentIndex() : 0;
-        caso.campos.push_back(registro);
-    }
-    if (const auto erro = GravaArquivoCaso(Arquivo, caso)) {
+    if (const auto erro = GravaArquivoCaso(Arquivo, CaseFromGrid(gridState()))) {
         Ocupado(false);
         desfaz();
         MostraErro(erro->numero, erro->descricao);
@@ -1327,24 +1317,9 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     } else {
         const LeituraCaso leitura = LeArquivoCaso(Arquivo);
         TemArquivo = true;
-        const Caso &caso = leitura.caso;
-        const int itens = leitura.ok() ? int(ItensCabecalho) : leitura.itensLidos;
-        if (itens >= ItemData)
-            Data = caso.data;
-        if (itens >= ItemOS)
-            OS = caso.os;
-        if (itens >= ItemCliente)
-            Cliente = caso.cliente;
-        if (itens >= ItemPlaca)
-            cboQuirasol->setListIndex(caso.placa);
-        if (itens >= ItemTextoFluido)
-            cboFluido->setItemText(caso.fluido, caso.itemFluido);
-        if (itens >= ItemFluido)
-            cboFluido->setListIndex(caso.fluido);
-        if (itens >= ItemTomada)
-            cboTomada->setListIndex(caso.tomada);
-        if (itens >= ItemTag)
-            txtTag->setText(caso.tag);
+        // Each setting runs its control's change handling, as the user's choice would.
+        for (const LoadStep &step : LoadSteps(leitura))
+            applyLoadStep(step);
         if (!leitura.ok()) {
             Ocupado(false);
             TemArquivo = false;
@@ -1356,18 +1331,6 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
                                                           : QString()));
             return;
         }
-        for (const RegistroCampo &registro : caso.campos) {
-            const int n = registro.campo;
-            if (n < 0 || n > UltimoCampo || !txtDados[n])
-                continue;
-            if (registro.texto)
-                txtDados[n]->setText(*registro.texto);
-            if (registro.unidade && cboDados[n])
-                cboDados[n]->setListIndex(*registro.unidade);
-        }
-        // Without this a case would reopen reading its densities in the other sense.
-        if (const auto massaDensidade = EscolhaMassaDensidade(caso))
-            cboMassaDensidade->setListIndex(*massaDensidade);
         if (Relatorio) {
             Relatorio->txtData->setText(Data);
             Relatorio->txtOS->setText(OS);
@@ -1379,4 +1342,46 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     Atualiza();
     setAlterado(false);
     Ocupado(false);
+}
+
+void frmCalcQuirasol::applyLoadStep(const LoadStep &step)
+{
+    const int n = step.field;
+    switch (step.kind) {
+    case LoadStep::ReportDate:
+        Data = step.text;
+        break;
+    case LoadStep::ServiceOrder:
+        OS = step.text;
+        break;
+    case LoadStep::Client:
+        Cliente = step.text;
+        break;
+    case LoadStep::Plate:
+        cboQuirasol->setListIndex(step.position);
+        break;
+    case LoadStep::FluidEntryText:
+        cboFluido->setItemText(step.position, step.text);
+        break;
+    case LoadStep::Fluid:
+        cboFluido->setListIndex(step.position);
+        break;
+    case LoadStep::Tap:
+        cboTomada->setListIndex(step.position);
+        break;
+    case LoadStep::Tag:
+        txtTag->setText(step.text);
+        break;
+    case LoadStep::FieldText:
+        if (n >= 0 && n <= UltimoCampo && txtDados[n])
+            txtDados[n]->setText(step.text);
+        break;
+    case LoadStep::FieldUnit:
+        if (n >= 0 && n <= UltimoCampo && cboDados[n])
+            cboDados[n]->setListIndex(step.position);
+        break;
+    case LoadStep::MassDensity:
+        cboMassaDensidade->setListIndex(step.position);
+        break;
+    }
 }

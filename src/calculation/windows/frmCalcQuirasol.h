@@ -4,9 +4,10 @@
 // stacked by GridRules and scrolled by barraV), and every unit list or value box change runs
 // its rule at once. "Calcular" takes a snapshot of the grid and runs the sizing calculation
 // with this window as its host, which fills this case's own report window (Relatorio).
-// QuraSave/QuraOpen map the controls to and from the case file; Alterado tracks unsaved
-// changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
+// QuraSave/QuraOpen map the controls to and from the case file through CaseMapping; Alterado
+// tracks unsaved changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
 
+#include "calculation/CaseMapping.h"
 #include "calculation/Calculo.h"
 #include "calculation/windows/AcoesMenuFilha.h"
 #include "frame/windows/JanelaFilha.h"
@@ -139,6 +140,8 @@ public:
     void AtualizaBarra();
     void mnuArquivoSalvar_Click() override;
     void cmdCalcular_Click();
+    // The grid's state as the controls show it: what a calculation and a save are made of.
+    calculation::GridState gridState() const;
 
     // What the frame asks of its active child.
     void PressionaCalcular() override;
@@ -219,6 +222,7 @@ private:
     void mnuArquivoFechar_Click();
 
     calculation::CasoCalculo Instantaneo() const;
+    void applyLoadStep(const calculation::LoadStep &step);
     void Ocupado(bool ocupado);
 
     bool alterado = false;

@@ -1,0 +1,98 @@
+#pragma once
+// One mapping between a case file, the calculation window's grid and a calculation.
+//
+//   LeituraCaso --LoadSteps--------> what a fresh window applies to its controls, in order
+//   LeituraCaso --GridStateFromCase-> the grid those steps leave, worked out without widgets
+//   GridState   --SnapshotFromGrid--> CasoCalculo, what "Calcular" runs on
+//   GridState   --CaseFromGrid------> Caso, what QuraSave writes
+//
+// The window fills a GridState from its controls for the last two, and opens a case by
+// applying the steps to its controls, where each setting runs that control's change handling
+// as a user's choice would (the flow-unit rule, the pressure units moving together, the
+// mass/density choice, the material factor). GridStateFromCase applies the same steps to a
+// plain GridState through the same rules (GridRules.h), so the datasheet tool calculates the
+// case a freshly opened window holds.
+
+#include "calculation/ArquivoCalculo.h"
+#include "calculation/Calculo.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace calculation {
+
+// One row of the grid, by field number.
+struct GridField {
+    QString text;            // the value box (txtDados)
+    int unitPosition = -1;   // the unit list's selected entry (cboDados); -1 none or no list
+    int unitCode = -1;       // that entry's unit code (its item data); -1 none
+    bool applicable = false; // the row's applicability mark is "True"
+    bool operator==(const GridField &) const = default;
+};
+
+// What a calculation window holds of its case. Every value field is filled whatever its
+// applicability: field 10's unit converts the pressures 10, 12 and 14 also where field 10
+// itself does not apply.
+struct GridState {
+    QString data, os, cliente;        // report header: the window variables Data, OS, Cliente
+    int plate = -1;                   // positions of cboQuirasol, cboFluido and cboTomada
+    int fluid = -1;                   // (fluid: 0 liquid, 1 gas, 2 steam)
+    int tap = -1;
+    QString fluidText;                // the selectors' texts as they read now
+    QString tapText;
+    QString tag;                      // txtTag
+    std::array<GridField, 31> fields; // by field number
+    int massDensity = 0;              // cboMassaDensidade: 0 specific mass, 1 relative density
+    float fatorDP = 1.0f;             // the window variable FatorDP (field 5's unit factor)
+    bool operator==(const GridState &) const = default;
+};
+
+// One setting a window makes while it opens a case file.
+struct LoadStep {
+    enum Kind {
+        ReportDate,     // text into Data
+        ServiceOrder,   // text into OS
+        Client,         // text into Cliente
+        Plate,          // position of the plate selector
+        FluidEntryText, // text of the fluid selector's entry at position (the user's name)
+        Fluid,          // position of the fluid selector (no name question while loading)
+        Tap,            // position of the tap selector
+        Tag,            // text of txtTag
+        FieldText,      // text of field's value box
+        FieldUnit,      // position of field's unit list
+        MassDensity,    // position of the mass/density selector
+    };
+    Kind kind = ReportDate;
+    int field = 0;
+    int position = 0;
+    QString text;
+    bool operator==(const LoadStep &) const = default;
+};
+
+// The settings that open a case read from a file, in the order a window makes them: the
+// header items in file order, only those read when the header is damaged (and then nothing
+// more); then per field record its text and its unit; last the mass/density choice the file
+// tells (EscolhaMassaDensidade). A position may be one the list lacks: a list ignores it.
+std::vector<LoadStep> LoadSteps(const LeituraCaso &leitura);
+
+// The grid of a freshly loaded window after the steps of LoadSteps: what the window's own
+// loading leaves, then each setting with the change handling it runs. The material question
+// (another material than steel) is the window's and changes nothing here.
+GridState GridStateFromCase(const LeituraCaso &leitura);
+
+// The calculation's snapshot of the grid. The drawing choice (chkDesenho) and the caption
+// are the window's; they stay unset.
+CasoCalculo SnapshotFromGrid(const GridState &grade);
+
+// The case to save: the selectors and the header, and one record per applicable row in
+// ascending field number (its text, and its unit position or 0 without a unit list).
+Caso CaseFromGrid(const GridState &grade);
+
+// The mass/density choice a case was saved with (0 specific mass, 1 relative density). The
+// file keeps no such item, but the unit index of the density fields 17 to 19 tells it, the
+// last of them read winning; nullopt when the file has none of them.
+std::optional<int> EscolhaMassaDensidade(const Caso &caso);
+
+} // namespace calculation

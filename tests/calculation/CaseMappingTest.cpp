@@ -1,0 +1,169 @@
+#include "calculation/CaseMapping.h"
+#include "calculation/GridRules.h"
+#include "calculation/modCalculo.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace calculation;
+
+namespace {
+
+class CaseMapping : public ::testing::Test
+{
+protected:
+    void SetUp() override { IniciaTabelas(); }
+};
+
+QByteArray DataFile(const char *name)
+{
+    QFile in(QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(name));
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << name;
+    return in.readAll();
+}
+
+// A whole case: the header of a gas case in M³/h (flat orifice, radius taps), then records.
+GridState GasCase(const char *records)
+{
+    return GridStateFromCase(
+        LeCaso(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n")
+               + records));
+}
+
+GridState LiquidCase(const char *records)
+{
+    return GridStateFromCase(
+        LeCaso(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n0,  \"Liq\xfc" "ido\"\r\n0\r\n\"T\"\r\n")
+               + records));
+}
+
+} // namespace
+
+TEST_F(CaseMapping, ReadCaseGridAndWrittenCaseRoundTrip)
+{
+    // A case as the program writes it comes back byte for byte.
+    const QByteArray liquido = DataFile("liquido-flange.qzv");
+    const GridState estado = GridStateFromCase(LeCaso(liquido));
+    EXPECT_EQ(EscreveCaso(CaseFromGrid(estado)), liquido);
+    EXPECT_EQ(estado.fluidText, QString::fromUtf8("Liqüido (Água de alimentação)"));
+    EXPECT_EQ(estado.tapText, NomeTomada[FlangeTaps]);
+    EXPECT_EQ(estado.data, QStringLiteral("09/12/2026 10:00"));
+    EXPECT_FLOAT_EQ(estado.fatorDP, 0.1022f); // mmCA
+
+    // Hand-made files hold rows the class does not use, and a reading pressure the pressure
+    // units replace: once saved, they reopen exactly as saved.
+    for (const char *name : {"gas-corner-kgfcm2.qzv", "gas-radius.qzv", "vapor-vena.qzv",
+                             "liquido-campo-vazio.qzv", "liquido-densidade-relativa.qzv"}) {
+        const GridState lido = GridStateFromCase(LeCaso(DataFile(name)));
+        const QByteArray salvo = EscreveCaso(CaseFromGrid(lido));
+        const GridState reaberto = GridStateFromCase(LeCaso(salvo));
+        EXPECT_EQ(reaberto, lido) << name;
+        EXPECT_EQ(EscreveCaso(CaseFromGrid(reaberto)), salvo) << name;
+    }
+
+    // Steam's flow list holds Kg/h and T/h: the snapshot names the unit by its code.
+    const CasoCalculo vapor =
+        SnapshotFromGrid(GridStateFromCase(LeCaso(DataFile("vapor-vena.qzv"))));
+    EXPECT_EQ(vapor.Fluido, Vapor);
+    EXPECT_EQ(vapor.Tomada, VenaContracta);
+    EXPECT_EQ(vapor.campos[2].posicaoUnidade, 1);
+    EXPECT_EQ(vapor.campos[2].codigoUnidade, 3);
+    EXPECT_FALSE(vapor.campos[27].temLista);
+    EXPECT_EQ(vapor.campos[27].codigoUnidade, -1);
+    EXPECT_FLOAT_EQ(vapor.FatorDP, 0.102f);
+}
+
+TEST_F(CaseMapping, PressureUnitsMoveTogetherOnlyWhenAUnitChanges)
+{
+    // Gas in M³/h: a pressure unit read that changes the list moves the three and writes one
+    // atmosphere into the reading pressure; a unit already chosen changes nothing.
+    GridState g = GasCase("10,\"95\",0\r\n12,\"7\",0\r\n");
+    EXPECT_EQ(g.fields[10].text, QStringLiteral("95"));
+    g = GasCase("10,\"95\",0\r\n14,\"0,1\",1\r\n");
+    for (const int n : {10, 12, 14})
+        EXPECT_EQ(g.fields[n].unitPosition, 1) << n;
+    EXPECT_EQ(g.fields[10].unitCode, 11);
+    EXPECT_EQ(g.fields[10].text, QStringLiteral("1,03323"));
+    // A text read after the unit stays.
+    EXPECT_EQ(GasCase("12,\"7\",1\r\n10,\"2\",1\r\n").fields[10].text, QStringLiteral("2"));
+    // Gas in Kg/h, and liquid, keep the reading pressure as read.
+    EXPECT_EQ(GasCase("2,\"1\",1\r\n10,\"95\",0\r\n12,\"7\",1\r\n").fields[10].text,
+              QStringLiteral("95"));
+    EXPECT_EQ(LiquidCase("10,\"95\",0\r\n12,\"7\",1\r\n").fields[10].text, QStringLiteral("95"));
+    // The flow-unit rule: gas in Kg/h leaves 8, 10, 17 and 25 out of the case to save.
+    g = GasCase("2,\"1\",1\r\n");
+    for (const int n : {8, 10, 17, 25})
+        EXPECT_FALSE(g.fields[n].applicable) << n;
+    EXPECT_TRUE(GasCase("").fields[17].applicable);
+}
+
+TEST_F(CaseMapping, DensityChoiceFromTheClassThenFromTheFile)
+{
+    // Gas chooses relative density, liquid keeps specific mass.
+    GridState g = GasCase("19,\"0,65\",1\r\n");
+    EXPECT_EQ(g.massDensity, 1);
+    EXPECT_TRUE(SnapshotFromGrid(g).densidadeRelativa);
+    EXPECT_EQ(g.fields[17].unitCode, 0);
+    EXPECT_EQ(LiquidCase("17,\"998\",0\r\n").massDensity, 0);
+    // The last density unit read decides and moves all three lists with it.
+    g = LiquidCase("17,\"1\",0\r\n18,\"0,98\",1\r\n");
+    EXPECT_EQ(g.massDensity, 1);
+    for (const int n : DensityFields)
+        EXPECT_EQ(g.fields[n].unitPosition, 1) << n;
+    // A choice the selector already has runs nothing: the lists stay as read.
+    g = GasCase("17,\"1\",0\r\n19,\"0,6\",1\r\n");
+    EXPECT_EQ(g.fields[17].unitPosition, 0);
+    EXPECT_EQ(g.fields[18].unitPosition, 1);
+
+    Caso caso;
+    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
+    caso.campos = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
+    EXPECT_EQ(EscolhaMassaDensidade(caso), 1);
+    caso.campos.push_back({19, QString("1,2"), 0});
+    EXPECT_EQ(EscolhaMassaDensidade(caso), 0); // the last density record wins
+    caso.campos = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
+    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
+}
+
+TEST_F(CaseMapping, MaterialFactorFollowsTheDesignTemperatureRead)
+{
+    // Steel: a design temperature read writes the factor; a factor read after it stays.
+    EXPECT_EQ(LiquidCase("9,\"120\",0\r\n").fields[29].text, QStringLiteral("1,0034"));
+    EXPECT_EQ(LiquidCase("9,\"120\",0\r\n29,\"\",0\r\n").fields[29].text, QString());
+    EXPECT_EQ(LiquidCase("29,\"7\",0\r\n9,\"120\",0\r\n").fields[29].text,
+              QStringLiteral("1,0034"));
+    // A temperature read that leaves the box as it was changes nothing.
+    EXPECT_EQ(LiquidCase("29,\"7\",0\r\n9,\"\",0\r\n").fields[29].text, QStringLiteral("7"));
+    // Another material keeps its factor.
+    EXPECT_EQ(LiquidCase("29,\"7\",1\r\n9,\"120\",0\r\n").fields[29].text, QStringLiteral("7"));
+}
+
+TEST_F(CaseMapping, DamagedHeaderAppliesOnlyTheItemsRead)
+{
+    const LeituraCaso curto = LeCaso("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
+    ASSERT_EQ(curto.parada, LeituraCaso::ErroCabecalho);
+    const std::vector<LoadStep> steps = LoadSteps(curto);
+    ASSERT_EQ(steps.size(), 6u);
+    // The entry's text before the entry, so the fluid handling finds the user's name.
+    EXPECT_EQ(steps[4], (LoadStep{LoadStep::FluidEntryText, 0, 1, QStringLiteral("Gas (ar)")}));
+    EXPECT_EQ(steps[5], (LoadStep{LoadStep::Fluid, 0, 1, {}}));
+    const GridState g = GridStateFromCase(curto);
+    EXPECT_EQ(g.cliente, QStringLiteral("c"));
+    EXPECT_EQ(g.fluidText, QStringLiteral("Gas (ar)"));
+    EXPECT_EQ(g.tap, -1);
+    EXPECT_TRUE(g.fields[16].applicable); // the gas rows
+
+    // The fluid index read without its text: the entry keeps the class name.
+    EXPECT_EQ(GridStateFromCase(LeCaso("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n2")).fluidText,
+              NomeFluido[3]);
+    // A refused file applies nothing: the window as it loaded, rows 8 and 17 marked by the
+    // flow unit it starts with.
+    const LeituraCaso recusado = LeCaso(QByteArray(MaxBytesCaso + 1, '1'));
+    EXPECT_TRUE(LoadSteps(recusado).empty());
+    const GridState novo = GridStateFromCase(recusado);
+    EXPECT_EQ(novo.plate, -1);
+    EXPECT_EQ(novo.fields[2].unitCode, 1);
+    EXPECT_TRUE(novo.fields[8].applicable && novo.fields[17].applicable);
+    EXPECT_FALSE(novo.fields[9].applicable);
+    EXPECT_EQ(CaseFromGrid(novo).campos.size(), 2u);
+}
