@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -227,6 +228,50 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     EXPECT_FALSE(w->mnuExibirBarraCalculo->isChecked());
     w->mnuExibirBarraCalculo->trigger();
     EXPECT_TRUE(w->mnuExibirBarraCalculo->isChecked());
+}
+
+TEST_F(CasoCompleto, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
+{
+    // The View entries of a window: standard bar, calculation bar, labels, status bar.
+    using Vista = std::array<QAction *, 4>;
+    const auto vista = [](auto *janela) {
+        return Vista{janela->mnuExibirBarraPadrao, janela->mnuExibirBarraCalculo,
+                     janela->mnuExibirEtiqueta, janela->mnuExibirStatusBar};
+    };
+    const auto estado = [this] {
+        return std::array<bool, 4>{menu->BarraPadraoVisivel(), menu->BarraCalculoVisivel(),
+                                   menu->EtiquetasVisiveis(), menu->StatusBarVisivel()};
+    };
+    const auto marcas = [](const Vista &entradas) {
+        std::array<bool, 4> marcado{};
+        for (int i = 0; i < 4; ++i)
+            marcado[i] = entradas[i]->isChecked();
+        return marcado;
+    };
+    frmCalcQuirasol *caso = Novo();
+    frmCalcQuirasol *outro = Novo();
+    caso->Relatorio->Show(); // the report window is active, the two cases are not
+    const std::pair<const char *, Vista> janelas[] = {{"frame", vista(menu.data())},
+                                                      {"case", vista(caso)},
+                                                      {"report", vista(caso->Relatorio.data())},
+                                                      {"other case", vista(outro)}};
+    for (int i = 0; i < 4; ++i) {
+        for (const auto &[origem, entradas] : janelas) {
+            const bool antes = estado()[i];
+            entradas[i]->trigger();
+            EXPECT_NE(estado()[i], antes) << origem << " " << i; // one toggle per click
+            for (const auto &[nome, outras] : janelas)
+                EXPECT_EQ(marcas(outras), estado()) << nome << " after " << origem << " " << i;
+        }
+    }
+
+    // A window made while bars are hidden shows them so once it is active.
+    menu->mnuExibirEtiqueta->trigger();
+    outro->mnuExibirStatusBar->trigger();
+    frmCalcQuirasol *novo = Novo();
+    EXPECT_EQ(marcas(vista(novo)), estado());
+    novo->Relatorio->Show();
+    EXPECT_EQ(marcas(vista(novo->Relatorio.data())), estado());
 }
 
 TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)

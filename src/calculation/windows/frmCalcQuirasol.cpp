@@ -1,13 +1,11 @@
 #include "frmCalcQuirasol.h"
 
-#include "AbreJanela.h"
 #include "ArranjoJanelas.h"
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
-#include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "frmRelatorio.h"
@@ -27,10 +25,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QPainter>
@@ -445,163 +441,72 @@ void frmCalcQuirasol::criaLinha(int campo, int posicao)
 
 void frmCalcQuirasol::criaMenus()
 {
-    barraMenu = new QMenuBar(this);
-    barraMenu->hide();
-    auto acao = [this](QMenu *menu, const char *nome, const QString &texto,
-                       void (frmCalcQuirasol::*handler)() = nullptr) {
-        QAction *a = menu->addAction(texto);
-        a->setObjectName(QLatin1String(nome));
-        if (handler)
-            connect(a, &QAction::triggered, this, handler);
-        return a;
+    using enum platform::MenuFlag;
+    const platform::MenuRow linhas[] = {
+        {0, "", "&Arquivo"},
+        {1, "mnuArquivoNovo", "&Novo", Qt::CTRL | Qt::Key_O, {}, NewCase},
+        {1, "mnuArquivoAbrir", "&Abrir", Qt::CTRL | Qt::Key_A, {}, OpenCase},
+        {1, "mnuArquivoFechar", "Fechar", {}, AfterMenu, [this] { mnuArquivoFechar_Click(); }},
+        {1, "mnuArquivoFecharTodos", "Fechar &todos", {}, AfterMenu,
+         FrameCommand(&mdiMenu::mnuArquivoFecharTodos_Click)},
+        {1, "", "-"},
+        {1, "mnuArquivoSalvar", "&Salvar", Qt::CTRL | Qt::Key_B, {},
+         [this] { mnuArquivoSalvar_Click(); }},
+        {1, "mnuArquivoSalvarComo", "Salvar &como...", {}, {},
+         [this] { mnuArquivoSalvarComo_Click(); }},
+        {1, "", "-"},
+        {1, "", "Exportar"},
+        {2, "mnuArquivoExportarRelatorio", "Relatório...", {}, Disabled},
+        {1, "", "-"},
+        {1, "mnuArquivoConfigurarImpressao", "Configurar impressão...", {}, {}, PrintSetup},
+        {1, "mnuArquivoImprimir", "Imprimir...", Qt::CTRL | Qt::Key_P, Disabled},
+        {1, "", "-"},
+        {1, "", "Arquivos recentes"},
+        {2, "mnuArquivoMRU1", "&1 RecentFile", {}, {}, OpenRecentCase(1)},
+        {2, "mnuArquivoMRU2", "&2 RecentFile", {}, {}, OpenRecentCase(2)},
+        {2, "mnuArquivoMRU3", "&3 RecentFile", {}, {}, OpenRecentCase(3)},
+        {2, "mnuArquivoMRU4", "&4 RecentFile", {}, {}, OpenRecentCase(4)},
+        {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
+        {1, "", "-"},
+        {1, "mnuArquivoSair", "Sai&r", {}, AfterMenu,
+         FrameCommand(&mdiMenu::mnuArquivoSair_Click)},
+        {0, "", "E&xibir"},
+        {1, "", "&Barra de ferramentas"},
+        {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirBarraPadrao_Click)},
+        {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirBarraCalculo_Click)},
+        {2, "", "-"},
+        {2, "mnuExibirEtiqueta", "&Etiquetas de texto", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirEtiqueta_Click)},
+        {1, "mnuExibirStatusBar", "Barra de &status", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirStatusBar_Click)},
+        {1, "", "-"},
+        {1, "mnuExibirRelatorio", "&Relatórios", Qt::CTRL | Qt::Key_R, {},
+         FrameCommand(&mdiMenu::mnuExibirRelatorio_Click)},
+        {1, "", "-"},
+        {1, "mnuFerramentasOpcoes", "&Opções", {}, {}, Options},
+        {0, "mnuJanela", "&Janela"},
+        {1, "mnuJanelaCascata", "Organizar em &cascata", {}, {}, CascadeWindows},
+        {1, "mnuJanelaOrganizarIcones", "&Organizar ícones", {}, {}, ArrangeIcons},
+        {0, "", "Aj&uda"},
+        {1, "mnuAjudaConteudo", "&Conteúdo e índice...", Qt::Key_F1, Disabled,
+         FrameCommand(&mdiMenu::mnuAjudaConteudo_Click)},
+        {1, "mnuAjudaComoUsar", "Como utilizar a &ajuda...", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaComoUsar_Click)},
+        {1, "mnuAjudaDicas", "Exibir &Dicas...", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaDicas_Click)},
+        {1, "", "-"},
+        {1, "", "D&ocumentação"},
+        {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {},
+         SteamTable(0)},
+        {2, "mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", {}, {},
+         SteamTable(1)},
+        {1, "", "-"},
+        {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaSobre_Click)},
     };
-    // Commands that close windows run once the menu is done with the command: they may
-    // close this very window.
-    auto doPrincipal = [](QAction *a, void (mdiMenu::*handler)(),
-                          Qt::ConnectionType tipo = Qt::AutoConnection) {
-        QObject::connect(
-            a, &QAction::triggered, a,
-            [handler] {
-                if (mdiMenu *menu = mdiMenu::Existente())
-                    (menu->*handler)();
-            },
-            tipo);
-    };
-
-    QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
-    mnuArquivoNovo = acao(arquivo, "mnuArquivoNovo", QStringLiteral("&Novo"));
-    mnuArquivoNovo->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    connect(mnuArquivoNovo, &QAction::triggered, this, [] {
-        QString caminho;
-        AbreJanela(false, caminho);
-    });
-    mnuArquivoAbrir = acao(arquivo, "mnuArquivoAbrir", QStringLiteral("&Abrir"));
-    mnuArquivoAbrir->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    connect(mnuArquivoAbrir, &QAction::triggered, this, [] {
-        QString caminho;
-        AbreJanela(true, caminho);
-    });
-    mnuArquivoFechar = acao(arquivo, "mnuArquivoFechar", QStringLiteral("Fechar"));
-    connect(mnuArquivoFechar, &QAction::triggered, this,
-            &frmCalcQuirasol::mnuArquivoFechar_Click, Qt::QueuedConnection);
-    mnuArquivoFecharTodos = acao(arquivo, "mnuArquivoFecharTodos",
-                                 QStringLiteral("Fechar &todos"));
-    doPrincipal(mnuArquivoFecharTodos, &mdiMenu::mnuArquivoFecharTodos_Click,
-                Qt::QueuedConnection);
-    arquivo->addSeparator();
-    mnuArquivoSalvar = acao(arquivo, "mnuArquivoSalvar", QStringLiteral("&Salvar"),
-                            &frmCalcQuirasol::mnuArquivoSalvar_Click);
-    mnuArquivoSalvar->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
-    mnuArquivoSalvarComo = acao(arquivo, "mnuArquivoSalvarComo",
-                                QStringLiteral("Salvar &como..."),
-                                &frmCalcQuirasol::mnuArquivoSalvarComo_Click);
-    arquivo->addSeparator();
-    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
-    mnuArquivoExportarRelatorio = acao(exportar, "mnuArquivoExportarRelatorio",
-                                       QStringLiteral("Relatório..."));
-    mnuArquivoExportarRelatorio->setEnabled(false);
-    arquivo->addSeparator();
-    mnuArquivoConfigurarImpressao = acao(arquivo, "mnuArquivoConfigurarImpressao",
-                                         QStringLiteral("Configurar impressão..."));
-    connect(mnuArquivoConfigurarImpressao, &QAction::triggered, this,
-            [] { ConfiguraImpressora(true); });
-    mnuArquivoImprimir = acao(arquivo, "mnuArquivoImprimir", QStringLiteral("Imprimir..."));
-    mnuArquivoImprimir->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    mnuArquivoImprimir->setEnabled(false);
-    arquivo->addSeparator();
-    QMenu *recentes = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray nome = "mnuArquivoMRU" + QByteArray::number(i);
-        mnuArquivoMRU[i] = acao(recentes, nome.constData(),
-                                QStringLiteral("&%1 RecentFile").arg(i));
-        connect(mnuArquivoMRU[i], &QAction::triggered, this, [i] {
-            QString caminho = ListaMRU()[i - 1];
-            AbreJanela(true, caminho);
-        });
-    }
-    mnuArquivoMRUVazio = acao(recentes, "mnuArquivoMRUVazio", QStringLiteral("Vazio"));
-    mnuArquivoMRUVazio->setEnabled(false);
-    arquivo->addSeparator();
-    mnuArquivoSair = acao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r"));
-    doPrincipal(mnuArquivoSair, &mdiMenu::mnuArquivoSair_Click, Qt::QueuedConnection);
-
-    QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
-    QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
-    auto marcado = [&](QMenu *menu, const char *nome, const QString &texto,
-                       void (mdiMenu::*handler)()) {
-        QAction *a = acao(menu, nome, texto);
-        a->setCheckable(true);
-        a->setChecked(true);
-        // The main window's handler decides; the tick follows its state (AtualizaBarra).
-        connect(a, &QAction::triggered, this, [this, handler] {
-            if (mdiMenu *menu = mdiMenu::Existente())
-                (menu->*handler)();
-            AtualizaBarra();
-        });
-        return a;
-    };
-    mnuExibirBarraPadrao = marcado(barras, "mnuExibirBarraPadrao",
-                                   QStringLiteral("Botões &padrão"),
-                                   &mdiMenu::mnuExibirBarraPadrao_Click);
-    mnuExibirBarraCalculo = marcado(barras, "mnuExibirBarraCalculo",
-                                    QStringLiteral("Barra de &calculo"),
-                                    &mdiMenu::mnuExibirBarraCalculo_Click);
-    barras->addSeparator();
-    mnuExibirEtiqueta = marcado(barras, "mnuExibirEtiqueta",
-                                QStringLiteral("&Etiquetas de texto"),
-                                &mdiMenu::mnuExibirEtiqueta_Click);
-    mnuExibirStatusBar = marcado(exibir, "mnuExibirStatusBar",
-                                 QStringLiteral("Barra de &status"),
-                                 &mdiMenu::mnuExibirStatusBar_Click);
-    exibir->addSeparator();
-    mnuExibirRelatorio = acao(exibir, "mnuExibirRelatorio", QStringLiteral("&Relatórios"));
-    mnuExibirRelatorio->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    doPrincipal(mnuExibirRelatorio, &mdiMenu::mnuExibirRelatorio_Click);
-    exibir->addSeparator();
-    mnuFerramentasOpcoes = acao(exibir, "mnuFerramentasOpcoes", QStringLiteral("&Opções"));
-    connect(mnuFerramentasOpcoes, &QAction::triggered, this, [] { ShowOptions(nullptr); });
-
-    mnuJanela = barraMenu->addMenu(QStringLiteral("&Janela"));
-    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    mnuJanelaCascata = acao(mnuJanela, "mnuJanelaCascata",
-                            QStringLiteral("Organizar em &cascata"));
-    connect(mnuJanelaCascata, &QAction::triggered, this, [] {
-        if (mdiMenu *menu = mdiMenu::Existente())
-            menu->Area()->cascadeSubWindows();
-    });
-    mnuJanelaOrganizarIcones = acao(mnuJanela, "mnuJanelaOrganizarIcones",
-                                    QStringLiteral("&Organizar ícones"));
-    connect(mnuJanelaOrganizarIcones, &QAction::triggered, this, [] {
-        if (mdiMenu *menu = mdiMenu::Existente())
-            OrganizaIcones(menu->Area());
-    });
-
-    QMenu *ajuda = barraMenu->addMenu(QStringLiteral("Aj&uda"));
-    mnuAjudaConteudo = acao(ajuda, "mnuAjudaConteudo", QStringLiteral("&Conteúdo e índice..."));
-    mnuAjudaConteudo->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuAjudaConteudo->setEnabled(false);
-    doPrincipal(mnuAjudaConteudo, &mdiMenu::mnuAjudaConteudo_Click);
-    mnuAjudaComoUsar = acao(ajuda, "mnuAjudaComoUsar",
-                            QStringLiteral("Como utilizar a &ajuda..."));
-    doPrincipal(mnuAjudaComoUsar, &mdiMenu::mnuAjudaComoUsar_Click);
-    mnuAjudaDicas = acao(ajuda, "mnuAjudaDicas", QStringLiteral("Exibir &Dicas..."));
-    doPrincipal(mnuAjudaDicas, &mdiMenu::mnuAjudaDicas_Click);
-    ajuda->addSeparator();
-    QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
-    const QString tabelas[] = {QStringLiteral("&Massa do Vapor Superaquecido"),
-                               QStringLiteral("&Volume do Vapor Superaquecido")};
-    for (int i = 0; i < 2; ++i) {
-        const QByteArray nome = "mnuAjudaDocumentacaoTabela" + QByteArray::number(i);
-        mnuAjudaDocumentacaoTabela[i] = acao(documentacao, nome.constData(), tabelas[i]);
-        connect(mnuAjudaDocumentacaoTabela[i], &QAction::triggered, this, [i] {
-            if (mdiMenu *menu = mdiMenu::Existente())
-                menu->mnuAjudaDocumentacaoTabela_Click(i);
-        });
-    }
-    ajuda->addSeparator();
-    mnuAjudaSobre = acao(ajuda, "mnuAjudaSobre", QStringLiteral("&Sobre o Calculo de Quirasol"));
-    connect(mnuAjudaSobre, &QAction::triggered, this,
-            [] { ShowAbout(mdiMenu::Existente()); });
+    BuildMenuBar(this, linhas);
 }
 
 void frmCalcQuirasol::Form_Load()
@@ -1086,12 +991,7 @@ void frmCalcQuirasol::AtualizaBarra()
     }
     mnuArquivoSalvar->setEnabled(emUso && alterado);
     mnuArquivoSalvarComo->setEnabled(emUso);
-    if (principal) {
-        mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
-        mnuExibirBarraPadrao->setChecked(principal->BarraPadraoVisivel());
-        mnuExibirBarraCalculo->setChecked(principal->BarraCalculoVisivel());
-        mnuExibirEtiqueta->setChecked(principal->EtiquetasVisiveis());
-    }
+    CopyViewChecks();
 }
 
 void frmCalcQuirasol::SincronizaCabecalho()

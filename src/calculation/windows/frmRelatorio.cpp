@@ -3,9 +3,7 @@
 #include "ArranjoJanelas.h"
 #include "ReportPrinting.h"
 #include "calculation/ReportSheet.h"
-#include "calculation/windows/AbreJanela.h"
 #include "frame/modBase.h"
-#include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "platform/Interaction.h"
@@ -22,7 +20,6 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -116,156 +113,75 @@ void frmRelatorio::criaControles()
 
 void frmRelatorio::criaMenus()
 {
-    // The menu bar stays hidden here: the main window shows it in place of its own while
-    // this window is the active child.
-    barraMenu = new QMenuBar(this);
-    barraMenu->hide();
-    // Commands that close or hide windows run once the menu is done with the command: they
-    // may take this very window away.
-    auto item = [this](QMenu *menu, const QString &nome, const QString &texto, auto acao,
-                       Qt::ConnectionType tipo = Qt::AutoConnection) {
-        QAction *action = menu->addAction(texto);
-        action->setObjectName(nome);
-        connect(action, &QAction::triggered, this, acao, tipo);
-        return action;
+    using enum platform::MenuFlag;
+    const platform::MenuRow linhas[] = {
+        {0, "", "&Arquivo"},
+        {1, "mnuArquivoNovo", "&Novo", Qt::CTRL | Qt::Key_O, {}, NewCase},
+        {1, "mnuArquivoAbrir", "&Abrir...", Qt::CTRL | Qt::Key_A, {}, OpenCase},
+        {1, "mnuArquivoFechar", "Fechar", {}, AfterMenu, [this] { mnuArquivoFechar_Click(); }},
+        {1, "mnuArquivoFecharTodos", "Fechar &todos", {}, AfterMenu,
+         FrameCommand(&mdiMenu::mnuArquivoFecharTodos_Click)},
+        {1, "", "-"},
+        {1, "mnuArquivoSalvar", "&Salvar", Qt::CTRL | Qt::Key_B, Disabled},
+        {1, "mnuArquivoSalvarComo", "Salvar &como...", {}, Disabled},
+        {1, "mnuArquivoSalvarTodos", "Salvar todos", {}, Disabled | Hidden},
+        {1, "", "-"},
+        {1, "", "Exportar"},
+        {2, "mnuArquivoExportarRelatorio", "Relatório...", {}, {},
+         [this] { mnuArquivoExportarRelatorio_Click(); }},
+        {1, "", "-"},
+        {1, "mnuArquivoConfigurarImpressao", "Configurar impressão...", {}, {}, PrintSetup},
+        {1, "mnuArquivoImprimir", "Imprimir...", Qt::CTRL | Qt::Key_P, {},
+         [this] { mnuArquivoImprimir_Click(); }},
+        {1, "", "-"},
+        {1, "", "Arquivos recentes"},
+        {2, "mnuArquivoMRU1", "&1 RecentFile", {}, {}, OpenRecentCase(1)},
+        {2, "mnuArquivoMRU2", "&2 RecentFile", {}, {}, OpenRecentCase(2)},
+        {2, "mnuArquivoMRU3", "&3 RecentFile", {}, {}, OpenRecentCase(3)},
+        {2, "mnuArquivoMRU4", "&4 RecentFile", {}, {}, OpenRecentCase(4)},
+        {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
+        {1, "", "-"},
+        {1, "mnuArquivoSair", "Sai&r", {}, AfterMenu,
+         FrameCommand(&mdiMenu::mnuArquivoSair_Click)},
+        {0, "", "E&xibir"},
+        {1, "", "&Barra de ferramentas"},
+        {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirBarraPadrao_Click)},
+        {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirBarraCalculo_Click)},
+        {2, "", "-"},
+        {2, "mnuExibirEtiqueta", "&Etiquetas de texto", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirEtiqueta_Click)},
+        {1, "mnuExibirStatusBar", "Barra de &status", {}, ViewEntry,
+         FrameCommand(&mdiMenu::mnuExibirStatusBar_Click)},
+        {1, "", "-"},
+        {1, "mnuExibirRelatorio", "&Relatórios...", Qt::CTRL | Qt::Key_R, {},
+         FrameCommand(&mdiMenu::mnuExibirRelatorio_Click)},
+        {1, "", "-"},
+        {1, "mnuFerramentasOpcoes", "&Opções...", {}, {}, Options},
+        {0, "mnuJanela", "&Janela"},
+        {1, "mnuJanelaCascata", "Organizar em &cascata", {}, {}, CascadeWindows},
+        {1, "mnuJanelaOrganizarIcones", "&Organizar ícones", {}, {}, ArrangeIcons},
+        {0, "", "Aj&uda"},
+        {1, "mnuAjudaConteudo", "&Conteúdo e índice...", Qt::Key_F1, Disabled,
+         FrameCommand(&mdiMenu::mnuAjudaConteudo_Click)},
+        {1, "mnuAjudaComoUsar", "Como utilizar a &ajuda...", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaComoUsar_Click)},
+        {1, "mnuAjudaDicas", "Exibir &dicas...", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaDicas_Click)},
+        {1, "", "-"},
+        {1, "", "D&ocumentação"},
+        {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {},
+         SteamTable(0)},
+        {2, "mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", {}, {},
+         SteamTable(1)},
+        {1, "", "-"},
+        {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol", {}, {},
+         FrameCommand(&mdiMenu::mnuAjudaSobre_Click)},
     };
-    auto marcado = [&](QMenu *menu, const QString &nome, const QString &texto, auto acao) {
-        QAction *action = item(menu, nome, texto, acao);
-        action->setCheckable(true);
-        action->setChecked(true);
-        return action;
-    };
-    auto frame = [](auto handler) {
-        return [handler] {
-            if (mdiMenu *principal = mdiMenu::Existente())
-                (principal->*handler)();
-        };
-    };
-
-    QMenu *arquivo = barraMenu->addMenu(QStringLiteral("&Arquivo"));
-    mnuArquivoNovo = item(arquivo, QStringLiteral("mnuArquivoNovo"), QStringLiteral("&Novo"), [] {
-        QString caminho;
-        AbreJanela(false, caminho);
-    });
-    mnuArquivoNovo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuArquivoAbrir = item(arquivo, QStringLiteral("mnuArquivoAbrir"),
-                           QStringLiteral("&Abrir..."), [] {
-                               QString caminho;
-                               AbreJanela(true, caminho);
-                           });
-    mnuArquivoAbrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuArquivoFechar = item(arquivo, QStringLiteral("mnuArquivoFechar"), QStringLiteral("Fechar"),
-                            &frmRelatorio::mnuArquivoFechar_Click, Qt::QueuedConnection);
-    mnuArquivoFecharTodos =
-        item(arquivo, QStringLiteral("mnuArquivoFecharTodos"), QStringLiteral("Fechar &todos"),
-             frame(&mdiMenu::mnuArquivoFecharTodos_Click), Qt::QueuedConnection);
-    arquivo->addSeparator();
-    auto nada = [] {};
-    mnuArquivoSalvar =
-        item(arquivo, QStringLiteral("mnuArquivoSalvar"), QStringLiteral("&Salvar"), nada);
-    mnuArquivoSalvar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    mnuArquivoSalvar->setEnabled(false);
-    mnuArquivoSalvarComo = item(arquivo, QStringLiteral("mnuArquivoSalvarComo"),
-                                QStringLiteral("Salvar &como..."), nada);
-    mnuArquivoSalvarComo->setEnabled(false);
-    mnuArquivoSalvarTodos = item(arquivo, QStringLiteral("mnuArquivoSalvarTodos"),
-                                 QStringLiteral("Salvar todos"), nada);
-    mnuArquivoSalvarTodos->setEnabled(false);
-    mnuArquivoSalvarTodos->setVisible(false);
-    arquivo->addSeparator();
-    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
-    mnuArquivoExportarRelatorio =
-        item(exportar, QStringLiteral("mnuArquivoExportarRelatorio"),
-             QStringLiteral("Relatório..."), &frmRelatorio::mnuArquivoExportarRelatorio_Click);
-    arquivo->addSeparator();
-    mnuArquivoConfigurarImpressao =
-        item(arquivo, QStringLiteral("mnuArquivoConfigurarImpressao"),
-             QStringLiteral("Configurar impressão..."), [] { ConfiguraImpressora(true); });
-    mnuArquivoImprimir =
-        item(arquivo, QStringLiteral("mnuArquivoImprimir"), QStringLiteral("Imprimir..."),
-             &frmRelatorio::mnuArquivoImprimir_Click);
-    mnuArquivoImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    arquivo->addSeparator();
-    QMenu *recente = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
-    for (int n = 1; n <= 4; ++n) {
-        mnuArquivoMRU[n] = item(recente, QStringLiteral("mnuArquivoMRU%1").arg(n),
-                                QStringLiteral("&%1 RecentFile").arg(n), [n] {
-                                    QString caminho = ListaMRU()[n - 1];
-                                    AbreJanela(true, caminho);
-                                });
-    }
-    mnuArquivoMRUVazio =
-        item(recente, QStringLiteral("mnuArquivoMRUVazio"), QStringLiteral("Vazio"), nada);
-    mnuArquivoMRUVazio->setEnabled(false);
-    arquivo->addSeparator();
-    mnuArquivoSair = item(arquivo, QStringLiteral("mnuArquivoSair"), QStringLiteral("Sai&r"),
-                          frame(&mdiMenu::mnuArquivoSair_Click), Qt::QueuedConnection);
-
-    QMenu *exibir = barraMenu->addMenu(QStringLiteral("E&xibir"));
-    QMenu *barras = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
-    mnuExibirBarraPadrao =
-        marcado(barras, QStringLiteral("mnuExibirBarraPadrao"), QStringLiteral("Botões &padrão"),
-                frame(&mdiMenu::mnuExibirBarraPadrao_Click));
-    mnuExibirBarraCalculo = marcado(barras, QStringLiteral("mnuExibirBarraCalculo"),
-                                    QStringLiteral("Barra de &calculo"),
-                                    frame(&mdiMenu::mnuExibirBarraCalculo_Click));
-    barras->addSeparator();
-    mnuExibirEtiqueta = marcado(barras, QStringLiteral("mnuExibirEtiqueta"),
-                                QStringLiteral("&Etiquetas de texto"),
-                                frame(&mdiMenu::mnuExibirEtiqueta_Click));
-    mnuExibirStatusBar = marcado(exibir, QStringLiteral("mnuExibirStatusBar"),
-                                 QStringLiteral("Barra de &status"),
-                                 frame(&mdiMenu::mnuExibirStatusBar_Click));
-    exibir->addSeparator();
-    mnuExibirRelatorio = item(exibir, QStringLiteral("mnuExibirRelatorio"),
-                              QStringLiteral("&Relatórios..."),
-                              frame(&mdiMenu::mnuExibirRelatorio_Click));
-    mnuExibirRelatorio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    exibir->addSeparator();
-    mnuFerramentasOpcoes = item(exibir, QStringLiteral("mnuFerramentasOpcoes"),
-                                QStringLiteral("&Opções..."), [] { ShowOptions(nullptr); });
-
-    mnuJanela = barraMenu->addMenu(QStringLiteral("&Janela"));
-    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    mnuJanelaCascata = item(mnuJanela, QStringLiteral("mnuJanelaCascata"),
-                            QStringLiteral("Organizar em &cascata"), [] {
-                                if (mdiMenu *principal = mdiMenu::Existente())
-                                    principal->Area()->cascadeSubWindows();
-                            });
-    mnuJanelaOrganizarIcones = item(mnuJanela, QStringLiteral("mnuJanelaOrganizarIcones"),
-                                    QStringLiteral("&Organizar ícones"), [] {
-                                        if (mdiMenu *principal = mdiMenu::Existente())
-                                            OrganizaIcones(principal->Area());
-                                    });
-
-    QMenu *ajuda = barraMenu->addMenu(QStringLiteral("Aj&uda"));
-    mnuAjudaConteudo = item(ajuda, QStringLiteral("mnuAjudaConteudo"),
-                            QStringLiteral("&Conteúdo e índice..."),
-                            frame(&mdiMenu::mnuAjudaConteudo_Click));
-    mnuAjudaConteudo->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuAjudaConteudo->setEnabled(false);
-    mnuAjudaComoUsar = item(ajuda, QStringLiteral("mnuAjudaComoUsar"),
-                            QStringLiteral("Como utilizar a &ajuda..."),
-                            frame(&mdiMenu::mnuAjudaComoUsar_Click));
-    mnuAjudaDicas =
-        item(ajuda, QStringLiteral("mnuAjudaDicas"), QStringLiteral("Exibir &dicas..."),
-             frame(&mdiMenu::mnuAjudaDicas_Click));
-    ajuda->addSeparator();
-    QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
-    const QString tabelas[2] = {QStringLiteral("&Massa do Vapor Superaquecido"),
-                                QStringLiteral("&Volume do Vapor Superaquecido")};
-    for (int index = 0; index < 2; ++index) {
-        mnuAjudaDocumentacaoTabela[index] =
-            item(documentacao, QStringLiteral("mnuAjudaDocumentacaoTabela%1").arg(index),
-                 tabelas[index], [index] {
-                     if (mdiMenu *principal = mdiMenu::Existente())
-                         principal->mnuAjudaDocumentacaoTabela_Click(index);
-                 });
-    }
-    ajuda->addSeparator();
-    mnuAjudaSobre = item(ajuda, QStringLiteral("mnuAjudaSobre"),
-                         QStringLiteral("&Sobre o Calculo de Quirasol"),
-                         frame(&mdiMenu::mnuAjudaSobre_Click));
+    BuildMenuBar(this, linhas);
+    mnuArquivoSalvarTodos =
+        barraMenu->findChild<QAction *>(QStringLiteral("mnuArquivoSalvarTodos"));
 }
 
 QString frmRelatorio::Caption() const
@@ -426,10 +342,8 @@ void frmRelatorio::Form_Activate()
     if (mdiMenu *principal = mdiMenu::Existente()) {
         principal->HabilitaBotao(QStringLiteral("Imprimir"), true);
         principal->HabilitaBotao(QStringLiteral("Exportar"), true);
-        mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
-        mnuExibirBarraPadrao->setChecked(principal->BarraPadraoVisivel());
-        mnuExibirBarraCalculo->setChecked(principal->BarraCalculoVisivel());
     }
+    CopyViewChecks();
     Atualiza();
 }
 

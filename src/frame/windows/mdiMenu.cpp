@@ -12,6 +12,7 @@
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
 #include "platform/widgets/FramePlacement.h"
+#include "platform/widgets/MenuTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -226,134 +227,89 @@ void mdiMenu::criaBotoes()
     }
 }
 
-QAction *mdiMenu::NovaAcao(QMenu *menu, const char *nome, const QString &texto,
-                           const QKeySequence &atalho, bool habilitado)
-{
-    QAction *acao = menu->addAction(texto);
-    acao->setObjectName(QString::fromLatin1(nome));
-    acao->setShortcut(atalho);
-    acao->setEnabled(habilitado);
-    return acao;
-}
-
 void mdiMenu::criaMenus()
 {
-    auto novoMenu = [this](const char *nome, const QString &titulo) {
-        auto *menu = new QMenu(titulo, this);
-        menu->setObjectName(QString::fromLatin1(nome));
-        d->menusProprios << menu->menuAction();
-        return menu;
+    using enum platform::MenuFlag;
+    // A click on a View entry leaves the tick to its handler, which toggles the bar and ticks
+    // the entry of every window after the bar's new state.
+    const platform::MenuFlags vista = Checked | CommandSetsCheck;
+    const auto recente = [this](int n) { return [this, n] { mnuArquivoMRU_Click(n); }; };
+    const auto tabela = [this](int i) {
+        return [this, i] { mnuAjudaDocumentacaoTabela_Click(i); };
     };
-    auto conecta = [this](QAction *acao, void (mdiMenu::*handler)()) {
-        connect(acao, &QAction::triggered, this, handler);
+    const platform::MenuRow linhas[] = {
+        {0, "mnuArquivo", "&Arquivo"},
+        {1, "mnuArquivoNew", "&Novo", Qt::CTRL | Qt::Key_O, {}, [this] { mnuArquivoNew_Click(); }},
+        {1, "mnuArquivoOpen", "&Abrir", Qt::CTRL | Qt::Key_A, {},
+         [this] { mnuArquivoOpen_Click(); }},
+        {1, "mnuArquivoFechar", "&Fechar", {}, Disabled},
+        {1, "mnuArquivoFecharTodos", "Fechar &todos", {}, Disabled,
+         [this] { mnuArquivoFecharTodos_Click(); }},
+        {1, "", "-"},
+        {1, "mnuArquivoSave", "&Salvar", Qt::CTRL | Qt::Key_B, Disabled},
+        {1, "mnuArquivoSaveAs", "Salvar &como...", {}, Disabled},
+        {1, "mnuArquivoSaveAll", "Salvar &todos", {}, Disabled | Hidden},
+        {1, "", "-"},
+        {1, "mnuArquivoExportar", "Exportar", {}, Disabled},
+        {2, "mnuArquivoExportarRelatorio", "Relatório..."},
+        {1, "", "-"},
+        {1, "mnuArquivoPageSetup", "Configurar impressão...", {}, {},
+         [this] { mnuArquivoPageSetup_Click(); }},
+        {1, "mnuArquivoPrint", "&Imprimir...", Qt::CTRL | Qt::Key_P, Disabled},
+        {1, "", "-"},
+        {1, "mnuArquivoRecentFiles", "Arquivos recentes"},
+        {2, "mnuArquivoMRU1", "&1 RecentFile", {}, {}, recente(1)},
+        {2, "mnuArquivoMRU2", "&2 RecentFile", {}, {}, recente(2)},
+        {2, "mnuArquivoMRU3", "&3 RecentFile", {}, {}, recente(3)},
+        {2, "mnuArquivoMRU4", "&4 RecentFile", {}, {}, recente(4)},
+        {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
+        {1, "", "-"},
+        {1, "mnuArquivoSair", "Sai&r", {}, {}, [this] { mnuArquivoSair_Click(); }},
+        {0, "mnuExibir", "E&xibir"},
+        {1, "mnuExibirBarra", "&Barra de ferramentas"},
+        {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, vista,
+         [this] { mnuExibirBarraPadrao_Click(); }},
+        {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, vista,
+         [this] { mnuExibirBarraCalculo_Click(); }},
+        {2, "", "-"},
+        {2, "mnuExibirEtiqueta", "Etiquetas de texto", {}, vista,
+         [this] { mnuExibirEtiqueta_Click(); }},
+        {1, "mnuExibirStatusBar", "Barra de &status", {}, vista,
+         [this] { mnuExibirStatusBar_Click(); }},
+        {1, "", "-"},
+        {1, "mnuExibirRelatorio", "Relatórios", {}, {}, [this] { mnuExibirRelatorio_Click(); }},
+        {1, "", "-"},
+        {1, "mnuExibirOptions", "&Opções...", {}, {}, [this] { mnuExibirOptions_Click(); }},
+        {0, "mnuJanela", "&Janela"},
+        {1, "mnuJanelaCascata", "&Cascata", {}, Disabled},
+        {1, "mnuJanelaArrangeIcons", "&Organizar ícones", {}, Disabled},
+        {0, "mnuAjuda", "Aj&uda"},
+        {1, "mnuAjudaConteudo", "&Conteúdo e índice...", {}, Disabled,
+         [this] { mnuAjudaConteudo_Click(); }},
+        {1, "mnuAjudaComoUsar", "Como utilizar a ajuda...", {}, {},
+         [this] { mnuAjudaComoUsar_Click(); }},
+        {1, "mnuAjudaDicas", "Exibir &dicas...", {}, {}, [this] { mnuAjudaDicas_Click(); }},
+        {1, "", "-"},
+        {1, "mnuAjudaDocumentacao", "D&ocumentação"},
+        {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {}, tabela(0)},
+        {2, "mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", {}, {}, tabela(1)},
+        {1, "", "-"},
+        {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol...", {}, {},
+         [this] { mnuAjudaSobre_Click(); }},
     };
-
-    QMenu *arquivo = novoMenu("mnuArquivo", QStringLiteral("&Arquivo"));
-    conecta(NovaAcao(arquivo, "mnuArquivoNew", QStringLiteral("&Novo"),
-                     QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &mdiMenu::mnuArquivoNew_Click);
-    conecta(NovaAcao(arquivo, "mnuArquivoOpen", QStringLiteral("&Abrir"),
-                     QKeySequence(Qt::CTRL | Qt::Key_A)),
-            &mdiMenu::mnuArquivoOpen_Click);
-    NovaAcao(arquivo, "mnuArquivoFechar", QStringLiteral("&Fechar"), {}, false);
-    conecta(NovaAcao(arquivo, "mnuArquivoFecharTodos", QStringLiteral("Fechar &todos"), {},
-                     false),
-            &mdiMenu::mnuArquivoFecharTodos_Click);
-    arquivo->addSeparator();
-    NovaAcao(arquivo, "mnuArquivoSave", QStringLiteral("&Salvar"),
-             QKeySequence(Qt::CTRL | Qt::Key_B), false);
-    NovaAcao(arquivo, "mnuArquivoSaveAs", QStringLiteral("Salvar &como..."), {}, false);
-    NovaAcao(arquivo, "mnuArquivoSaveAll", QStringLiteral("Salvar &todos"), {}, false)
-        ->setVisible(false);
-    arquivo->addSeparator();
-    QMenu *exportar = arquivo->addMenu(QStringLiteral("Exportar"));
-    exportar->setObjectName(QStringLiteral("mnuArquivoExportar"));
-    exportar->menuAction()->setEnabled(false);
-    NovaAcao(exportar, "mnuArquivoExportarRelatorio", QStringLiteral("Relatório..."));
-    arquivo->addSeparator();
-    conecta(NovaAcao(arquivo, "mnuArquivoPageSetup", QStringLiteral("Configurar impressão...")),
-            &mdiMenu::mnuArquivoPageSetup_Click);
-    NovaAcao(arquivo, "mnuArquivoPrint", QStringLiteral("&Imprimir..."),
-             QKeySequence(Qt::CTRL | Qt::Key_P), false);
-    arquivo->addSeparator();
-    QMenu *recentes = arquivo->addMenu(QStringLiteral("Arquivos recentes"));
-    recentes->setObjectName(QStringLiteral("mnuArquivoRecentFiles"));
-    for (int n = 1; n <= 4; ++n) {
-        QAction *mru = recentes->addAction(QStringLiteral("&%1 RecentFile").arg(n));
-        mru->setObjectName(QStringLiteral("mnuArquivoMRU%1").arg(n));
-        connect(mru, &QAction::triggered, this, [this, n] { mnuArquivoMRU_Click(n); });
-    }
-    NovaAcao(recentes, "mnuArquivoMRUVazio", QStringLiteral("Vazio"), {}, false);
-    arquivo->addSeparator();
-    conecta(NovaAcao(arquivo, "mnuArquivoSair", QStringLiteral("Sai&r")),
-            &mdiMenu::mnuArquivoSair_Click);
-
-    QMenu *exibir = novoMenu("mnuExibir", QStringLiteral("E&xibir"));
-    mnuExibirBarra = exibir->addMenu(QStringLiteral("&Barra de ferramentas"));
-    mnuExibirBarra->setObjectName(QStringLiteral("mnuExibirBarra"));
-    auto marcado = [this](QMenu *menu, const char *nome, const QString &texto,
-                                    void (mdiMenu::*handler)()) {
-        QAction *acao = NovaAcao(menu, nome, texto);
-        acao->setCheckable(true);
-        acao->setChecked(true);
-        // The handlers invert the check themselves, as they do when a child window calls
-        // them: undo the inversion of the click first.
-        connect(acao, &QAction::triggered, this, [this, acao, handler] {
-            acao->setChecked(!acao->isChecked());
-            (this->*handler)();
-        });
-        return acao;
-    };
-    mnuExibirBarraPadrao = marcado(mnuExibirBarra, "mnuExibirBarraPadrao",
-                                   QStringLiteral("Botões &padrão"),
-                                   &mdiMenu::mnuExibirBarraPadrao_Click);
-    mnuExibirBarraCalculo = marcado(mnuExibirBarra, "mnuExibirBarraCalculo",
-                                    QStringLiteral("Barra de &calculo"),
-                                    &mdiMenu::mnuExibirBarraCalculo_Click);
-    mnuExibirBarra->addSeparator();
-    mnuExibirEtiqueta = marcado(mnuExibirBarra, "mnuExibirEtiqueta",
-                                QStringLiteral("Etiquetas de texto"),
-                                &mdiMenu::mnuExibirEtiqueta_Click);
-    mnuExibirStatusBar = marcado(exibir, "mnuExibirStatusBar",
-                                 QStringLiteral("Barra de &status"),
-                                 &mdiMenu::mnuExibirStatusBar_Click);
-    exibir->addSeparator();
-    conecta(NovaAcao(exibir, "mnuExibirRelatorio", QStringLiteral("Relatórios")),
-            &mdiMenu::mnuExibirRelatorio_Click);
-    exibir->addSeparator();
-    conecta(NovaAcao(exibir, "mnuExibirOptions", QStringLiteral("&Opções...")),
-            &mdiMenu::mnuExibirOptions_Click);
-
-    d->mnuJanela = novoMenu("mnuJanela", QStringLiteral("&Janela"));
-    NovaAcao(d->mnuJanela, "mnuJanelaCascata", QStringLiteral("&Cascata"), {}, false);
-    NovaAcao(d->mnuJanela, "mnuJanelaArrangeIcons", QStringLiteral("&Organizar ícones"), {},
-             false);
-    ListaJanelasEm(d->mnuJanela);
-
-    QMenu *ajuda = novoMenu("mnuAjuda", QStringLiteral("Aj&uda"));
-    conecta(NovaAcao(ajuda, "mnuAjudaConteudo", QStringLiteral("&Conteúdo e índice..."), {},
-                     false),
-            &mdiMenu::mnuAjudaConteudo_Click);
-    conecta(NovaAcao(ajuda, "mnuAjudaComoUsar", QStringLiteral("Como utilizar a ajuda...")),
-            &mdiMenu::mnuAjudaComoUsar_Click);
-    conecta(NovaAcao(ajuda, "mnuAjudaDicas", QStringLiteral("Exibir &dicas...")),
-            &mdiMenu::mnuAjudaDicas_Click);
-    ajuda->addSeparator();
-    QMenu *documentacao = ajuda->addMenu(QStringLiteral("D&ocumentação"));
-    documentacao->setObjectName(QStringLiteral("mnuAjudaDocumentacao"));
-    const QString tabelas[] = {QStringLiteral("&Massa do Vapor Superaquecido"),
-                               QStringLiteral("&Volume do Vapor Superaquecido")};
-    for (int index = 0; index < 2; ++index) {
-        QAction *tabela = documentacao->addAction(tabelas[index]);
-        tabela->setObjectName(QStringLiteral("mnuAjudaDocumentacaoTabela%1").arg(index));
-        connect(tabela, &QAction::triggered, this,
-                [this, index] { mnuAjudaDocumentacaoTabela_Click(index); });
-    }
-    ajuda->addSeparator();
-    conecta(NovaAcao(ajuda, "mnuAjudaSobre", QStringLiteral("&Sobre o Calculo de Quirasol...")),
-            &mdiMenu::mnuAjudaSobre_Click);
-
+    d->menusProprios = platform::BuildMenus(this, linhas);
     menuBar()->addActions(d->menusProprios);
+
+    const auto entrada = [this](const char *nome) {
+        return findChild<QAction *>(QString::fromLatin1(nome));
+    };
+    mnuExibirBarraPadrao = entrada("mnuExibirBarraPadrao");
+    mnuExibirBarraCalculo = entrada("mnuExibirBarraCalculo");
+    mnuExibirEtiqueta = entrada("mnuExibirEtiqueta");
+    mnuExibirStatusBar = entrada("mnuExibirStatusBar");
+    mnuExibirBarra = findChild<QMenu *>(QStringLiteral("mnuExibirBarra"));
+    d->mnuJanela = findChild<QMenu *>(QStringLiteral("mnuJanela"));
+    ListaJanelasEm(d->mnuJanela);
 }
 
 void mdiMenu::criaStatusBar()
@@ -826,15 +782,20 @@ void mdiMenu::AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada)
         cobBarra->show();
     banda->setVisible(banda->isHidden());
     entrada->setChecked(!banda->isHidden());
-    MarcaNaFilha(entrada);
+    MarcaNasFilhas(entrada);
     AjustaBandas();
     cobBarra->update();
 }
 
-void mdiMenu::MarcaNaFilha(QAction *entrada)
+void mdiMenu::MarcaNasFilhas(QAction *entrada)
 {
-    if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm()))
-        filha->MarcaExibir(entrada->objectName(), entrada->isChecked());
+    // Every child's entry, not only the active one's: each window's ticks show the bars as
+    // they are, whichever window's menu toggled them.
+    const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
+    for (QMdiSubWindow *sub : filhas) {
+        if (auto *filha = dynamic_cast<JanelaFilha *>(sub->widget()))
+            filha->MarcaExibir(entrada->objectName(), entrada->isChecked());
+    }
 }
 
 void mdiMenu::mnuExibirBarraPadrao_Click()
@@ -851,7 +812,7 @@ void mdiMenu::mnuExibirEtiqueta_Click()
 {
     mnuExibirEtiqueta->setChecked(!mnuExibirEtiqueta->isChecked());
     const bool etiquetas = mnuExibirEtiqueta->isChecked();
-    MarcaNaFilha(mnuExibirEtiqueta);
+    MarcaNasFilhas(mnuExibirEtiqueta);
     for (QToolBar *barra : {tbPadrao, tbCalculo}) {
         const QList<QAction *> acoes = barra->actions();
         for (QAction *acao : acoes) {
@@ -869,7 +830,7 @@ void mdiMenu::mnuExibirStatusBar_Click()
 {
     sbStatusBar->setVisible(sbStatusBar->isHidden());
     mnuExibirStatusBar->setChecked(!sbStatusBar->isHidden());
-    MarcaNaFilha(mnuExibirStatusBar);
+    MarcaNasFilhas(mnuExibirStatusBar);
 }
 
 frame::Bandas mdiMenu::Bandas() const

@@ -13,7 +13,6 @@
 
 #include "frame/FrameRules.h"
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 
@@ -123,8 +122,6 @@ private:
     void criaBotoes();
     void criaMenus();
     void criaStatusBar();
-    QAction *NovaAcao(QMenu *menu, const char *nome, const QString &texto,
-                      const QKeySequence &atalho = {}, bool habilitado = true);
     QIcon Icone(const char *tema, int padrao) const;
     void AtualizaRelogio();
 
@@ -141,7 +138,7 @@ private:
     void ListaJanelasEm(QMenu *menu);
 
     void AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada);
-    void MarcaNaFilha(QAction *entrada);
+    void MarcaNasFilhas(QAction *entrada);
     void AjustaBandas();
     void AplicaBandas();
 
