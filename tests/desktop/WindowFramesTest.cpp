@@ -103,11 +103,11 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
     Acao("mnuArquivoNew")->trigger();
     auto *caso = qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     ASSERT_NE(caso, nullptr);
-    caso->cboQuirasol->escolhe(0);
+    caso->cboQuirasol->pick(0);
     interacao.inputAnswers.push_back(QString()); // the fluid's name
-    caso->cboFluido->escolhe(FluidoLiquido);
-    caso->cboTomada->escolhe(0);
-    CaixaValor *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
+    caso->cboFluido->pick(FluidoLiquido);
+    caso->cboTomada->pick(0);
+    ValueBox *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
     ASSERT_TRUE(caixa && caixa->isEnabled());
     QTest::mouseClick(caixa, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([caixa] { return caixa->hasFocus(); }));

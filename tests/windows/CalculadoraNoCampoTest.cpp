@@ -34,10 +34,10 @@ protected:
         if (HasFatalFailure())
             return;
         w->Atualiza();
-        w->cboQuirasol->escolhe(0);
+        w->cboQuirasol->pick(0);
         ui.inputAnswers.push_back(QString());
-        w->cboFluido->escolhe(FluidoLiquido);
-        w->cboTomada->escolhe(0);
+        w->cboFluido->pick(FluidoLiquido);
+        w->cboTomada->pick(0);
         w->show();
         w->activateWindow();
         QApplication::processEvents();

@@ -163,9 +163,9 @@ TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
     menu->resize(900, 700);
     menu->show();
     frmCalcQuirasol *w = Novo();
-    w->cboQuirasol->escolhe(0);
-    w->cboFluido->escolhe(Liquido);
-    w->cboTomada->escolhe(0);
+    w->cboQuirasol->pick(0);
+    w->cboFluido->pick(Liquido);
+    w->cboTomada->pick(0);
     w->txtDados[2]->setText(QStringLiteral("12,5"));
     const struct {
         int campo;
@@ -196,10 +196,10 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     frmCalcQuirasol *w = Novo();
     EXPECT_FALSE(Botao("Calcular"));
     EXPECT_FALSE(Botao("Salvar"));
-    w->cboQuirasol->escolhe(0);
-    w->cboFluido->escolhe(Liquido);
+    w->cboQuirasol->pick(0);
+    w->cboFluido->pick(Liquido);
     EXPECT_FALSE(Botao("Salvar")); // not before all three selectors are chosen
-    w->cboTomada->escolhe(0);
+    w->cboTomada->pick(0);
     EXPECT_TRUE(Botao("Calcular"));
     EXPECT_TRUE(Botao("Salvar"));
 
@@ -279,9 +279,9 @@ TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
     QPointer<frmCalcQuirasol> primeiro = Novo();
     QPointer<frmCalcQuirasol> segundo = Novo();
     for (frmCalcQuirasol *w : {primeiro.data(), segundo.data()}) {
-        w->cboQuirasol->escolhe(0);
-        w->cboFluido->escolhe(Liquido);
-        w->cboTomada->escolhe(0);
+        w->cboQuirasol->pick(0);
+        w->cboFluido->pick(Liquido);
+        w->cboTomada->pick(0);
         ASSERT_TRUE(w->Alterado());
     }
     const QString pergunta =
@@ -310,9 +310,9 @@ TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
     menu->show();
     QApplication::setActiveWindow(menu);
     frmCalcQuirasol *w = Novo();
-    w->cboQuirasol->escolhe(0);
-    w->cboFluido->escolhe(Liquido);
-    w->cboTomada->escolhe(0);
+    w->cboQuirasol->pick(0);
+    w->cboFluido->pick(Liquido);
+    w->cboTomada->pick(0);
     QApplication::processEvents();
     for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
                                                           w->cboDados[5]}) {
@@ -331,13 +331,13 @@ TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
 TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
 {
     frmCalcQuirasol *w = Novo();
-    w->cboQuirasol->escolhe(0);
+    w->cboQuirasol->pick(0);
     interacao.inputAnswers.push_back(QStringLiteral("methane"));
-    w->cboFluido->escolhe(Gas);
-    w->cboTomada->escolhe(1);
+    w->cboFluido->pick(Gas);
+    w->cboTomada->pick(1);
     w->txtTag->setText(QStringLiteral("FT \"01\""));
     w->txtDados[4]->setText(QStringLiteral("154,08"));
-    w->cboDados[14]->escolhe(1);
+    w->cboDados[14]->pick(1);
     const QString arquivo = pasta.filePath(QStringLiteral("gas.qzv"));
     interacao.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
@@ -374,10 +374,10 @@ TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
 TEST_F(CasoCompleto, DensityChoiceComesBackFromTheUnits)
 {
     frmCalcQuirasol *w = Novo();
-    w->cboQuirasol->escolhe(0);
-    w->cboFluido->escolhe(Liquido);
-    w->cboTomada->escolhe(0);
-    w->cboMassaDensidade->escolhe(1);
+    w->cboQuirasol->pick(0);
+    w->cboFluido->pick(Liquido);
+    w->cboTomada->pick(0);
+    w->cboMassaDensidade->pick(1);
     w->txtDados[17]->setText(QStringLiteral("1,02"));
     const QString arquivo = pasta.filePath(QStringLiteral("densidade.qzv"));
     interacao.fileAnswers.push_back(arquivo);
@@ -529,52 +529,52 @@ void Digita(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char 
 const Exemplo exemplos[] = {
     {"calculo-liquido-flange.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
-         w->cboQuirasol->escolhe(0);
+         w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back(QStringLiteral("Água de alimentação"));
-         w->cboFluido->escolhe(Liquido);
-         w->cboTomada->escolhe(0);
+         w->cboFluido->pick(Liquido);
+         w->cboTomada->pick(0);
          w->txtTag->setText(QStringLiteral("FE-101"));
-         w->cboDados[5]->escolhe(2);
+         w->cboDados[5]->pick(2);
          Digita(w, {{2, "50"}, {4, "102,26"}, {5, "2500"}, {8, "20"}, {9, "60"},
                     {17, "998,2"}, {18, "983,2"}, {20, "0,47"}, {28, "0,8"}});
      }},
     {"calculo-gas-radius.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
-         w->cboQuirasol->escolhe(0);
+         w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back({});
-         w->cboFluido->escolhe(Gas);
-         w->cboTomada->escolhe(1);
+         w->cboFluido->pick(Gas);
+         w->cboTomada->pick(1);
          w->txtTag->setText(QStringLiteral("FE-202"));
          Digita(w, {{2, "1500"}, {4, "154,08"}, {5, "12500"}, {8, "15"}, {9, "40"},
                     {12, "700"}, {14, "7,38"}, {16, "60"}, {19, "0,65"}, {20, "0,011"},
                     {25, "0,998"}, {26, "0,985"}, {27, "1,3"}, {28, "0,75"}});
          ui.inputAnswers.push_back({});
-         w->cboDados[29]->escolhe(1);
+         w->cboDados[29]->pick(1);
          Digita(w, {{29, "1,0005"}});
      }},
     {"calculo-vapor-vena.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
-         w->cboQuirasol->escolhe(1);
+         w->cboQuirasol->pick(1);
          ui.inputAnswers.push_back({});
-         w->cboFluido->escolhe(Vapor);
-         w->cboTomada->escolhe(2);
+         w->cboFluido->pick(Vapor);
+         w->cboTomada->pick(2);
          w->txtTag->setText(QStringLiteral("FE-303"));
-         w->cboDados[2]->escolhe(1);
-         w->cboDados[5]->escolhe(1);
-         w->cboDados[12]->escolhe(1);
-         w->cboDados[20]->escolhe(1);
+         w->cboDados[2]->pick(1);
+         w->cboDados[5]->pick(1);
+         w->cboDados[12]->pick(1);
+         w->cboDados[20]->pick(1);
          Digita(w, {{2, "2"}, {4, "77,92"}, {5, "2000"}, {9, "250"}, {12, "10"},
                     {18, "4,9"}, {20, "0,000018"}, {27, "1,3"}, {28, "0,7"}});
      }},
     {"calculo-gas-corner.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
-         w->cboQuirasol->escolhe(0);
+         w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back({});
-         w->cboFluido->escolhe(Gas);
-         w->cboTomada->escolhe(3);
+         w->cboFluido->pick(Gas);
+         w->cboTomada->pick(3);
          w->txtTag->setText(QStringLiteral("FE-404"));
-         w->cboDados[2]->escolhe(1);
-         w->cboMassaDensidade->escolhe(0);
+         w->cboDados[2]->pick(1);
+         w->cboMassaDensidade->pick(0);
          Digita(w, {{2, "2000"}, {4, "154,08"}, {5, "12500"}, {9, "40"}, {12, "700"},
                     {16, "0"}, {19, "0,84"}, {20, "0,011"}, {26, "0,985"}, {27, "1,3"},
                     {28, "0,75"}});

@@ -1,7 +1,8 @@
 #pragma once
 // Test help for the tests of a calculation window on its own (no main window): the
 // vocabulary tables, a scripted interaction layer, a saves folder of the test's own and the
-// window, deleted with whatever it left to delete later.
+// window, deleted with whatever it left to delete later; the user's first three picks and the
+// window shown and active.
 
 #include "calculation/modCalculo.h"
 #include "calculation/windows/frmCalcQuirasol.h"
@@ -33,6 +34,23 @@ protected:
         w.reset();
         QApplication::processEvents(); // the report windows go with their case windows
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The user's picks: plate, fluid (answering the name prompt) and tap.
+    void Escolhe(int placa, int fluido, int tomada, const QString &nome = {})
+    {
+        w->cboQuirasol->pick(placa);
+        ui.inputAnswers.push_back(nome);
+        w->cboFluido->pick(fluido);
+        w->cboTomada->pick(tomada);
+    }
+
+    void Mostra()
+    {
+        w->show();
+        w->activateWindow();
+        QApplication::setActiveWindow(w.get());
+        QApplication::processEvents();
     }
 
     OwnProgramState estadoPrograma;

@@ -1,6 +1,8 @@
 #include "frmCalcQuirasol.h"
 
 #include "ArranjoJanelas.h"
+#include "EnabledProperty.h"
+#include "GridRow.h"
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
@@ -16,45 +18,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMetaMethod>
-#include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QVBoxLayout>
-#include <QWheelEvent>
 
 using namespace calculation;
 
 namespace {
 
-const QString Verdadeiro = QStringLiteral("True");
-const QString Falso = QStringLiteral("False");
 const QString TextoAbrindo = QStringLiteral("Abrindo");
-
-// The widget's own Enabled property, whatever its containers say.
-bool Habilitado(const QWidget *w)
-{
-    return w && !w->testAttribute(Qt::WA_ForceDisabled);
-}
-
-void Habilita(QWidget *w, bool habilitado)
-{
-    if (w)
-        w->setEnabled(habilitado);
-}
 
 void HabilitaBotao(const QString &chave, bool habilitado)
 {
@@ -73,223 +51,7 @@ QString NomeDe(const QString &caminho)
     return caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-// A row panel: the two separator lines under the row, shadow above light.
-class LinhaGrade : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawLine(0, 23, width() - 1, 23);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawLine(0, 24, width() - 1, 24);
-    }
-};
-
 } // namespace
-
-// ---------------------------------------------------------------------------------------
-// Controls of the grid
-
-CaixaValor::CaixaValor(int indice, QWidget *parent)
-    : QLineEdit(parent)
-    , Index(indice)
-{
-}
-
-void CaixaValor::keyPressEvent(QKeyEvent *event)
-{
-    // Clipboard and undo shortcuts are control characters: the filter discards them.
-    static const QKeySequence::StandardKey atalhos[] = {
-        QKeySequence::Paste, QKeySequence::Copy,      QKeySequence::Cut,
-        QKeySequence::Undo,  QKeySequence::Redo,      QKeySequence::SelectAll,
-    };
-    for (const auto atalho : atalhos)
-        if (event->matches(atalho)) {
-            event->accept();
-            return;
-        }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        enterPressed = true;
-    const QString texto = event->text();
-    if (texto.isEmpty() || event->key() == Qt::Key_Delete) {
-        QLineEdit::keyPressEvent(event); // movement and deletion keys type no character
-        return;
-    }
-    const int codigo = texto.at(0).unicode();
-    const int filtrado = FiltroTecla(codigo);
-    if (filtrado == 0) {
-        event->accept();
-        return;
-    }
-    if (filtrado != codigo) {
-        QKeyEvent trocado(QEvent::KeyPress, Qt::Key_Comma, event->modifiers(),
-                          QString(QChar(filtrado)));
-        QLineEdit::keyPressEvent(&trocado);
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void CaixaValor::keyReleaseEvent(QKeyEvent *event)
-{
-    QLineEdit::keyReleaseEvent(event);
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !event->isAutoRepeat() && enterPressed) {
-        enterPressed = false;
-        Q_EMIT enterSolto(Index);
-    }
-}
-
-void CaixaValor::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QLineEdit::mouseDoubleClickEvent(event);
-    Q_EMIT cliqueDuplo(Index);
-}
-
-void CaixaValor::mouseReleaseEvent(QMouseEvent *event)
-{
-    // The middle button pastes the desktop's selection where the system has one.
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
-        && !isReadOnly()) {
-        deselect();
-        pasteFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void CaixaValor::contextMenuEvent(QContextMenuEvent *event)
-{
-    // The menu's Paste entry is the one Qt connects to its paste(), by name or by pointer.
-    static const QMetaMethod colarQt = QLineEdit::staticMetaObject.method(
-        QLineEdit::staticMetaObject.indexOfSlot("paste()"));
-    const QMetaMethod disparada = QMetaMethod::fromSignal(&QAction::triggered);
-    QMenu *menu = createStandardContextMenu();
-    for (QAction *acao : menu->actions())
-        if (disconnect(acao, disparada, this, colarQt)
-            || disconnect(acao, &QAction::triggered, this, &QLineEdit::paste))
-            connect(acao, &QAction::triggered, this,
-                    [this] { pasteFiltered(QGuiApplication::clipboard()->text()); });
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-}
-
-void CaixaValor::dropEvent(QDropEvent *event)
-{
-    // Text dragged within the box was typed here; text from elsewhere is filtered first.
-    if (event->source() == this || !event->mimeData()->hasText()) {
-        QLineEdit::dropEvent(event);
-        return;
-    }
-    const QString filtrado = FilterPastedText(event->mimeData()->text());
-    if (filtrado.isEmpty() || isReadOnly()) {
-        event->ignore();
-        return;
-    }
-    QMimeData dados;
-    dados.setText(filtrado);
-    QDropEvent trocado(event->position(), event->possibleActions(), &dados, event->buttons(),
-                       event->modifiers());
-    trocado.setDropAction(event->dropAction());
-    QLineEdit::dropEvent(&trocado);
-    event->setDropAction(trocado.dropAction());
-    event->setAccepted(trocado.isAccepted());
-}
-
-void CaixaValor::inputMethodEvent(QInputMethodEvent *event)
-{
-    const QString filtrado = FilterPastedText(event->commitString());
-    if (filtrado == event->commitString()) {
-        QLineEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent trocado(event->preeditString(), event->attributes());
-    trocado.setCommitString(filtrado, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&trocado);
-    event->setAccepted(trocado.isAccepted());
-}
-
-void CaixaValor::pasteFiltered(const QString &texto)
-{
-    // Like typed keys, a paste with nothing the filter lets through changes nothing.
-    const QString filtrado = FilterPastedText(texto);
-    if (!filtrado.isEmpty())
-        insert(filtrado);
-}
-
-void CaixaValor::focusInEvent(QFocusEvent *event)
-{
-    QLineEdit::focusInEvent(event);
-    Q_EMIT ganhouFoco(Index, event->reason());
-}
-
-void CaixaValor::focusOutEvent(QFocusEvent *event)
-{
-    enterPressed = false;
-    QLineEdit::focusOutEvent(event);
-    Q_EMIT perdeuFoco(Index, event->reason());
-}
-
-ListaSelecao::ListaSelecao(QWidget *parent)
-    : QComboBox(parent)
-{
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT Click(); });
-    connect(this, &QComboBox::activated, this, [this](int indice) {
-        // A pick of the entry already selected changes nothing but still is a click.
-        if (indice == indiceAntesDaEscolha)
-            Q_EMIT Click();
-        indiceAntesDaEscolha = -2;
-    });
-}
-
-void ListaSelecao::AddItem(const QString &texto, int itemData)
-{
-    const QSignalBlocker bloqueio(this);
-    const int antes = currentIndex();
-    addItem(texto, itemData);
-    setCurrentIndex(antes);
-}
-
-void ListaSelecao::Clear()
-{
-    const QSignalBlocker bloqueio(this);
-    clear();
-}
-
-void ListaSelecao::setListIndex(int indice)
-{
-    if (indice >= -1 && indice < count())
-        setCurrentIndex(indice);
-}
-
-void ListaSelecao::escolhe(int indice)
-{
-    indiceAntesDaEscolha = currentIndex();
-    setListIndex(indice);
-    Q_EMIT activated(indice);
-}
-
-void ListaSelecao::wheelEvent(QWheelEvent *event)
-{
-    // The wheel over a list the user is not in leaves its entry alone.
-    if (!hasFocus()) {
-        event->ignore();
-        return;
-    }
-    QComboBox::wheelEvent(event);
-}
-
-void ListaSelecao::showPopup()
-{
-    indiceAntesDaEscolha = currentIndex();
-    QComboBox::showPopup();
-}
 
 // ---------------------------------------------------------------------------------------
 // Window
@@ -315,128 +77,6 @@ frmCalcQuirasol::~frmCalcQuirasol()
     // A report window outside the document area has no other owner.
     if (Relatorio && !Relatorio->parentWidget())
         delete Relatorio.data();
-}
-
-void frmCalcQuirasol::criaControles()
-{
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *corpo = new QWidget(this);
-    corpo->setFixedSize(464, 438);
-    // The window's layout is in fixed pixels: a font of the design's size (Arial 8, or its
-    // metric twin) keeps the longest labels and unit names inside their boxes.
-    QFont fonte(QStringLiteral("Arial"));
-    fonte.setPointSizeF(8);
-    corpo->setFont(fonte);
-    // Maximised, the window keeps its controls where they are at design size.
-    layout->addWidget(corpo, 0, Qt::AlignLeft | Qt::AlignTop);
-
-    fraMisc = new QGroupBox(corpo);
-    fraMisc->setGeometry(6, 2, 452, 116);
-    auto seletor = [&](QLabel *&rotulo, ListaSelecao *&lista, const QString &texto, int top) {
-        rotulo = new QLabel(texto, fraMisc);
-        rotulo->setGeometry(10, top + 4, 150, 17);
-        lista = new ListaSelecao(fraMisc);
-        lista->setGeometry(165, top, 266, 22);
-        rotulo->setBuddy(lista);
-    };
-    seletor(lblQuirasol, cboQuirasol, QStringLiteral("Tipo de quirasol"), 16);
-    seletor(lblFluido, cboFluido, QStringLiteral("Fluido"), 48);
-    seletor(lblTomada, cboTomada, QStringLiteral("Posição das tomadas"), 80);
-
-    criaGrade(corpo);
-
-    chkDesenho = new QCheckBox(
-        QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), corpo);
-    chkDesenho->setGeometry(6, 374, 452, 24);
-    cmdCalcular = new QPushButton(QStringLiteral("Calcular"), corpo);
-    cmdCalcular->setGeometry(358, 402, 100, 28);
-
-    connect(cboQuirasol, &ListaSelecao::Click, this, &frmCalcQuirasol::cboQuirasol_Click);
-    connect(cboFluido, &ListaSelecao::Click, this, &frmCalcQuirasol::cboFluido_Click);
-    connect(cboTomada, &ListaSelecao::Click, this, &frmCalcQuirasol::cboTomada_Click);
-    connect(cboMassaDensidade, &ListaSelecao::Click, this,
-            &frmCalcQuirasol::cboMassaDensidade_Click);
-    connect(barraV, &QScrollBar::valueChanged, this, &frmCalcQuirasol::barraV_Change);
-    connect(cmdCalcular, &QPushButton::clicked, this, &frmCalcQuirasol::cmdCalcular_Click);
-    connect(txtTag, &QLineEdit::textChanged, this, [this] { setAlterado(true); });
-    txtTag->installEventFilter(this);
-    picLista->installEventFilter(this);
-    cboMassaDensidade->installEventFilter(this);
-}
-
-void frmCalcQuirasol::criaGrade(QWidget *corpo)
-{
-    picLista = new QWidget(corpo);
-    picLista->setGeometry(6, 124, 452, 246);
-    picLista->setAutoFillBackground(true);
-
-    picMove = new QWidget(picLista);
-    picMove->setGeometry(0, 18, 432, 530);
-
-    // The header strip stays above the rows that scroll under it.
-    picMenu = new QWidget(picLista);
-    picMenu->setGeometry(0, 0, 449, 17);
-    picMenu->setAutoFillBackground(true);
-    const QString titulos[] = {QStringLiteral("Descrição"), QStringLiteral("Valor"),
-                               QStringLiteral("Escala")};
-    const int esquerdas[] = {4, 167, 319};
-    for (int i = 0; i < 3; ++i) {
-        lblMenu[i] = new QLabel(titulos[i], picMenu);
-        lblMenu[i]->move(esquerdas[i], 1);
-    }
-
-    barraV = new QScrollBar(Qt::Vertical, picLista);
-    barraV->setGeometry(431, 18, 17, AlturaBarraV);
-    barraV->setMinimum(0);
-    barraV->setSingleStep(1);
-
-    const QList<int> &ordem = OrdemInicialLinhas();
-    for (int p = 0; p < ordem.size(); ++p)
-        criaLinha(ordem[p], p);
-    picMenu->raise();
-}
-
-void frmCalcQuirasol::criaLinha(int campo, int posicao)
-{
-    auto *linha = new LinhaGrade(picMove);
-    linha->setGeometry(0, PassoLinha * posicao, 432, PassoLinha);
-    picDados[campo] = linha;
-
-    if (campo == CampoTag) {
-        lblTag = new QLabel(QStringLiteral("Tag"), linha);
-        lblTag->move(4, 4);
-        txtTag = new QLineEdit(linha);
-        txtTag->setGeometry(165, 0, 149, 22);
-        return;
-    }
-    if (campo == CampoMassaDensidade) {
-        lblMassaDensidade = new QLabel(QStringLiteral("Massa / Densidade"), linha);
-        lblMassaDensidade->move(4, 4);
-        cboMassaDensidade = new ListaSelecao(linha);
-        cboMassaDensidade->setGeometry(165, 0, 266, 22);
-        cboMassaDensidade->AddItem(QStringLiteral("Massa Específica (Kg/m³)"));
-        cboMassaDensidade->AddItem(QStringLiteral("Densidade Relativa"));
-        return;
-    }
-    lblDados[campo] = new QLabel(linha);
-    lblDados[campo]->setGeometry(4, 4, 160, 17);
-    auto *caixa = new CaixaValor(campo, linha);
-    caixa->setGeometry(165, 0, 149, 22);
-    txtDados[campo] = caixa;
-    connect(caixa, &QLineEdit::textChanged, this, [this, campo] { txtDados_Change(campo); });
-    connect(caixa, &CaixaValor::enterSolto, this, &frmCalcQuirasol::txtDados_DblClick);
-    connect(caixa, &CaixaValor::cliqueDuplo, this, &frmCalcQuirasol::txtDados_DblClick);
-    connect(caixa, &CaixaValor::ganhouFoco, this, &frmCalcQuirasol::txtDados_GotFocus);
-    connect(caixa, &CaixaValor::perdeuFoco, this, &frmCalcQuirasol::txtDados_LostFocus);
-    caixa->installEventFilter(this);
-    if (CampoComUnidade(campo)) {
-        auto *lista = new ListaSelecao(linha);
-        lista->setGeometry(316, 0, 114, 22);
-        cboDados[campo] = lista;
-        connect(lista, &ListaSelecao::Click, this, [this, campo] { cboDados_Click(campo); });
-        lista->installEventFilter(this);
-    }
 }
 
 void frmCalcQuirasol::criaMenus()
@@ -544,124 +184,6 @@ void frmCalcQuirasol::Form_Load()
 }
 
 // ---------------------------------------------------------------------------------------
-// Grid procedures
-
-void frmCalcQuirasol::CampoDados(int campo, bool aplicavel)
-{
-    if (campo < 0 || campo > UltimoCampo)
-        return;
-    if (QWidget *linha = picDados[campo]) {
-        linha->setProperty("Tag", aplicavel ? Verdadeiro : Falso);
-        linha->setEnabled(aplicavel);
-    }
-    const bool habilitar = Habilitado(picLista) && aplicavel;
-    Habilita(lblDados[campo], habilitar);
-    Habilita(txtDados[campo], habilitar);
-    Habilita(cboDados[campo], habilitar);
-}
-
-void frmCalcQuirasol::AlteraEscalas(int classeFluido)
-{
-    for (int n = 1; n <= 5; ++n)
-        CampoDados(n, true);
-    for (int n = 6; n <= UltimoCampo; ++n)
-        CampoDados(n, false);
-    for (int n : CamposDaClasse(classeFluido))
-        CampoDados(n, true);
-    // Liquid runs the selector's handling again for the entry it stands on; gas and steam
-    // set their entry, and its handling follows also when the entry was already chosen.
-    const auto entrada = EntradaMassaDensidade(classeFluido);
-    if (classeFluido == FluidoLiquido
-        || (entrada && cboMassaDensidade->currentIndex() == *entrada))
-        cboMassaDensidade_Click();
-    else if (entrada)
-        cboMassaDensidade->setListIndex(*entrada);
-    CampoDados(28, true);
-    CampoDados(29, true);
-
-    const int entradas = classeFluido == FluidoVapor ? 2 : 3;
-    if (cboDados[2]->count() != entradas) {
-        cboDados[2]->Clear();
-        for (int codigo : UnidadesDoCampo(2, classeFluido))
-            AddItemCombo(2, codigo);
-        cboDados[2]->setListIndex(0); // its unit handling applies the flow-unit rule
-    }
-    OrganizaCampos();
-}
-
-void frmCalcQuirasol::AddItemCombo(int campo, int codigoUnidade)
-{
-    if (campo < 0 || campo > UltimoCampo || !cboDados[campo] || codigoUnidade < 0
-        || codigoUnidade > UltimoCampo)
-        return;
-    cboDados[campo]->AddItem(NomeUnidade[codigoUnidade], codigoUnidade);
-}
-
-void frmCalcQuirasol::CarregaUnidades()
-{
-    for (int n = 0; n <= UltimoCampo; ++n) {
-        if (!cboDados[n])
-            continue;
-        cboDados[n]->Clear();
-        for (int codigo : UnidadesDoCampo(n))
-            AddItemCombo(n, codigo);
-    }
-    for (int n = 0; n <= UltimoCampo; ++n)
-        if (cboDados[n])
-            cboDados[n]->setListIndex(0);
-}
-
-void frmCalcQuirasol::OrganizaCampos()
-{
-    const Disposicao d = calculation::OrganizaCampos([this](int n) {
-        return picDados[n] && picDados[n]->property("Tag").toString() == Verdadeiro;
-    });
-    for (const PosicaoLinha &l : d.linhas) {
-        QWidget *linha = picDados[l.campo];
-        if (l.visivel) {
-            linha->move(0, PassoLinha * l.posicao);
-            linha->setVisible(true);
-        } else {
-            linha->setVisible(false);
-        }
-    }
-    if (d.posicaoMassaDensidade >= 0)
-        picDados[CampoMassaDensidade]->move(0, PassoLinha * d.posicaoMassaDensidade);
-    picMove->resize(picMove->width(), d.alturaPainel);
-    if (!d.barraHabilitada) {
-        if (barraV->value() != 0)
-            barraV->setValue(0);
-        barraV->setEnabled(false);
-        return;
-    }
-    barraV->setEnabled(true);
-    barraV->setMaximum(d.maximoBarra);
-    barraV->setPageStep(d.maximoBarra);
-}
-
-void frmCalcQuirasol::Lista(bool habilitar)
-{
-    for (QWidget *w : {picLista, static_cast<QWidget *>(cmdCalcular),
-                       static_cast<QWidget *>(barraV), static_cast<QWidget *>(lblTag),
-                       static_cast<QWidget *>(txtTag), picDados[CampoMassaDensidade],
-                       static_cast<QWidget *>(lblMassaDensidade),
-                       static_cast<QWidget *>(cboMassaDensidade)})
-        Habilita(w, habilitar);
-    for (int n = 0; n <= UltimoCampo; ++n) {
-        Habilita(lblDados[n], habilitar);
-        Habilita(txtDados[n], habilitar);
-        Habilita(cboDados[n], habilitar);
-    }
-    QPalette paleta = picMenu->palette();
-    const QPalette::ColorGroup grupo = habilitar ? QPalette::Active : QPalette::Disabled;
-    paleta.setColor(QPalette::Window, habilitar ? palette().color(grupo, QPalette::Highlight)
-                                                : palette().color(grupo, QPalette::Mid));
-    paleta.setColor(QPalette::WindowText, palette().color(grupo, QPalette::HighlightedText));
-    picMenu->setPalette(paleta);
-    AtualizaBarra();
-}
-
-// ---------------------------------------------------------------------------------------
 // Selectors and unit lists
 
 void frmCalcQuirasol::cboQuirasol_Click()
@@ -722,7 +244,7 @@ void frmCalcQuirasol::cboDados_Click(int indice)
 {
     setAlterado(true);
     Fluido = cboFluido->currentIndex();
-    ListaSelecao *lista = cboDados[indice];
+    SelectorList *lista = cboDados[indice];
     const int posicao = lista->currentIndex();
     switch (indice) {
     case 2:
@@ -762,11 +284,6 @@ void frmCalcQuirasol::cboDados_Click(int indice)
     }
 }
 
-void frmCalcQuirasol::barraV_Change()
-{
-    picMove->move(picMove->x(), barraV->y() - PassoLinha * barraV->value());
-}
-
 // ---------------------------------------------------------------------------------------
 // Value fields
 
@@ -801,16 +318,6 @@ void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
         txtDados[indice]->setText(formatado);
 }
 
-void frmCalcQuirasol::RolaParaLinha(QWidget *linha)
-{
-    if (!linha)
-        return;
-    const float posicao = float(linha->y()) / float(PassoLinha);
-    const int valor = RolagemParaVisivel(posicao, barraV->value());
-    if (valor != barraV->value())
-        barraV->setValue(valor);
-}
-
 void frmCalcQuirasol::txtTag_GotFocus()
 {
     if (barraV->value() >= 1)
@@ -826,7 +333,7 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
         return true;
     // The wheel over the grid scrolls its rows; a unit list takes it only while in use.
     if (event->type() == QEvent::Wheel) {
-        auto *lista = qobject_cast<ListaSelecao *>(objeto);
+        auto *lista = qobject_cast<SelectorList *>(objeto);
         if (objeto == picLista || (lista && !lista->hasFocus())) {
             if (barraV->isEnabled())
                 QApplication::sendEvent(barraV, event);
@@ -853,7 +360,7 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
 {
     if (indice < 0 || indice > UltimoCampo || !txtDados[indice])
         return;
-    CaixaValor *caixa = txtDados[indice];
+    ValueBox *caixa = txtDados[indice];
     QPointer<frmCalculadora> calculadora = frmCalculadora::Carrega();
     if (!caixa->text().isEmpty())
         calculadora->Cola(caixa->text());
@@ -888,7 +395,7 @@ GridState frmCalcQuirasol::gridState() const
     for (int n = 0; n <= UltimoCampo; ++n) {
         GridField &campo = estado.fields[n];
         if (picDados[n])
-            campo.applicable = picDados[n]->property("Tag").toString() == Verdadeiro;
+            campo.applicable = RowApplies(picDados[n]);
         if (txtDados[n])
             campo.text = txtDados[n]->text();
         if (cboDados[n]) {
@@ -927,7 +434,7 @@ void frmCalcQuirasol::PressionaCalcular()
 
 std::optional<int> frmCalcQuirasol::IndiceControleAtivo() const
 {
-    if (auto *caixa = qobject_cast<CaixaValor *>(focusWidget()))
+    if (auto *caixa = qobject_cast<ValueBox *>(focusWidget()))
         return caixa->Index;
     return std::nullopt;
 }

@@ -6,14 +6,17 @@
 // with this window as its host, which fills this case's own report window (Relatorio).
 // QuraSave/QuraOpen map the controls to and from the case file through CaseMapping; Alterado
 // tracks unsaved changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
+// frmCalcQuirasolGrid.cpp builds the controls (ValueBox, SelectorList, GridRow) and holds the
+// grid's procedures and scrolling.
 
 #include "calculation/CaseMapping.h"
 #include "calculation/Calculo.h"
 #include "calculation/windows/AcoesMenuFilha.h"
+#include "calculation/windows/SelectorList.h"
+#include "calculation/windows/ValueBox.h"
 #include "frame/windows/JanelaFilha.h"
 #include "platform/Interaction.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
@@ -28,68 +31,6 @@ class QMenuBar;
 class QPushButton;
 class QScrollBar;
 class frmRelatorio;
-
-// A value box of the grid: the key filter, Enter on release, focus and double click are
-// reported to the window by field number. Text pasted (context menu, middle click), dropped or
-// composed by the input method (dead keys) goes through the key filter too.
-class CaixaValor : public QLineEdit
-{
-    Q_OBJECT
-
-public:
-    CaixaValor(int indice, QWidget *parent);
-    const int Index;
-
-Q_SIGNALS:
-    void enterSolto(int indice);
-    void cliqueDuplo(int indice);
-    void ganhouFoco(int indice, Qt::FocusReason motivo);
-    void perdeuFoco(int indice, Qt::FocusReason motivo);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    void pasteFiltered(const QString &texto);
-    // Enter was pressed in this box: its release acts. A release whose press closed a dialog
-    // or went to another control does nothing.
-    bool enterPressed = false;
-};
-
-// A drop-down list whose Click runs on every change of its entry, by code or by the user, and
-// again when the user picks the entry that is already selected. Adding and clearing entries
-// select nothing and run nothing.
-class ListaSelecao : public QComboBox
-{
-    Q_OBJECT
-
-public:
-    explicit ListaSelecao(QWidget *parent);
-    void AddItem(const QString &texto, int itemData = 0);
-    void Clear();
-    // Sets the entry from code; an index the list does not have is ignored.
-    void setListIndex(int indice);
-    // A user's pick of entry indice, as from the drop-down.
-    void escolhe(int indice);
-    void showPopup() override;
-
-protected:
-    void wheelEvent(QWheelEvent *event) override;
-
-Q_SIGNALS:
-    void Click();
-
-private:
-    int indiceAntesDaEscolha = -2;
-};
 
 class frmCalcQuirasol : public QWidget,
                         public JanelaFilha,
@@ -121,7 +62,7 @@ public:
 
     bool Alterado() const { return alterado; }
 
-    // Grid procedures.
+    // Grid procedures (frmCalcQuirasolGrid.cpp).
     void CampoDados(int campo, bool aplicavel);
     void AlteraEscalas(int classeFluido);
     void AddItemCombo(int campo, int codigoUnidade);
@@ -160,11 +101,11 @@ public:
     // the field has no such control.
     QGroupBox *fraMisc = nullptr;
     QLabel *lblQuirasol = nullptr;
-    ListaSelecao *cboQuirasol = nullptr;
+    SelectorList *cboQuirasol = nullptr;
     QLabel *lblFluido = nullptr;
-    ListaSelecao *cboFluido = nullptr;
+    SelectorList *cboFluido = nullptr;
     QLabel *lblTomada = nullptr;
-    ListaSelecao *cboTomada = nullptr;
+    SelectorList *cboTomada = nullptr;
     QCheckBox *chkDesenho = nullptr;
     QPushButton *cmdCalcular = nullptr;
 
@@ -175,12 +116,12 @@ public:
     QWidget *picMove = nullptr;
     std::array<QWidget *, 31> picDados = {};
     std::array<QLabel *, 31> lblDados = {};
-    std::array<CaixaValor *, 31> txtDados = {};
-    std::array<ListaSelecao *, 31> cboDados = {};
+    std::array<ValueBox *, 31> txtDados = {};
+    std::array<SelectorList *, 31> cboDados = {};
     QLabel *lblTag = nullptr;
     QLineEdit *txtTag = nullptr;
     QLabel *lblMassaDensidade = nullptr;
-    ListaSelecao *cboMassaDensidade = nullptr;
+    SelectorList *cboMassaDensidade = nullptr;
 
     // The calculation's host side.
     void focusField(int campo) override;
