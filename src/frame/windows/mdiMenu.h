@@ -3,8 +3,8 @@
 //
 // Main (Main.h) creates it hidden; its load restores the bar switches, the placement and the
 // recent-files list from the settings store. The two toolbars sit side by side in the band
-// container cobBarra above the document area; their buttons act on the active child window
-// through JanelaFilha, and the child windows enable them by key (Botao). A child that has a
+// container cobBarra above the document area (ToolbarBands); their buttons act on the active
+// child window through JanelaFilha, and the child windows enable them by key (Botao). A child that has a
 // menu bar of its own replaces the frame's menus while it is active. Closing the frame stores
 // the recent files, asks every child in turn (a case with changes may refuse, and then every
 // window stays open), unloads the children, then stores the bars and the placement. A second
@@ -18,7 +18,6 @@
 
 class JanelaFilha;
 class QAction;
-class QIcon;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,6 +25,7 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class ServidorComandos;
+class ToolbarBands;
 
 class mdiMenu : public QMainWindow
 {
@@ -78,7 +78,7 @@ public:
     bool BarraCalculoVisivel() const;
     bool EtiquetasVisiveis() const;
     bool StatusBarVisivel() const;
-    // The sizes of the two toolbar bands, in twips, as AjustaBandas last set them.
+    // The sizes of the two toolbar bands, in twips, as they were last fitted.
     frame::Bandas Bandas() const;
 
     // The document area; children are added with AdicionaFilha, which wraps the widget in a
@@ -119,10 +119,8 @@ protected:
 
 private:
     mdiMenu();
-    void criaBotoes();
     void criaMenus();
     void criaStatusBar();
-    QIcon Icone(const char *tema, int padrao) const;
     void AtualizaRelogio();
 
     void MDIForm_Load();
@@ -137,10 +135,8 @@ private:
     void MostraMenus();
     void ListaJanelasEm(QMenu *menu);
 
-    void AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada);
+    void AlternaBanda(QToolBar *banda, QAction *entrada);
     void MarcaNasFilhas(QAction *entrada);
-    void AjustaBandas();
-    void AplicaBandas();
 
     struct Privado;
     Privado *d;
