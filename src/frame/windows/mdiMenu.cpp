@@ -1,9 +1,10 @@
 #include "frame/windows/mdiMenu.h"
 
-#include "calculation/windows/AbreJanela.h"
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
+#include "frame/ProgramState.h"
+#include "frame/windows/ArranjoJanelas.h"
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/ServidorComandos.h"
@@ -87,6 +88,11 @@ mdiMenu *mdiMenu::Instancia()
 }
 
 mdiMenu *mdiMenu::Existente()
+{
+    return instancia;
+}
+
+ChildWindowHost *ChildWindowHost::Loaded()
 {
     return instancia;
 }
@@ -465,7 +471,7 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     activateWindow();
     if (!ArquivoAbrir().isEmpty()) {
         QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
-        AbreJanela(true, caminho);
+        OpenCaseWindow(true, caminho);
     }
 }
 
@@ -744,13 +750,13 @@ void mdiMenu::mnuExibirRelatorio_Click()
 void mdiMenu::mnuArquivoNew_Click()
 {
     QString caminho;
-    AbreJanela(false, caminho);
+    OpenCaseWindow(false, caminho);
 }
 
 void mdiMenu::mnuArquivoOpen_Click()
 {
     QString caminho;
-    AbreJanela(true, caminho);
+    OpenCaseWindow(true, caminho);
 }
 
 void mdiMenu::mnuArquivoMRU_Click(int index)
@@ -758,7 +764,7 @@ void mdiMenu::mnuArquivoMRU_Click(int index)
     if (index < 1 || index > 4)
         return;
     QString caminho = ListaMRU()[index - 1];
-    AbreJanela(true, caminho);
+    OpenCaseWindow(true, caminho);
 }
 
 void mdiMenu::mnuArquivoPageSetup_Click()
@@ -795,6 +801,46 @@ void mdiMenu::Atualiza()
 {
     setWindowTitle(platform::AppTitle);
     AtualizaMRU(this);
+}
+
+// ---- Commands of the child windows' menus -----------------------------------------------
+
+void mdiMenu::RunCommand(Command comando)
+{
+    switch (comando) {
+    case CloseAllCases:
+        return mnuArquivoFecharTodos_Click();
+    case Exit:
+        return mnuArquivoSair_Click();
+    case ToggleStandardBar:
+        return mnuExibirBarraPadrao_Click();
+    case ToggleCalculationBar:
+        return mnuExibirBarraCalculo_Click();
+    case ToggleLabels:
+        return mnuExibirEtiqueta_Click();
+    case ToggleStatusBar:
+        return mnuExibirStatusBar_Click();
+    case OpenReportsFolder:
+        return mnuExibirRelatorio_Click();
+    case Options:
+        return mnuExibirOptions_Click();
+    case HelpContents:
+        return mnuAjudaConteudo_Click();
+    case HowToUseHelp:
+        return mnuAjudaComoUsar_Click();
+    case TipOfTheDay:
+        return mnuAjudaDicas_Click();
+    case SteamMassTable:
+        return mnuAjudaDocumentacaoTabela_Click(0);
+    case SteamVolumeTable:
+        return mnuAjudaDocumentacaoTabela_Click(1);
+    case About:
+        return mnuAjudaSobre_Click();
+    case CascadeWindows:
+        return mdiArea->cascadeSubWindows();
+    case ArrangeIcons:
+        return OrganizaIcones(mdiArea);
+    }
 }
 
 // ---- Tools and help --------------------------------------------------------------------
