@@ -60,12 +60,19 @@ void AcoesMenuFilha::CopyViewChecks()
     mnuExibirEtiqueta->setChecked(principal->EtiquetasVisiveis());
 }
 
+namespace {
+
+void RunOnFrame(ChildWindowHost::Command comando)
+{
+    if (ChildWindowHost *principal = ChildWindowHost::Loaded())
+        principal->RunCommand(comando);
+}
+
+} // namespace
+
 std::function<void()> AcoesMenuFilha::FrameCommand(ChildWindowHost::Command comando)
 {
-    return [comando] {
-        if (ChildWindowHost *principal = ChildWindowHost::Loaded())
-            principal->RunCommand(comando);
-    };
+    return [comando] { RunOnFrame(comando); };
 }
 
 void AcoesMenuFilha::NewCase()
@@ -95,17 +102,17 @@ void AcoesMenuFilha::PrintSetup()
 
 void AcoesMenuFilha::Options()
 {
-    FrameCommand(ChildWindowHost::Options)();
+    RunOnFrame(ChildWindowHost::Options);
 }
 
 void AcoesMenuFilha::CascadeWindows()
 {
-    FrameCommand(ChildWindowHost::CascadeWindows)();
+    RunOnFrame(ChildWindowHost::CascadeWindows);
 }
 
 void AcoesMenuFilha::ArrangeIcons()
 {
-    FrameCommand(ChildWindowHost::ArrangeIcons)();
+    RunOnFrame(ChildWindowHost::ArrangeIcons);
 }
 
 std::function<void()> AcoesMenuFilha::SteamTable(int index)
