@@ -42,7 +42,7 @@ public:
 
     ~mdiMenu() override;
 
-    // Public procedures the child windows and the start-up call.
+    // Public procedures the start-up, RunCommand and the auxiliary windows' openers call.
     void mnuAjudaDicas_Click();
     void mnuAjudaDocumentacaoTabela_Click(int index);
     void mnuAjudaConteudo_Click();
