@@ -1,5 +1,7 @@
 // Program entry: a widget application with Brazilian Portuguese number conventions and the
-// Qt interaction layer; the frame's entry procedure takes over from here.
+// Qt interaction layer; the frame's entry procedure takes over from here, opening cases
+// through the case windows' opener.
+#include "calculation/windows/AbreJanela.h"
 #include "frame/ProgramState.h"
 #include "frame/windows/Main.h"
 #include "platform/AppInfo.h"
@@ -31,8 +33,9 @@ int main(int argc, char **argv)
     platform::SetInteraction(&interaction);
 
     // What the parts of the program share (folders, recent files...), kept for the whole
-    // run; Main sets it up.
+    // run; Main sets it up. The frame opens cases through the case windows' opener.
     ProgramState estado;
+    estado.caseOpener = &AbreJanela;
     if (!Main(QApplication::arguments().mid(1), estado))
         return 0;
     return app.exec();

@@ -52,3 +52,9 @@ long &ContadorCalculos()
 {
     return CurrentProgramState().contadorCalculos;
 }
+
+void OpenCaseWindow(bool abrir, QString &caminho)
+{
+    if (const auto abre = CurrentProgramState().caseOpener)
+        abre(abrir, caminho);
+}

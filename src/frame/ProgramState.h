@@ -1,9 +1,9 @@
 #pragma once
 // The state the parts of the program share for one run: the case and report folders, the
-// case file handed to the program, the recent files, the count of untitled cases, and how
-// the window side puts the mouse pointer back. One object holds it: Main sets it up and
-// installs it at start, each test installs one of its own. The accessors below, named as the
-// program names these values, reach the installed object.
+// case file handed to the program, the recent files, the count of untitled cases, how the
+// window side puts the mouse pointer back and how it opens a case. One object holds it: Main
+// sets it up and installs it at start, each test installs one of its own. The accessors
+// below, named as the program names these values, reach the installed object.
 
 #include <QString>
 #include <array>
@@ -29,6 +29,10 @@ public:
     // Puts the mouse pointer back to its default shape (MostraErro); set by the window side,
     // none without windows.
     void (*restoreDefaultPointer)() = nullptr;
+    // Opens a case in a new case window (the case windows' AbreJanela): the frame's windows
+    // open cases only through it, so they need not know the case windows. The program sets
+    // it before Main; none: the frame's commands that open cases open nothing.
+    void (*caseOpener)(bool abrir, QString &caminho) = nullptr;
 };
 
 // Makes `state` the program's state (nullptr: none); returns the one installed before.
@@ -43,3 +47,8 @@ QString &PathRelatorios();
 QString &ArquivoAbrir();
 std::array<QString, 4> &ListaMRU();
 long &ContadorCalculos();
+
+// Opens a case through the installed state's caseOpener, if it has one: abrir false, a new
+// untitled case; true, the case file `caminho`, or the one picked in the open dialog when it
+// is empty (written back into `caminho`).
+void OpenCaseWindow(bool abrir, QString &caminho);

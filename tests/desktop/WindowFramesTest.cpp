@@ -3,6 +3,7 @@
 // them. The offscreen platform has no frames, so these places cannot be checked there.
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
+#include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
@@ -89,7 +90,7 @@ protected:
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
     testsupport::ConfiguracaoTemporaria configuracao;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;

@@ -107,7 +107,7 @@ TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
             dialogo->cmdCancel->click();
         },
         &visto);
-    ShowOptions(nullptr); // as the case and report windows open it
+    principal->RunCommand(ChildWindowHost::Options); // as the case and report windows open it
     EXPECT_TRUE(visto);
     delete principal;
 }

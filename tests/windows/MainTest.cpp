@@ -1,5 +1,6 @@
 // The start-up roads of the entry procedure, run in this process as a first start: the tips
 // setting, a named case file, the switches and quoting of the command line.
+#include "calculation/windows/AbreJanela.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/Main.h"
@@ -71,7 +72,7 @@ protected:
         return destino;
     }
 
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
     testsupport::ConfiguracaoTemporaria pasta;
     testsupport::ScriptedInteraction interacao;
     testsupport::OwnRuntimeFolder runtime;
@@ -93,6 +94,7 @@ TEST_F(MainTest, SetsUpAndInstallsTheStateItIsGiven)
 {
     Dicas("0");
     ProgramState estado;
+    estado.caseOpener = &AbreJanela; // as the program gives it
     ASSERT_TRUE(Main({}, estado));
     EXPECT_EQ(&CurrentProgramState(), &estado);
     EXPECT_EQ(estado.restoreDefaultPointer, &RestoreDefaultPointer);

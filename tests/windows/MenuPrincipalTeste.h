@@ -61,10 +61,15 @@ private:
 
 // A fresh program state, set up as Main sets up the program's (the window side's pointer),
 // installed for the object's lifetime; the state installed before comes back at its end.
+// Tests whose frame opens cases give it the case windows' opener, as the program does.
 class OwnProgramState
 {
 public:
-    OwnProgramState() { estado.restoreDefaultPointer = &RestoreDefaultPointer; }
+    explicit OwnProgramState(void (*caseOpener)(bool, QString &) = nullptr)
+    {
+        estado.restoreDefaultPointer = &RestoreDefaultPointer;
+        estado.caseOpener = caseOpener;
+    }
     ~OwnProgramState() { InstallProgramState(anterior); }
     ProgramState &state() { return estado; }
 

@@ -4,6 +4,7 @@
 // are given from the very windows they close. These tests run offscreen and again on a real
 // display with a window manager (label desktop).
 #include "calculation/modCalculo.h"
+#include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
@@ -97,7 +98,7 @@ protected:
     }
 
     QTemporaryDir pasta;
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
     testsupport::ConfiguracaoTemporaria configuracao;
     testsupport::ScriptedInteraction interacao;
     QPointer<mdiMenu> menu;

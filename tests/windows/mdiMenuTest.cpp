@@ -1,5 +1,6 @@
 // The main window: bars and their switches, placement, recent files, toolbars acting on the
 // active child, close-all, the second-start command and the help and folder entries.
+#include "calculation/windows/AbreJanela.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/JanelaFilha.h"
@@ -710,6 +711,7 @@ TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
     ASSERT_FALSE(platform::CaseIcon().pixmap(16, 16).isNull());
     QApplication::setWindowIcon(platform::ProgramIcon());
     const qint64 programa = QApplication::windowIcon().cacheKey();
+    estadoPrograma.state().caseOpener = &AbreJanela; // real case windows
     Carrega();
     menu->show();
     auto icone = [this] { return menu->Area()->currentSubWindow()->windowIcon().cacheKey(); };

@@ -3,18 +3,20 @@
 #include "calculation/GridRules.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "frame/modBase.h"
-#include "frame/windows/mdiMenu.h"
+#include "frame/windows/ChildWindowHost.h"
 #include "platform/Interaction.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 void AbreJanela(bool abrir, QString &caminho)
 {
     QCoreApplication::processEvents();
+    ChildWindowHost *principal = ChildWindowHost::Loaded();
+    if (!principal)
+        return;
     if (abrir) {
         if (!QFileInfo(PathSaves()).isDir())
             QDir().mkpath(PathSaves());
@@ -31,7 +33,6 @@ void AbreJanela(bool abrir, QString &caminho)
         }
     }
 
-    mdiMenu *principal = mdiMenu::Instancia();
     auto *janela = new frmCalcQuirasol;
     QMdiSubWindow *quadro = principal->AdicionaFilha(janela);
     if (abrir) {

@@ -1,13 +1,10 @@
 #include "calculation/windows/AcoesMenuFilha.h"
 
 #include "calculation/windows/AbreJanela.h"
-#include "calculation/windows/ArranjoJanelas.h"
+#include "frame/ProgramState.h"
 #include "frame/modBase.h"
-#include "frame/windows/JanelasAuxiliares.h"
-#include "frame/windows/mdiMenu.h"
 
 #include <QAction>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -54,7 +51,7 @@ void AcoesMenuFilha::BuildMenuBar(QWidget *janela, std::span<const platform::Men
 
 void AcoesMenuFilha::CopyViewChecks()
 {
-    const mdiMenu *principal = mdiMenu::Existente();
+    const ChildWindowHost *principal = ChildWindowHost::Loaded();
     if (!principal)
         return;
     mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
@@ -63,12 +60,19 @@ void AcoesMenuFilha::CopyViewChecks()
     mnuExibirEtiqueta->setChecked(principal->EtiquetasVisiveis());
 }
 
-std::function<void()> AcoesMenuFilha::FrameCommand(void (mdiMenu::*comando)())
+namespace {
+
+void RunOnFrame(ChildWindowHost::Command comando)
 {
-    return [comando] {
-        if (mdiMenu *principal = mdiMenu::Existente())
-            (principal->*comando)();
-    };
+    if (ChildWindowHost *principal = ChildWindowHost::Loaded())
+        principal->RunCommand(comando);
+}
+
+} // namespace
+
+std::function<void()> AcoesMenuFilha::FrameCommand(ChildWindowHost::Command comando)
+{
+    return [comando] { RunOnFrame(comando); };
 }
 
 void AcoesMenuFilha::NewCase()
@@ -98,25 +102,21 @@ void AcoesMenuFilha::PrintSetup()
 
 void AcoesMenuFilha::Options()
 {
-    ShowOptions(nullptr);
+    RunOnFrame(ChildWindowHost::Options);
 }
 
 void AcoesMenuFilha::CascadeWindows()
 {
-    if (mdiMenu *principal = mdiMenu::Existente())
-        principal->Area()->cascadeSubWindows();
+    RunOnFrame(ChildWindowHost::CascadeWindows);
 }
 
 void AcoesMenuFilha::ArrangeIcons()
 {
-    if (mdiMenu *principal = mdiMenu::Existente())
-        OrganizaIcones(principal->Area());
+    RunOnFrame(ChildWindowHost::ArrangeIcons);
 }
 
 std::function<void()> AcoesMenuFilha::SteamTable(int index)
 {
-    return [index] {
-        if (mdiMenu *principal = mdiMenu::Existente())
-            principal->mnuAjudaDocumentacaoTabela_Click(index);
-    };
+    return FrameCommand(index == 0 ? ChildWindowHost::SteamMassTable
+                                   : ChildWindowHost::SteamVolumeTable);
 }

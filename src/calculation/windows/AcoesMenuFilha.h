@@ -2,8 +2,10 @@
 // The menu bar a calculation window and a report window carry, named after the controls.
 // The frame shows its menus in its own menu bar while the window is the active child; each
 // window writes its menus as a table (platform/widgets/MenuTable.h) over the commands below,
-// and BuildMenuBar finds the entries in what the table built.
+// and BuildMenuBar finds the entries in what the table built. The frame's own commands run
+// through ChildWindowHost.
 
+#include "frame/windows/ChildWindowHost.h"
 #include "platform/widgets/MenuTable.h"
 
 #include <functional>
@@ -13,7 +15,6 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QWidget;
-class mdiMenu;
 
 struct AcoesMenuFilha {
     QMenuBar *barraMenu = nullptr;
@@ -52,7 +53,7 @@ struct AcoesMenuFilha {
 
     // Commands the menus of both windows give.
     // The main window's command, while the main window is loaded.
-    static std::function<void()> FrameCommand(void (mdiMenu::*comando)());
+    static std::function<void()> FrameCommand(ChildWindowHost::Command comando);
     // A new untitled case, or a case picked in the open dialog.
     static void NewCase();
     static void OpenCase();

@@ -1,6 +1,5 @@
 #include "frmCalcQuirasol.h"
 
-#include "ArranjoJanelas.h"
 #include "EnabledProperty.h"
 #include "GridRow.h"
 #include "calculation/ArquivoCalculo.h"
@@ -8,7 +7,8 @@
 #include "calculation/modCalculo.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
-#include "frame/windows/mdiMenu.h"
+#include "frame/windows/ArranjoJanelas.h"
+#include "frame/windows/ChildWindowHost.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "frmRelatorio.h"
 #include "platform/Interaction.h"
@@ -36,7 +36,7 @@ const QString TextoAbrindo = QStringLiteral("Abrindo");
 
 void HabilitaBotao(const QString &chave, bool habilitado)
 {
-    if (mdiMenu *menu = mdiMenu::Existente())
+    if (ChildWindowHost *menu = ChildWindowHost::Loaded())
         menu->HabilitaBotao(chave, habilitado);
 }
 
@@ -88,7 +88,7 @@ void frmCalcQuirasol::criaMenus()
         {1, "mnuArquivoAbrir", "&Abrir", Qt::CTRL | Qt::Key_A, {}, OpenCase},
         {1, "mnuArquivoFechar", "Fechar", {}, AfterMenu, [this] { mnuArquivoFechar_Click(); }},
         {1, "mnuArquivoFecharTodos", "Fechar &todos", {}, AfterMenu,
-         FrameCommand(&mdiMenu::mnuArquivoFecharTodos_Click)},
+         FrameCommand(ChildWindowHost::CloseAllCases)},
         {1, "", "-"},
         {1, "mnuArquivoSalvar", "&Salvar", Qt::CTRL | Qt::Key_B, {},
          [this] { mnuArquivoSalvar_Click(); }},
@@ -109,21 +109,21 @@ void frmCalcQuirasol::criaMenus()
         {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
         {1, "", "-"},
         {1, "mnuArquivoSair", "Sai&r", {}, AfterMenu,
-         FrameCommand(&mdiMenu::mnuArquivoSair_Click)},
+         FrameCommand(ChildWindowHost::Exit)},
         {0, "", "E&xibir"},
         {1, "", "&Barra de ferramentas"},
         {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirBarraPadrao_Click)},
+         FrameCommand(ChildWindowHost::ToggleStandardBar)},
         {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirBarraCalculo_Click)},
+         FrameCommand(ChildWindowHost::ToggleCalculationBar)},
         {2, "", "-"},
         {2, "mnuExibirEtiqueta", "&Etiquetas de texto", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirEtiqueta_Click)},
+         FrameCommand(ChildWindowHost::ToggleLabels)},
         {1, "mnuExibirStatusBar", "Barra de &status", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirStatusBar_Click)},
+         FrameCommand(ChildWindowHost::ToggleStatusBar)},
         {1, "", "-"},
         {1, "mnuExibirRelatorio", "&Relatórios", Qt::CTRL | Qt::Key_R, {},
-         FrameCommand(&mdiMenu::mnuExibirRelatorio_Click)},
+         FrameCommand(ChildWindowHost::OpenReportsFolder)},
         {1, "", "-"},
         {1, "mnuFerramentasOpcoes", "&Opções", {}, {}, Options},
         {0, "mnuJanela", "&Janela"},
@@ -131,11 +131,11 @@ void frmCalcQuirasol::criaMenus()
         {1, "mnuJanelaOrganizarIcones", "&Organizar ícones", {}, {}, ArrangeIcons},
         {0, "", "Aj&uda"},
         {1, "mnuAjudaConteudo", "&Conteúdo e índice...", Qt::Key_F1, Disabled,
-         FrameCommand(&mdiMenu::mnuAjudaConteudo_Click)},
+         FrameCommand(ChildWindowHost::HelpContents)},
         {1, "mnuAjudaComoUsar", "Como utilizar a &ajuda...", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaComoUsar_Click)},
+         FrameCommand(ChildWindowHost::HowToUseHelp)},
         {1, "mnuAjudaDicas", "Exibir &Dicas...", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaDicas_Click)},
+         FrameCommand(ChildWindowHost::TipOfTheDay)},
         {1, "", "-"},
         {1, "", "D&ocumentação"},
         {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {},
@@ -144,7 +144,7 @@ void frmCalcQuirasol::criaMenus()
          SteamTable(1)},
         {1, "", "-"},
         {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaSobre_Click)},
+         FrameCommand(ChildWindowHost::About)},
     };
     BuildMenuBar(this, linhas);
 }
@@ -152,7 +152,7 @@ void frmCalcQuirasol::criaMenus()
 void frmCalcQuirasol::Form_Load()
 {
     Relatorio = new frmRelatorio;
-    if (mdiMenu *menu = mdiMenu::Existente())
+    if (ChildWindowHost *menu = ChildWindowHost::Loaded())
         menu->AdicionaFilha(Relatorio)->hide();
 
     barraV->setMaximum(OrdemInicialLinhas().size() - 12);
@@ -491,7 +491,7 @@ void frmCalcQuirasol::AtualizaBarra()
     const bool emUso = Habilitado(txtTag);
     // The main toolbar speaks for the active child only; a case changing in the background
     // (saved while the frame closes, or writing its data sheet) leaves it alone.
-    mdiMenu *principal = mdiMenu::Existente();
+    ChildWindowHost *principal = ChildWindowHost::Loaded();
     if (!principal || !principal->ActiveForm() || principal->ActiveForm() == this) {
         HabilitaBotao(QStringLiteral("Calcular"), Habilitado(cmdCalcular));
         HabilitaBotao(QStringLiteral("Salvar"), emUso && alterado);
@@ -551,7 +551,7 @@ void frmCalcQuirasol::closeEvent(QCloseEvent *event)
         return;
     }
     // The closing main window has asked already, and every window agreed.
-    const mdiMenu *principal = mdiMenu::Existente();
+    const ChildWindowHost *principal = ChildWindowHost::Loaded();
     const bool consentido = principal && principal->DescarregandoFilhas();
     if (!consentido && !Form_QueryUnload()) {
         event->ignore();

@@ -1,10 +1,10 @@
 #include "frmRelatorio.h"
 
-#include "ArranjoJanelas.h"
 #include "ReportPrinting.h"
 #include "calculation/ReportSheet.h"
 #include "frame/modBase.h"
-#include "frame/windows/mdiMenu.h"
+#include "frame/windows/ArranjoJanelas.h"
+#include "frame/windows/ChildWindowHost.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
@@ -120,7 +120,7 @@ void frmRelatorio::criaMenus()
         {1, "mnuArquivoAbrir", "&Abrir...", Qt::CTRL | Qt::Key_A, {}, OpenCase},
         {1, "mnuArquivoFechar", "Fechar", {}, AfterMenu, [this] { mnuArquivoFechar_Click(); }},
         {1, "mnuArquivoFecharTodos", "Fechar &todos", {}, AfterMenu,
-         FrameCommand(&mdiMenu::mnuArquivoFecharTodos_Click)},
+         FrameCommand(ChildWindowHost::CloseAllCases)},
         {1, "", "-"},
         {1, "mnuArquivoSalvar", "&Salvar", Qt::CTRL | Qt::Key_B, Disabled},
         {1, "mnuArquivoSalvarComo", "Salvar &como...", {}, Disabled},
@@ -142,21 +142,21 @@ void frmRelatorio::criaMenus()
         {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
         {1, "", "-"},
         {1, "mnuArquivoSair", "Sai&r", {}, AfterMenu,
-         FrameCommand(&mdiMenu::mnuArquivoSair_Click)},
+         FrameCommand(ChildWindowHost::Exit)},
         {0, "", "E&xibir"},
         {1, "", "&Barra de ferramentas"},
         {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirBarraPadrao_Click)},
+         FrameCommand(ChildWindowHost::ToggleStandardBar)},
         {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirBarraCalculo_Click)},
+         FrameCommand(ChildWindowHost::ToggleCalculationBar)},
         {2, "", "-"},
         {2, "mnuExibirEtiqueta", "&Etiquetas de texto", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirEtiqueta_Click)},
+         FrameCommand(ChildWindowHost::ToggleLabels)},
         {1, "mnuExibirStatusBar", "Barra de &status", {}, ViewEntry,
-         FrameCommand(&mdiMenu::mnuExibirStatusBar_Click)},
+         FrameCommand(ChildWindowHost::ToggleStatusBar)},
         {1, "", "-"},
         {1, "mnuExibirRelatorio", "&Relatórios...", Qt::CTRL | Qt::Key_R, {},
-         FrameCommand(&mdiMenu::mnuExibirRelatorio_Click)},
+         FrameCommand(ChildWindowHost::OpenReportsFolder)},
         {1, "", "-"},
         {1, "mnuFerramentasOpcoes", "&Opções...", {}, {}, Options},
         {0, "mnuJanela", "&Janela"},
@@ -164,11 +164,11 @@ void frmRelatorio::criaMenus()
         {1, "mnuJanelaOrganizarIcones", "&Organizar ícones", {}, {}, ArrangeIcons},
         {0, "", "Aj&uda"},
         {1, "mnuAjudaConteudo", "&Conteúdo e índice...", Qt::Key_F1, Disabled,
-         FrameCommand(&mdiMenu::mnuAjudaConteudo_Click)},
+         FrameCommand(ChildWindowHost::HelpContents)},
         {1, "mnuAjudaComoUsar", "Como utilizar a &ajuda...", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaComoUsar_Click)},
+         FrameCommand(ChildWindowHost::HowToUseHelp)},
         {1, "mnuAjudaDicas", "Exibir &dicas...", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaDicas_Click)},
+         FrameCommand(ChildWindowHost::TipOfTheDay)},
         {1, "", "-"},
         {1, "", "D&ocumentação"},
         {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {},
@@ -177,7 +177,7 @@ void frmRelatorio::criaMenus()
          SteamTable(1)},
         {1, "", "-"},
         {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol", {}, {},
-         FrameCommand(&mdiMenu::mnuAjudaSobre_Click)},
+         FrameCommand(ChildWindowHost::About)},
     };
     BuildMenuBar(this, linhas);
     mnuArquivoSalvarTodos =
@@ -239,7 +239,7 @@ bool frmRelatorio::eventFilter(QObject *objeto, QEvent *evento)
 
 void frmRelatorio::closeEvent(QCloseEvent *event)
 {
-    const mdiMenu *principal = mdiMenu::Existente();
+    const ChildWindowHost *principal = ChildWindowHost::Loaded();
     if (descarregando || (principal && principal->Encerrando())) {
         Form_Deactivate();
         event->accept();
@@ -339,7 +339,7 @@ void frmRelatorio::Atualiza()
 void frmRelatorio::Form_Activate()
 {
     ativa = true;
-    if (mdiMenu *principal = mdiMenu::Existente()) {
+    if (ChildWindowHost *principal = ChildWindowHost::Loaded()) {
         principal->HabilitaBotao(QStringLiteral("Imprimir"), true);
         principal->HabilitaBotao(QStringLiteral("Exportar"), true);
     }
@@ -352,7 +352,7 @@ void frmRelatorio::Form_Deactivate()
     if (!ativa)
         return;
     ativa = false;
-    if (mdiMenu *principal = mdiMenu::Existente()) {
+    if (ChildWindowHost *principal = ChildWindowHost::Loaded()) {
         principal->HabilitaBotao(QStringLiteral("Imprimir"), false);
         principal->HabilitaBotao(QStringLiteral("Exportar"), false);
     }

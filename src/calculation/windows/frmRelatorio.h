@@ -4,7 +4,7 @@
 // window creates it hidden, fills the list and the header, sets the caption and shows it;
 // from here the data sheet is printed or exported as a text file. Closing it by its close box
 // or "Fechar" only hides it; it goes away with its calculation window (Descarrega) or when
-// the main window closes. Add it to the main window with mdiMenu::AdicionaFilha.
+// the main window closes. Add it to the main window with ChildWindowHost::AdicionaFilha.
 
 #include "calculation/ReportSheet.h"
 #include "calculation/windows/AcoesMenuFilha.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The frame's auxiliary windows, as the main window and the child windows open them.
+// The frame's auxiliary windows, as the main window opens them for its own menus and for
+// its child windows' (ChildWindowHost::RunCommand).
 
 class QWidget;
 

@@ -1,8 +1,8 @@
 #include "frame/windows/Main.h"
 
 #include "calculation/modCalculo.h"
-#include "calculation/windows/AbreJanela.h"
 #include "frame/FrameRules.h"
+#include "frame/ProgramState.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/JanelasAuxiliares.h"
@@ -62,7 +62,7 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         const bool casoRecebido = !menu->Area()->subWindowList().isEmpty();
         if (inicio.abreCaso && (inicio.abrir || !casoRecebido)) {
             QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
-            AbreJanela(inicio.abrir, caminho);
+            OpenCaseWindow(inicio.abrir, caminho);
         } else if (!casoRecebido) {
             ShowTipOfTheDay();
         }

@@ -1,12 +1,14 @@
 #include "frame/windows/mdiMenu.h"
 
-#include "calculation/windows/AbreJanela.h"
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
+#include "frame/ProgramState.h"
+#include "frame/windows/ArranjoJanelas.h"
 #include "frame/windows/JanelaFilha.h"
 #include "frame/windows/JanelasAuxiliares.h"
 #include "frame/windows/ServidorComandos.h"
+#include "frame/windows/ToolbarBands.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
@@ -17,11 +19,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -30,11 +29,11 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <memory>
 
 using frame::GetConfig;
 using frame::SaveConfig;
@@ -64,32 +63,11 @@ QString TextoBool(bool valor)
     return valor ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-// Pops up a menu for a right click on any widget it watches. It watches the bars and every
-// widget in them: a disabled toolbar button keeps the click from its bar, but the button's
-// event filters still see it.
-class BarContextMenu : public QObject
-{
-public:
-    BarContextMenu(QMenu *menu, QObject *parent) : QObject(parent), menu(menu) {}
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::ContextMenu)
-            return false;
-        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
-        return true;
-    }
-
-private:
-    QMenu *menu;
-};
-
 } // namespace
 
 struct mdiMenu::Privado {
     ServidorComandos *servidor = nullptr;
-    frame::Bandas bandas = frame::BandasIniciais();
+    std::unique_ptr<ToolbarBands> barras;
     QList<QAction *> menusProprios; // the frame's own menu bar entries
     QMenu *mnuJanela = nullptr;
     QLabel *painelData = nullptr;
@@ -114,6 +92,11 @@ mdiMenu *mdiMenu::Existente()
     return instancia;
 }
 
+ChildWindowHost *ChildWindowHost::Loaded()
+{
+    return instancia;
+}
+
 mdiMenu::mdiMenu() : d(new Privado)
 {
     setObjectName(QStringLiteral("mdiMenu"));
@@ -124,22 +107,16 @@ mdiMenu::mdiMenu() : d(new Privado)
     auto *vertical = new QVBoxLayout(centro);
     vertical->setContentsMargins(0, 0, 0, 0);
     vertical->setSpacing(0);
-    cobBarra = new QWidget(centro);
-    cobBarra->setObjectName(QStringLiteral("cobBarra"));
-    auto *bandas = new QHBoxLayout(cobBarra);
-    bandas->setContentsMargins(2, 2, 2, 2);
-    bandas->setSpacing(4);
-    tbPadrao = new QToolBar(QStringLiteral("tbPadrao"), cobBarra);
-    tbCalculo = new QToolBar(QStringLiteral("tbCalculo"), cobBarra);
-    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
-        barra->setObjectName(barra->windowTitle());
-        barra->setMovable(false);
-        barra->setFloatable(false);
-        barra->setIconSize(QSize(16, 16));
-        barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        bandas->addWidget(barra);
-    }
-    bandas->addStretch(1);
+    const auto botao = [this](const QString &chave, bool padrao) {
+        if (padrao)
+            tbPadrao_ButtonClick(chave);
+        else
+            tbCalculo_ButtonClick(chave);
+    };
+    d->barras = std::make_unique<ToolbarBands>(centro, botao);
+    cobBarra = d->barras->container();
+    tbPadrao = d->barras->standardBar();
+    tbCalculo = d->barras->calculationBar();
     mdiArea = new QMdiArea(centro);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -148,16 +125,11 @@ mdiMenu::mdiMenu() : d(new Privado)
     vertical->addWidget(mdiArea, 1);
     setCentralWidget(centro);
 
-    criaBotoes();
     criaMenus();
     criaStatusBar();
-    AplicaBandas();
-
-    // The right button anywhere over the two bars, over a disabled button too: their menu.
-    auto *menuBarras = new BarContextMenu(mnuExibirBarra, this);
-    cobBarra->installEventFilter(menuBarras);
-    for (QWidget *parte : cobBarra->findChildren<QWidget *>())
-        parte->installEventFilter(menuBarras);
+    d->barras->apply();
+    // The right button anywhere over the two bars: their menu.
+    d->barras->setContextMenu(mnuExibirBarra);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { FilhaAtivada(); });
     // Every child, however it was added, is watched for hiding and closing.
     mdiArea->viewport()->installEventFilter(this);
@@ -173,58 +145,6 @@ mdiMenu::~mdiMenu()
     if (instancia == this)
         instancia = nullptr;
     delete d;
-}
-
-QIcon mdiMenu::Icone(const char *tema, int padrao) const
-{
-    return QIcon::fromTheme(QString::fromLatin1(tema),
-                            style()->standardIcon(static_cast<QStyle::StandardPixmap>(padrao)));
-}
-
-void mdiMenu::criaBotoes()
-{
-    struct Botao {
-        QToolBar *barra;
-        const char *chave;
-        const char *dica;
-        const char *tema;
-        QStyle::StandardPixmap padrao;
-        bool habilitado;
-        bool separadorAntes;
-    };
-    const Botao botoes[] = {
-        {tbPadrao, "Novo", "Novo calculo", "document-new", QStyle::SP_FileIcon, true, false},
-        {tbPadrao, "Abrir", "Abrir calculo", "document-open", QStyle::SP_DialogOpenButton, true,
-         false},
-        {tbPadrao, "Salvar", "Salvar calculo", "document-save", QStyle::SP_DialogSaveButton,
-         false, false},
-        {tbPadrao, "Sair", "Sair do Caluculo de Quirasol", "application-exit",
-         QStyle::SP_DialogCloseButton, true, true},
-        {tbCalculo, "Calcular", "Calcular", "system-run", QStyle::SP_MediaPlay, false, false},
-        {tbCalculo, "Calculadora", "Exibir a calculadora", "accessories-calculator",
-         QStyle::SP_ComputerIcon, false, false},
-        {tbCalculo, "Imprimir", "Imprimir relatório", "document-print",
-         QStyle::SP_FileDialogDetailedView, false, true},
-        {tbCalculo, "Exportar", "Exportar relatório", "document-send",
-         QStyle::SP_ArrowRight, false, false},
-    };
-    for (const Botao &botao : botoes) {
-        if (botao.separadorAntes)
-            botao.barra->addSeparator();
-        const QString chave = QString::fromUtf8(botao.chave);
-        QAction *acao = botao.barra->addAction(Icone(botao.tema, botao.padrao), chave);
-        acao->setObjectName(chave);
-        acao->setData(chave); // the tag keeps the caption while labels are hidden
-        acao->setToolTip(QString::fromUtf8(botao.dica));
-        acao->setEnabled(botao.habilitado);
-        const bool padrao = botao.barra == tbPadrao;
-        connect(acao, &QAction::triggered, this, [this, chave, padrao] {
-            if (padrao)
-                tbPadrao_ButtonClick(chave);
-            else
-                tbCalculo_ButtonClick(chave);
-        });
-    }
 }
 
 void mdiMenu::criaMenus()
@@ -551,7 +471,7 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     activateWindow();
     if (!ArquivoAbrir().isEmpty()) {
         QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
-        AbreJanela(true, caminho);
+        OpenCaseWindow(true, caminho);
     }
 }
 
@@ -700,14 +620,7 @@ void mdiMenu::ListaJanelasEm(QMenu *menu)
 
 QAction *mdiMenu::Botao(const QString &chave) const
 {
-    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
-        const QList<QAction *> acoes = barra->actions();
-        for (QAction *acao : acoes) {
-            if (!acao->isSeparator() && acao->objectName() == chave)
-                return acao;
-        }
-    }
-    return nullptr;
+    return d->barras->button(chave);
 }
 
 void mdiMenu::HabilitaBotao(const QString &chave, bool habilitado)
@@ -774,16 +687,12 @@ bool mdiMenu::StatusBarVisivel() const
     return !sbStatusBar->isHidden();
 }
 
-void mdiMenu::AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada)
+void mdiMenu::AlternaBanda(QToolBar *banda, QAction *entrada)
 {
-    if (!cobBarra->isHidden() && outra->isHidden())
-        cobBarra->hide();
-    else if (cobBarra->isHidden())
-        cobBarra->show();
-    banda->setVisible(banda->isHidden());
+    d->barras->toggle(banda);
     entrada->setChecked(!banda->isHidden());
     MarcaNasFilhas(entrada);
-    AjustaBandas();
+    d->barras->fit(mnuExibirEtiqueta->isChecked());
     cobBarra->update();
 }
 
@@ -800,12 +709,12 @@ void mdiMenu::MarcaNasFilhas(QAction *entrada)
 
 void mdiMenu::mnuExibirBarraPadrao_Click()
 {
-    AlternaBanda(tbPadrao, tbCalculo, mnuExibirBarraPadrao);
+    AlternaBanda(tbPadrao, mnuExibirBarraPadrao);
 }
 
 void mdiMenu::mnuExibirBarraCalculo_Click()
 {
-    AlternaBanda(tbCalculo, tbPadrao, mnuExibirBarraCalculo);
+    AlternaBanda(tbCalculo, mnuExibirBarraCalculo);
 }
 
 void mdiMenu::mnuExibirEtiqueta_Click()
@@ -813,17 +722,8 @@ void mdiMenu::mnuExibirEtiqueta_Click()
     mnuExibirEtiqueta->setChecked(!mnuExibirEtiqueta->isChecked());
     const bool etiquetas = mnuExibirEtiqueta->isChecked();
     MarcaNasFilhas(mnuExibirEtiqueta);
-    for (QToolBar *barra : {tbPadrao, tbCalculo}) {
-        const QList<QAction *> acoes = barra->actions();
-        for (QAction *acao : acoes) {
-            if (!acao->isSeparator())
-                acao->setText(etiquetas ? acao->data().toString() : QString());
-        }
-        // Without captions the buttons keep no room for them.
-        barra->setToolButtonStyle(etiquetas ? Qt::ToolButtonTextUnderIcon
-                                            : Qt::ToolButtonIconOnly);
-    }
-    AjustaBandas();
+    d->barras->showLabels(etiquetas);
+    d->barras->fit(etiquetas);
 }
 
 void mdiMenu::mnuExibirStatusBar_Click()
@@ -835,30 +735,7 @@ void mdiMenu::mnuExibirStatusBar_Click()
 
 frame::Bandas mdiMenu::Bandas() const
 {
-    return d->bandas;
-}
-
-void mdiMenu::AjustaBandas()
-{
-    for (QToolBar *barra : {tbPadrao, tbCalculo})
-        barra->adjustSize();
-    d->bandas = frame::AjustaBandas(d->bandas, mnuExibirEtiqueta->isChecked(),
-                                    Twips(tbPadrao->sizeHint().width()),
-                                    Twips(tbPadrao->sizeHint().height()),
-                                    Twips(tbCalculo->sizeHint().width()));
-    AplicaBandas();
-}
-
-void mdiMenu::AplicaBandas()
-{
-    const std::pair<QToolBar *, frame::Banda> bandas[] = {{tbPadrao, d->bandas.padrao},
-                                                          {tbCalculo, d->bandas.calculo}};
-    for (const auto &[barra, banda] : bandas) {
-        // A band never hides its own buttons behind the toolbar's extension arrow.
-        barra->setMinimumWidth(
-            std::max(Pixels(banda.larguraMinima), barra->sizeHint().width()));
-        barra->setMinimumHeight(Pixels(banda.alturaMinima));
-    }
+    return d->barras->bands();
 }
 
 void mdiMenu::mnuExibirRelatorio_Click()
@@ -873,13 +750,13 @@ void mdiMenu::mnuExibirRelatorio_Click()
 void mdiMenu::mnuArquivoNew_Click()
 {
     QString caminho;
-    AbreJanela(false, caminho);
+    OpenCaseWindow(false, caminho);
 }
 
 void mdiMenu::mnuArquivoOpen_Click()
 {
     QString caminho;
-    AbreJanela(true, caminho);
+    OpenCaseWindow(true, caminho);
 }
 
 void mdiMenu::mnuArquivoMRU_Click(int index)
@@ -887,7 +764,7 @@ void mdiMenu::mnuArquivoMRU_Click(int index)
     if (index < 1 || index > 4)
         return;
     QString caminho = ListaMRU()[index - 1];
-    AbreJanela(true, caminho);
+    OpenCaseWindow(true, caminho);
 }
 
 void mdiMenu::mnuArquivoPageSetup_Click()
@@ -924,6 +801,46 @@ void mdiMenu::Atualiza()
 {
     setWindowTitle(platform::AppTitle);
     AtualizaMRU(this);
+}
+
+// ---- Commands of the child windows' menus -----------------------------------------------
+
+void mdiMenu::RunCommand(Command comando)
+{
+    switch (comando) {
+    case CloseAllCases:
+        return mnuArquivoFecharTodos_Click();
+    case Exit:
+        return mnuArquivoSair_Click();
+    case ToggleStandardBar:
+        return mnuExibirBarraPadrao_Click();
+    case ToggleCalculationBar:
+        return mnuExibirBarraCalculo_Click();
+    case ToggleLabels:
+        return mnuExibirEtiqueta_Click();
+    case ToggleStatusBar:
+        return mnuExibirStatusBar_Click();
+    case OpenReportsFolder:
+        return mnuExibirRelatorio_Click();
+    case Options:
+        return mnuExibirOptions_Click();
+    case HelpContents:
+        return mnuAjudaConteudo_Click();
+    case HowToUseHelp:
+        return mnuAjudaComoUsar_Click();
+    case TipOfTheDay:
+        return mnuAjudaDicas_Click();
+    case SteamMassTable:
+        return mnuAjudaDocumentacaoTabela_Click(0);
+    case SteamVolumeTable:
+        return mnuAjudaDocumentacaoTabela_Click(1);
+    case About:
+        return mnuAjudaSobre_Click();
+    case CascadeWindows:
+        return mdiArea->cascadeSubWindows();
+    case ArrangeIcons:
+        return OrganizaIcones(mdiArea);
+    }
 }
 
 // ---- Tools and help --------------------------------------------------------------------

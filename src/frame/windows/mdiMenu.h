@@ -3,22 +3,24 @@
 //
 // Main (Main.h) creates it hidden; its load restores the bar switches, the placement and the
 // recent-files list from the settings store. The two toolbars sit side by side in the band
-// container cobBarra above the document area; their buttons act on the active child window
-// through JanelaFilha, and the child windows enable them by key (Botao). A child that has a
-// menu bar of its own replaces the frame's menus while it is active. Closing the frame stores
-// the recent files, asks every child in turn (a case with changes may refuse, and then every
-// window stays open), unloads the children, then stores the bars and the placement. A second
-// start of the program hands its command line over the local server started by
-// IniciaServidor, which arrives in MDIForm_LinkExecute.
+// container cobBarra above the document area (ToolbarBands); their buttons act on the active
+// child window through JanelaFilha, and the child windows enable them by key (HabilitaBotao).
+// Child windows reach the frame only through ChildWindowHost, which it implements; the frame
+// opens cases through the program state's case opener. A child that has a menu bar of its
+// own replaces the frame's menus while it is active. Closing the frame stores the recent
+// files, asks every child in turn (a case with changes may refuse, and then every window
+// stays open), unloads the children, then stores the bars and the placement. A second start
+// of the program hands its command line over the local server started by IniciaServidor,
+// which arrives in MDIForm_LinkExecute.
 
 #include "frame/FrameRules.h"
+#include "frame/windows/ChildWindowHost.h"
 
 #include <QMainWindow>
 #include <QString>
 
 class JanelaFilha;
 class QAction;
-class QIcon;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,8 +28,9 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class ServidorComandos;
+class ToolbarBands;
 
-class mdiMenu : public QMainWindow
+class mdiMenu : public QMainWindow, public ChildWindowHost
 {
     Q_OBJECT
 
@@ -39,7 +42,7 @@ public:
 
     ~mdiMenu() override;
 
-    // Public procedures the child windows and the start-up call.
+    // Public procedures the start-up, RunCommand and the auxiliary windows' openers call.
     void mnuAjudaDicas_Click();
     void mnuAjudaDocumentacaoTabela_Click(int index);
     void mnuAjudaConteudo_Click();
@@ -51,7 +54,7 @@ public:
     void mnuExibirRelatorio_Click();
     void mnuExibirStatusBar_Click();
     void mnuArquivoNew_Click();
-    void Atualiza();
+    void Atualiza() override;
 
     // The other menu and toolbar handlers.
     void mnuArquivoOpen_Click();
@@ -71,36 +74,39 @@ public:
     // Toolbar buttons by key: "Novo", "Abrir", "Salvar", "Sair" (tbPadrao), "Calcular",
     // "Calculadora", "Imprimir", "Exportar" (tbCalculo). nullptr for an unknown key.
     QAction *Botao(const QString &chave) const;
-    void HabilitaBotao(const QString &chave, bool habilitado);
+    void HabilitaBotao(const QString &chave, bool habilitado) override;
 
     // The view state the child windows copy into their own View menus.
-    bool BarraPadraoVisivel() const;
-    bool BarraCalculoVisivel() const;
-    bool EtiquetasVisiveis() const;
-    bool StatusBarVisivel() const;
-    // The sizes of the two toolbar bands, in twips, as AjustaBandas last set them.
+    bool BarraPadraoVisivel() const override;
+    bool BarraCalculoVisivel() const override;
+    bool EtiquetasVisiveis() const override;
+    bool StatusBarVisivel() const override;
+    // The sizes of the two toolbar bands, in twips, as they were last fitted.
     frame::Bandas Bandas() const;
+
+    // A frame command a child window's menu gives.
+    void RunCommand(Command comando) override;
 
     // The document area; children are added with AdicionaFilha, which wraps the widget in a
     // sub-window that is deleted when it closes. To hide a child, hide its sub-window
     // (filha->parentWidget()).
     QMdiArea *Area() const { return mdiArea; }
-    QMdiSubWindow *AdicionaFilha(QWidget *filha);
+    QMdiSubWindow *AdicionaFilha(QWidget *filha) override;
     // Shows a child and makes it the active one. While the frame is busy (disabled) no child
     // can become active: this one does as soon as the frame is enabled again.
-    void AtivaFilha(QMdiSubWindow *filha);
+    void AtivaFilha(QMdiSubWindow *filha) override;
     // The active child window's widget, or nullptr.
-    QWidget *ActiveForm() const;
+    QWidget *ActiveForm() const override;
     // True while the frame is closing: the children's unloads then go through.
-    bool Encerrando() const { return encerrando; }
+    bool Encerrando() const override { return encerrando; }
     // True while the frame unloads its children after every one of them agreed to close:
     // a child then closes without asking again.
-    bool DescarregandoFilhas() const { return descarregandoFilhas; }
+    bool DescarregandoFilhas() const override { return descarregandoFilhas; }
 
     // The last window state other than minimised: 0 normal, 2 maximised.
     int UltimoEstado = 0;
 
-    // Controls, public as the child windows and the options dialog read them.
+    // Controls, public as the auxiliary windows' openers and the tests read them.
     QWidget *cobBarra = nullptr;
     QToolBar *tbPadrao = nullptr;
     QToolBar *tbCalculo = nullptr;
@@ -119,10 +125,8 @@ protected:
 
 private:
     mdiMenu();
-    void criaBotoes();
     void criaMenus();
     void criaStatusBar();
-    QIcon Icone(const char *tema, int padrao) const;
     void AtualizaRelogio();
 
     void MDIForm_Load();
@@ -137,10 +141,8 @@ private:
     void MostraMenus();
     void ListaJanelasEm(QMenu *menu);
 
-    void AlternaBanda(QToolBar *banda, QToolBar *outra, QAction *entrada);
+    void AlternaBanda(QToolBar *banda, QAction *entrada);
     void MarcaNasFilhas(QAction *entrada);
-    void AjustaBandas();
-    void AplicaBandas();
 
     struct Privado;
     Privado *d;

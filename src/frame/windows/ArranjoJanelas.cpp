@@ -1,4 +1,4 @@
-#include "ArranjoJanelas.h"
+#include "frame/windows/ArranjoJanelas.h"
 
 #include <QAction>
 #include <QKeyEvent>
