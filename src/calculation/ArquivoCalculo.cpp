@@ -2,7 +2,7 @@
 
 #include "GridRules.h"
 #include "platform/Codepage.h"
-#include "platform/GravacaoAtomica.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Numbers.h"
 
 #include <QFile>
@@ -107,7 +107,7 @@ private:
 // The whole number an item starts with, rounded half to even; nullopt beyond int.
 std::optional<int> Inteiro(const QString &item)
 {
-    const double value = platform::ArredondaPar(platform::ValorInicial(item));
+    const double value = platform::RoundHalfEven(platform::LeadingNumber(item));
     if (!(std::fabs(value) < 2147483647.0))
         return std::nullopt;
     return int(value);
@@ -118,7 +118,7 @@ QByteArray Texto(const QString &text)
 {
     QString safe = text;
     safe.replace(u'"', QStringLiteral("''"));
-    return '"' + platform::ParaCodigo1252(safe.left(MaxTextoItem)) + '"';
+    return '"' + platform::ToCodepage1252(safe.left(MaxTextoItem)) + '"';
 }
 
 LeituraCaso Refused()
@@ -137,7 +137,7 @@ LeituraCaso LeCaso(const QByteArray &bytes)
         return Refused();
     LeituraCaso leitura;
     Caso &caso = leitura.caso;
-    const QString text = platform::DeCodigo1252(bytes);
+    const QString text = platform::FromCodepage1252(bytes);
     Itens itens(text);
 
     // Header items in order; the first missing or invalid one ends the read.
@@ -242,7 +242,7 @@ QByteArray EscreveCaso(const Caso &caso)
 
 std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso)
 {
-    if (platform::GravaArquivo(path, EscreveCaso(caso)).isEmpty())
+    if (platform::WriteFileAtomically(path, EscreveCaso(caso)).isEmpty())
         return std::nullopt;
     return ErroArquivo{ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
 }

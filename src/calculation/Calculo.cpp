@@ -12,7 +12,7 @@ namespace calculation {
 
 namespace {
 
-using platform::TextoDouble;
+using platform::FormatDouble;
 
 const QString TituloInterrompido = QStringLiteral("Cálculo interrompido");
 
@@ -68,7 +68,7 @@ private:
 
     void LinhaResultado(const QString &rotulo, double valor, const QString &unidade = {})
     {
-        host.addReportItem(ItemRelatorio(rotulo, TextoDouble(valor), unidade));
+        host.addReportItem(ItemRelatorio(rotulo, FormatDouble(valor), unidade));
     }
 
     // Reads field Campo: writes its line, and for an empty field shows the message and puts
@@ -150,7 +150,7 @@ private:
         const QString texto = SubDisplay();
         if (texto.isEmpty())
             throw Encerra{};
-        const std::optional<double> valor = platform::NumeroTexto(texto);
+        const std::optional<double> valor = platform::ParseNumber(texto);
         if (!valor)
             Falha(QStringLiteral("O campo ") + Rotulo(r.Campo)
                   + QStringLiteral(" não contém um número: \"") + texto + QStringLiteral("\""));
@@ -168,7 +168,7 @@ private:
         LerEscala(29);
         if (r.Escala == 1) {
             FatorMaterial = 1 + 3.4E-05 * (Dados[9] - 20);
-            const QString texto = TextoDouble(FatorMaterial);
+            const QString texto = FormatDouble(FatorMaterial);
             host.writeField(29, texto);
             caso.campos[29].texto = texto;
             LerCampo();
@@ -337,7 +337,7 @@ private:
                       / (Dados[26] * (Dados[9] + 273.15));
                 if (!(rho > 0))
                     Falha(QStringLiteral("A massa específica de projeto calculada (")
-                          + TextoDouble(rho)
+                          + FormatDouble(rho)
                           + QStringLiteral(") tem que ser maior que zero.\n\nVerifique os campos ")
                           + Rotulo(12) + QStringLiteral(", ") + Rotulo(19)
                           + QStringLiteral(", ") + Rotulo(26) + QStringLiteral(" e ")
@@ -363,7 +363,7 @@ private:
             platform::MsgBox(QStringLiteral("Valor de Coeficiente de 'Coeficiente de Carga' "
                                             "fora dos limites: (0,006 a 0,5)"),
                              platform::vbExclamation,
-                             QStringLiteral("Coeficiente de Carga = ") + TextoDouble(S));
+                             QStringLiteral("Coeficiente de Carga = ") + FormatDouble(S));
             r.Escala = platform::MsgBox(QStringLiteral("Deseja alterar o dados para cálculo?"),
                                         platform::vbYesNo | platform::vbQuestion);
             if (r.Escala == platform::vbYes)
@@ -415,7 +415,7 @@ private:
             break;
         case CornerTaps:
             if (Beta >= 1)
-                Falha(QStringLiteral("Beta = ") + TextoDouble(Beta)
+                Falha(QStringLiteral("Beta = ") + FormatDouble(Beta)
                       + QStringLiteral(": com ") + NomeTomada[CornerTaps]
                       + QStringLiteral(" Beta tem que ser menor que 1.\n\n"
                                        "O quirasol não pode ser dimensionado com estes dados."));
@@ -428,7 +428,7 @@ private:
         if (!conhecida)
             return; // no equation: the coefficient stays as it was
         if (!std::isfinite(c.CoefCalculado))
-            Falha(QStringLiteral("O cálculo de Beta não converge (Beta = ") + TextoDouble(Beta)
+            Falha(QStringLiteral("O cálculo de Beta não converge (Beta = ") + FormatDouble(Beta)
                   + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
                                    "dados."));
         CoefCalculado = c.CoefCalculado;
@@ -446,7 +446,7 @@ private:
         const double RelacaoUsual = (p1 - R * R * dp / 1000) / p1;
         if (!(RelacaoMax > 0.75)) {
             platform::MsgBox(NomeCampo[12] + QStringLiteral(" / ") + NomeCampo[5]
-                                 + QStringLiteral(" = ") + TextoDouble(RelacaoMax)
+                                 + QStringLiteral(" = ") + FormatDouble(RelacaoMax)
                                  + QStringLiteral("\n\nO resultado tem que ser maior que "
                                                   "'0,75'"),
                              platform::vbExclamation,
@@ -462,7 +462,7 @@ private:
             r.Epsilo = 1 - (0.41 + 0.35 * b4) * (1 - RelacaoUsual) / k;
         if (!(r.Epsilo > 0) || !std::isfinite(r.Epsilo))
             Falha((std::isfinite(r.Epsilo)
-                       ? QStringLiteral("Epsilo = ") + TextoDouble(r.Epsilo)
+                       ? QStringLiteral("Epsilo = ") + FormatDouble(r.Epsilo)
                              + QStringLiteral(": o fator de expansão tem que ser maior que zero.")
                        : QStringLiteral("O fator de expansão 'Epsilo' não pode ser calculado."))
                   + QStringLiteral("\n\nVerifique os campos ")
@@ -478,10 +478,10 @@ private:
             Falha(QStringLiteral("O Coeficiente de Carga ou o N.º de reynolds não pode ser "
                                  "calculado: verifique a ordem de grandeza dos dados."));
         if (!(S > 0))
-            Falha(QStringLiteral("Coeficiente de Carga = ") + TextoDouble(S)
+            Falha(QStringLiteral("Coeficiente de Carga = ") + FormatDouble(S)
                   + QStringLiteral(": tem que ser maior que zero para o cálculo de Beta."));
         if (!(r.Reynolds > 0))
-            Falha(QStringLiteral("N.º de reynolds usual = ") + TextoDouble(r.Reynolds)
+            Falha(QStringLiteral("N.º de reynolds usual = ") + FormatDouble(r.Reynolds)
                   + QStringLiteral(": tem que ser maior que zero.\n\nVerifique os campos ")
                   + Rotulo(2) + QStringLiteral(", ") + Rotulo(20) + QStringLiteral(" e ")
                   + Rotulo(28) + QStringLiteral("."));
@@ -504,7 +504,7 @@ private:
             if (f1 == f0)
                 Falha(QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o "
                                      "mesmo resultado (Beta = ")
-                      + TextoDouble(beta1)
+                      + FormatDouble(beta1)
                       + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
                                        "dados."));
             beta2 = (beta0 * f1 - beta1 * f0) / (f1 - f0);

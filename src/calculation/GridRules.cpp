@@ -115,7 +115,7 @@ Disposicao OrganizaCampos(const std::function<bool(int)> &aplicavel, int alturaB
     const double m = p - (alturaBarra + 1) / double(PassoLinha);
     if (m > 0) {
         d.barraHabilitada = true;
-        d.maximoBarra = int(platform::ArredondaPar(m));
+        d.maximoBarra = int(platform::RoundHalfEven(m));
     }
     return d;
 }
@@ -137,23 +137,23 @@ std::optional<float> FatorDP(int posicao)
 int RolagemParaVisivel(float linha, int atual)
 {
     if (linha <= float(atual))
-        return int(platform::ArredondaPar(linha));
+        return int(platform::RoundHalfEven(linha));
     if (linha >= float(atual + LinhasVisiveis))
-        return int(platform::ArredondaPar(linha - LinhasVisiveis + 1));
+        return int(platform::RoundHalfEven(linha - LinhasVisiveis + 1));
     return atual;
 }
 
 QString TextoFatorMaterial(const QString &temperaturaProjeto)
 {
-    const auto t = platform::NumeroTexto(temperaturaProjeto);
+    const auto t = platform::ParseNumber(temperaturaProjeto);
     if (!t)
         return {};
-    return platform::TextoDouble(1 + (*t - 20) * 3.4E-05);
+    return platform::FormatDouble(1 + (*t - 20) * 3.4E-05);
 }
 
 QString TextoPressaoLeitura(int posicaoUnidade)
 {
-    return platform::TextoDouble(posicaoUnidade == 0 ? 101.325 : 1.03323);
+    return platform::FormatDouble(posicaoUnidade == 0 ? 101.325 : 1.03323);
 }
 
 std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
@@ -205,8 +205,8 @@ QString FilterPastedText(const QString &texto)
 
 QString TextoFormatado(const QString &texto)
 {
-    const auto valor = platform::NumeroTexto(texto);
-    return valor ? platform::TextoDouble(*valor) : texto;
+    const auto valor = platform::ParseNumber(texto);
+    return valor ? platform::FormatDouble(*valor) : texto;
 }
 
 QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCalculadora)

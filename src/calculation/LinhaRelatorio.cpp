@@ -66,7 +66,7 @@ QString ItemRelatorio(const QString &rotulo, const QString &valor, const QString
 
 QString LinhaTitulo(const QString &titulo)
 {
-    const int n = int(platform::ArredondaPar((LarguraLinha - titulo.size()) / 2.0));
+    const int n = int(platform::RoundHalfEven((LarguraLinha - titulo.size()) / 2.0));
     const QString fill(std::max(n, 0), QLatin1Char('='));
     return fill + titulo + fill;
 }

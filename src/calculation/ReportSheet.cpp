@@ -1,7 +1,7 @@
 #include "ReportSheet.h"
 
 #include "platform/Codepage.h"
-#include "platform/GravacaoAtomica.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Numbers.h"
 
 namespace calculation {
@@ -39,7 +39,7 @@ ReportHeader RotulosRelatorio()
 
 QString TextoDataHora(const QDateTime &momento)
 {
-    const QLocale local = platform::LocalSistema();
+    const QLocale local = platform::ProgramLocale();
     return local.toString(momento.time(), QLocale::ShortFormat) + QStringLiteral(" - ")
            + local.toString(momento.date(), QLocale::LongFormat);
 }
@@ -73,13 +73,13 @@ QByteArray TextoExportado(const QStringList &linhas)
 {
     QByteArray bytes;
     for (const QString &linha : linhas)
-        bytes += platform::ParaCodigo1252(linha) + "\r\n";
+        bytes += platform::ToCodepage1252(linha) + "\r\n";
     return bytes;
 }
 
 QString GravaRelatorio(const QString &caminho, const QByteArray &conteudo)
 {
-    return platform::GravaArquivo(caminho, conteudo);
+    return platform::WriteFileAtomically(caminho, conteudo);
 }
 
 QList<PrintedLine> LayoutImpressao(const ReportHeader &header, const QString &cabecalhoColunas,

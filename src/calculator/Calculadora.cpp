@@ -88,7 +88,7 @@ double Calculadora::NumeroDe(const QString &texto)
         return -std::numeric_limits<double>::infinity();
     if (texto == QLatin1String("NaN"))
         return std::numeric_limits<double>::quiet_NaN();
-    if (const auto valor = platform::NumeroTexto(texto))
+    if (const auto valor = platform::ParseNumber(texto))
         return *valor;
     // Empty, a lone sign or a lone separator count as 0.
     return ForaDaFaixa(texto).value_or(0.0);
@@ -104,7 +104,7 @@ double Calculadora::NumeroDe(const Operando &operando)
 QString Calculadora::TextoDe(const Operando &operando)
 {
     if (const double *valor = std::get_if<double>(&operando))
-        return platform::TextoDouble(*valor);
+        return platform::FormatDouble(*valor);
     return std::get<QString>(operando);
 }
 
@@ -139,7 +139,7 @@ void Calculadora::CargaInicial()
     numOperandos = 0;
     ultimaEntrada = Nenhuma;
     operacaoPendente = QStringLiteral(" ");
-    separador = platform::LocalSistema().decimalPoint();
+    separador = platform::ProgramLocale().decimalPoint();
     MudaVisor(QLatin1Char('0') + separador);
     if (janela)
         janela->MostraDecimal(separador);
@@ -195,7 +195,7 @@ bool Calculadora::Decimal()
 
 bool Calculadora::Percentual()
 {
-    MudaVisor(platform::TextoDouble(NumeroDe(visor) / 100));
+    MudaVisor(platform::FormatDouble(NumeroDe(visor) / 100));
     ultimaEntrada = Percento;
     operacaoPendente = QStringLiteral("%");
     temDecimal = true;
@@ -318,7 +318,7 @@ void Calculadora::Cola(const QString &textoCampo)
     // A number in exponent form (a large or tiny result written earlier) is typed as its
     // plain digits, which say the same number.
     if (texto.contains(QLatin1Char('E'), Qt::CaseInsensitive)) {
-        if (const auto valor = platform::NumeroTexto(texto)) {
+        if (const auto valor = platform::ParseNumber(texto)) {
             texto = QLocale::c().toString(*valor, 'f', QLocale::FloatingPointShortest);
             texto.replace(QLatin1Char('.'), QLatin1Char(','));
         }

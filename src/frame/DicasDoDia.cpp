@@ -11,7 +11,7 @@ namespace frame {
 
 QStringList LinhasDicas(const QByteArray &conteudo)
 {
-    const QString texto = platform::DeCodigo1252(conteudo);
+    const QString texto = platform::FromCodepage1252(conteudo);
     QStringList linhas;
     QString atual;
     for (qsizetype i = 0; i < texto.size(); ++i) {

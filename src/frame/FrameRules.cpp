@@ -74,7 +74,7 @@ InicioPrograma DecideInicio(const QString &dicasIniciar, const QString &arquivo)
 
 std::optional<int> ValorPosicao(const QString &texto)
 {
-    const double valor = platform::ArredondaPar(platform::ValorInicial(texto));
+    const double valor = platform::RoundHalfEven(platform::LeadingNumber(texto));
     if (!(valor > 0) || valor > 1e9)
         return std::nullopt;
     return static_cast<int>(valor);

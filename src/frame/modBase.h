@@ -8,7 +8,7 @@
 
 #include <QString>
 
-// Run-time error numbers the program reports (a cancelled dialog is platform::ErroCancelado).
+// Run-time error numbers the program reports (a cancelled dialog is platform::ErrorCancelled).
 constexpr int ErroSemMemoria = 7;
 constexpr int ErroArquivoNaoEncontrado = 53;
 constexpr int ErroAcessoArquivo = 75;
@@ -39,5 +39,5 @@ QString EncurtaCaminho(const QString &caminho);
 // The printer dialog on the program's one printer: setup true gives the print set-up (the
 // printer and its paper, orientation and margins), false the print dialog. True when the
 // user confirmed it; Cancel or a failure give false. The chosen printer and copies are left
-// in platform::Impressora(); the copies are returned through copias as well.
+// in platform::ProgramPrinter(); the copies are returned through copias as well.
 bool ConfiguraImpressora(bool setup, int *copias = nullptr);

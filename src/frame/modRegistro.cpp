@@ -1,7 +1,7 @@
 #include "modRegistro.h"
 
 #include "platform/AppInfo.h"
-#include "platform/AssociacaoDesktop.h"
+#include "platform/DesktopAssociation.h"
 #include "platform/Codepage.h"
 #include "platform/Interaction.h"
 
@@ -41,17 +41,18 @@ void SaveConfig(const QString &section, const QString &key, const QString &value
 
 bool SetKeyValue(Hive hive, const QString &subkey, const QString &name, const QString &value)
 {
-    return platform::Registro::instance().write(hive, subkey, name,
-                                                value.isEmpty() ? QStringLiteral(" ") : value);
+    return platform::SettingsFiles::instance().write(hive, subkey, name,
+                                                     value.isEmpty() ? QStringLiteral(" ") : value);
 }
 
 QString QueryValue(Hive hive, const QString &subkey, const QString &name)
 {
-    const std::optional<QString> text = platform::Registro::instance().read(hive, subkey, name);
+    const std::optional<QString> text =
+        platform::SettingsFiles::instance().read(hive, subkey, name);
     if (!text)
         return {};
     // The size the text takes in the program's code page, one byte per character.
-    if (platform::ParaCodigo1252(*text).size() + 1 >= kReadBuffer)
+    if (platform::ToCodepage1252(*text).size() + 1 >= kReadBuffer)
         return {};
     const qsizetype zero = text->indexOf(QChar(u'\0'));
     return zero < 0 ? *text : text->left(zero);
@@ -59,16 +60,16 @@ QString QueryValue(Hive hive, const QString &subkey, const QString &name)
 
 QString ComandoAbrirProprio()
 {
-    return platform::ComandoDoPrograma(QCoreApplication::applicationFilePath());
+    return platform::ProgramOpenCommand(QCoreApplication::applicationFilePath());
 }
 
 void VerificaAssociacao()
 {
-    if (platform::TipoDaExtensaoCaso() != platform::TipoMimeCaso) {
+    if (platform::CaseExtensionType() != platform::CaseMimeType) {
         AssociaArquivo();
         return;
     }
-    const QString registrado = platform::ComandoAbrirCaso();
+    const QString registrado = platform::CaseOpenCommand();
     if (registrado.isEmpty())
         return;
     if (registrado.compare(ComandoAbrirProprio(), Qt::CaseInsensitive) == 0)
@@ -91,11 +92,11 @@ void VerificaAssociacao()
 
 bool AssociaArquivo()
 {
-    platform::GravaPacoteMime(platform::TipoMimeCaso,
-                              QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
-    platform::GravaIcones();
-    const bool ok = platform::GravaAplicativoCaso(platform::AppTitle, ComandoAbrirProprio());
-    platform::AtualizaCachesDesktop();
+    platform::WriteMimePackage(platform::CaseMimeType,
+                               QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
+    platform::InstallIcons();
+    const bool ok = platform::WriteCaseApplication(platform::AppTitle, ComandoAbrirProprio());
+    platform::UpdateDesktopCaches();
     return ok;
 }
 

@@ -10,7 +10,7 @@
 //
 // The case-file association lives in the desktop's own places (platform/AssociacaoDesktop.h).
 
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QString>
 

@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 } // namespace
 
-QByteArray ParaCodigo1252(const QString &text)
+QByteArray ToCodepage1252(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
@@ -40,7 +40,7 @@ QByteArray ParaCodigo1252(const QString &text)
     return bytes;
 }
 
-QString DeCodigo1252(const QByteArray &bytes)
+QString FromCodepage1252(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());

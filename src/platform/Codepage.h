@@ -7,10 +7,10 @@
 namespace platform {
 
 // Text to Windows-1252 bytes; a character the code page lacks becomes "?".
-QByteArray ParaCodigo1252(const QString &text);
+QByteArray ToCodepage1252(const QString &text);
 
 // Windows-1252 bytes to text; the five bytes the code page leaves undefined map to the
 // C1 control of the same value, so any file decodes.
-QString DeCodigo1252(const QByteArray &bytes);
+QString FromCodepage1252(const QByteArray &bytes);
 
 } // namespace platform

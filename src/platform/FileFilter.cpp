@@ -4,7 +4,7 @@
 
 namespace platform {
 
-QString FiltroQt(const QString &filter)
+QString QtNameFilters(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
@@ -40,7 +40,7 @@ QStringList FilterExtensions(const QString &filter)
     return extensions;
 }
 
-QString ExtensaoPadrao(const QString &filter)
+QString DefaultExtension(const QString &filter)
 {
     return FilterExtensions(filter).value(0);
 }

@@ -8,7 +8,7 @@
 namespace platform {
 
 // "Description (*.ext)|*.ext|..." as a Qt name filter list "Description (*.ext);;...".
-QString FiltroQt(const QString &filter);
+QString QtNameFilters(const QString &filter);
 
 // The extensions of a filter's patterns, in order: "Texto (*.txt *.text)" and
 // "Texto (*.txt)|*.txt;*.text" give txt and text. Patterns such as "*.*" or "*" give none;
@@ -16,7 +16,7 @@ QString FiltroQt(const QString &filter);
 QStringList FilterExtensions(const QString &filter);
 
 // The extension of a filter's first pattern ("txt" for "Texto (*.txt)|*.txt"), or empty.
-QString ExtensaoPadrao(const QString &filter);
+QString DefaultExtension(const QString &filter);
 
 // A name chosen with a filter selected, as the file is to be written: unchanged when it ends
 // with one of the filter's extensions (in any letter case) or the filter has none; otherwise

@@ -29,12 +29,12 @@ QByteArray ReadSvg(const QString &name)
 
 QByteArray ProgramIconSvg()
 {
-    return ReadSvg(NomeIconePrograma);
+    return ReadSvg(ProgramIconName);
 }
 
 QByteArray CaseIconSvg()
 {
-    return ReadSvg(NomeIconeCaso);
+    return ReadSvg(CaseIconName);
 }
 
 QString IconPngPath(const QString &name, int size)

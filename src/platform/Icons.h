@@ -10,8 +10,8 @@
 namespace platform {
 
 // Their names in the desktop's icon theme.
-inline const QString NomeIconePrograma = QStringLiteral("quirasol");
-inline const QString NomeIconeCaso = QStringLiteral("application-x-quirasol");
+inline const QString ProgramIconName = QStringLiteral("quirasol");
+inline const QString CaseIconName = QStringLiteral("application-x-quirasol");
 
 QByteArray ProgramIconSvg();
 QByteArray CaseIconSvg();

@@ -34,7 +34,7 @@ enum MsgAnswer : int {
 int DefaultAnswer(int style);
 
 // The run-time error number of a cancelled common dialog.
-constexpr int ErroCancelado = 32755;
+constexpr int ErrorCancelled = 32755;
 
 struct FileDialogRequest {
     QString title;

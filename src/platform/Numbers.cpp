@@ -7,14 +7,14 @@
 
 namespace platform {
 
-QLocale LocalSistema()
+QLocale ProgramLocale()
 {
     QLocale locale(QLocale::Portuguese, QLocale::Brazil);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
 
-QString TextoDouble(double value)
+QString FormatDouble(double value)
 {
     if (std::isnan(value))
         return QStringLiteral("NaN");
@@ -56,7 +56,7 @@ QString TextoDouble(double value)
     return negative ? QLatin1Char('-') + result : result;
 }
 
-std::optional<double> NumeroTexto(const QString &text)
+std::optional<double> ParseNumber(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -80,7 +80,7 @@ std::optional<double> NumeroTexto(const QString &text)
     return value;
 }
 
-double ValorInicial(const QString &text)
+double LeadingNumber(const QString &text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -116,7 +116,7 @@ double ValorInicial(const QString &text)
     return std::isfinite(value) ? value : 0;
 }
 
-double ArredondaPar(double value)
+double RoundHalfEven(double value)
 {
     return std::nearbyint(value); // the default rounding mode rounds halves to even
 }

@@ -9,22 +9,22 @@
 namespace platform {
 
 // The locale of every number the user types or reads: Portuguese (Brazil), decimal comma.
-QLocale LocalSistema();
+QLocale ProgramLocale();
 
 // The default text of a double: at most 15 significant digits, decimal comma, no grouping,
 // no trailing zeros; exponent form ("1E-06", "1,5E+15") when the decimal exponent is below
 // -5 or 15 and above.
-QString TextoDouble(double value);
+QString FormatDouble(double value);
 
 // A field text as a number, with the decimal comma ("1,5" is 1.5); blanks around it are
 // ignored. Empty or anything that is not a number gives nullopt.
-std::optional<double> NumeroTexto(const QString &text);
+std::optional<double> ParseNumber(const QString &text);
 
 // The number a text starts with: blanks skipped, point as decimal separator, 0 when the text
 // does not start with a number (the way the case file reads its whole numbers).
-double ValorInicial(const QString &text);
+double LeadingNumber(const QString &text);
 
 // Rounding to the nearest whole number, halves to the even one (2.5 gives 2, 3.5 gives 4).
-double ArredondaPar(double value);
+double RoundHalfEven(double value);
 
 } // namespace platform

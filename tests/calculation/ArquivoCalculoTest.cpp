@@ -14,7 +14,7 @@ namespace {
 
 QByteArray Bytes(const char *utf8)
 {
-    return platform::ParaCodigo1252(QString::fromUtf8(utf8));
+    return platform::ToCodepage1252(QString::fromUtf8(utf8));
 }
 
 Caso ExemploGas()

@@ -581,7 +581,7 @@ TEST(Arredonda, LossAtOrBelowZeroIsWrittenUnrounded)
         if (line.startsWith(QStringLiteral("Perda de carga permanente"))) {
             found = true;
             EXPECT_EQ(line, LinhaRelatorio(QStringLiteral("Perda de carga permanente"),
-                                           platform::TextoDouble(loss), NomeUnidade[5]));
+                                           platform::FormatDouble(loss), NomeUnidade[5]));
         }
     EXPECT_TRUE(found);
 }

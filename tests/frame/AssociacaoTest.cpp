@@ -1,5 +1,5 @@
 #include "frame/modRegistro.h"
-#include "platform/AssociacaoDesktop.h"
+#include "platform/DesktopAssociation.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QDir>
@@ -25,11 +25,11 @@ protected:
         qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
         qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
         qputenv("XDG_DATA_DIRS", (dir.path() + "/system").toUtf8());
-        platform::Registro::instance().setFolder(dir.path() + "/store");
+        platform::SettingsFiles::instance().setFolder(dir.path() + "/store");
     }
     void TearDown() override
     {
-        platform::Registro::instance().setFolder({});
+        platform::SettingsFiles::instance().setFolder({});
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
         qunsetenv("XDG_DATA_DIRS");
@@ -68,8 +68,8 @@ TEST_F(Associacao, MissingAssociationIsWrittenSilently)
 {
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
-    EXPECT_EQ(platform::TipoDaExtensaoCaso(), "application/x-quirasol");
-    EXPECT_EQ(platform::ComandoAbrirCaso(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
+    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
     EXPECT_TRUE(read(data("mime/packages/quirasol.xml"))
                     .contains(QString::fromUtf8("<comment>Arquivo de Cálculo de Quirasol")
                                   .toUtf8()));
@@ -95,8 +95,8 @@ TEST_F(Associacao, ForeignMappingIsWrittenSilently)
           "</mime-info>");
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
-    EXPECT_EQ(platform::TipoDaExtensaoCaso(), "application/x-quirasol");
-    EXPECT_EQ(platform::ComandoAbrirCaso(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
+    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
 }
 
 TEST_F(Associacao, CommandDifferingOnlyInCaseAsksNothing)
@@ -104,7 +104,7 @@ TEST_F(Associacao, CommandDifferingOnlyInCaseAsksNothing)
     registeredWith(ComandoAbrirProprio().toUpper());
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
-    EXPECT_EQ(platform::ComandoAbrirCaso(), ComandoAbrirProprio().toUpper());
+    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio().toUpper());
 }
 
 TEST_F(Associacao, NoOpenCommandAsksAndWritesNothing)
@@ -125,7 +125,7 @@ TEST_F(Associacao, OtherCommandAsksAndYesRestores)
     EXPECT_EQ(ui.messages()[0].text, kPergunta);
     EXPECT_EQ(ui.messages()[0].title, kTituloPergunta);
     EXPECT_EQ(ui.messages()[0].style, 52);
-    EXPECT_EQ(platform::ComandoAbrirCaso(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
 }
 
 TEST_F(Associacao, NoThenNoStopsTheQuestionForGood)
@@ -138,7 +138,7 @@ TEST_F(Associacao, NoThenNoStopsTheQuestionForGood)
     EXPECT_EQ(ui.messages()[1].title, QString::fromUtf8("Associação de arquivos"));
     EXPECT_EQ(ui.messages()[1].style, 52);
     EXPECT_EQ(GetConfig("System", "Associa"), "0");
-    EXPECT_EQ(platform::ComandoAbrirCaso(), "/programa/antigo/quirasol %f");
+    EXPECT_EQ(platform::CaseOpenCommand(), "/programa/antigo/quirasol %f");
 
     VerificaAssociacao(); // a later start stays silent
     EXPECT_EQ(ui.messages().size(), 2u);
@@ -161,7 +161,7 @@ TEST_F(Associacao, ForeignDefaultApplicationCountsAsAnotherCommand)
           "[Desktop Entry]\nType=Application\nName=Outro\nExec=outro %U\n");
     write(config("mimeapps.list"), "[Default Applications]\ntext/plain=gedit.desktop\n"
                                    "application/x-quirasol=outro.desktop;\n");
-    EXPECT_EQ(platform::ComandoAbrirCaso(), "outro %U");
+    EXPECT_EQ(platform::CaseOpenCommand(), "outro %U");
     ui.messageAnswers = {platform::vbYes};
     VerificaAssociacao();
     EXPECT_EQ(ui.messages().size(), 1u);
@@ -169,10 +169,10 @@ TEST_F(Associacao, ForeignDefaultApplicationCountsAsAnotherCommand)
     EXPECT_TRUE(apps.contains("text/plain=gedit.desktop\n")); // other entries kept
     EXPECT_TRUE(apps.contains("application/x-quirasol=quirasol.desktop\n"));
     EXPECT_FALSE(apps.contains("outro.desktop"));
-    EXPECT_EQ(platform::ComandoAbrirCaso(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
 }
 
-TEST(ComandoDoPrograma, QuotesPathsThatNeedIt)
+TEST(ProgramOpenCommand, QuotesPathsThatNeedIt)
 {
     const struct {
         const char *path;
@@ -184,14 +184,14 @@ TEST(ComandoDoPrograma, QuotesPathsThatNeedIt)
         {"/opt/100%/quirasol", "/opt/100%%/quirasol %f"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(platform::ComandoDoPrograma(c.path), c.command) << c.path;
+        EXPECT_EQ(platform::ProgramOpenCommand(c.path), c.command) << c.path;
 }
 
 TEST_F(Associacao, QuotedCommandSurvivesTheDesktopFile)
 {
-    const QString command = platform::ComandoDoPrograma("/opt/Meus Programas\\x/quirasol");
-    ASSERT_TRUE(platform::GravaAplicativoCaso("Q", command));
-    EXPECT_EQ(platform::ComandoAbrirCaso(), command);
+    const QString command = platform::ProgramOpenCommand("/opt/Meus Programas\\x/quirasol");
+    ASSERT_TRUE(platform::WriteCaseApplication("Q", command));
+    EXPECT_EQ(platform::CaseOpenCommand(), command);
 }
 
 TEST(AssociacaoPastas, TestModeWithoutXdgVariablesStaysOutOfTheHomeFolder)
@@ -199,9 +199,9 @@ TEST(AssociacaoPastas, TestModeWithoutXdgVariablesStaysOutOfTheHomeFolder)
     ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(platform::PastaDadosUsuario(),
+    EXPECT_EQ(platform::UserDataFolder(),
               QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    EXPECT_EQ(platform::PastaConfigUsuario(),
+    EXPECT_EQ(platform::UserConfigFolder(),
               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    EXPECT_TRUE(platform::PastaDadosUsuario().contains(".qttest"));
+    EXPECT_TRUE(platform::UserDataFolder().contains(".qttest"));
 }

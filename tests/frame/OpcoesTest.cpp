@@ -1,6 +1,6 @@
 #include "frame/Opcoes.h"
 #include "frame/modRegistro.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QTemporaryDir>
 
@@ -51,8 +51,8 @@ namespace {
 class OpcoesGuardadas : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
-    void TearDown() override { platform::Registro::instance().setFolder({}); }
+    void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
+    void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
     QTemporaryDir pasta;
 };
 } // namespace

@@ -7,15 +7,15 @@
 #include <gtest/gtest.h>
 
 using namespace frame;
-using platform::Registro;
+using platform::SettingsFiles;
 
 namespace {
 
 class Settings : public ::testing::Test
 {
 protected:
-    void SetUp() override { Registro::instance().setFolder(dir.path() + "/store"); }
-    void TearDown() override { Registro::instance().setFolder({}); }
+    void SetUp() override { SettingsFiles::instance().setFolder(dir.path() + "/store"); }
+    void TearDown() override { SettingsFiles::instance().setFolder({}); }
     QTemporaryDir dir;
 };
 
@@ -119,9 +119,9 @@ TEST_F(Settings, UnwritableStoreLosesWritesSilently)
 
 TEST_F(Settings, DefaultFolderIsUnderTheUsersConfiguration)
 {
-    Registro::instance().setFolder({});
+    SettingsFiles::instance().setFolder({});
     EXPECT_TRUE(QStandardPaths::isTestModeEnabled());
-    EXPECT_EQ(Registro::instance().folder(),
+    EXPECT_EQ(SettingsFiles::instance().folder(),
               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                   + QString::fromUtf8("/Morvane/Cálculo de Quirasol/2.0"));
 }

@@ -2,24 +2,24 @@
 
 #include <gtest/gtest.h>
 
-using platform::ExtensaoPadrao;
-using platform::FiltroQt;
+using platform::DefaultExtension;
+using platform::QtNameFilters;
 using platform::WithFilterExtension;
 
 TEST(FileFilter, FiltersAndDefaultExtensions)
 {
     const QString caso = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
-    EXPECT_EQ(FiltroQt(caso), QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)"));
-    EXPECT_EQ(ExtensaoPadrao(caso), QStringLiteral("qzv"));
+    EXPECT_EQ(QtNameFilters(caso), QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)"));
+    EXPECT_EQ(DefaultExtension(caso), QStringLiteral("qzv"));
 
     const QString relatorio = QStringLiteral("Texto (*.txt)|*.txt|Documento (*.doc)|*.doc");
-    EXPECT_EQ(FiltroQt(relatorio), QStringLiteral("Texto (*.txt);;Documento (*.doc)"));
-    EXPECT_EQ(ExtensaoPadrao(relatorio), QStringLiteral("txt"));
-    EXPECT_EQ(ExtensaoPadrao(QStringLiteral("Documento (*.doc)")), QStringLiteral("doc"));
+    EXPECT_EQ(QtNameFilters(relatorio), QStringLiteral("Texto (*.txt);;Documento (*.doc)"));
+    EXPECT_EQ(DefaultExtension(relatorio), QStringLiteral("txt"));
+    EXPECT_EQ(DefaultExtension(QStringLiteral("Documento (*.doc)")), QStringLiteral("doc"));
 
-    EXPECT_EQ(ExtensaoPadrao(QStringLiteral("Todos (*.*)|*.*")), QString());
-    EXPECT_EQ(ExtensaoPadrao(QString()), QString());
-    EXPECT_EQ(FiltroQt(QStringLiteral("Todos|*")), QStringLiteral("Todos (*)"));
+    EXPECT_EQ(DefaultExtension(QStringLiteral("Todos (*.*)|*.*")), QString());
+    EXPECT_EQ(DefaultExtension(QString()), QString());
+    EXPECT_EQ(QtNameFilters(QStringLiteral("Todos|*")), QStringLiteral("Todos (*)"));
 }
 
 TEST(FileFilter, ChosenNameGetsTheSelectedFiltersExtension)

@@ -5,7 +5,7 @@
 
 using namespace platform;
 
-TEST(TextoDouble, DefaultTextForm)
+TEST(FormatDouble, DefaultTextForm)
 {
     const struct {
         double value;
@@ -29,49 +29,49 @@ TEST(TextoDouble, DefaultTextForm)
         {1234567.5, "1234567,5"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TextoDouble(c.value), QString::fromUtf8(c.text)) << c.value;
+        EXPECT_EQ(FormatDouble(c.value), QString::fromUtf8(c.text)) << c.value;
 }
 
-TEST(NumeroTexto, DecimalCommaAndFailures)
+TEST(ParseNumber, DecimalCommaAndFailures)
 {
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral("1,5")), 1.5);
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral(" 250 ")), 250);
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral("-3,")), -3);
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral(",5")), 0.5);
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral("05,")), 5);
-    EXPECT_DOUBLE_EQ(*NumeroTexto(QStringLiteral("1,5E+15")), 1.5e15);
-    EXPECT_FALSE(NumeroTexto(QString()).has_value());
-    EXPECT_FALSE(NumeroTexto(QStringLiteral("abc")).has_value());
-    EXPECT_FALSE(NumeroTexto(QStringLiteral("1,2,3")).has_value());
-    EXPECT_FALSE(NumeroTexto(QStringLiteral("-")).has_value());
-    EXPECT_FALSE(NumeroTexto(QStringLiteral("1e999")).has_value());
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral("1,5")), 1.5);
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral(" 250 ")), 250);
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral("-3,")), -3);
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral(",5")), 0.5);
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral("05,")), 5);
+    EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral("1,5E+15")), 1.5e15);
+    EXPECT_FALSE(ParseNumber(QString()).has_value());
+    EXPECT_FALSE(ParseNumber(QStringLiteral("abc")).has_value());
+    EXPECT_FALSE(ParseNumber(QStringLiteral("1,2,3")).has_value());
+    EXPECT_FALSE(ParseNumber(QStringLiteral("-")).has_value());
+    EXPECT_FALSE(ParseNumber(QStringLiteral("1e999")).has_value());
 }
 
-TEST(ValorInicial, LeadingNumberWithPoint)
+TEST(LeadingNumber, LeadingNumberWithPoint)
 {
-    EXPECT_EQ(ValorInicial(QStringLiteral("  12abc")), 12);
-    EXPECT_EQ(ValorInicial(QStringLiteral("1.5")), 1.5);
-    EXPECT_EQ(ValorInicial(QStringLiteral("1,5")), 1);
-    EXPECT_EQ(ValorInicial(QStringLiteral("-3")), -3);
-    EXPECT_EQ(ValorInicial(QStringLiteral("x1")), 0);
-    EXPECT_EQ(ValorInicial(QString()), 0);
-    EXPECT_EQ(ValorInicial(QStringLiteral("1 2")), 12);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("  12abc")), 12);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("1.5")), 1.5);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("1,5")), 1);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("-3")), -3);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("x1")), 0);
+    EXPECT_EQ(LeadingNumber(QString()), 0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("1 2")), 12);
 }
 
-TEST(ArredondaPar, HalvesToEven)
+TEST(RoundHalfEven, HalvesToEven)
 {
-    EXPECT_EQ(ArredondaPar(2.5), 2);
-    EXPECT_EQ(ArredondaPar(3.5), 4);
-    EXPECT_EQ(ArredondaPar(-2.5), -2);
-    EXPECT_EQ(ArredondaPar(2.6), 3);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.6), 3);
 }
 
 TEST(Codepage, RoundTripAndUnknownCharacters)
 {
     const QString text = QStringLiteral("Liqüido ºC M³/h Kg/m² € “x”");
-    EXPECT_EQ(DeCodigo1252(ParaCodigo1252(text)), text);
-    EXPECT_EQ(ParaCodigo1252(QStringLiteral("ação")), QByteArray("a\xE7\xE3o"));
-    EXPECT_EQ(ParaCodigo1252(QStringLiteral("Газ")), QByteArray("???"));
-    EXPECT_EQ(ParaCodigo1252(QString::fromUtf8("a\U0001F600b")), QByteArray("a?b"));
-    EXPECT_EQ(DeCodigo1252(QByteArray("\x81", 1)), QString(QChar(0x81)));
+    EXPECT_EQ(FromCodepage1252(ToCodepage1252(text)), text);
+    EXPECT_EQ(ToCodepage1252(QStringLiteral("ação")), QByteArray("a\xE7\xE3o"));
+    EXPECT_EQ(ToCodepage1252(QStringLiteral("Газ")), QByteArray("???"));
+    EXPECT_EQ(ToCodepage1252(QString::fromUtf8("a\U0001F600b")), QByteArray("a?b"));
+    EXPECT_EQ(FromCodepage1252(QByteArray("\x81", 1)), QString(QChar(0x81)));
 }

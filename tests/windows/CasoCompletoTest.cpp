@@ -10,7 +10,7 @@
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
 #include "MenuPrincipalTeste.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -46,7 +46,7 @@ protected:
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         ASSERT_TRUE(pasta.isValid());
-        platform::Registro::instance().setFolder(pasta.path());
+        platform::SettingsFiles::instance().setFolder(pasta.path());
         IniciaTabelas();
         ListaMRU() = {};
         PathSaves() = pasta.path() + QStringLiteral("/Saves");
@@ -67,7 +67,7 @@ protected:
             delete menu.data();
         }
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::Registro::instance().setFolder(QString());
+        platform::SettingsFiles::instance().setFolder(QString());
     }
 
     frmCalcQuirasol *Novo()

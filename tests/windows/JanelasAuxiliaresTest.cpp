@@ -5,7 +5,7 @@
 #include "frame/windows/frmTabela.h"
 #include "frame/windows/mdiMenu.h"
 #include "MenuPrincipalTeste.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,12 +27,12 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        platform::Registro::instance().setFolder(pasta.path());
+        platform::SettingsFiles::instance().setFolder(pasta.path());
     }
     void TearDown() override
     {
         testsupport::DescarregaMenuPrincipal(); // one an assertion left loaded
-        platform::Registro::instance().setFolder({});
+        platform::SettingsFiles::instance().setFolder({});
     }
 
     // Runs acao on the modal dialog that the next call opens.

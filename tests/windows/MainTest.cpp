@@ -6,7 +6,7 @@
 #include "frame/windows/Main.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseJanelas.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
 

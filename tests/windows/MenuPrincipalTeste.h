@@ -6,7 +6,7 @@
 #include "frame/ProgramState.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseJanelas.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -28,8 +28,8 @@ inline void DescarregaMenuPrincipal()
 class ConfiguracaoTemporaria
 {
 public:
-    ConfiguracaoTemporaria() { platform::Registro::instance().setFolder(pasta.path()); }
-    ~ConfiguracaoTemporaria() { platform::Registro::instance().setFolder(QString()); }
+    ConfiguracaoTemporaria() { platform::SettingsFiles::instance().setFolder(pasta.path()); }
+    ~ConfiguracaoTemporaria() { platform::SettingsFiles::instance().setFolder(QString()); }
     QString path() const { return pasta.path(); }
     QString filePath(const QString &nome) const { return pasta.filePath(nome); }
 

@@ -68,13 +68,13 @@ class ImpressoraGuardada
 {
 public:
     ImpressoraGuardada()
-        : formato(platform::Impressora().outputFormat())
-        , arquivo(platform::Impressora().outputFileName())
+        : formato(platform::ProgramPrinter().outputFormat())
+        , arquivo(platform::ProgramPrinter().outputFileName())
     {}
     ~ImpressoraGuardada()
     {
-        platform::Impressora().setOutputFormat(formato);
-        platform::Impressora().setOutputFileName(arquivo);
+        platform::ProgramPrinter().setOutputFormat(formato);
+        platform::ProgramPrinter().setOutputFileName(arquivo);
     }
 
 private:
@@ -169,8 +169,8 @@ TEST(QtInteraction, PrinterChosenInTheSetUpIsTheOneThePrintUses)
     ASSERT_TRUE(pasta.isValid());
     const QString antes = pasta.filePath(QStringLiteral("antes.pdf"));
     const QString escolhido = pasta.filePath(QStringLiteral("folha.pdf"));
-    platform::Impressora().setOutputFormat(QPrinter::PdfFormat);
-    platform::Impressora().setOutputFileName(antes);
+    platform::ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
+    platform::ProgramPrinter().setOutputFileName(antes);
     platform::QtInteraction interacao;
     platform::SetInteraction(&interacao);
     frmRelatorio janela;

@@ -56,14 +56,14 @@ public:
     PrinterToPdf()
     {
         caminho = pasta.filePath(QStringLiteral("folha.pdf"));
-        QPrinter &printer = platform::Impressora();
+        QPrinter &printer = platform::ProgramPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(caminho);
     }
     ~PrinterToPdf()
     {
-        platform::Impressora().setOutputFileName(QString());
-        platform::Impressora().setCopyCount(1);
+        platform::ProgramPrinter().setOutputFileName(QString());
+        platform::ProgramPrinter().setCopyCount(1);
     }
     QTemporaryDir pasta;
     QString caminho;
@@ -94,7 +94,7 @@ TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
 {
     PrinterToPdf saida;
     const QStringList itens = Itens(150);
-    ASSERT_EQ(ImprimeLinhas(platform::Impressora(),
+    ASSERT_EQ(ImprimeLinhas(platform::ProgramPrinter(),
                             LayoutImpressao(Cabecalho(), CabecalhoColunas(), itens)),
               QString());
     EXPECT_GE(Paginas(saida.caminho), 2);
@@ -131,7 +131,7 @@ TEST(ReportPrinting, WindowPrintsItsSheetWithTheChosenCopies)
     ASSERT_EQ(respostas.asked.size(), 1u);
     EXPECT_EQ(respostas.asked[0].kind, testsupport::Asked::Printer);
     EXPECT_EQ(respostas.asked[0].style, 0); // the print dialog, not the set-up
-    EXPECT_EQ(platform::Impressora().copyCount(), 2);
+    EXPECT_EQ(platform::ProgramPrinter().copyCount(), 2);
     EXPECT_TRUE(janela.isEnabled());
     EXPECT_EQ(Paginas(saida.caminho), 1);
     if (const auto texto = TextoPdf(saida.caminho)) {
@@ -161,7 +161,7 @@ TEST(ReportPrinting, FailedJobReportsTheErrorAndFreesTheWindow)
     QFile bloqueio(pasta.filePath(QStringLiteral("arquivo")));
     ASSERT_TRUE(bloqueio.open(QIODevice::WriteOnly));
     bloqueio.close();
-    QPrinter &printer = platform::Impressora();
+    QPrinter &printer = platform::ProgramPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(bloqueio.fileName() + QStringLiteral("/folha.pdf"));
 

@@ -7,7 +7,7 @@
 #include "frame/windows/frmAbertura.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/AppInfo.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
 

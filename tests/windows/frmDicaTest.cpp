@@ -1,6 +1,6 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/frmDica.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ class Dica : public ::testing::Test
 protected:
     void SetUp() override
     {
-        platform::Registro::instance().setFolder(pasta.path() + QStringLiteral("/store"));
+        platform::SettingsFiles::instance().setFolder(pasta.path() + QStringLiteral("/store"));
         principal.setCentralWidget(area);
         principal.resize(900, 700);
         principal.show();
@@ -38,7 +38,7 @@ protected:
         if (frmDica *dica = frmDica::Instancia())
             dica->cmdOK->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::Registro::instance().setFolder({});
+        platform::SettingsFiles::instance().setFolder({});
     }
 
     QString Arquivo(const QByteArray &conteudo)
@@ -86,7 +86,7 @@ TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
 {
     SaveConfig("Config", "DicasIniciar", "0");
     const QString arquivoStore =
-        platform::Registro::instance().hiveFile(platform::Hive::CurrentUser);
+        platform::SettingsFiles::instance().hiveFile(platform::Hive::CurrentUser);
     const QDateTime antes = QFileInfo(arquivoStore).lastModified();
     frmDica *dica = frmDica::Mostra(area);
     EXPECT_FALSE(dica->chkDicasIniciar->isChecked());

@@ -1,6 +1,6 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/frmOpcao.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -15,8 +15,8 @@ namespace {
 class Opcoes : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::Registro::instance().setFolder(pasta.path()); }
-    void TearDown() override { platform::Registro::instance().setFolder({}); }
+    void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
+    void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
 
     // The main window's four bars, as the dialog sees them.
     frmOpcao::Barras Principal()

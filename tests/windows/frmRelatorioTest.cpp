@@ -2,7 +2,7 @@
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
 #include "MenuPrincipalTeste.h"
-#include "platform/GravacaoAtomica.h"
+#include "platform/AtomicWrite.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/LimiteTamanhoArquivo.h"
 #include "support/ScriptedInteraction.h"
@@ -97,7 +97,7 @@ protected:
     {
         QDir().mkpath(PathRelatorios());
         const QString caminho = PathRelatorios() + QStringLiteral("/antigo.txt");
-        EXPECT_EQ(platform::GravaArquivo(caminho, "relatorio antigo\r\n"), QString());
+        EXPECT_EQ(platform::WriteFileAtomically(caminho, "relatorio antigo\r\n"), QString());
         return caminho;
     }
 
@@ -316,7 +316,7 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
               Conteudo(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.export.txt")));
 
     // The same sheet on paper, through a PDF file.
-    QPrinter &printer = platform::Impressora();
+    QPrinter &printer = platform::ProgramPrinter();
     const QString pdf = pasta.filePath(QStringLiteral("folha.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);

@@ -7,7 +7,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseJanelas.h"
 #include "platform/Icons.h"
-#include "platform/Registro.h"
+#include "platform/SettingsFiles.h"
 #include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
 #include "MenuPrincipalTeste.h"
@@ -694,7 +694,7 @@ TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
 // Both icons are compiled in at every size they are asked for, each drawn for that size.
 TEST(WindowIconsTest, EveryIconComesInEverySize)
 {
-    for (const QString &nome : {platform::NomeIconePrograma, platform::NomeIconeCaso}) {
+    for (const QString &nome : {platform::ProgramIconName, platform::CaseIconName}) {
         for (int tamanho : platform::IconSizes) {
             const QImage imagem(platform::IconPngPath(nome, tamanho));
             EXPECT_EQ(imagem.size(), QSize(tamanho, tamanho))

@@ -321,7 +321,7 @@ void frmRelatorio::mnuArquivoImprimir_Click()
     int copias = 1;
     if (!ConfiguraImpressora(false, &copias))
         return;
-    QPrinter &printer = platform::Impressora();
+    QPrinter &printer = platform::ProgramPrinter();
     printer.setCopyCount(copias);
     Ocupado(true);
     const QString erro = calculation::ImprimeLinhas(

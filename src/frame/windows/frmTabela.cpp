@@ -32,7 +32,7 @@ QList<QStringList> LeTabela(int tipo)
     QFile arquivo(frame::ArquivoTabelaVapor(tipo));
     if (!arquivo.open(QIODevice::ReadOnly))
         return {};
-    return frame::LinhasTabelaVapor(platform::DeCodigo1252(arquivo.readAll()));
+    return frame::LinhasTabelaVapor(platform::FromCodepage1252(arquivo.readAll()));
 }
 
 } // namespace

@@ -19,13 +19,13 @@
 
 namespace platform {
 
-QPrinter &Impressora()
+QPrinter &ProgramPrinter()
 {
     static QPrinter printer(QPrinter::HighResolution);
     return printer;
 }
 
-QWidget *JanelaAtiva()
+QWidget *DialogParent()
 {
     return QApplication::activeWindow();
 }
@@ -34,25 +34,25 @@ namespace {
 
 // While a box or dialog is open the pointer is the ordinary arrow, also when the program
 // shows the hourglass around the operation that asks; the hourglass comes back afterwards.
-class PonteiroNormal
+class ArrowPointerWhileOpen
 {
 public:
-    PonteiroNormal()
-        : ativo(QApplication::overrideCursor() != nullptr)
+    ArrowPointerWhileOpen()
+        : active(QApplication::overrideCursor() != nullptr)
     {
-        if (ativo)
+        if (active)
             QApplication::setOverrideCursor(Qt::ArrowCursor);
     }
-    ~PonteiroNormal()
+    ~ArrowPointerWhileOpen()
     {
-        if (ativo)
+        if (active)
             QApplication::restoreOverrideCursor();
     }
-    PonteiroNormal(const PonteiroNormal &) = delete;
-    PonteiroNormal &operator=(const PonteiroNormal &) = delete;
+    ArrowPointerWhileOpen(const ArrowPointerWhileOpen &) = delete;
+    ArrowPointerWhileOpen &operator=(const ArrowPointerWhileOpen &) = delete;
 
 private:
-    bool ativo;
+    bool active;
 };
 
 // The width a box needs for the window manager to show its whole title: the title in bold
@@ -85,8 +85,8 @@ void WidenForTitle(QDialog &box)
 
 int QtInteraction::messageBox(const QString &text, int style, const QString &title)
 {
-    PonteiroNormal ponteiro;
-    QMessageBox box(JanelaAtiva());
+    ArrowPointerWhileOpen ponteiro;
+    QMessageBox box(DialogParent());
     box.setWindowTitle(title);
     box.setText(text);
     switch (style & 0x70) {
@@ -141,8 +141,8 @@ int QtInteraction::messageBox(const QString &text, int style, const QString &tit
 QString QtInteraction::inputBox(const QString &prompt, const QString &title,
                                 const QString &defaultText)
 {
-    PonteiroNormal ponteiro;
-    QInputDialog dialog(JanelaAtiva());
+    ArrowPointerWhileOpen ponteiro;
+    QInputDialog dialog(DialogParent());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -225,10 +225,10 @@ void LimitToSetup(QPrintDialog &dialog)
 
 std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &request)
 {
-    PonteiroNormal ponteiro;
-    const QString name = QFileDialog::getOpenFileName(JanelaAtiva(), request.title,
+    ArrowPointerWhileOpen ponteiro;
+    const QString name = QFileDialog::getOpenFileName(DialogParent(), request.title,
                                                       startPath(request),
-                                                      FiltroQt(request.filter));
+                                                      QtNameFilters(request.filter));
     if (name.isEmpty())
         return std::nullopt;
     return name;
@@ -236,17 +236,17 @@ std::optional<QString> QtInteraction::openFileName(const FileDialogRequest &requ
 
 std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &request)
 {
-    PonteiroNormal ponteiro;
-    SaveDialog dialog(JanelaAtiva(), request.title, startPath(request),
-                      FiltroQt(request.filter));
+    ArrowPointerWhileOpen ponteiro;
+    SaveDialog dialog(DialogParent(), request.title, startPath(request),
+                      QtNameFilters(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (!(request.flags & 2))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // Qt's default suffix serves a name without any period; SaveDialog the other names.
-    dialog.setDefaultSuffix(ExtensaoPadrao(request.filter));
+    dialog.setDefaultSuffix(DefaultExtension(request.filter));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &filtro) {
-                         dialog.setDefaultSuffix(ExtensaoPadrao(filtro));
+                         dialog.setDefaultSuffix(DefaultExtension(filtro));
                      });
     if (dialog.exec() != QDialog::Accepted || dialog.chosenName().isEmpty())
         return std::nullopt;
@@ -255,15 +255,15 @@ std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &requ
 
 bool QtInteraction::printerDialog(PrinterDialogRequest &request)
 {
-    PonteiroNormal ponteiro;
-    QPrintDialog dialog(&Impressora(), JanelaAtiva());
+    ArrowPointerWhileOpen ponteiro;
+    QPrintDialog dialog(&ProgramPrinter(), DialogParent());
     if (request.setupOnly) {
         LimitToSetup(dialog);
         return dialog.exec() == QDialog::Accepted;
     }
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    request.copies = qMax(1, Impressora().copyCount());
+    request.copies = qMax(1, ProgramPrinter().copyCount());
     return true;
 }
 

@@ -23,9 +23,9 @@ public:
 };
 
 // The program's one printer (the common dialog's printer settings), shared by every window.
-QPrinter &Impressora();
+QPrinter &ProgramPrinter();
 
 // The parent for modal boxes: the active window, if any.
-QWidget *JanelaAtiva();
+QWidget *DialogParent();
 
 } // namespace platform

@@ -18,12 +18,12 @@ QIcon FromPngs(const QString &name)
 
 QIcon ProgramIcon()
 {
-    return FromPngs(NomeIconePrograma);
+    return FromPngs(ProgramIconName);
 }
 
 QIcon CaseIcon()
 {
-    return FromPngs(NomeIconeCaso);
+    return FromPngs(CaseIconName);
 }
 
 } // namespace platform

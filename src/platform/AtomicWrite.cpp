@@ -1,10 +1,10 @@
-#include "GravacaoAtomica.h"
+#include "AtomicWrite.h"
 
 #include <QSaveFile>
 
 namespace platform {
 
-QString GravaArquivo(const QString &caminho, const QByteArray &conteudo)
+QString WriteFileAtomically(const QString &caminho, const QByteArray &conteudo)
 {
     QSaveFile arquivo(caminho);
     if (!arquivo.open(QIODevice::WriteOnly))

@@ -1,6 +1,6 @@
-#include "AssociacaoDesktop.h"
+#include "DesktopAssociation.h"
 
-#include "GravacaoAtomica.h"
+#include "AtomicWrite.h"
 #include "Icons.h"
 
 #include <QDir>
@@ -40,21 +40,22 @@ QString ReadText(const QString &path)
 
 bool WriteFile(const QString &path, const QByteArray &bytes)
 {
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && GravaArquivo(path, bytes).isEmpty();
+    return QDir().mkpath(QFileInfo(path).absolutePath())
+           && WriteFileAtomically(path, bytes).isEmpty();
 }
 
-QString PacoteMime()
+QString MimePackageFile()
 {
-    return PastaDadosUsuario() + QStringLiteral("/mime/packages/quirasol.xml");
+    return UserDataFolder() + QStringLiteral("/mime/packages/quirasol.xml");
 }
 
 QString MimeApps()
 {
-    return PastaConfigUsuario() + QStringLiteral("/mimeapps.list");
+    return UserConfigFolder() + QStringLiteral("/mimeapps.list");
 }
 
 // A key of a group in a desktop-entry style file; nullopt when missing.
-std::optional<QString> ValorChave(const QString &text, const QString &group, const QString &key)
+std::optional<QString> KeyValue(const QString &text, const QString &group, const QString &key)
 {
     bool inGroup = false;
     for (QStringView line : QStringView(text).split(u'\n')) {
@@ -73,8 +74,8 @@ std::optional<QString> ValorChave(const QString &text, const QString &group, con
 }
 
 // Sets a key of a group, keeping every other line; adds the group when missing.
-QString ComChave(const QString &text, const QString &group, const QString &key,
-                 const QString &value)
+QString WithKey(const QString &text, const QString &group, const QString &key,
+                const QString &value)
 {
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -141,11 +142,11 @@ QString EscapeDesktop(const QString &value)
     return out;
 }
 
-QString AchaArquivoDesktop(const QString &id)
+QString FindDesktopFile(const QString &id)
 {
     if (id.isEmpty() || id.contains(u'/'))
         return {};
-    QStringList dirs{PastaDadosUsuario()};
+    QStringList dirs{UserDataFolder()};
     QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
     if (dataDirs.isEmpty())
         dataDirs = QStringLiteral("/usr/local/share:/usr/share");
@@ -174,19 +175,19 @@ void RunTool(const QString &tool, const QString &folder)
 
 } // namespace
 
-QString PastaDadosUsuario()
+QString UserDataFolder()
 {
     return XdgFolder("XDG_DATA_HOME", QStandardPaths::GenericDataLocation);
 }
 
-QString PastaConfigUsuario()
+QString UserConfigFolder()
 {
     return XdgFolder("XDG_CONFIG_HOME", QStandardPaths::GenericConfigLocation);
 }
 
-QString TipoDaExtensaoCaso()
+QString CaseExtensionType()
 {
-    QXmlStreamReader xml(ReadText(PacoteMime()));
+    QXmlStreamReader xml(ReadText(MimePackageFile()));
     QString tipo;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -202,40 +203,40 @@ QString TipoDaExtensaoCaso()
     return {};
 }
 
-bool GravaPacoteMime(const QString &tipo, const QString &descricao)
+bool WriteMimePackage(const QString &tipo, const QString &descricao)
 {
     QByteArray xml;
     xml += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     xml += "  <mime-type type=\"" + tipo.toHtmlEscaped().toUtf8() + "\">\n";
     xml += "    <comment>" + descricao.toHtmlEscaped().toUtf8() + "</comment>\n";
-    xml += "    <icon name=\"" + NomeIconeCaso.toUtf8() + "\"/>\n";
+    xml += "    <icon name=\"" + CaseIconName.toUtf8() + "\"/>\n";
     xml += "    <glob pattern=\"" + kGlob.toUtf8() + "\"/>\n";
     xml += "  </mime-type>\n</mime-info>\n";
-    return WriteFile(PacoteMime(), xml);
+    return WriteFile(MimePackageFile(), xml);
 }
 
-QString ComandoAbrirCaso()
+QString CaseOpenCommand()
 {
-    QString desktopId = ArquivoDesktopCaso;
+    QString desktopId = CaseDesktopFile;
     const std::optional<QString> padrao =
-        ValorChave(ReadText(MimeApps()), QStringLiteral("Default Applications"), TipoMimeCaso);
+        KeyValue(ReadText(MimeApps()), QStringLiteral("Default Applications"), CaseMimeType);
     if (padrao) {
         const QString first = padrao->split(u';', Qt::SkipEmptyParts).value(0).trimmed();
         if (!first.isEmpty())
             desktopId = first;
     }
-    const QString path = desktopId == ArquivoDesktopCaso
-        ? PastaDadosUsuario() + QStringLiteral("/applications/") + ArquivoDesktopCaso
-        : AchaArquivoDesktop(desktopId);
+    const QString path = desktopId == CaseDesktopFile
+        ? UserDataFolder() + QStringLiteral("/applications/") + CaseDesktopFile
+        : FindDesktopFile(desktopId);
     if (path.isEmpty())
         return desktopId; // a default we cannot read is still someone else's command
     const std::optional<QString> exec =
-        ValorChave(ReadText(path), QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+        KeyValue(ReadText(path), QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
     return exec ? UnescapeDesktop(*exec) : QString();
 }
 
-QString ComandoDoPrograma(const QString &programPath)
+QString ProgramOpenCommand(const QString &programPath)
 {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     QString path = programPath;
@@ -254,42 +255,42 @@ QString ComandoDoPrograma(const QString &programPath)
     return path + QStringLiteral(" %f");
 }
 
-bool GravaAplicativoCaso(const QString &nome, const QString &comando)
+bool WriteCaseApplication(const QString &nome, const QString &comando)
 {
     QString entry = QStringLiteral("[Desktop Entry]\nType=Application\n");
     entry += QStringLiteral("Name=") + EscapeDesktop(nome) + u'\n';
     entry += QStringLiteral("Exec=") + EscapeDesktop(comando) + u'\n';
-    entry += QStringLiteral("Icon=") + NomeIconePrograma + u'\n';
-    entry += QStringLiteral("MimeType=") + TipoMimeCaso + QStringLiteral(";\n");
+    entry += QStringLiteral("Icon=") + ProgramIconName + u'\n';
+    entry += QStringLiteral("MimeType=") + CaseMimeType + QStringLiteral(";\n");
     entry += QStringLiteral("Terminal=false\nNoDisplay=true\n");
     const bool desktop = WriteFile(
-        PastaDadosUsuario() + QStringLiteral("/applications/") + ArquivoDesktopCaso,
+        UserDataFolder() + QStringLiteral("/applications/") + CaseDesktopFile,
         entry.toUtf8());
 
     QString apps = ReadText(MimeApps());
-    apps = ComChave(apps, QStringLiteral("Default Applications"), TipoMimeCaso,
-                    ArquivoDesktopCaso);
-    apps = ComChave(apps, QStringLiteral("Added Associations"), TipoMimeCaso,
-                    ArquivoDesktopCaso + u';');
+    apps = WithKey(apps, QStringLiteral("Default Applications"), CaseMimeType,
+                   CaseDesktopFile);
+    apps = WithKey(apps, QStringLiteral("Added Associations"), CaseMimeType,
+                   CaseDesktopFile + u';');
     return WriteFile(MimeApps(), apps.toUtf8()) && desktop;
 }
 
-bool GravaIcones()
+bool InstallIcons()
 {
-    const QString tema = PastaDadosUsuario() + QStringLiteral("/icons/hicolor/scalable/");
-    const bool programa = WriteFile(tema + QStringLiteral("apps/") + NomeIconePrograma
+    const QString tema = UserDataFolder() + QStringLiteral("/icons/hicolor/scalable/");
+    const bool programa = WriteFile(tema + QStringLiteral("apps/") + ProgramIconName
                                         + QStringLiteral(".svg"),
                                     ProgramIconSvg());
-    return WriteFile(tema + QStringLiteral("mimetypes/") + NomeIconeCaso + QStringLiteral(".svg"),
+    return WriteFile(tema + QStringLiteral("mimetypes/") + CaseIconName + QStringLiteral(".svg"),
                      CaseIconSvg())
            && programa;
 }
 
-void AtualizaCachesDesktop()
+void UpdateDesktopCaches()
 {
-    RunTool(QStringLiteral("update-mime-database"), PastaDadosUsuario() + QStringLiteral("/mime"));
+    RunTool(QStringLiteral("update-mime-database"), UserDataFolder() + QStringLiteral("/mime"));
     RunTool(QStringLiteral("update-desktop-database"),
-            PastaDadosUsuario() + QStringLiteral("/applications"));
+            UserDataFolder() + QStringLiteral("/applications"));
 }
 
 } // namespace platform

@@ -17,10 +17,10 @@ enum class Hive {
     LocalMachine, // HKEY_LOCAL_MACHINE
 };
 
-class Registro
+class SettingsFiles
 {
 public:
-    static Registro &instance();
+    static SettingsFiles &instance();
 
     // The folder of the hive files; the default is the user's configuration folder plus
     // "Morvane/<title>/<major.minor>". Tests point it at a temporary folder; an empty text
@@ -36,7 +36,7 @@ public:
     std::optional<QString> read(Hive hive, const QString &keyPath, const QString &name) const;
 
 private:
-    Registro() = default;
+    SettingsFiles() = default;
     QString customFolder;
 };
 

@@ -18,33 +18,33 @@
 namespace platform {
 
 // The MIME type of case files (the "Quirasol.File" class).
-inline const QString TipoMimeCaso = QStringLiteral("application/x-quirasol");
-inline const QString ArquivoDesktopCaso = QStringLiteral("quirasol.desktop");
+inline const QString CaseMimeType = QStringLiteral("application/x-quirasol");
+inline const QString CaseDesktopFile = QStringLiteral("quirasol.desktop");
 
 // $XDG_DATA_HOME and $XDG_CONFIG_HOME, or their defaults under the home folder (in
 // QStandardPaths' test mode, its test folders).
-QString PastaDadosUsuario();
-QString PastaConfigUsuario();
+QString UserDataFolder();
+QString UserConfigFolder();
 
 // The type our package maps "*.qzv" to; empty when the package or the mapping is missing.
-QString TipoDaExtensaoCaso();
+QString CaseExtensionType();
 // Writes the package: the glob "*.qzv" as `tipo`, with its description.
-bool GravaPacoteMime(const QString &tipo, const QString &descricao);
+bool WriteMimePackage(const QString &tipo, const QString &descricao);
 
 // The Exec line (unescaped) of the type's default application, or of quirasol.desktop when
 // mimeapps.list names none; empty when there is no such desktop file or line.
-QString ComandoAbrirCaso();
+QString CaseOpenCommand();
 // The open command of a program file: its path (quoted when it needs it) and "%f".
-QString ComandoDoPrograma(const QString &programPath);
+QString ProgramOpenCommand(const QString &programPath);
 // Writes quirasol.desktop with `comando` and the program's icon and makes it the type's
 // default application.
-bool GravaAplicativoCaso(const QString &nome, const QString &comando);
+bool WriteCaseApplication(const QString &nome, const QString &comando);
 
 // Installs the program's icon and the case-file icon in the user's icon theme.
-bool GravaIcones();
+bool InstallIcons();
 
 // Runs update-mime-database and update-desktop-database on the user's folders when they
 // exist; their failures are ignored.
-void AtualizaCachesDesktop();
+void UpdateDesktopCaches();
 
 } // namespace platform

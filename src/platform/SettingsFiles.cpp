@@ -1,7 +1,7 @@
-#include "Registro.h"
+#include "SettingsFiles.h"
 
 #include "AppInfo.h"
-#include "GravacaoAtomica.h"
+#include "AtomicWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,18 +124,18 @@ bool SameName(const QString &a, const QString &b)
 
 } // namespace
 
-Registro &Registro::instance()
+SettingsFiles &SettingsFiles::instance()
 {
-    static Registro registro;
+    static SettingsFiles registro;
     return registro;
 }
 
-void Registro::setFolder(const QString &folder)
+void SettingsFiles::setFolder(const QString &folder)
 {
     customFolder = folder;
 }
 
-QString Registro::folder() const
+QString SettingsFiles::folder() const
 {
     if (!customFolder.isEmpty())
         return customFolder;
@@ -144,15 +144,15 @@ QString Registro::folder() const
         + QString::number(AppMinor);
 }
 
-QString Registro::hiveFile(Hive hive) const
+QString SettingsFiles::hiveFile(Hive hive) const
 {
     return folder()
         + (hive == Hive::CurrentUser ? QStringLiteral("/user.ini")
                                      : QStringLiteral("/machine.ini"));
 }
 
-bool Registro::write(Hive hive, const QString &keyPath, const QString &name,
-                     const QString &text)
+bool SettingsFiles::write(Hive hive, const QString &keyPath, const QString &name,
+                          const QString &text)
 {
     const QString fileName = hiveFile(hive);
     std::optional<HiveData> data = Load(fileName);
@@ -171,11 +171,11 @@ bool Registro::write(Hive hive, const QString &keyPath, const QString &name,
     else
         value->text = text;
 
-    return QDir().mkpath(folder()) && GravaArquivo(fileName, Serialize(*data)).isEmpty();
+    return QDir().mkpath(folder()) && WriteFileAtomically(fileName, Serialize(*data)).isEmpty();
 }
 
-std::optional<QString> Registro::read(Hive hive, const QString &keyPath,
-                                      const QString &name) const
+std::optional<QString> SettingsFiles::read(Hive hive, const QString &keyPath,
+                                           const QString &name) const
 {
     const std::optional<HiveData> data = Load(hiveFile(hive));
     if (!data)

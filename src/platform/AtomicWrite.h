@@ -9,6 +9,6 @@
 namespace platform {
 
 // Returns the error text, empty on success.
-QString GravaArquivo(const QString &caminho, const QByteArray &conteudo);
+QString WriteFileAtomically(const QString &caminho, const QByteArray &conteudo);
 
 } // namespace platform
