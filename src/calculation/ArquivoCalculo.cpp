@@ -13,9 +13,9 @@ namespace calculation {
 
 namespace {
 
-constexpr int MaxIndicePlaca = 1;
-constexpr int MaxIndiceFluido = 2;
-constexpr int MaxIndiceTomada = 3;
+constexpr int MaxPlateIndex = 1;
+constexpr int MaxFluidIndex = 2;
+constexpr int MaxTapIndex = 3;
 
 bool Blank(QChar c)
 {
@@ -28,13 +28,13 @@ bool LineEnd(QChar c)
 }
 
 // Walks the items of a case file's text, one at a time.
-class Itens
+class ItemReader
 {
 public:
-    explicit Itens(const QString &text) : text(text) {}
+    explicit ItemReader(const QString &text) : text(text) {}
 
     bool atEnd() const { return pos >= text.size(); }
-    // An item longer than MaxTextoItem was met.
+    // An item longer than MaxItemLength was met.
     bool tooLong() const { return longItem; }
 
     // Skips blanks and line ends; true when an item may follow.
@@ -79,9 +79,9 @@ public:
 private:
     QString cut(qsizetype start, qsizetype end)
     {
-        if (end - start > MaxTextoItem)
+        if (end - start > MaxItemLength)
             longItem = true;
-        return text.mid(start, std::min(end - start, MaxTextoItem));
+        return text.mid(start, std::min(end - start, MaxItemLength));
     }
 
     void skipSeparator()
@@ -105,7 +105,7 @@ private:
 };
 
 // The whole number an item starts with, rounded half to even; nullopt beyond int.
-std::optional<int> Inteiro(const QString &item)
+std::optional<int> WholeNumber(const QString &item)
 {
     const double value = platform::RoundHalfEven(platform::LeadingNumber(item));
     if (!(std::fabs(value) < 2147483647.0))
@@ -114,46 +114,46 @@ std::optional<int> Inteiro(const QString &item)
 }
 
 // A text item; cut to what the reader takes, so a case written is a case that can be read.
-QByteArray Texto(const QString &text)
+QByteArray TextItem(const QString &text)
 {
     QString safe = text;
     safe.replace(u'"', QStringLiteral("''"));
-    return '"' + platform::ToCodepage1252(safe.left(MaxTextoItem)) + '"';
+    return '"' + platform::ToCodepage1252(safe.left(MaxItemLength)) + '"';
 }
 
-LeituraCaso Refused()
+CaseFileReading Refused()
 {
-    LeituraCaso leitura;
-    leitura.parada = LeituraCaso::Limite;
-    leitura.erro = {ErroFimDoArquivo, QString::fromUtf8("Arquivo danificado ou grande demais")};
+    CaseFileReading leitura;
+    leitura.stop = CaseFileReading::BeyondLimits;
+    leitura.error = {ErrorEndOfFile, QString::fromUtf8("Arquivo danificado ou grande demais")};
     return leitura;
 }
 
 } // namespace
 
-LeituraCaso LeCaso(const QByteArray &bytes)
+CaseFileReading ReadCase(const QByteArray &bytes)
 {
-    if (bytes.size() > MaxBytesCaso)
+    if (bytes.size() > MaxCaseBytes)
         return Refused();
-    LeituraCaso leitura;
-    Caso &caso = leitura.caso;
+    CaseFileReading leitura;
+    CaseFile &caso = leitura.caseFile;
     const QString text = platform::FromCodepage1252(bytes);
-    Itens itens(text);
+    ItemReader itens(text);
 
     // Header items in order; the first missing or invalid one ends the read.
-    std::optional<ErroArquivo> erro;
+    std::optional<FileError> erro;
     auto item = [&]() -> std::optional<QString> {
         if (erro)
             return std::nullopt;
         std::optional<QString> lido = itens.next();
         if (!lido)
-            erro = {ErroFimDoArquivo, QString::fromUtf8("Entrada após o final do arquivo")};
+            erro = {ErrorEndOfFile, QString::fromUtf8("Entrada após o final do arquivo")};
         return lido;
     };
     auto texto = [&](QString &destino) {
         if (const std::optional<QString> lido = item()) {
             destino = *lido;
-            ++leitura.itensLidos;
+            ++leitura.itemsRead;
         }
     };
     // A selector index, -1 (nothing selected) up to the selector's last entry; the fluid
@@ -162,89 +162,89 @@ LeituraCaso LeCaso(const QByteArray &bytes)
         const std::optional<QString> lido = item();
         if (!lido)
             return;
-        const std::optional<int> valor = Inteiro(primeiroCaractere ? lido->left(1) : *lido);
+        const std::optional<int> valor = WholeNumber(primeiroCaractere ? lido->left(1) : *lido);
         if (!valor || *valor < -1 || *valor > ultimo) {
-            erro = {ErroValorInvalido, QString::fromUtf8("Valor de propriedade inválido")};
+            erro = {ErrorInvalidValue, QString::fromUtf8("Valor de propriedade inválido")};
             return;
         }
         destino = *valor;
-        ++leitura.itensLidos;
+        ++leitura.itemsRead;
     };
-    texto(caso.data);
-    texto(caso.os);
-    texto(caso.cliente);
-    indice(caso.placa, MaxIndicePlaca, false);
-    indice(caso.fluido, MaxIndiceFluido, true);
-    texto(caso.itemFluido);
-    indice(caso.tomada, MaxIndiceTomada, false);
+    texto(caso.date);
+    texto(caso.serviceOrder);
+    texto(caso.client);
+    indice(caso.plate, MaxPlateIndex, false);
+    indice(caso.fluid, MaxFluidIndex, true);
+    texto(caso.fluidText);
+    indice(caso.tap, MaxTapIndex, false);
     texto(caso.tag);
     if (itens.tooLong())
         return Refused();
     if (erro) {
-        leitura.parada = LeituraCaso::ErroCabecalho;
-        leitura.erro = *erro;
+        leitura.stop = CaseFileReading::HeaderError;
+        leitura.error = *erro;
         return leitura;
     }
 
     // Field records: a failing step is skipped and the next one runs.
     while (itens.skipToNextItem()) {
-        if (int(caso.campos.size()) >= MaxRegistrosCampo)
+        if (int(caso.fields.size()) >= MaxFieldRecords)
             return Refused();
-        const std::optional<int> campo = Inteiro(*itens.next());
+        const std::optional<int> campo = WholeNumber(*itens.next());
         const std::optional<QString> valor = itens.next();
         const std::optional<QString> unidade = itens.next();
-        if (!campo || !TemCaixaValor(*campo))
+        if (!campo || !HasValueBox(*campo))
             continue;
-        RegistroCampo registro{*campo, valor, std::nullopt};
-        if (unidade && TemListaUnidades(*campo))
-            registro.unidade = Inteiro(*unidade);
-        caso.campos.push_back(registro);
+        FieldRecord registro{*campo, valor, std::nullopt};
+        if (unidade && HasUnitList(*campo))
+            registro.unit = WholeNumber(*unidade);
+        caso.fields.push_back(registro);
     }
     if (itens.tooLong())
         return Refused();
     return leitura;
 }
 
-LeituraCaso LeArquivoCaso(const QString &path)
+CaseFileReading ReadCaseFile(const QString &path)
 {
     // Only a regular file: a pipe or a device would block or never end.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        LeituraCaso leitura;
-        leitura.parada = LeituraCaso::ErroCabecalho;
-        leitura.erro = {ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
+        CaseFileReading leitura;
+        leitura.stop = CaseFileReading::HeaderError;
+        leitura.error = {ErrorFileAccess, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
         return leitura;
     }
     // One byte more than is read tells a file beyond the limit.
-    return LeCaso(file.read(MaxBytesCaso + 1));
+    return ReadCase(file.read(MaxCaseBytes + 1));
 }
 
-QByteArray EscreveCaso(const Caso &caso)
+QByteArray WriteCase(const CaseFile &caso)
 {
     const QByteArray crlf("\r\n");
     QByteArray bytes;
-    bytes += Texto(caso.data) + crlf;
-    bytes += Texto(caso.os) + crlf;
-    bytes += Texto(caso.cliente) + crlf;
-    bytes += QByteArray::number(caso.placa) + crlf;
+    bytes += TextItem(caso.date) + crlf;
+    bytes += TextItem(caso.serviceOrder) + crlf;
+    bytes += TextItem(caso.client) + crlf;
+    bytes += QByteArray::number(caso.plate) + crlf;
     // The fluid line: index, comma, blanks up to column 5, then the item text.
-    bytes += (QByteArray::number(caso.fluido) + ',').leftJustified(4, ' ')
-        + Texto(caso.itemFluido) + crlf;
-    bytes += QByteArray::number(caso.tomada) + crlf;
-    bytes += Texto(caso.tag) + crlf;
-    for (const RegistroCampo &registro : caso.campos) {
-        bytes += QByteArray::number(registro.campo) + ','
-            + Texto(registro.texto.value_or(QString())) + ','
-            + QByteArray::number(registro.unidade.value_or(0)) + crlf;
+    bytes += (QByteArray::number(caso.fluid) + ',').leftJustified(4, ' ')
+        + TextItem(caso.fluidText) + crlf;
+    bytes += QByteArray::number(caso.tap) + crlf;
+    bytes += TextItem(caso.tag) + crlf;
+    for (const FieldRecord &registro : caso.fields) {
+        bytes += QByteArray::number(registro.field) + ','
+            + TextItem(registro.text.value_or(QString())) + ','
+            + QByteArray::number(registro.unit.value_or(0)) + crlf;
     }
     return bytes;
 }
 
-std::optional<ErroArquivo> GravaArquivoCaso(const QString &path, const Caso &caso)
+std::optional<FileError> WriteCaseFile(const QString &path, const CaseFile &caso)
 {
-    if (platform::WriteFileAtomically(path, EscreveCaso(caso)).isEmpty())
+    if (platform::WriteFileAtomically(path, WriteCase(caso)).isEmpty())
         return std::nullopt;
-    return ErroArquivo{ErroAcessoArquivo, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
+    return FileError{ErrorFileAccess, QString::fromUtf8("Erro de acesso ao caminho/arquivo")};
 }
 
 } // namespace calculation

@@ -31,10 +31,10 @@ public:
     {
         for (int i = 0; i < FluidEntries; ++i)
             fluidEntries[i] = NomeFluido[i + 1];
-        flowUnits = UnidadesDoCampo(2);
+        flowUnits = FieldUnits(2);
         // The window's own loading: every unit list on its first entry, then specific mass.
         state.massDensity = -1;
-        for (int n = 0; n <= UltimoCampo; ++n)
+        for (int n = 0; n <= LastField; ++n)
             setUnit(n, 0);
         setMassDensity(0);
     }
@@ -43,13 +43,13 @@ public:
     {
         switch (step.kind) {
         case LoadStep::ReportDate:
-            state.data = step.text;
+            state.date = step.text;
             break;
         case LoadStep::ServiceOrder:
-            state.os = step.text;
+            state.serviceOrder = step.text;
             break;
         case LoadStep::Client:
-            state.cliente = step.text;
+            state.client = step.text;
             break;
         case LoadStep::Plate:
             if (InList(step.position, PlateEntries))
@@ -91,19 +91,19 @@ public:
 private:
     QList<int> units(int campo) const
     {
-        return campo == 2 ? flowUnits : UnidadesDoCampo(campo);
+        return campo == 2 ? flowUnits : FieldUnits(campo);
     }
 
     // CampoDados: the row's applicability mark.
     void mark(int campo, bool applicable)
     {
-        if (TemLinha(campo))
+        if (HasRow(campo))
             state.fields[campo].applicable = applicable;
     }
 
     void setText(int campo, const QString &text)
     {
-        if (!TemCaixaValor(campo) || state.fields[campo].text == text)
+        if (!HasValueBox(campo) || state.fields[campo].text == text)
             return;
         state.fields[campo].text = text;
         textChanged(campo);
@@ -113,12 +113,12 @@ private:
     void textChanged(int campo)
     {
         if (campo == 9 && state.fields[29].unitPosition == 0)
-            setText(29, TextoFatorMaterial(state.fields[9].text));
+            setText(29, MaterialFactorText(state.fields[9].text));
     }
 
     void setUnit(int campo, int position)
     {
-        if (!TemListaUnidades(campo))
+        if (!HasUnitList(campo))
             return;
         const QList<int> codes = units(campo);
         GridField &field = state.fields[campo];
@@ -135,8 +135,8 @@ private:
         const int position = state.fields[campo].unitPosition;
         switch (campo) {
         case 2:
-            for (const MarcaCampo &m : RegraUnidadeVazao(state.fields[2].unitCode, state.fluid))
-                mark(m.campo, m.aplicavel);
+            for (const FieldMark &m : FlowUnitRule(state.fields[2].unitCode, state.fluid))
+                mark(m.field, m.applicable);
             break;
         case 5:
             if (const auto fator = FatorDP(position))
@@ -175,18 +175,18 @@ private:
     {
         for (int n = 1; n <= 5; ++n)
             mark(n, true);
-        for (int n = 6; n <= UltimoCampo; ++n)
+        for (int n = 6; n <= LastField; ++n)
             mark(n, false);
-        for (const int n : CamposDaClasse(classeFluido))
+        for (const int n : ClassFields(classeFluido))
             mark(n, true);
-        const auto entrada = EntradaMassaDensidade(classeFluido);
-        if (classeFluido == FluidoLiquido || (entrada && state.massDensity == *entrada))
+        const auto entrada = MassDensityEntry(classeFluido);
+        if (classeFluido == Liquid || (entrada && state.massDensity == *entrada))
             massDensityChanged();
         else if (entrada)
             setMassDensity(*entrada);
         mark(28, true);
         mark(29, true);
-        const QList<int> flow = UnidadesDoCampo(2, classeFluido);
+        const QList<int> flow = FieldUnits(2, classeFluido);
         if (flowUnits.size() != flow.size()) {
             // Rebuilt, the list has no entry selected until its first is chosen.
             flowUnits = flow;
@@ -217,50 +217,50 @@ private:
 
 } // namespace
 
-std::vector<LoadStep> LoadSteps(const LeituraCaso &leitura)
+std::vector<LoadStep> LoadSteps(const CaseFileReading &leitura)
 {
     std::vector<LoadStep> steps;
-    const Caso &caso = leitura.caso;
-    const int itens = leitura.ok() ? int(ItensCabecalho) : leitura.itensLidos;
+    const CaseFile &caso = leitura.caseFile;
+    const int itens = leitura.ok() ? int(HeaderItems) : leitura.itemsRead;
     auto add = [&](LoadStep::Kind kind, int position, const QString &text = {}) {
         steps.push_back({kind, 0, position, text});
     };
-    if (itens >= ItemData)
-        add(LoadStep::ReportDate, 0, caso.data);
-    if (itens >= ItemOS)
-        add(LoadStep::ServiceOrder, 0, caso.os);
-    if (itens >= ItemCliente)
-        add(LoadStep::Client, 0, caso.cliente);
-    if (itens >= ItemPlaca)
-        add(LoadStep::Plate, caso.placa);
+    if (itens >= ItemDate)
+        add(LoadStep::ReportDate, 0, caso.date);
+    if (itens >= ItemServiceOrder)
+        add(LoadStep::ServiceOrder, 0, caso.serviceOrder);
+    if (itens >= ItemClient)
+        add(LoadStep::Client, 0, caso.client);
+    if (itens >= ItemPlate)
+        add(LoadStep::Plate, caso.plate);
     // The entry's text first, so the fluid handling finds the user's name in it.
-    if (itens >= ItemTextoFluido)
-        add(LoadStep::FluidEntryText, caso.fluido, caso.itemFluido);
-    if (itens >= ItemFluido)
-        add(LoadStep::Fluid, caso.fluido);
-    if (itens >= ItemTomada)
-        add(LoadStep::Tap, caso.tomada);
+    if (itens >= ItemFluidText)
+        add(LoadStep::FluidEntryText, caso.fluid, caso.fluidText);
+    if (itens >= ItemFluid)
+        add(LoadStep::Fluid, caso.fluid);
+    if (itens >= ItemTap)
+        add(LoadStep::Tap, caso.tap);
     if (itens >= ItemTag)
         add(LoadStep::Tag, 0, caso.tag);
     if (!leitura.ok())
         return steps;
 
-    for (const RegistroCampo &registro : caso.campos) {
-        const int n = registro.campo;
-        if (!TemCaixaValor(n))
+    for (const FieldRecord &registro : caso.fields) {
+        const int n = registro.field;
+        if (!HasValueBox(n))
             continue;
-        if (registro.texto)
-            steps.push_back({LoadStep::FieldText, n, 0, *registro.texto});
-        if (registro.unidade && TemListaUnidades(n))
-            steps.push_back({LoadStep::FieldUnit, n, *registro.unidade, {}});
+        if (registro.text)
+            steps.push_back({LoadStep::FieldText, n, 0, *registro.text});
+        if (registro.unit && HasUnitList(n))
+            steps.push_back({LoadStep::FieldUnit, n, *registro.unit, {}});
     }
     // Without this a case would reopen reading its densities in the other sense.
-    if (const auto massaDensidade = EscolhaMassaDensidade(caso))
+    if (const auto massaDensidade = MassDensityChoice(caso))
         add(LoadStep::MassDensity, *massaDensidade);
     return steps;
 }
 
-GridState GridStateFromCase(const LeituraCaso &leitura)
+GridState GridStateFromCase(const CaseFileReading &leitura)
 {
     LoadedGrid grade;
     for (const LoadStep &step : LoadSteps(leitura))
@@ -268,61 +268,61 @@ GridState GridStateFromCase(const LeituraCaso &leitura)
     return grade.finish();
 }
 
-CasoCalculo SnapshotFromGrid(const GridState &grade)
+CaseSnapshot SnapshotFromGrid(const GridState &grade)
 {
-    CasoCalculo caso;
+    CaseSnapshot caso;
     caso.Placa = grade.plate + 1;
     caso.Fluido = grade.fluid;
     caso.Tomada = grade.tap + 1;
-    caso.textoFluido = grade.fluidText;
-    caso.textoTomada = grade.tapText;
+    caso.fluidText = grade.fluidText;
+    caso.tapText = grade.tapText;
     caso.tag = grade.tag;
     for (const int n : CamposDados) {
         const GridField &field = grade.fields[n];
-        CampoCaso &campo = caso.campos[n];
-        campo.texto = field.text;
-        campo.temLista = TemListaUnidades(n);
-        if (campo.temLista) {
-            campo.posicaoUnidade = field.unitPosition;
-            campo.codigoUnidade = field.unitPosition < 0 ? -1 : field.unitCode;
+        SnapshotField &campo = caso.fields[n];
+        campo.text = field.text;
+        campo.hasUnitList = HasUnitList(n);
+        if (campo.hasUnitList) {
+            campo.unitPosition = field.unitPosition;
+            campo.unitCode = field.unitPosition < 0 ? -1 : field.unitCode;
         }
     }
-    caso.densidadeRelativa = grade.massDensity == 1;
+    caso.relativeDensity = grade.massDensity == 1;
     caso.FatorDP = grade.fatorDP;
-    caso.Data = grade.data;
-    caso.OS = grade.os;
-    caso.Cliente = grade.cliente;
+    caso.Data = grade.date;
+    caso.OS = grade.serviceOrder;
+    caso.Cliente = grade.client;
     return caso;
 }
 
-Caso CaseFromGrid(const GridState &grade)
+CaseFile CaseFromGrid(const GridState &grade)
 {
-    Caso caso;
-    caso.data = grade.data;
-    caso.os = grade.os;
-    caso.cliente = grade.cliente;
-    caso.placa = grade.plate;
-    caso.fluido = grade.fluid;
-    caso.itemFluido = grade.fluidText;
-    caso.tomada = grade.tap;
+    CaseFile caso;
+    caso.date = grade.date;
+    caso.serviceOrder = grade.serviceOrder;
+    caso.client = grade.client;
+    caso.plate = grade.plate;
+    caso.fluid = grade.fluid;
+    caso.fluidText = grade.fluidText;
+    caso.tap = grade.tap;
     caso.tag = grade.tag;
-    for (int n = 2; n <= UltimoCampo; ++n) {
+    for (int n = 2; n <= LastField; ++n) {
         const GridField &field = grade.fields[n];
-        if (!TemLinha(n) || !field.applicable)
+        if (!HasRow(n) || !field.applicable)
             continue;
-        caso.campos.push_back({n, TemCaixaValor(n) ? field.text : QString(),
-                               TemListaUnidades(n) ? field.unitPosition : 0});
+        caso.fields.push_back({n, HasValueBox(n) ? field.text : QString(),
+                               HasUnitList(n) ? field.unitPosition : 0});
     }
     return caso;
 }
 
-std::optional<int> EscolhaMassaDensidade(const Caso &caso)
+std::optional<int> MassDensityChoice(const CaseFile &caso)
 {
     std::optional<int> escolha;
-    for (const RegistroCampo &registro : caso.campos) {
-        if (registro.campo >= DensityFields.front() && registro.campo <= DensityFields.back()
-            && registro.unidade && (*registro.unidade == 0 || *registro.unidade == 1))
-            escolha = *registro.unidade;
+    for (const FieldRecord &registro : caso.fields) {
+        if (registro.field >= DensityFields.front() && registro.field <= DensityFields.back()
+            && registro.unit && (*registro.unit == 0 || *registro.unit == 1))
+            escolha = *registro.unit;
     }
     return escolha;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // One mapping between a case file, the calculation window's grid and a calculation.
 //
-//   LeituraCaso --LoadSteps--------> what a fresh window applies to its controls, in order
-//   LeituraCaso --GridStateFromCase-> the grid those steps leave, worked out without widgets
-//   GridState   --SnapshotFromGrid--> CasoCalculo, what "Calcular" runs on
-//   GridState   --CaseFromGrid------> Caso, what QuraSave writes
+//   CaseFileReading --LoadSteps--------> what a fresh window applies to its controls, in order
+//   CaseFileReading --GridStateFromCase-> the grid those steps leave, worked out without widgets
+//   GridState       --SnapshotFromGrid--> CaseSnapshot, what "Calcular" runs on
+//   GridState       --CaseFromGrid------> CaseFile, what QuraSave writes
 //
 // The window fills a GridState from its controls for the last two, and opens a case by
 // applying the steps to its controls, where each setting runs that control's change handling
@@ -14,7 +14,7 @@
 // case a freshly opened window holds.
 
 #include "calculation/ArquivoCalculo.h"
-#include "calculation/Calculo.h"
+#include "calculation/SizingCalculation.h"
 
 #include <QString>
 #include <array>
@@ -36,9 +36,9 @@ struct GridField {
 // applicability: field 10's unit converts the pressures 10, 12 and 14 also where field 10
 // itself does not apply.
 struct GridState {
-    QString data, os, cliente;        // report header: the window variables Data, OS, Cliente
-    int plate = -1;                   // positions of cboQuirasol, cboFluido and cboTomada
-    int fluid = -1;                   // (fluid: 0 liquid, 1 gas, 2 steam)
+    QString date, serviceOrder, client; // report header: the window variables Data, OS, Cliente
+    int plate = -1;                     // positions of cboQuirasol, cboFluido and cboTomada
+    int fluid = -1;                     // (fluid: 0 liquid, 1 gas, 2 steam)
     int tap = -1;
     QString fluidText;                // the selectors' texts as they read now
     QString tapText;
@@ -74,25 +74,25 @@ struct LoadStep {
 // The settings that open a case read from a file, in the order a window makes them: the
 // header items in file order, only those read when the header is damaged (and then nothing
 // more); then per field record its text and its unit; last the mass/density choice the file
-// tells (EscolhaMassaDensidade). A position may be one the list lacks: a list ignores it.
-std::vector<LoadStep> LoadSteps(const LeituraCaso &leitura);
+// tells (MassDensityChoice). A position may be one the list lacks: a list ignores it.
+std::vector<LoadStep> LoadSteps(const CaseFileReading &leitura);
 
 // The grid of a freshly loaded window after the steps of LoadSteps: what the window's own
 // loading leaves, then each setting with the change handling it runs. The material question
 // (another material than steel) is the window's and changes nothing here.
-GridState GridStateFromCase(const LeituraCaso &leitura);
+GridState GridStateFromCase(const CaseFileReading &leitura);
 
 // The calculation's snapshot of the grid. The drawing choice (chkDesenho) and the caption
 // are the window's; they stay unset.
-CasoCalculo SnapshotFromGrid(const GridState &grade);
+CaseSnapshot SnapshotFromGrid(const GridState &grade);
 
 // The case to save: the selectors and the header, and one record per applicable row in
 // ascending field number (its text, and its unit position or 0 without a unit list).
-Caso CaseFromGrid(const GridState &grade);
+CaseFile CaseFromGrid(const GridState &grade);
 
 // The mass/density choice a case was saved with (0 specific mass, 1 relative density). The
 // file keeps no such item, but the unit index of the density fields 17 to 19 tells it, the
 // last of them read winning; nullopt when the file has none of them.
-std::optional<int> EscolhaMassaDensidade(const Caso &caso);
+std::optional<int> MassDensityChoice(const CaseFile &caso);
 
 } // namespace calculation

@@ -7,33 +7,33 @@ namespace calculation {
 namespace {
 
 // Unit codes of the vocabulary the lists use.
-constexpr int UnidadeM3h = 1;
-constexpr int UnidadeKgh = 2;
-constexpr int UnidadeTh = 3;
+constexpr int UnitM3h = 1;
+constexpr int UnitKgh = 2;
+constexpr int UnitTh = 3;
 
 } // namespace
 
-const QList<int> &OrdemInicialLinhas()
+const QList<int> &InitialRowOrder()
 {
     static const QList<int> ordem = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16,
                                      1, 17, 18, 19, 20, 25, 26, 27, 28, 29};
     return ordem;
 }
 
-bool TemLinha(int campo)
+bool HasRow(int campo)
 {
-    return OrdemInicialLinhas().contains(campo);
+    return InitialRowOrder().contains(campo);
 }
 
-QList<int> UnidadesDoCampo(int campo, int classeFluido)
+QList<int> FieldUnits(int campo, int classeFluido)
 {
     switch (campo) {
     case 2:
-        if (classeFluido == FluidoVapor)
-            return {UnidadeKgh, UnidadeTh};
+        if (classeFluido == Steam)
+            return {UnitKgh, UnitTh};
         if (classeFluido < 0)
-            return {UnidadeM3h};
-        return {UnidadeM3h, UnidadeKgh, UnidadeTh};
+            return {UnitM3h};
+        return {UnitM3h, UnitKgh, UnitTh};
     case 4:
         return {4};
     case 5:
@@ -60,62 +60,62 @@ QList<int> UnidadesDoCampo(int campo, int classeFluido)
     }
 }
 
-QList<int> CamposDaClasse(int classeFluido)
+QList<int> ClassFields(int classeFluido)
 {
     switch (classeFluido) {
-    case FluidoLiquido:
+    case Liquid:
         return {8, 9, 17, 18, 20};
-    case FluidoGas:
+    case Gas:
         return {8, 9, 10, 12, 14, 16, 19, 25, 26, 20, 27};
-    case FluidoVapor:
+    case Steam:
         return {9, 12, 18, 20, 27};
     default:
         return {};
     }
 }
 
-std::optional<int> EntradaMassaDensidade(int classeFluido)
+std::optional<int> MassDensityEntry(int classeFluido)
 {
-    if (classeFluido == FluidoGas)
+    if (classeFluido == Gas)
         return 1;
-    if (classeFluido == FluidoVapor)
+    if (classeFluido == Steam)
         return 0;
     return std::nullopt;
 }
 
-QList<MarcaCampo> RegraUnidadeVazao(int codigoUnidade, int classeFluido)
+QList<FieldMark> FlowUnitRule(int codigoUnidade, int classeFluido)
 {
-    const bool volume = codigoUnidade == UnidadeM3h;
-    QList<MarcaCampo> marcas = {{8, volume}, {17, volume}};
-    if (classeFluido == FluidoGas)
-        marcas << MarcaCampo{10, volume} << MarcaCampo{25, volume};
+    const bool volume = codigoUnidade == UnitM3h;
+    QList<FieldMark> marcas = {{8, volume}, {17, volume}};
+    if (classeFluido == Gas)
+        marcas << FieldMark{10, volume} << FieldMark{25, volume};
     return marcas;
 }
 
-Disposicao OrganizaCampos(const std::function<bool(int)> &aplicavel, int alturaBarra)
+RowLayout OrganizaCampos(const std::function<bool(int)> &aplicavel, int alturaBarra)
 {
-    Disposicao d;
+    RowLayout d;
     int p = 4;
     bool massaColocada = false;
-    for (int n = 6; n <= UltimoCampo + 1; ++n) {
-        if (!TemLinha(n))
+    for (int n = 6; n <= LastField + 1; ++n) {
+        if (!HasRow(n))
             continue;
         if (aplicavel(n)) {
             if (n >= 17 && !massaColocada) {
-                d.posicaoMassaDensidade = p++;
+                d.massDensityPosition = p++;
                 massaColocada = true;
             }
-            d.linhas.append({n, true, p++});
+            d.rows.append({n, true, p++});
         } else {
-            d.linhas.append({n, false, 0});
+            d.rows.append({n, false, 0});
         }
     }
-    d.posicoes = p;
-    d.alturaPainel = PassoLinha * p;
-    const double m = p - (alturaBarra + 1) / double(PassoLinha);
+    d.positions = p;
+    d.panelHeight = RowPitch * p;
+    const double m = p - (alturaBarra + 1) / double(RowPitch);
     if (m > 0) {
-        d.barraHabilitada = true;
-        d.maximoBarra = int(platform::RoundHalfEven(m));
+        d.scrollBarEnabled = true;
+        d.scrollBarMaximum = int(platform::RoundHalfEven(m));
     }
     return d;
 }
@@ -134,16 +134,16 @@ std::optional<float> FatorDP(int posicao)
     }
 }
 
-int RolagemParaVisivel(float linha, int atual)
+int ScrollToShow(float linha, int atual)
 {
     if (linha <= float(atual))
         return int(platform::RoundHalfEven(linha));
-    if (linha >= float(atual + LinhasVisiveis))
-        return int(platform::RoundHalfEven(linha - LinhasVisiveis + 1));
+    if (linha >= float(atual + VisibleRows))
+        return int(platform::RoundHalfEven(linha - VisibleRows + 1));
     return atual;
 }
 
-QString TextoFatorMaterial(const QString &temperaturaProjeto)
+QString MaterialFactorText(const QString &temperaturaProjeto)
 {
     const auto t = platform::ParseNumber(temperaturaProjeto);
     if (!t)
@@ -151,7 +151,7 @@ QString TextoFatorMaterial(const QString &temperaturaProjeto)
     return platform::FormatDouble(1 + (*t - 20) * 3.4E-05);
 }
 
-QString TextoPressaoLeitura(int posicaoUnidade)
+QString ReadingPressureText(int posicaoUnidade)
 {
     return platform::FormatDouble(posicaoUnidade == 0 ? 101.325 : 1.03323);
 }
@@ -159,12 +159,12 @@ QString TextoPressaoLeitura(int posicaoUnidade)
 std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
                                                int pressurePosition)
 {
-    if (fluidClass != FluidoGas || flowPosition != 0)
+    if (fluidClass != Gas || flowPosition != 0)
         return std::nullopt;
-    return TextoPressaoLeitura(pressurePosition);
+    return ReadingPressureText(pressurePosition);
 }
 
-QString NomeFluidoProposto(const QString &textoEntrada)
+QString ProposedFluidName(const QString &textoEntrada)
 {
     const qsizetype abre = textoEntrada.indexOf(QLatin1Char('('));
     if (abre < 0)
@@ -174,14 +174,14 @@ QString NomeFluidoProposto(const QString &textoEntrada)
     return fim > inicio ? textoEntrada.mid(inicio, fim - inicio) : QString();
 }
 
-QString TextoEntradaFluido(const QString &nomeClasse, const QString &resposta)
+QString FluidSelectorEntry(const QString &nomeClasse, const QString &resposta)
 {
     if (resposta.isEmpty())
         return nomeClasse;
     return nomeClasse + QStringLiteral(" (") + resposta + QLatin1Char(')');
 }
 
-int FiltroTecla(int codigo)
+int KeyFilter(int codigo)
 {
     if (codigo == 8)
         return codigo;
@@ -196,20 +196,20 @@ QString FilterPastedText(const QString &texto)
 {
     QString filtrado;
     for (const QChar c : texto) {
-        const int codigo = FiltroTecla(c.unicode());
+        const int codigo = KeyFilter(c.unicode());
         if (codigo != 0 && codigo != 8)
             filtrado += QChar(codigo);
     }
     return filtrado;
 }
 
-QString TextoFormatado(const QString &texto)
+QString FormattedText(const QString &texto)
 {
     const auto valor = platform::ParseNumber(texto);
     return valor ? platform::FormatDouble(*valor) : texto;
 }
 
-QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCalculadora)
+QPoint CalculatorPosition(const QRect &janela, const QRect &campo, int alturaCalculadora)
 {
     const int fundoCampo = campo.y() + campo.height();
     const int fundoJanela = janela.y() + janela.height();
@@ -218,7 +218,7 @@ QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCal
     return {campo.x(), campo.y() - alturaCalculadora};
 }
 
-QString TituloNovoCalculo(int numero)
+QString NewCaseTitle(int numero)
 {
     return QStringLiteral("Cálculo ") + QString::number(numero);
 }

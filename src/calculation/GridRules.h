@@ -21,65 +21,58 @@
 namespace calculation {
 
 // Geometry of the grid, in pixels.
-constexpr int PassoLinha = 25;       // row pitch
-constexpr int LinhasVisiveis = 9;    // rows the visible window holds
-constexpr int AlturaBarraV = 224;    // height of the scroll bar = the visible window
-constexpr int UltimoCampo = 30;      // field numbers run from 0 to 30
+constexpr int RowPitch = 25;         // row pitch
+constexpr int VisibleRows = 9;       // rows the visible window holds
+constexpr int BarraVHeight = 224;    // height of the scroll bar = the visible window
+constexpr int LastField = 30;        // field numbers run from 0 to 30
 
-constexpr int FluidoLiquido = Liquido;
-constexpr int FluidoGas = Gas;
-constexpr int FluidoVapor = Vapor;
-
-constexpr int CampoTag = 0;
-constexpr int CampoMassaDensidade = 1;
+constexpr int TagField = 0;
+constexpr int MassDensityField = 1;
 
 // The twenty row panels in their design order (position p = index in this list).
-const QList<int> &OrdemInicialLinhas();
-bool TemLinha(int campo);
-// The eighteen value fields (label and value box), and those with a unit list.
-inline bool TemCaixaValor(int campo) { return CampoDeValor(campo); }
-inline bool TemListaUnidades(int campo) { return CampoComUnidade(campo); }
+const QList<int> &InitialRowOrder();
+bool HasRow(int campo);
 
 // Unit codes of a field's list, in list order. Field 2 depends on the class: one entry
 // ("M³/h") before any class is chosen (fluidClass -1), codes 2 and 3 for steam, 1 to 3
 // otherwise. Empty for a field without a list.
-QList<int> UnidadesDoCampo(int campo, int classeFluido = -1);
+QList<int> FieldUnits(int campo, int classeFluido = -1);
 
 // The fields a fluid class marks applicable, beyond 1 to 5 and 28, 29, in the order the
 // class marks them. Empty for any other class value.
-QList<int> CamposDaClasse(int classeFluido);
+QList<int> ClassFields(int classeFluido);
 
 // Entry the class gives the mass/density selector: gas 1 (relative density), steam 0
 // (specific mass); liquid keeps the current entry (nullopt), as does any other value.
-std::optional<int> EntradaMassaDensidade(int classeFluido);
+std::optional<int> MassDensityEntry(int classeFluido);
 
 // The flow-unit rule: (field, applicable) in the order they are applied, for the chosen flow
 // unit code. Fields 8 and 17 follow "M³/h"; for gas fields 10 and 25 follow it too.
-struct MarcaCampo {
-    int campo;
-    bool aplicavel;
-    bool operator==(const MarcaCampo &) const = default;
+struct FieldMark {
+    int field;
+    bool applicable;
+    bool operator==(const FieldMark &) const = default;
 };
-QList<MarcaCampo> RegraUnidadeVazao(int codigoUnidade, int classeFluido);
+QList<FieldMark> FlowUnitRule(int codigoUnidade, int classeFluido);
 
 // Stacking of the applicable rows (rows 6 and up; the tag row and fields 2, 4 and 5 keep
 // positions 0 to 3). The mass/density row goes right before the first applicable field
 // numbered 17 or more.
-struct PosicaoLinha {
-    int campo;
-    bool visivel;
-    int posicao; // meaningful when visible
+struct RowPlace {
+    int field;
+    bool visible;
+    int position; // meaningful when visible
 };
-struct Disposicao {
-    QList<PosicaoLinha> linhas;       // rows 6 to 30 that exist, ascending
-    int posicaoMassaDensidade = -1;   // -1: not placed, it keeps where it was
-    int posicoes = 0;                 // next free position = rows stacked
-    int alturaPainel = 0;             // height of the scrolled panel
-    bool barraHabilitada = false;
-    int maximoBarra = 0;              // maximum and large change, when enabled
+struct RowLayout {
+    QList<RowPlace> rows;             // rows 6 to 30 that exist, ascending
+    int massDensityPosition = -1;     // -1: not placed, it keeps where it was
+    int positions = 0;                // next free position = rows stacked
+    int panelHeight = 0;              // height of the scrolled panel
+    bool scrollBarEnabled = false;
+    int scrollBarMaximum = 0;         // maximum and large change, when enabled
 };
-Disposicao OrganizaCampos(const std::function<bool(int)> &aplicavel,
-                          int alturaBarra = AlturaBarraV);
+RowLayout OrganizaCampos(const std::function<bool(int)> &aplicavel,
+                         int alturaBarra = BarraVHeight);
 
 // Factor from Pa to the differential-pressure unit at a list position: 1 "Pa", 0.102
 // "Kg/m²", 0.1022 "mmCA", in single precision; nullopt for any other position.
@@ -87,15 +80,15 @@ std::optional<float> FatorDP(int posicao);
 
 // Scroll value that brings the row at position linha into the visible window, from scroll
 // value atual: a row above goes to the top, a row below becomes the last visible one.
-int RolagemParaVisivel(float linha, int atual);
+int ScrollToShow(float linha, int atual);
 
 // Text of field 29 for stainless steel, from the text of field 9 (design temperature):
 // 1 + (T - 20) x 3.4E-05 in its default text form, empty when field 9 is not a number.
-QString TextoFatorMaterial(const QString &temperaturaProjeto);
+QString MaterialFactorText(const QString &temperaturaProjeto);
 
 // Reading pressure of one standard atmosphere in the pressure unit at a list position:
 // "101,325" for kPa (0), "1,03323" for Kg/cm².
-QString TextoPressaoLeitura(int posicaoUnidade);
+QString ReadingPressureText(int posicaoUnidade);
 
 // The pressure-unit rule: the absolute pressures (reading, design, saturation) always show
 // one unit, so a change of any of their lists sets the other two to the same position.
@@ -111,28 +104,28 @@ inline constexpr std::array<int, 3> DensityFields = {17, 18, 19};
 
 // The fluid name proposed by the fluid prompt for an entry's text: the name inside its
 // parentheses, or the text followed by " utilizado" when it has none.
-QString NomeFluidoProposto(const QString &textoEntrada);
+QString ProposedFluidName(const QString &textoEntrada);
 // The entry text after the prompt: the class name, with the answer in parentheses if any.
-QString TextoEntradaFluido(const QString &nomeClasse, const QString &resposta);
+QString FluidSelectorEntry(const QString &nomeClasse, const QString &resposta);
 
 // Key filter of a value box: the character code to insert, 0 to discard it. The point types
 // the decimal comma; Enter is discarded (it acts on release); Backspace and the characters
 // * + , - / and digits pass.
-int FiltroTecla(int codigo);
+int KeyFilter(int codigo);
 // Pasted or dropped text through the key filter, character by character as if typed;
 // Backspace, which types no character, is dropped too.
 QString FilterPastedText(const QString &texto);
 
 // The general formatting applied when a value box is left: a number comes back in its
 // default text form, any other text unchanged.
-QString TextoFormatado(const QString &texto);
+QString FormattedText(const QString &texto);
 
 // Where the calculator's frame opens (its top-left corner, screen pixels): directly below the
 // box, left edges aligned, when its outer height (title bar and borders included) fits above
 // the bottom of the case window; otherwise directly above it.
-QPoint PosicaoCalculadora(const QRect &janela, const QRect &campo, int alturaCalculadora);
+QPoint CalculatorPosition(const QRect &janela, const QRect &campo, int alturaCalculadora);
 
 // Title of the n-th untitled case of a run.
-QString TituloNovoCalculo(int numero);
+QString NewCaseTitle(int numero);
 
 } // namespace calculation

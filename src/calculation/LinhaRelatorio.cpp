@@ -11,40 +11,40 @@ namespace calculation {
 namespace {
 
 // Columns before the value: the label column (33), its blank and the blank before the value.
-constexpr int ColunaRotulo = 33;
+constexpr int LabelColumn = 33;
 // Room for the value, the unit and the second leader: 78 - 35 - 2 blanks.
-constexpr int LarguraValorUnidade = LarguraLinha - ColunaRotulo - 4;
+constexpr int ValueAndUnitWidth = LineWidth - LabelColumn - 4;
 
-QChar Primeiro(const QString &fill, char padrao)
+QChar FirstOr(const QString &fill, char padrao)
 {
     return fill.isEmpty() ? QLatin1Char(padrao) : fill.at(0);
 }
 
-void Repete(QString &linha, QChar c, qsizetype count)
+void Repeat(QString &linha, QChar c, qsizetype count)
 {
     if (count > 0)
         linha.resize(linha.size() + count, c);
 }
 
 // The line, after prefix (the report item's blank, or nothing), built in one buffer.
-QString Monta(QLatin1StringView prefix, const QString &rotulo, const QString &valor,
-              const QString &unidade)
+QString BuildLine(QLatin1StringView prefix, const QString &rotulo, const QString &valor,
+                  const QString &unidade)
 {
-    const QChar espaco = Primeiro(Espaco, ' ');
-    const QChar sublinha = Primeiro(Sublinha, '_');
+    const QChar espaco = FirstOr(Espaco, ' ');
+    const QChar sublinha = FirstOr(Sublinha, '_');
     QString linha;
-    linha.reserve(prefix.size() + std::max<qsizetype>(LarguraLinha, 35 + valor.size()));
+    linha.reserve(prefix.size() + std::max<qsizetype>(LineWidth, 35 + valor.size()));
     linha += prefix;
     linha += rotulo;
     linha += espaco;
-    Repete(linha, sublinha, ColunaRotulo - rotulo.size());
+    Repeat(linha, sublinha, LabelColumn - rotulo.size());
     linha += espaco;
     linha += valor;
     if (!unidade.isEmpty()) {
-        const qsizetype leader = LarguraValorUnidade - valor.size() - unidade.size();
+        const qsizetype leader = ValueAndUnitWidth - valor.size() - unidade.size();
         if (leader >= 0) {
             linha += espaco;
-            Repete(linha, sublinha, leader);
+            Repeat(linha, sublinha, leader);
             linha += espaco;
             linha += unidade;
         }
@@ -56,22 +56,22 @@ QString Monta(QLatin1StringView prefix, const QString &rotulo, const QString &va
 
 QString LinhaRelatorio(const QString &rotulo, const QString &valor, const QString &unidade)
 {
-    return Monta(QLatin1StringView(), rotulo, valor, unidade);
+    return BuildLine(QLatin1StringView(), rotulo, valor, unidade);
 }
 
-QString ItemRelatorio(const QString &rotulo, const QString &valor, const QString &unidade)
+QString ReportItem(const QString &rotulo, const QString &valor, const QString &unidade)
 {
-    return Monta(QLatin1StringView(" "), rotulo, valor, unidade);
+    return BuildLine(QLatin1StringView(" "), rotulo, valor, unidade);
 }
 
-QString LinhaTitulo(const QString &titulo)
+QString TitleLine(const QString &titulo)
 {
-    const int n = int(platform::RoundHalfEven((LarguraLinha - titulo.size()) / 2.0));
+    const int n = int(platform::RoundHalfEven((LineWidth - titulo.size()) / 2.0));
     const QString fill(std::max(n, 0), QLatin1Char('='));
     return fill + titulo + fill;
 }
 
-QString ItemRelatorio(const QString &linha)
+QString ReportItem(const QString &linha)
 {
     return QLatin1Char(' ') + linha;
 }

@@ -8,43 +8,43 @@ namespace calculation {
 
 namespace {
 
-constexpr int LarguraLinha = 78;
-constexpr int ColunaRotulo = 9;
-constexpr int ColunaTexto = 29;
+constexpr int LineWidth = 78;
+constexpr int LabelColumn = 9;
+constexpr int TextColumn = 29;
 
 // The label without its first character (the leading blank), a blank and the text.
-QString LinhaCabecalho(const QString &rotulo, const QString &texto)
+QString HeaderLine(const QString &rotulo, const QString &texto)
 {
     return rotulo.mid(1) + QLatin1Char(' ') + texto;
 }
 
-PrintedLine Vazia(PrintedLine::Font fonte)
+PrintedLine EmptyLine(PrintedLine::Font fonte)
 {
     return {fonte, {}};
 }
 
-PrintedLine Em(int coluna, const QString &texto)
+PrintedLine At(int coluna, const QString &texto)
 {
-    return {PrintedLine::Texto, {{coluna, texto}}};
+    return {PrintedLine::Text, {{coluna, texto}}};
 }
 
 } // namespace
 
-ReportHeader RotulosRelatorio()
+ReportHeader ReportLabels()
 {
     return {QStringLiteral(" Hora - data......:"), {},
             QStringLiteral(" Ordem de serviço.:"), {},
             QStringLiteral(" Cliente..........:"), {}};
 }
 
-QString TextoDataHora(const QDateTime &momento)
+QString DateTimeText(const QDateTime &momento)
 {
     const QLocale local = platform::ProgramLocale();
     return local.toString(momento.time(), QLocale::ShortFormat) + QStringLiteral(" - ")
            + local.toString(momento.date(), QLocale::LongFormat);
 }
 
-QString CabecalhoColunas()
+QString ColumnHeader()
 {
     const QString descricao = QStringLiteral("Descrição");
     const QString valor = QStringLiteral("Valor");
@@ -55,21 +55,21 @@ QString CabecalhoColunas()
     return texto;
 }
 
-QStringList LinhasExportadas(const ReportHeader &header, const QStringList &itens)
+QStringList ExportedLines(const ReportHeader &header, const QStringList &itens)
 {
     const QString regua(33, QLatin1Char('='));
     QStringList linhas;
     linhas << regua + QStringLiteral(" Data Sheet ") + regua << QString()
-           << LinhaCabecalho(header.rotuloData, header.data) << QString()
-           << LinhaCabecalho(header.rotuloOS, header.os)
-           << LinhaCabecalho(header.rotuloCliente, header.cliente);
+           << HeaderLine(header.dateLabel, header.date) << QString()
+           << HeaderLine(header.serviceOrderLabel, header.serviceOrder)
+           << HeaderLine(header.clientLabel, header.client);
     for (const QString &item : itens)
         linhas << item.mid(1);
-    linhas << QString(LarguraLinha, QLatin1Char('='));
+    linhas << QString(LineWidth, QLatin1Char('='));
     return linhas;
 }
 
-QByteArray TextoExportado(const QStringList &linhas)
+QByteArray ExportedBytes(const QStringList &linhas)
 {
     QByteArray bytes;
     for (const QString &linha : linhas)
@@ -77,27 +77,28 @@ QByteArray TextoExportado(const QStringList &linhas)
     return bytes;
 }
 
-QString GravaRelatorio(const QString &caminho, const QByteArray &conteudo)
+QString WriteReport(const QString &caminho, const QByteArray &conteudo)
 {
     return platform::WriteFileAtomically(caminho, conteudo);
 }
 
-QList<PrintedLine> LayoutImpressao(const ReportHeader &header, const QString &cabecalhoColunas,
-                                   const QStringList &itens)
+QList<PrintedLine> PrintLayout(const ReportHeader &header, const QString &cabecalhoColunas,
+                               const QStringList &itens)
 {
     QList<PrintedLine> linhas;
-    linhas << Vazia(PrintedLine::Titulo) << Vazia(PrintedLine::Titulo)
-           << PrintedLine{PrintedLine::Titulo, {{15, QStringLiteral("Data Sheet")}}}
-           << Vazia(PrintedLine::Titulo);
-    linhas << Em(ColunaRotulo, header.data) << Vazia(PrintedLine::Texto);
-    linhas << PrintedLine{PrintedLine::Texto,
-                          {{ColunaRotulo, header.rotuloOS}, {ColunaTexto, header.os}}};
-    linhas << PrintedLine{PrintedLine::Texto,
-                          {{ColunaRotulo, header.rotuloCliente}, {ColunaTexto, header.cliente}}};
-    linhas << Vazia(PrintedLine::Texto) << Vazia(PrintedLine::Texto);
-    linhas << Em(ColunaRotulo, cabecalhoColunas);
+    linhas << EmptyLine(PrintedLine::Title) << EmptyLine(PrintedLine::Title)
+           << PrintedLine{PrintedLine::Title, {{15, QStringLiteral("Data Sheet")}}}
+           << EmptyLine(PrintedLine::Title);
+    linhas << At(LabelColumn, header.date) << EmptyLine(PrintedLine::Text);
+    linhas << PrintedLine{PrintedLine::Text,
+                          {{LabelColumn, header.serviceOrderLabel},
+                           {TextColumn, header.serviceOrder}}};
+    linhas << PrintedLine{PrintedLine::Text,
+                          {{LabelColumn, header.clientLabel}, {TextColumn, header.client}}};
+    linhas << EmptyLine(PrintedLine::Text) << EmptyLine(PrintedLine::Text);
+    linhas << At(LabelColumn, cabecalhoColunas);
     for (const QString &item : itens)
-        linhas << Em(ColunaRotulo, item);
+        linhas << At(LabelColumn, item);
     return linhas;
 }
 

@@ -13,55 +13,55 @@ namespace calculation {
 
 // The report window's captions and the three header texts the user may edit.
 struct ReportHeader {
-    QString rotuloData;    // caption of lblData, " Hora - data......:"
-    QString data;          // txtData
-    QString rotuloOS;      // caption of lblOS
-    QString os;            // txtOS
-    QString rotuloCliente; // caption of lblCliente
-    QString cliente;       // txtCliente
+    QString dateLabel;         // caption of lblData, " Hora - data......:"
+    QString date;              // txtData
+    QString serviceOrderLabel; // caption of lblOS
+    QString serviceOrder;      // txtOS
+    QString clientLabel;       // caption of lblCliente
+    QString client;            // txtCliente
 };
 
 // The window's design captions, each with its leading blank.
-ReportHeader RotulosRelatorio();
+ReportHeader ReportLabels();
 
 // The header's date text of a moment: the short time, " - " and the long date, in the
 // program's regional conventions ("10:15 - quarta-feira, 9 de dezembro de 2026").
-QString TextoDataHora(const QDateTime &momento);
+QString DateTimeText(const QDateTime &momento);
 
 // Column header of the report list, 79 characters: " Descrição", "Valor" in columns 37 to 41,
 // "Escala" in columns 74 to 79.
-QString CabecalhoColunas();
+QString ColumnHeader();
 
 // The lines of the exported file: rule with " Data Sheet ", the three header lines (label
 // without its leading blank, a blank, the text), every list item without its first character,
 // closing rule.
-QStringList LinhasExportadas(const ReportHeader &header, const QStringList &itens);
+QStringList ExportedLines(const ReportHeader &header, const QStringList &itens);
 
 // The file's bytes: Windows-1252, every line ended with CR LF.
-QByteArray TextoExportado(const QStringList &linhas);
+QByteArray ExportedBytes(const QStringList &linhas);
 
 // Writes the bytes atomically: the target is replaced only when everything was written, so a
 // failure leaves an older file as it was. Returns the error text, empty on success.
-QString GravaRelatorio(const QString &caminho, const QByteArray &conteudo);
+QString WriteReport(const QString &caminho, const QByteArray &conteudo);
 
 // One printed line: its font and its pieces of text, each starting at a column (character
 // cells of the line's font, counted from 1). A line without pieces is an empty line.
 struct PrintedLine {
-    enum Font { Titulo, Texto };
+    enum Font { Title, Text };
     struct Piece {
-        int coluna;
-        QString texto;
+        int column;
+        QString text;
         bool operator==(const Piece &) const = default;
     };
-    Font fonte = Texto;
-    QList<Piece> pecas;
+    Font font = Text;
+    QList<Piece> pieces;
     bool operator==(const PrintedLine &) const = default;
 };
 
 // The printed page: "Data Sheet" in the title font after two empty lines, then in the text
 // font the date (no label), the service order and client (label at 9, text at 29), the column
 // header and every list item at column 9.
-QList<PrintedLine> LayoutImpressao(const ReportHeader &header, const QString &cabecalhoColunas,
-                                   const QStringList &itens);
+QList<PrintedLine> PrintLayout(const ReportHeader &header, const QString &cabecalhoColunas,
+                               const QStringList &itens);
 
 } // namespace calculation

@@ -75,14 +75,14 @@ void IniciaTabelas()
     NomeUnidade[30] = QStringLiteral("Outro material");
 }
 
-bool CampoDeValor(int campo)
+bool HasValueBox(int campo)
 {
     return std::find(CamposDados.begin(), CamposDados.end(), campo) != CamposDados.end();
 }
 
-bool CampoComUnidade(int campo)
+bool HasUnitList(int campo)
 {
-    return CampoDeValor(campo) && (campo < 25 || campo > 28);
+    return HasValueBox(campo) && (campo < 25 || campo > 28);
 }
 
 } // namespace calculation

@@ -31,13 +31,13 @@ inline constexpr std::array<int, 18> CamposDados = {2,  4,  5,  8,  9,  10, 12, 
                                                     17, 18, 19, 20, 25, 26, 27, 28, 29};
 
 // Whether field n is a value field, and whether it has a unit list (all but 25 to 28).
-bool CampoDeValor(int campo);
-bool CampoComUnidade(int campo);
+bool HasValueBox(int campo);
+bool HasUnitList(int campo);
 
 // Fluid classes as list positions of the fluid selector.
-enum ClasseFluido : int { Liquido = 0, Gas = 1, Vapor = 2 };
+enum FluidClass : int { Liquid = 0, Gas = 1, Steam = 2 };
 
 // Tap types as the window variable Tomada (list position + 1).
-enum TipoTomada : int { FlangeTaps = 1, RadiusTaps = 2, VenaContracta = 3, CornerTaps = 4 };
+enum TapType : int { FlangeTaps = 1, RadiusTaps = 2, VenaContracta = 3, CornerTaps = 4 };
 
 } // namespace calculation

@@ -9,14 +9,14 @@
 #include <QString>
 
 // Run-time error numbers the program reports (a cancelled dialog is platform::ErrorCancelled).
-constexpr int ErroSemMemoria = 7;
-constexpr int ErroArquivoNaoEncontrado = 53;
-constexpr int ErroAcessoArquivo = 75;
+constexpr int ErrorOutOfMemory = 7;
+constexpr int ErrorFileNotFound = 53;
+constexpr int ErrorFileAccess = 75;
 
 // A run-time failure: its number and description, as MostraErro shows them.
-struct ErroExecucao {
-    int numero = 0;
-    QString descricao;
+struct RuntimeError {
+    int number = 0;
+    QString description;
 };
 
 // The one report of an unexpected run-time error: restores the default pointer (the program

@@ -17,18 +17,18 @@ QByteArray Bytes(const char *utf8)
     return platform::ToCodepage1252(QString::fromUtf8(utf8));
 }
 
-Caso ExemploGas()
+CaseFile ExemploGas()
 {
-    Caso caso;
-    caso.data = "09/12/2026 10:15:00";
-    caso.os = "OS-17";
-    caso.cliente = QString::fromUtf8("Refinaria São João");
-    caso.placa = 0;
-    caso.fluido = 1;
-    caso.itemFluido = "Gas (ar natural)";
-    caso.tomada = 2;
+    CaseFile caso;
+    caso.date = "09/12/2026 10:15:00";
+    caso.serviceOrder = "OS-17";
+    caso.client = QString::fromUtf8("Refinaria São João");
+    caso.plate = 0;
+    caso.fluid = 1;
+    caso.fluidText = "Gas (ar natural)";
+    caso.tap = 2;
     caso.tag = "FE-101";
-    caso.campos = {{2, "1500", 1}, {4, "102,26", 0}, {25, "1,0034", std::nullopt},
+    caso.fields = {{2, "1500", 1}, {4, "102,26", 0}, {25, "1,0034", std::nullopt},
                    {29, "0,0000173", 0}};
     return caso;
 }
@@ -40,11 +40,11 @@ const char *const kHeader =
 
 TEST(ArquivoCalculo, WritesTheExactFormat)
 {
-    Caso caso = ExemploGas();
-    caso.data.clear();
-    caso.os.clear();
-    caso.cliente.clear();
-    EXPECT_EQ(EscreveCaso(caso),
+    CaseFile caso = ExemploGas();
+    caso.date.clear();
+    caso.serviceOrder.clear();
+    caso.client.clear();
+    EXPECT_EQ(WriteCase(caso),
               QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar natural)\"\r\n2\r\n"
                          "\"FE-101\"\r\n2,\"1500\",1\r\n4,\"102,26\",0\r\n25,\"1,0034\",0\r\n"
                          "29,\"0,0000173\",0\r\n"));
@@ -52,24 +52,24 @@ TEST(ArquivoCalculo, WritesTheExactFormat)
 
 TEST(ArquivoCalculo, RoundTripKeepsEverythingAsTyped)
 {
-    const Caso caso = ExemploGas();
-    const LeituraCaso leitura = LeCaso(EscreveCaso(caso));
-    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
-    EXPECT_EQ(leitura.itensLidos, ItensCabecalho);
-    EXPECT_EQ(leitura.caso.data, caso.data);
-    EXPECT_EQ(leitura.caso.cliente, caso.cliente); // accented letters through Windows-1252
-    EXPECT_EQ(leitura.caso.fluido, 1);
-    EXPECT_EQ(leitura.caso.itemFluido, "Gas (ar natural)");
-    EXPECT_EQ(leitura.caso.tomada, 2);
-    EXPECT_EQ(leitura.caso.tag, "FE-101");
-    EXPECT_EQ(leitura.caso.campos, caso.campos); // decimal commas untouched
+    const CaseFile caso = ExemploGas();
+    const CaseFileReading leitura = ReadCase(WriteCase(caso));
+    ASSERT_EQ(leitura.stop, CaseFileReading::ReadToEnd);
+    EXPECT_EQ(leitura.itemsRead, HeaderItems);
+    EXPECT_EQ(leitura.caseFile.date, caso.date);
+    EXPECT_EQ(leitura.caseFile.client, caso.client); // accented letters through Windows-1252
+    EXPECT_EQ(leitura.caseFile.fluid, 1);
+    EXPECT_EQ(leitura.caseFile.fluidText, "Gas (ar natural)");
+    EXPECT_EQ(leitura.caseFile.tap, 2);
+    EXPECT_EQ(leitura.caseFile.tag, "FE-101");
+    EXPECT_EQ(leitura.caseFile.fields, caso.fields); // decimal commas untouched
 }
 
 TEST(ArquivoCalculo, ReadsHeaderItemsByTheOldRules)
 {
     const struct {
         const char *fluidLine;
-        int fluido;
+        int fluid;
         const char *item;
     } cases[] = {
         {"0,  \"Liqüido\"", 0, "Liqüido"},
@@ -85,12 +85,12 @@ TEST(ArquivoCalculo, ReadsHeaderItemsByTheOldRules)
     for (const auto &c : cases) {
         const QByteArray file = Bytes("\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n") + Bytes(c.fluidLine)
             + "\r\n3\r\n\"T\"\r\n";
-        const LeituraCaso leitura = LeCaso(file);
+        const CaseFileReading leitura = ReadCase(file);
         ASSERT_TRUE(leitura.ok()) << c.fluidLine;
-        EXPECT_EQ(leitura.caso.fluido, c.fluido) << c.fluidLine;
-        EXPECT_EQ(leitura.caso.itemFluido, QString::fromUtf8(c.item)) << c.fluidLine;
-        EXPECT_EQ(leitura.caso.placa, 1);
-        EXPECT_EQ(leitura.caso.tomada, 3);
+        EXPECT_EQ(leitura.caseFile.fluid, c.fluid) << c.fluidLine;
+        EXPECT_EQ(leitura.caseFile.fluidText, QString::fromUtf8(c.item)) << c.fluidLine;
+        EXPECT_EQ(leitura.caseFile.plate, 1);
+        EXPECT_EQ(leitura.caseFile.tap, 3);
     }
 }
 
@@ -99,63 +99,63 @@ TEST(ArquivoCalculo, IndicesRoundHalfToEven)
     constexpr int kInvalid = 99; // -1 is the selector's "nothing selected"
     const struct {
         const char *plate;
-        int placa;
+        int index;
     } cases[] = {{"0.5", 0}, {"1.5", kInvalid}, {"0.51", 1}, {" 1", 1}, {"abc", 0},
                  {"-1", -1}, {"-1.5", kInvalid}, {"1e0", 1}};
     for (const auto &c : cases) {
         const QByteArray file = QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n") + c.plate
             + "\r\n0,  \"L\"\r\n0\r\n\"\"\r\n";
-        const LeituraCaso leitura = LeCaso(file);
-        if (c.placa == kInvalid) {
+        const CaseFileReading leitura = ReadCase(file);
+        if (c.index == kInvalid) {
             EXPECT_FALSE(leitura.ok()) << c.plate; // 2 is not a plate
             continue;
         }
         ASSERT_TRUE(leitura.ok()) << c.plate;
-        EXPECT_EQ(leitura.caso.placa, c.placa) << c.plate;
+        EXPECT_EQ(leitura.caseFile.plate, c.index) << c.plate;
     }
 }
 
 TEST(ArquivoCalculo, FileEndingAfterTheTagHasNoFields)
 {
     for (const char *tail : {"", "\r\n\r\n", "   \r\n"}) {
-        const LeituraCaso leitura = LeCaso(QByteArray(kHeader) + tail);
-        EXPECT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
-        EXPECT_TRUE(leitura.caso.campos.empty());
-        EXPECT_EQ(leitura.caso.tag, "T");
+        const CaseFileReading leitura = ReadCase(QByteArray(kHeader) + tail);
+        EXPECT_EQ(leitura.stop, CaseFileReading::ReadToEnd);
+        EXPECT_TRUE(leitura.caseFile.fields.empty());
+        EXPECT_EQ(leitura.caseFile.tag, "T");
     }
     // Without the final line end too.
     QByteArray noEnd(kHeader);
     noEnd.chop(2);
-    EXPECT_EQ(LeCaso(noEnd).caso.tag, "T");
+    EXPECT_EQ(ReadCase(noEnd).caseFile.tag, "T");
 }
 
 TEST(ArquivoCalculo, HeaderErrorsReportWhatWasRead)
 {
     const struct {
         const char *file;
-        int erro;
+        int error;
         int itens;
     } cases[] = {
-        {"", ErroFimDoArquivo, 0},
-        {"\"d\"\r\n\"o\"\r\n", ErroFimDoArquivo, 2},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n", ErroFimDoArquivo, 6},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n3\r\n", ErroFimDoArquivo, 7},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n2\r\n0,  \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 3},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n3,  \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 4},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n9, \"L\"\r\n3\r\n\"T\"\r\n", ErroValorInvalido, 4},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n1,  \"L\"\r\n4\r\n\"T\"\r\n", ErroValorInvalido, 6},
-        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n99999999999\r\n", ErroValorInvalido, 3},
+        {"", ErrorEndOfFile, 0},
+        {"\"d\"\r\n\"o\"\r\n", ErrorEndOfFile, 2},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n", ErrorEndOfFile, 6},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n0,  \"L\"\r\n3\r\n", ErrorEndOfFile, 7},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n2\r\n0,  \"L\"\r\n3\r\n\"T\"\r\n", ErrorInvalidValue, 3},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n3,  \"L\"\r\n3\r\n\"T\"\r\n", ErrorInvalidValue, 4},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n9, \"L\"\r\n3\r\n\"T\"\r\n", ErrorInvalidValue, 4},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n1\r\n1,  \"L\"\r\n4\r\n\"T\"\r\n", ErrorInvalidValue, 6},
+        {"\"d\"\r\n\"o\"\r\n\"c\"\r\n99999999999\r\n", ErrorInvalidValue, 3},
     };
     for (const auto &c : cases) {
-        const LeituraCaso leitura = LeCaso(c.file);
-        EXPECT_EQ(leitura.parada, LeituraCaso::ErroCabecalho) << c.file;
-        EXPECT_EQ(leitura.erro.numero, c.erro) << c.file;
-        EXPECT_FALSE(leitura.erro.descricao.isEmpty());
-        EXPECT_EQ(leitura.itensLidos, c.itens) << c.file;
+        const CaseFileReading leitura = ReadCase(c.file);
+        EXPECT_EQ(leitura.stop, CaseFileReading::HeaderError) << c.file;
+        EXPECT_EQ(leitura.error.number, c.error) << c.file;
+        EXPECT_FALSE(leitura.error.description.isEmpty());
+        EXPECT_EQ(leitura.itemsRead, c.itens) << c.file;
     }
-    const LeituraCaso parcial = LeCaso("\"d\"\r\n\"o\"\r\n");
-    EXPECT_EQ(parcial.caso.data, "d");
-    EXPECT_EQ(parcial.caso.os, "o");
+    const CaseFileReading parcial = ReadCase("\"d\"\r\n\"o\"\r\n");
+    EXPECT_EQ(parcial.caseFile.date, "d");
+    EXPECT_EQ(parcial.caseFile.serviceOrder, "o");
 }
 
 TEST(ArquivoCalculo, BadFieldRecordsAreSkipped)
@@ -168,50 +168,51 @@ TEST(ArquivoCalculo, BadFieldRecordsAreSkipped)
         + "26,\"0,98\",5\r\n"   // no unit list: the index is not used
         + "4,\"\",1.5\r\n"      // half to even
         + "5,\"25\"\r\n";       // items run on: the unit item is missing at the end
-    const LeituraCaso leitura = LeCaso(file);
-    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
-    const std::vector<RegistroCampo> expected = {
+    const CaseFileReading leitura = ReadCase(file);
+    ASSERT_EQ(leitura.stop, CaseFileReading::ReadToEnd);
+    const std::vector<FieldRecord> expected = {
         {2, "1500,5", 2}, {26, "0,98", std::nullopt}, {4, "", 2}, {5, "25", std::nullopt}};
-    EXPECT_EQ(leitura.caso.campos, expected);
+    EXPECT_EQ(leitura.caseFile.fields, expected);
 }
 
 TEST(ArquivoCalculo, DoubleQuoteInsideATextKeepsTheFileReadable)
 {
-    Caso caso = ExemploGas();
+    CaseFile caso = ExemploGas();
     caso.tag = "FE-\"A\"";
-    caso.itemFluido = "Gas (\"GLP\")";
-    caso.cliente = "\"";
-    caso.campos = {{4, "2\"", 0}};
-    const QByteArray bytes = EscreveCaso(caso);
+    caso.fluidText = "Gas (\"GLP\")";
+    caso.client = "\"";
+    caso.fields = {{4, "2\"", 0}};
+    const QByteArray bytes = WriteCase(caso);
     EXPECT_EQ(bytes.count('"'), 2 * 6); // each text item has exactly its own two quotes
-    const LeituraCaso leitura = LeCaso(bytes);
-    ASSERT_EQ(leitura.parada, LeituraCaso::FimDoArquivo);
-    EXPECT_EQ(leitura.caso.tag, "FE-''A''");
-    EXPECT_EQ(leitura.caso.itemFluido, "Gas (''GLP'')");
-    EXPECT_EQ(leitura.caso.cliente, "''");
-    EXPECT_EQ(leitura.caso.tomada, 2);
-    ASSERT_EQ(leitura.caso.campos.size(), 1u);
-    EXPECT_EQ(leitura.caso.campos[0].texto, "2''");
-    EXPECT_EQ(EscreveCaso(leitura.caso), EscreveCaso(LeCaso(EscreveCaso(leitura.caso)).caso));
+    const CaseFileReading leitura = ReadCase(bytes);
+    ASSERT_EQ(leitura.stop, CaseFileReading::ReadToEnd);
+    EXPECT_EQ(leitura.caseFile.tag, "FE-''A''");
+    EXPECT_EQ(leitura.caseFile.fluidText, "Gas (''GLP'')");
+    EXPECT_EQ(leitura.caseFile.client, "''");
+    EXPECT_EQ(leitura.caseFile.tap, 2);
+    ASSERT_EQ(leitura.caseFile.fields.size(), 1u);
+    EXPECT_EQ(leitura.caseFile.fields[0].text, "2''");
+    EXPECT_EQ(WriteCase(leitura.caseFile),
+              WriteCase(ReadCase(WriteCase(leitura.caseFile)).caseFile));
 }
 
 TEST(ArquivoCalculo, CharactersOutsideTheCodePageBecomeQuestionMarks)
 {
-    Caso caso = ExemploGas();
-    caso.itemFluido = QString::fromUtf8("Gas (метан €)");
-    const LeituraCaso leitura = LeCaso(EscreveCaso(caso));
-    EXPECT_EQ(leitura.caso.itemFluido, QString::fromUtf8("Gas (????? €)"));
+    CaseFile caso = ExemploGas();
+    caso.fluidText = QString::fromUtf8("Gas (метан €)");
+    const CaseFileReading leitura = ReadCase(WriteCase(caso));
+    EXPECT_EQ(leitura.caseFile.fluidText, QString::fromUtf8("Gas (????? €)"));
 }
 
 TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString path = dir.path() + "/caso.qzv";
-    ASSERT_FALSE(GravaArquivoCaso(path, ExemploGas()));
-    const QByteArray old = EscreveCaso(ExemploGas());
+    ASSERT_FALSE(WriteCaseFile(path, ExemploGas()));
+    const QByteArray old = WriteCase(ExemploGas());
 
     // A write the file-size limit cuts short (for root too): the old file stays whole.
-    Caso grande = ExemploGas();
+    CaseFile grande = ExemploGas();
     grande.tag = QString(5000, u'x');
     rlimit limite{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
@@ -219,11 +220,11 @@ TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
     rlimit pequeno = limite;
     pequeno.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
-    const std::optional<ErroArquivo> erro = GravaArquivoCaso(path, grande);
+    const std::optional<FileError> erro = WriteCaseFile(path, grande);
     setrlimit(RLIMIT_FSIZE, &limite);
     std::signal(SIGXFSZ, sinal);
     ASSERT_TRUE(erro);
-    EXPECT_EQ(erro->numero, ErroAcessoArquivo);
+    EXPECT_EQ(erro->number, ErrorFileAccess);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
@@ -231,79 +232,79 @@ TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
 
     // A folder that is a file: fails, creates nothing.
     const QString inside = path + "/outro.qzv";
-    EXPECT_TRUE(GravaArquivoCaso(inside, grande));
-    const LeituraCaso missing = LeArquivoCaso(inside);
-    EXPECT_EQ(missing.parada, LeituraCaso::ErroCabecalho);
-    EXPECT_EQ(missing.erro.numero, ErroAcessoArquivo);
-    EXPECT_EQ(missing.itensLidos, 0);
-    EXPECT_EQ(LeArquivoCaso(path).caso.tag, "FE-101");
+    EXPECT_TRUE(WriteCaseFile(inside, grande));
+    const CaseFileReading missing = ReadCaseFile(inside);
+    EXPECT_EQ(missing.stop, CaseFileReading::HeaderError);
+    EXPECT_EQ(missing.error.number, ErrorFileAccess);
+    EXPECT_EQ(missing.itemsRead, 0);
+    EXPECT_EQ(ReadCaseFile(path).caseFile.tag, "FE-101");
 
     // Not a regular file: refused at once, nothing read.
     for (const QString &other : {dir.path(), QStringLiteral("/dev/zero")})
-        EXPECT_EQ(LeArquivoCaso(other).erro.numero, ErroAcessoArquivo) << other.toStdString();
+        EXPECT_EQ(ReadCaseFile(other).error.number, ErrorFileAccess) << other.toStdString();
 }
 
 TEST(ArquivoCalculo, HostileFilesAreReadSanely)
 {
     // Unbalanced quote: the item runs to the end of the data, nothing more.
-    LeituraCaso leitura = LeCaso("\"d\r\n\"o\"\r\n");
-    EXPECT_EQ(leitura.parada, LeituraCaso::ErroCabecalho);
+    CaseFileReading leitura = ReadCase("\"d\r\n\"o\"\r\n");
+    EXPECT_EQ(leitura.stop, CaseFileReading::HeaderError);
 
     // NUL bytes and binary junk: no crash, what can be read is read.
     QByteArray binary(kHeader);
     for (int i = 0; i < 4096; ++i)
         binary += char((i * 7919) & 0xFF);
     binary[2] = '\0';
-    leitura = LeCaso(binary);
-    EXPECT_LE(int(leitura.caso.campos.size()), MaxRegistrosCampo);
+    leitura = ReadCase(binary);
+    EXPECT_LE(int(leitura.caseFile.fields.size()), MaxFieldRecords);
 }
 
 TEST(ArquivoCalculo, FilesBeyondTheLimitsAreRefusedWhole)
 {
     auto registro = [](const QByteArray &valor) { return "2,\"" + valor + "\",1\r\n"; };
-    auto recusado = [](const LeituraCaso &leitura) {
-        return !leitura.ok() && leitura.parada == LeituraCaso::Limite
-            && leitura.erro.numero == ErroFimDoArquivo && leitura.itensLidos == 0
-            && leitura.caso.tag.isEmpty() && leitura.caso.campos.empty();
+    auto recusado = [](const CaseFileReading &leitura) {
+        return !leitura.ok() && leitura.stop == CaseFileReading::BeyondLimits
+            && leitura.error.number == ErrorEndOfFile && leitura.itemsRead == 0
+            && leitura.caseFile.tag.isEmpty() && leitura.caseFile.fields.empty();
     };
-    const QByteArray item(MaxTextoItem, 'x');
+    const QByteArray item(MaxItemLength, 'x');
 
     // Items: the longest is read whole, one character more refuses the file, in a field
     // record, unquoted or in the header.
-    LeituraCaso leitura = LeCaso(QByteArray(kHeader) + registro(item));
+    CaseFileReading leitura = ReadCase(QByteArray(kHeader) + registro(item));
     ASSERT_TRUE(leitura.ok());
-    EXPECT_EQ(leitura.caso.campos.at(0).texto->size(), MaxTextoItem);
-    EXPECT_TRUE(recusado(LeCaso(QByteArray(kHeader) + registro(item + 'x'))));
-    EXPECT_TRUE(recusado(LeCaso(QByteArray(kHeader) + "2,\"1\"," + item + "0\r\n")));
+    EXPECT_EQ(leitura.caseFile.fields.at(0).text->size(), MaxItemLength);
+    EXPECT_TRUE(recusado(ReadCase(QByteArray(kHeader) + registro(item + 'x'))));
+    EXPECT_TRUE(recusado(ReadCase(QByteArray(kHeader) + "2,\"1\"," + item + "0\r\n")));
     QByteArray cliente(kHeader);
     cliente.replace("\"Cli\"", "\"" + item + "x\"");
-    EXPECT_TRUE(recusado(LeCaso(cliente)));
+    EXPECT_TRUE(recusado(ReadCase(cliente)));
 
-    // Field records: MaxRegistrosCampo of them are read, one more refuses the file.
+    // Field records: MaxFieldRecords of them are read, one more refuses the file.
     QByteArray many(kHeader);
-    for (int i = 0; i < MaxRegistrosCampo; ++i)
+    for (int i = 0; i < MaxFieldRecords; ++i)
         many += registro("1");
-    EXPECT_EQ(int(LeCaso(many).caso.campos.size()), MaxRegistrosCampo);
-    EXPECT_TRUE(recusado(LeCaso(many + registro("1"))));
+    EXPECT_EQ(int(ReadCase(many).caseFile.fields.size()), MaxFieldRecords);
+    EXPECT_TRUE(recusado(ReadCase(many + registro("1"))));
 
-    // Bytes: a file of MaxBytesCaso is read, one byte more is refused, from a file too.
+    // Bytes: a file of MaxCaseBytes is read, one byte more is refused, from a file too.
     QByteArray cheio = QByteArray(kHeader) + registro("1");
-    cheio += QByteArray(MaxBytesCaso - cheio.size(), ' ');
-    EXPECT_TRUE(LeCaso(cheio).ok());
-    EXPECT_TRUE(recusado(LeCaso(cheio + ' ')));
+    cheio += QByteArray(MaxCaseBytes - cheio.size(), ' ');
+    EXPECT_TRUE(ReadCase(cheio).ok());
+    EXPECT_TRUE(recusado(ReadCase(cheio + ' ')));
     QTemporaryDir dir;
     QFile grande(dir.filePath(QStringLiteral("grande.qzv")));
     ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
     grande.write(cheio + "\r\n");
     grande.close();
-    EXPECT_TRUE(recusado(LeArquivoCaso(grande.fileName())));
+    EXPECT_TRUE(recusado(ReadCaseFile(grande.fileName())));
 
     // What the writer writes is always read back: a longer text is cut to the limit, also
     // where its double quotes grow.
-    Caso caso = ExemploGas();
-    caso.tag = QString(MaxTextoItem, u'"');
-    leitura = LeCaso(EscreveCaso(caso));
+    CaseFile caso = ExemploGas();
+    caso.tag = QString(MaxItemLength, u'"');
+    leitura = ReadCase(WriteCase(caso));
     ASSERT_TRUE(leitura.ok());
-    EXPECT_EQ(leitura.caso.tag, QString(MaxTextoItem, u'\''));
+    EXPECT_EQ(leitura.caseFile.tag, QString(MaxItemLength, u'\''));
 }
 

@@ -26,15 +26,15 @@ QByteArray DataFile(const char *name)
 GridState GasCase(const char *records)
 {
     return GridStateFromCase(
-        LeCaso(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n")
-               + records));
+        ReadCase(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n")
+                 + records));
 }
 
 GridState LiquidCase(const char *records)
 {
     return GridStateFromCase(
-        LeCaso(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n0,  \"Liq\xfc" "ido\"\r\n0\r\n\"T\"\r\n")
-               + records));
+        ReadCase(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n0,  \"Liq\xfc" "ido\"\r\n0\r\n\"T\"\r\n")
+                 + records));
 }
 
 } // namespace
@@ -43,33 +43,33 @@ TEST_F(CaseMapping, ReadCaseGridAndWrittenCaseRoundTrip)
 {
     // A case as the program writes it comes back byte for byte.
     const QByteArray liquido = DataFile("liquido-flange.qzv");
-    const GridState estado = GridStateFromCase(LeCaso(liquido));
-    EXPECT_EQ(EscreveCaso(CaseFromGrid(estado)), liquido);
+    const GridState estado = GridStateFromCase(ReadCase(liquido));
+    EXPECT_EQ(WriteCase(CaseFromGrid(estado)), liquido);
     EXPECT_EQ(estado.fluidText, QString::fromUtf8("Liqüido (Água de alimentação)"));
     EXPECT_EQ(estado.tapText, NomeTomada[FlangeTaps]);
-    EXPECT_EQ(estado.data, QStringLiteral("09/12/2026 10:00"));
+    EXPECT_EQ(estado.date, QStringLiteral("09/12/2026 10:00"));
     EXPECT_FLOAT_EQ(estado.fatorDP, 0.1022f); // mmCA
 
     // Hand-made files hold rows the class does not use, and a reading pressure the pressure
     // units replace: once saved, they reopen exactly as saved.
     for (const char *name : {"gas-corner-kgfcm2.qzv", "gas-radius.qzv", "vapor-vena.qzv",
                              "liquido-campo-vazio.qzv", "liquido-densidade-relativa.qzv"}) {
-        const GridState lido = GridStateFromCase(LeCaso(DataFile(name)));
-        const QByteArray salvo = EscreveCaso(CaseFromGrid(lido));
-        const GridState reaberto = GridStateFromCase(LeCaso(salvo));
+        const GridState lido = GridStateFromCase(ReadCase(DataFile(name)));
+        const QByteArray salvo = WriteCase(CaseFromGrid(lido));
+        const GridState reaberto = GridStateFromCase(ReadCase(salvo));
         EXPECT_EQ(reaberto, lido) << name;
-        EXPECT_EQ(EscreveCaso(CaseFromGrid(reaberto)), salvo) << name;
+        EXPECT_EQ(WriteCase(CaseFromGrid(reaberto)), salvo) << name;
     }
 
     // Steam's flow list holds Kg/h and T/h: the snapshot names the unit by its code.
-    const CasoCalculo vapor =
-        SnapshotFromGrid(GridStateFromCase(LeCaso(DataFile("vapor-vena.qzv"))));
-    EXPECT_EQ(vapor.Fluido, Vapor);
+    const CaseSnapshot vapor =
+        SnapshotFromGrid(GridStateFromCase(ReadCase(DataFile("vapor-vena.qzv"))));
+    EXPECT_EQ(vapor.Fluido, Steam);
     EXPECT_EQ(vapor.Tomada, VenaContracta);
-    EXPECT_EQ(vapor.campos[2].posicaoUnidade, 1);
-    EXPECT_EQ(vapor.campos[2].codigoUnidade, 3);
-    EXPECT_FALSE(vapor.campos[27].temLista);
-    EXPECT_EQ(vapor.campos[27].codigoUnidade, -1);
+    EXPECT_EQ(vapor.fields[2].unitPosition, 1);
+    EXPECT_EQ(vapor.fields[2].unitCode, 3);
+    EXPECT_FALSE(vapor.fields[27].hasUnitList);
+    EXPECT_EQ(vapor.fields[27].unitCode, -1);
     EXPECT_FLOAT_EQ(vapor.FatorDP, 0.102f);
 }
 
@@ -102,7 +102,7 @@ TEST_F(CaseMapping, DensityChoiceFromTheClassThenFromTheFile)
     // Gas chooses relative density, liquid keeps specific mass.
     GridState g = GasCase("19,\"0,65\",1\r\n");
     EXPECT_EQ(g.massDensity, 1);
-    EXPECT_TRUE(SnapshotFromGrid(g).densidadeRelativa);
+    EXPECT_TRUE(SnapshotFromGrid(g).relativeDensity);
     EXPECT_EQ(g.fields[17].unitCode, 0);
     EXPECT_EQ(LiquidCase("17,\"998\",0\r\n").massDensity, 0);
     // The last density unit read decides and moves all three lists with it.
@@ -115,14 +115,14 @@ TEST_F(CaseMapping, DensityChoiceFromTheClassThenFromTheFile)
     EXPECT_EQ(g.fields[17].unitPosition, 0);
     EXPECT_EQ(g.fields[18].unitPosition, 1);
 
-    Caso caso;
-    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
-    caso.campos = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
-    EXPECT_EQ(EscolhaMassaDensidade(caso), 1);
-    caso.campos.push_back({19, QString("1,2"), 0});
-    EXPECT_EQ(EscolhaMassaDensidade(caso), 0); // the last density record wins
-    caso.campos = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
-    EXPECT_FALSE(EscolhaMassaDensidade(caso).has_value());
+    CaseFile caso;
+    EXPECT_FALSE(MassDensityChoice(caso).has_value());
+    caso.fields = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
+    EXPECT_EQ(MassDensityChoice(caso), 1);
+    caso.fields.push_back({19, QString("1,2"), 0});
+    EXPECT_EQ(MassDensityChoice(caso), 0); // the last density record wins
+    caso.fields = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
+    EXPECT_FALSE(MassDensityChoice(caso).has_value());
 }
 
 TEST_F(CaseMapping, MaterialFactorFollowsTheDesignTemperatureRead)
@@ -140,30 +140,30 @@ TEST_F(CaseMapping, MaterialFactorFollowsTheDesignTemperatureRead)
 
 TEST_F(CaseMapping, DamagedHeaderAppliesOnlyTheItemsRead)
 {
-    const LeituraCaso curto = LeCaso("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
-    ASSERT_EQ(curto.parada, LeituraCaso::ErroCabecalho);
+    const CaseFileReading curto = ReadCase("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
+    ASSERT_EQ(curto.stop, CaseFileReading::HeaderError);
     const std::vector<LoadStep> steps = LoadSteps(curto);
     ASSERT_EQ(steps.size(), 6u);
     // The entry's text before the entry, so the fluid handling finds the user's name.
     EXPECT_EQ(steps[4], (LoadStep{LoadStep::FluidEntryText, 0, 1, QStringLiteral("Gas (ar)")}));
     EXPECT_EQ(steps[5], (LoadStep{LoadStep::Fluid, 0, 1, {}}));
     const GridState g = GridStateFromCase(curto);
-    EXPECT_EQ(g.cliente, QStringLiteral("c"));
+    EXPECT_EQ(g.client, QStringLiteral("c"));
     EXPECT_EQ(g.fluidText, QStringLiteral("Gas (ar)"));
     EXPECT_EQ(g.tap, -1);
     EXPECT_TRUE(g.fields[16].applicable); // the gas rows
 
     // The fluid index read without its text: the entry keeps the class name.
-    EXPECT_EQ(GridStateFromCase(LeCaso("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n2")).fluidText,
+    EXPECT_EQ(GridStateFromCase(ReadCase("\"\"\r\n\"\"\r\n\"\"\r\n0\r\n2")).fluidText,
               NomeFluido[3]);
     // A refused file applies nothing: the window as it loaded, rows 8 and 17 marked by the
     // flow unit it starts with.
-    const LeituraCaso recusado = LeCaso(QByteArray(MaxBytesCaso + 1, '1'));
+    const CaseFileReading recusado = ReadCase(QByteArray(MaxCaseBytes + 1, '1'));
     EXPECT_TRUE(LoadSteps(recusado).empty());
     const GridState novo = GridStateFromCase(recusado);
     EXPECT_EQ(novo.plate, -1);
     EXPECT_EQ(novo.fields[2].unitCode, 1);
     EXPECT_TRUE(novo.fields[8].applicable && novo.fields[17].applicable);
     EXPECT_FALSE(novo.fields[9].applicable);
-    EXPECT_EQ(CaseFromGrid(novo).campos.size(), 2u);
+    EXPECT_EQ(CaseFromGrid(novo).fields.size(), 2u);
 }

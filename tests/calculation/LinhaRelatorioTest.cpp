@@ -80,7 +80,7 @@ TEST_F(LinhaRelatorioTest, TitlesAreCentredHalvesToEven)
         {QString(37, QLatin1Char('x')), 20}, // 20,5 goes to 20
     };
     for (const auto &c : cases) {
-        const QString line = LinhaTitulo(c.title);
+        const QString line = TitleLine(c.title);
         SCOPED_TRACE(line.toStdString());
         EXPECT_EQ(line, QString(c.fill, QLatin1Char('=')) + c.title
                             + QString(c.fill, QLatin1Char('=')));
@@ -90,11 +90,11 @@ TEST_F(LinhaRelatorioTest, TitlesAreCentredHalvesToEven)
 TEST_F(LinhaRelatorioTest, ItemHasOneLeadingBlank)
 {
     const QString line = LinhaRelatorio(NomeCampo[4], QStringLiteral("100"), NomeUnidade[4]);
-    const QString item = ItemRelatorio(line);
+    const QString item = ReportItem(line);
     EXPECT_EQ(item.size(), 79);
     EXPECT_EQ(item.mid(1), line);
     EXPECT_EQ(item.mid(36, 3), QStringLiteral("100")); // value in column 37 of the item
-    EXPECT_EQ(ItemRelatorio(QString()), QStringLiteral(" "));
+    EXPECT_EQ(ReportItem(QString()), QStringLiteral(" "));
 }
 
 TEST(Arredonda, SignificantDigits)

@@ -8,10 +8,10 @@ namespace {
 
 ReportHeader Cabecalho(const QString &data, const QString &os, const QString &cliente)
 {
-    ReportHeader header = RotulosRelatorio();
-    header.data = data;
-    header.os = os;
-    header.cliente = cliente;
+    ReportHeader header = ReportLabels();
+    header.date = data;
+    header.serviceOrder = os;
+    header.client = cliente;
     return header;
 }
 
@@ -23,7 +23,7 @@ const QString Fecho(78, QLatin1Char('='));
 
 TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
 {
-    const QString texto = CabecalhoColunas();
+    const QString texto = ColumnHeader();
     ASSERT_EQ(texto.size(), 79);
     EXPECT_TRUE(texto.startsWith(QStringLiteral(" Descrição ")));
     EXPECT_EQ(texto.mid(36, 5), QStringLiteral("Valor")); // columns 37 to 41
@@ -34,18 +34,18 @@ TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
 
 TEST(ReportSheet, DateTextIsShortTimeAndLongDate)
 {
-    EXPECT_EQ(TextoDataHora(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42))),
+    EXPECT_EQ(DateTimeText(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42))),
               QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
-    EXPECT_EQ(TextoDataHora(QDateTime(QDate(2027, 3, 1), QTime(7, 5))),
+    EXPECT_EQ(DateTimeText(QDateTime(QDate(2027, 3, 1), QTime(7, 5))),
               QStringLiteral("07:05 - segunda-feira, 1 de março de 2027"));
 }
 
 TEST(ReportSheet, EmptyListExportsHeaderAndRulesOnly)
 {
     const QStringList linhas =
-        LinhasExportadas(Cabecalho(QStringLiteral("10:15 - quarta-feira"), QStringLiteral("123"),
-                                   QStringLiteral("ACME")),
-                         {});
+        ExportedLines(Cabecalho(QStringLiteral("10:15 - quarta-feira"), QStringLiteral("123"),
+                                QStringLiteral("ACME")),
+                      {});
     const QStringList esperado = {Regua,
                                   QString(),
                                   QStringLiteral("Hora - data......: 10:15 - quarta-feira"),
@@ -61,7 +61,7 @@ TEST(ReportSheet, ItemsLoseTheirFirstCharacter)
 {
     const QStringList itens = {QStringLiteral(" "), QStringLiteral(" Beta = d/D _ 0,65432"),
                                QString(), QStringLiteral("  dois")};
-    const QStringList linhas = LinhasExportadas(Cabecalho({}, {}, {}), itens);
+    const QStringList linhas = ExportedLines(Cabecalho({}, {}, {}), itens);
     ASSERT_EQ(linhas.size(), 7 + itens.size());
     EXPECT_EQ(linhas.mid(6, 4), (QStringList{QString(), QStringLiteral("Beta = d/D _ 0,65432"),
                                              QString(), QStringLiteral(" dois")}));
@@ -72,9 +72,9 @@ TEST(ReportSheet, ItemsLoseTheirFirstCharacter)
 TEST(ReportSheet, FileTextIsWindows1252WithCrLf)
 {
     const QByteArray bytes =
-        TextoExportado({QStringLiteral("Vazão"), QString(), QStringLiteral("Kg/m³")});
+        ExportedBytes({QStringLiteral("Vazão"), QString(), QStringLiteral("Kg/m³")});
     EXPECT_EQ(bytes, QByteArray("Vaz\xe3o\r\n\r\nKg/m\xb3\r\n"));
-    EXPECT_TRUE(TextoExportado({}).isEmpty());
+    EXPECT_TRUE(ExportedBytes({}).isEmpty());
 }
 
 TEST(ReportSheet, PrintLayout)
@@ -82,22 +82,22 @@ TEST(ReportSheet, PrintLayout)
     const ReportHeader header =
         Cabecalho(QStringLiteral("10:15 - hoje"), QStringLiteral("OS 7"), QStringLiteral("ACME"));
     const QList<PrintedLine> linhas =
-        LayoutImpressao(header, CabecalhoColunas(), {QStringLiteral(" a"), QStringLiteral(" b")});
+        PrintLayout(header, ColumnHeader(), {QStringLiteral(" a"), QStringLiteral(" b")});
     using P = PrintedLine;
     const QList<PrintedLine> esperado = {
-        {P::Titulo, {}},
-        {P::Titulo, {}},
-        {P::Titulo, {{15, QStringLiteral("Data Sheet")}}},
-        {P::Titulo, {}},
-        {P::Texto, {{9, QStringLiteral("10:15 - hoje")}}},
-        {P::Texto, {}},
-        {P::Texto, {{9, QStringLiteral(" Ordem de serviço.:")}, {29, QStringLiteral("OS 7")}}},
-        {P::Texto, {{9, QStringLiteral(" Cliente..........:")}, {29, QStringLiteral("ACME")}}},
-        {P::Texto, {}},
-        {P::Texto, {}},
-        {P::Texto, {{9, CabecalhoColunas()}}},
-        {P::Texto, {{9, QStringLiteral(" a")}}},
-        {P::Texto, {{9, QStringLiteral(" b")}}},
+        {P::Title, {}},
+        {P::Title, {}},
+        {P::Title, {{15, QStringLiteral("Data Sheet")}}},
+        {P::Title, {}},
+        {P::Text, {{9, QStringLiteral("10:15 - hoje")}}},
+        {P::Text, {}},
+        {P::Text, {{9, QStringLiteral(" Ordem de serviço.:")}, {29, QStringLiteral("OS 7")}}},
+        {P::Text, {{9, QStringLiteral(" Cliente..........:")}, {29, QStringLiteral("ACME")}}},
+        {P::Text, {}},
+        {P::Text, {}},
+        {P::Text, {{9, ColumnHeader()}}},
+        {P::Text, {{9, QStringLiteral(" a")}}},
+        {P::Text, {{9, QStringLiteral(" b")}}},
     };
     EXPECT_EQ(linhas, esperado);
 }

@@ -26,7 +26,7 @@ TEST(IniciaTabelas, VocabularyAndLimits)
         EXPECT_FALSE(NomeCampo[n].isEmpty()) << n;
     for (int n : {0, 1, 3, 6, 7, 11, 13, 15, 21, 30})
         EXPECT_TRUE(NomeCampo[n].isEmpty()) << n;
-    EXPECT_TRUE(CampoComUnidade(29));
-    EXPECT_FALSE(CampoComUnidade(25));
-    EXPECT_FALSE(CampoComUnidade(22));
+    EXPECT_TRUE(HasUnitList(29));
+    EXPECT_FALSE(HasUnitList(25));
+    EXPECT_FALSE(HasUnitList(22));
 }

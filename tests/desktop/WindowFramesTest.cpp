@@ -106,7 +106,7 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
     ASSERT_NE(caso, nullptr);
     caso->cboQuirasol->pick(0);
     interacao.inputAnswers.push_back(QString()); // the fluid's name
-    caso->cboFluido->pick(FluidoLiquido);
+    caso->cboFluido->pick(Liquid);
     caso->cboTomada->pick(0);
     ValueBox *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
     ASSERT_TRUE(caixa && caixa->isEnabled());

@@ -19,12 +19,12 @@ QString EscreveArquivo(const QTemporaryDir &pasta, const QByteArray &conteudo)
 
 TEST(DicasDoDia, LinesEndAtCrCrLfOrLf)
 {
-    struct Caso
+    struct Example
     {
         QByteArray conteudo;
         QStringList linhas;
     };
-    const Caso casos[] = {
+    const Example casos[] = {
         {"", {}},
         {"uma", {"uma"}},
         {"uma\r\n", {"uma"}},
@@ -33,7 +33,7 @@ TEST(DicasDoDia, LinesEndAtCrCrLfOrLf)
         {"a\r\n\r\nb\r\n", {"a", "", "b"}},
         {"c\xe1lculo \xba" "C\r\n", {QStringLiteral("cálculo ºC")}},
     };
-    for (const Caso &caso : casos)
+    for (const Example &caso : casos)
         EXPECT_EQ(LinhasDicas(caso.conteudo), caso.linhas) << caso.conteudo.toStdString();
 }
 

@@ -104,13 +104,13 @@ TEST(InterpretaComandoTest, SlashPRestoresAndStripsThreeCharacters)
 
 TEST(DecideInicioTest, TipsSettingAndNamedFile)
 {
-    struct Caso {
+    struct Example {
         QString dicas;
         QString arquivo;
         bool abreCaso;
         bool abrir;
     };
-    const Caso casos[] = {
+    const Example casos[] = {
         {QStringLiteral("0"), QString(), true, false},
         {QStringLiteral("1"), QString(), false, false},
         {QString(), QString(), false, false},
@@ -119,7 +119,7 @@ TEST(DecideInicioTest, TipsSettingAndNamedFile)
         {QStringLiteral("1"), QStringLiteral("/x.qzv"), true, true},
         {QStringLiteral("0"), QStringLiteral("/x.qzv"), true, true},
     };
-    for (const Caso &caso : casos) {
+    for (const Example &caso : casos) {
         const InicioPrograma inicio = DecideInicio(caso.dicas, caso.arquivo);
         EXPECT_EQ(inicio.abreCaso, caso.abreCaso) << caso.dicas.toStdString();
         EXPECT_EQ(inicio.abrir, caso.abrir) << caso.dicas.toStdString();

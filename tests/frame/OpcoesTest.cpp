@@ -10,19 +10,19 @@ using namespace frame;
 
 TEST(Opcoes, OnlyTheExactUntickedTextLeavesABoxUnticked)
 {
-    struct Caso
+    struct Example
     {
         int indice;
         QString guardado;
         bool marcada;
     };
-    const Caso casos[] = {
+    const Example casos[] = {
         {0, "False", false}, {0, "True", true},  {0, "0", true},    {0, "false", true},
         {0, "", true},       {3, "False", false}, {2, "1", true},   {4, "0", false},
         {4, "", true},       {4, "False", true},  {5, "0", false},  {5, "", true},
         {5, "1", true},      {5, " 0", true},
     };
-    for (const Caso &caso : casos)
+    for (const Example &caso : casos)
         EXPECT_EQ(OpcaoMarcada(caso.indice, caso.guardado), caso.marcada)
             << caso.indice << " '" << caso.guardado.toStdString() << "'";
 }

@@ -7,17 +7,17 @@ using namespace frame;
 TEST(Sobre, PointerOnABorderLineIsOutside)
 {
     const QRect link(100, 50, 200, 20); // left 100, top 50, right 300, bottom 70
-    struct Caso
+    struct Example
     {
         QPoint ponteiro;
         bool dentro;
     };
-    const Caso casos[] = {
+    const Example casos[] = {
         {{101, 51}, true},  {{299, 69}, true},  {{200, 60}, true},
         {{100, 60}, false}, {{300, 60}, false}, {{200, 50}, false},
         {{200, 70}, false}, {{99, 60}, false},  {{200, 71}, false},
     };
-    for (const Caso &caso : casos)
+    for (const Example &caso : casos)
         EXPECT_EQ(DentroDoRetangulo(link, caso.ponteiro), caso.dentro)
             << caso.ponteiro.x() << "," << caso.ponteiro.y();
 }

@@ -11,17 +11,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     using namespace calculation;
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const LeituraCaso leitura = LeCaso(bytes);
-    if (leitura.itensLidos < 0 || leitura.itensLidos > ItensCabecalho
-        || int(leitura.caso.campos.size()) > MaxRegistrosCampo)
+    const CaseFileReading leitura = ReadCase(bytes);
+    if (leitura.itemsRead < 0 || leitura.itemsRead > HeaderItems
+        || int(leitura.caseFile.fields.size()) > MaxFieldRecords)
         __builtin_trap();
     if (!leitura.ok())
         return 0;
-    const QByteArray once = EscreveCaso(leitura.caso);
-    if (once.size() > MaxBytesCaso)
+    const QByteArray once = WriteCase(leitura.caseFile);
+    if (once.size() > MaxCaseBytes)
         return 0;
-    const LeituraCaso again = LeCaso(once);
-    if (!again.ok() || EscreveCaso(again.caso) != once)
+    const CaseFileReading again = ReadCase(once);
+    if (!again.ok() || WriteCase(again.caseFile) != once)
         __builtin_trap();
     return 0;
 }

@@ -36,7 +36,7 @@ protected:
         w->Atualiza();
         w->cboQuirasol->pick(0);
         ui.inputAnswers.push_back(QString());
-        w->cboFluido->pick(FluidoLiquido);
+        w->cboFluido->pick(Liquid);
         w->cboTomada->pick(0);
         w->show();
         w->activateWindow();

@@ -164,26 +164,26 @@ TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
     menu->show();
     frmCalcQuirasol *w = Novo();
     w->cboQuirasol->pick(0);
-    w->cboFluido->pick(Liquido);
+    w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
     w->txtDados[2]->setText(QStringLiteral("12,5"));
     const struct {
-        int campo;
+        int field;
         bool abaixo;
     } casos[] = {{2, true}, {29, false}};
     for (const auto &c : casos) {
-        w->txtDados[c.campo]->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(w->IndiceControleAtivo(), c.campo);
+        w->txtDados[c.field]->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(w->IndiceControleAtivo(), c.field);
         menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora"));
         frmCalculadora *calculadora = frmCalculadora::Instancia();
         ASSERT_NE(calculadora, nullptr);
-        const QRect caixa(w->txtDados[c.campo]->mapToGlobal(QPoint(0, 0)),
-                          w->txtDados[c.campo]->size());
+        const QRect caixa(w->txtDados[c.field]->mapToGlobal(QPoint(0, 0)),
+                          w->txtDados[c.field]->size());
         const QPoint esperado =
             c.abaixo ? QPoint(caixa.left(), caixa.bottom() + 1)
                      : QPoint(caixa.left(), caixa.top() - calculadora->frameGeometry().height());
-        EXPECT_EQ(calculadora->pos(), esperado) << c.campo;
-        if (c.campo == 2) {
+        EXPECT_EQ(calculadora->pos(), esperado) << c.field;
+        if (c.field == 2) {
             EXPECT_EQ(calculadora->Readout->text(), QStringLiteral("12,5"));
         }
         calculadora->close();
@@ -197,7 +197,7 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     EXPECT_FALSE(Botao("Calcular"));
     EXPECT_FALSE(Botao("Salvar"));
     w->cboQuirasol->pick(0);
-    w->cboFluido->pick(Liquido);
+    w->cboFluido->pick(Liquid);
     EXPECT_FALSE(Botao("Salvar")); // not before all three selectors are chosen
     w->cboTomada->pick(0);
     EXPECT_TRUE(Botao("Calcular"));
@@ -280,7 +280,7 @@ TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
     QPointer<frmCalcQuirasol> segundo = Novo();
     for (frmCalcQuirasol *w : {primeiro.data(), segundo.data()}) {
         w->cboQuirasol->pick(0);
-        w->cboFluido->pick(Liquido);
+        w->cboFluido->pick(Liquid);
         w->cboTomada->pick(0);
         ASSERT_TRUE(w->Alterado());
     }
@@ -311,7 +311,7 @@ TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
     QApplication::setActiveWindow(menu);
     frmCalcQuirasol *w = Novo();
     w->cboQuirasol->pick(0);
-    w->cboFluido->pick(Liquido);
+    w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
     QApplication::processEvents();
     for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
@@ -375,7 +375,7 @@ TEST_F(CasoCompleto, DensityChoiceComesBackFromTheUnits)
 {
     frmCalcQuirasol *w = Novo();
     w->cboQuirasol->pick(0);
-    w->cboFluido->pick(Liquido);
+    w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
     w->cboMassaDensidade->pick(1);
     w->txtDados[17]->setText(QStringLiteral("1,02"));
@@ -402,7 +402,7 @@ TEST_F(CasoCompleto, FileEndingAfterTheTagOpensWithoutValues)
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(interacao.asked.empty());
     EXPECT_EQ(w->Placa, 2);
-    EXPECT_EQ(w->Fluido, Vapor);
+    EXPECT_EQ(w->Fluido, Steam);
     EXPECT_EQ(w->Tomada, 4);
     EXPECT_EQ(w->txtTag->text(), QStringLiteral("FT-9"));
     EXPECT_EQ(w->txtDados[9]->text(), QString());
@@ -437,7 +437,7 @@ TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n"
-            "4,\"102,26\",0\r\n9,\"" + QByteArray(MaxBytesCaso, '1') + "\",0\r\n");
+            "4,\"102,26\",0\r\n9,\"" + QByteArray(MaxCaseBytes, '1') + "\",0\r\n");
     f.close();
     frmCalcQuirasol *w = Abre(arquivo);
     ASSERT_NE(w, nullptr);
@@ -458,7 +458,7 @@ TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
 std::string Describe(const GridState &g)
 {
     QString d = QStringLiteral("header %1|%2|%3 plate %4 fluid %5 '%6' tap %7 '%8' tag '%9'\n")
-                    .arg(g.data, g.os, g.cliente)
+                    .arg(g.date, g.serviceOrder, g.client)
                     .arg(g.plate)
                     .arg(g.fluid)
                     .arg(g.fluidText)
@@ -509,7 +509,7 @@ TEST_F(CasoCompleto, OpenedCaseHoldsTheGridTheMappingWorksOut)
         interacao.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
         frmCalcQuirasol *w = Abre(arquivo);
         ASSERT_NE(w, nullptr) << arquivo.toStdString();
-        EXPECT_EQ(Describe(w->gridState()), Describe(GridStateFromCase(LeArquivoCaso(arquivo))))
+        EXPECT_EQ(Describe(w->gridState()), Describe(GridStateFromCase(ReadCaseFile(arquivo))))
             << arquivo.toStdString();
     }
 }
@@ -531,7 +531,7 @@ const Exemplo exemplos[] = {
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back(QStringLiteral("Água de alimentação"));
-         w->cboFluido->pick(Liquido);
+         w->cboFluido->pick(Liquid);
          w->cboTomada->pick(0);
          w->txtTag->setText(QStringLiteral("FE-101"));
          w->cboDados[5]->pick(2);
@@ -556,7 +556,7 @@ const Exemplo exemplos[] = {
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(1);
          ui.inputAnswers.push_back({});
-         w->cboFluido->pick(Vapor);
+         w->cboFluido->pick(Steam);
          w->cboTomada->pick(2);
          w->txtTag->setText(QStringLiteral("FE-303"));
          w->cboDados[2]->pick(1);

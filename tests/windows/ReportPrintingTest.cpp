@@ -71,10 +71,10 @@ public:
 
 ReportHeader Cabecalho()
 {
-    ReportHeader header = RotulosRelatorio();
-    header.data = QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026");
-    header.os = QStringLiteral("OS-4711");
-    header.cliente = QStringLiteral("Usina São João");
+    ReportHeader header = ReportLabels();
+    header.date = QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026");
+    header.serviceOrder = QStringLiteral("OS-4711");
+    header.client = QStringLiteral("Usina São João");
     return header;
 }
 
@@ -82,10 +82,10 @@ ReportHeader Cabecalho()
 
 TEST(ReportPrinting, FontsFallBackToNearestFamilies)
 {
-    const QFontInfo texto(FonteImpressa(PrintedLine::Texto));
+    const QFontInfo texto(FonteImpressa(PrintedLine::Text));
     EXPECT_TRUE(texto.fixedPitch()) << texto.family().toStdString();
-    EXPECT_EQ(FonteImpressa(PrintedLine::Texto).pointSizeF(), 10);
-    const QFont titulo = FonteImpressa(PrintedLine::Titulo);
+    EXPECT_EQ(FonteImpressa(PrintedLine::Text).pointSizeF(), 10);
+    const QFont titulo = FonteImpressa(PrintedLine::Title);
     EXPECT_TRUE(titulo.bold());
     EXPECT_EQ(titulo.pointSizeF(), 28);
 }
@@ -95,7 +95,7 @@ TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
     PrinterToPdf saida;
     const QStringList itens = Itens(150);
     ASSERT_EQ(ImprimeLinhas(platform::ProgramPrinter(),
-                            LayoutImpressao(Cabecalho(), CabecalhoColunas(), itens)),
+                            PrintLayout(Cabecalho(), ColumnHeader(), itens)),
               QString());
     EXPECT_GE(Paginas(saida.caminho), 2);
 

@@ -37,7 +37,7 @@ protected:
         JanelaCalculoTeste::SetUp();
         if (HasFatalFailure())
             return;
-        Escolhe(0, FluidoLiquido, 0);
+        Escolhe(0, Liquid, 0);
         Mostra();
     }
 };

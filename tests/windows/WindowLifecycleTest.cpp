@@ -75,9 +75,12 @@ protected:
         interacao.fileAnswers.push_back(arquivo);
         menu->Botao(QStringLiteral("Abrir"))->trigger();
         Espera();
-        return Caso();
+        return CaseWindow();
     }
-    frmCalcQuirasol *Caso() const { return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm()); }
+    frmCalcQuirasol *CaseWindow() const
+    {
+        return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
+    }
     int Casos() const
     {
         int n = 0;

@@ -40,9 +40,9 @@ protected:
     QList<int> Linhas() const
     {
         std::map<int, int> porPosicao;
-        for (int n = 0; n <= UltimoCampo; ++n)
+        for (int n = 0; n <= LastField; ++n)
             if (QWidget *linha = w->picDados[n]; linha && !linha->isHidden())
-                porPosicao[linha->y() / PassoLinha] = n;
+                porPosicao[linha->y() / RowPitch] = n;
         QList<int> linhas;
         for (const auto &[posicao, campo] : porPosicao) {
             EXPECT_EQ(posicao, linhas.size()) << "gap before field " << campo;
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(CalcQuirasol, StateAfterLoad)
 {
-    EXPECT_EQ(Linhas(), OrdemInicialLinhas());
+    EXPECT_EQ(Linhas(), InitialRowOrder());
     EXPECT_FALSE(Proprio(w->picLista));
     EXPECT_FALSE(Proprio(w->cmdCalcular));
     EXPECT_FALSE(Proprio(w->cboFluido));
@@ -193,13 +193,13 @@ TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
         EXPECT_TRUE(w->barraV->isEnabled());
         EXPECT_EQ(w->barraV->maximum(), c.maximo);
         EXPECT_EQ(w->barraV->pageStep(), c.maximo);
-        EXPECT_EQ(w->picMove->height(), PassoLinha * c.linhas.size());
+        EXPECT_EQ(w->picMove->height(), RowPitch * c.linhas.size());
     }
 }
 
 TEST_F(CalcQuirasol, FlowUnitChangesFlagsInPlace)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     const int topo8 = w->picDados[8]->y();
     w->cboDados[2]->pick(1); // Kg/h
     EXPECT_EQ(Tag(8), QStringLiteral("False"));
@@ -212,7 +212,7 @@ TEST_F(CalcQuirasol, FlowUnitChangesFlagsInPlace)
     EXPECT_TRUE(Proprio(w->txtDados[17]));
 
     // Gas: 10 and 25 follow the flow unit too.
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Gas);
     w->cboDados[2]->pick(0);
     for (int n : {8, 17, 10, 25})
         EXPECT_EQ(Tag(n), QStringLiteral("True")) << n;
@@ -221,8 +221,8 @@ TEST_F(CalcQuirasol, FlowUnitChangesFlagsInPlace)
         EXPECT_EQ(Tag(n), QStringLiteral("False")) << n;
     // The mass/density row stands right before field 17 while the rule applies it for gas.
     w->cboDados[2]->pick(0);
-    w->cboFluido->pick(FluidoVapor);
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Steam);
+    w->cboFluido->pick(Gas);
     const QList<int> linhas = Linhas();
     EXPECT_EQ(linhas.indexOf(1) + 1, linhas.indexOf(17));
 }
@@ -236,7 +236,7 @@ TEST_F(CalcQuirasol, EnablingChainAndSaveCommands)
     EXPECT_TRUE(Proprio(w->cboFluido));
     EXPECT_FALSE(Proprio(w->cboTomada));
     ui.inputAnswers.push_back({});
-    w->cboFluido->pick(FluidoVapor);
+    w->cboFluido->pick(Steam);
     EXPECT_TRUE(Proprio(w->cboTomada));
     EXPECT_FALSE(Proprio(w->txtTag));
     EXPECT_FALSE(Proprio(w->txtDados[9])); // grid still off although the row applies
@@ -269,7 +269,7 @@ TEST_F(CalcQuirasol, FluidNameRoundTrip)
 {
     w->cboQuirasol->pick(0);
     ui.inputAnswers.push_back(QStringLiteral("methane"));
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Gas);
     auto entradas = Perguntas(Asked::Input);
     ASSERT_EQ(entradas.size(), 1u);
     EXPECT_EQ(entradas[0].text, QStringLiteral("Digite o nome do 'Fluido' utilizado"));
@@ -279,7 +279,7 @@ TEST_F(CalcQuirasol, FluidNameRoundTrip)
     EXPECT_EQ(NomeFluido[0], QStringLiteral("Gas (methane)"));
 
     // Picking gas again proposes the name; cancelling leaves the class name.
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Gas);
     entradas = Perguntas(Asked::Input);
     ASSERT_EQ(entradas.size(), 2u);
     EXPECT_EQ(entradas[1].defaultText, QStringLiteral("methane"));
@@ -287,13 +287,13 @@ TEST_F(CalcQuirasol, FluidNameRoundTrip)
     EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas"));
 
     // Liquid proposes its text and " utilizado".
-    w->cboFluido->pick(FluidoLiquido);
+    w->cboFluido->pick(Liquid);
     EXPECT_EQ(Perguntas(Asked::Input).back().defaultText, QStringLiteral("Liqüido utilizado"));
 }
 
 TEST_F(CalcQuirasol, PressureUnitsMoveTogether)
 {
-    Escolhe(0, FluidoGas, 0);
+    Escolhe(0, Gas, 0);
     w->txtDados[10]->setText(QStringLiteral("500"));
     w->cboDados[14]->pick(1);
     for (int n : {10, 12, 14})
@@ -308,14 +308,14 @@ TEST_F(CalcQuirasol, PressureUnitsMoveTogether)
     w->txtDados[10]->setText(QStringLiteral("500"));
     w->cboDados[10]->pick(1);
     EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
-    w->cboFluido->pick(FluidoLiquido);
+    w->cboFluido->pick(Liquid);
     w->cboDados[14]->pick(0);
     EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
 }
 
 TEST_F(CalcQuirasol, DifferentialPressureFactor)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     w->cboDados[5]->pick(2);
     EXPECT_EQ(w->FatorDP, 0.1022f);
     w->cboDados[5]->pick(1);
@@ -326,7 +326,7 @@ TEST_F(CalcQuirasol, DifferentialPressureFactor)
 
 TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     const struct {
         const char *temperatura, *fator;
     } casos[] = {{"120", "1,0034"}, {"320", "1,0102"}, {"20", "1"}, {"", ""}, {"-", ""}};
@@ -365,7 +365,7 @@ TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
 
 TEST_F(CalcQuirasol, MassOrRelativeDensity)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     w->cboMassaDensidade->pick(1);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[22 + k]);
@@ -378,25 +378,25 @@ TEST_F(CalcQuirasol, MassOrRelativeDensity)
         EXPECT_EQ(w->cboDados[17 + k]->currentText(), QStringLiteral("Kg/m³"));
     }
     // Gas selects relative density, steam specific mass.
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Gas);
     EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 1);
     EXPECT_EQ(w->lblDados[19]->text(), NomeCampo[24]);
     // Gas picked again puts the three density units back in step with the selector.
     w->cboDados[19]->pick(0);
-    w->cboFluido->pick(FluidoGas);
+    w->cboFluido->pick(Gas);
     EXPECT_EQ(w->cboDados[19]->currentIndex(), 1);
-    w->cboFluido->pick(FluidoVapor);
+    w->cboFluido->pick(Steam);
     EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 0);
 }
 
 TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
 {
-    Escolhe(0, FluidoGas, 0); // 19 positions; field 19 stands at position 12
+    Escolhe(0, Gas, 0); // 19 positions; field 19 stands at position 12
     Mostra();
-    EXPECT_EQ(w->picDados[19]->y(), 12 * PassoLinha);
+    EXPECT_EQ(w->picDados[19]->y(), 12 * RowPitch);
     w->txtDados[19]->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w->barraV->value(), 4);
-    EXPECT_EQ(w->picMove->y(), w->barraV->y() - 4 * PassoLinha);
+    EXPECT_EQ(w->picMove->y(), w->barraV->y() - 4 * RowPitch);
     w->txtDados[4]->setFocus(Qt::TabFocusReason); // position 2
     EXPECT_EQ(w->barraV->value(), 2);
     w->cboDados[10]->setFocus(Qt::TabFocusReason); // position 6, visible already
@@ -419,7 +419,7 @@ TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
 
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     Mostra();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
@@ -432,7 +432,7 @@ TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
 
 TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     Mostra();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
@@ -446,7 +446,7 @@ TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
 
 TEST_F(CalcQuirasol, HeaderSyncOnlyOnceTheHeaderIsFilled)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("h.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     w->Relatorio->txtOS->setText(QStringLiteral("OS-9"));
@@ -512,7 +512,7 @@ TEST_F(CalcQuirasol, CloseQuestions)
 
 TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
     ui.messageAnswers = {platform::vbYes};
     ui.fileAnswers.push_back(arquivo);
@@ -525,7 +525,7 @@ TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
 
 TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     for (int n : {2, 4, 5, 8, 9, 17, 18, 20, 28})
         w->txtDados[n]->setText(QStringLiteral("10"));
     w->txtDados[4]->setText(QStringLiteral("1+2"));
@@ -537,7 +537,7 @@ TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
 
 TEST_F(CalcQuirasol, EmptyFieldMessageAndFocus)
 {
-    Escolhe(0, FluidoLiquido, 0);
+    Escolhe(0, Liquid, 0);
     Mostra();
     w->txtDados[2]->setText(QStringLiteral("50"));
     w->cmdCalcular->click();

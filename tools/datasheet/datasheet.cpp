@@ -7,7 +7,7 @@
 // standard error. A tool for tests; not part of the program.
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/CaseMapping.h"
-#include "calculation/Calculo.h"
+#include "calculation/SizingCalculation.h"
 #include "calculation/modCalculo.h"
 #include "platform/Interaction.h"
 
@@ -26,7 +26,7 @@ void Print(FILE *out, const QString &line)
 }
 
 // Answers every question with No (or OK) and remembers the messages.
-class Respostas final : public platform::Interaction
+class AnswersNo final : public platform::Interaction
 {
 public:
     QStringList messages;
@@ -53,15 +53,15 @@ public:
     bool openExternal(const QString &) override { return false; }
 };
 
-class Folha final : public calculation::CalculoHost
+class Sheet final : public calculation::CalculationHost
 {
 public:
-    QStringList linhas;
+    QStringList lines;
 
     void focusField(int) override {}
     void writeField(int, const QString &) override {}
-    void clearReport() override { linhas.clear(); }
-    void addReportItem(const QString &item) override { linhas << item; }
+    void clearReport() override { lines.clear(); }
+    void addReportItem(const QString &item) override { lines << item; }
     void showReport(const QString &, const QString &, const QString &, const QString &) override
     {
     }
@@ -79,32 +79,32 @@ int main(int argc, char **argv)
         return 2;
     }
     calculation::IniciaTabelas();
-    const calculation::LeituraCaso leitura = calculation::LeArquivoCaso(args[1]);
+    const calculation::CaseFileReading leitura = calculation::ReadCaseFile(args[1]);
     if (!leitura.ok()) {
         QString erro = args[1] + QStringLiteral(": error ")
-                       + QString::number(leitura.erro.numero) + QStringLiteral(" (")
-                       + leitura.erro.descricao + QStringLiteral(")");
-        if (leitura.parada == calculation::LeituraCaso::ErroCabecalho)
-            erro += QStringLiteral(" after ") + QString::number(leitura.itensLidos)
+                       + QString::number(leitura.error.number) + QStringLiteral(" (")
+                       + leitura.error.description + QStringLiteral(")");
+        if (leitura.stop == calculation::CaseFileReading::HeaderError)
+            erro += QStringLiteral(" after ") + QString::number(leitura.itemsRead)
                     + QStringLiteral(" items");
         Print(stderr, erro);
         return 2;
     }
 
-    calculation::CasoCalculo caso =
+    calculation::CaseSnapshot caso =
         calculation::SnapshotFromGrid(calculation::GridStateFromCase(leitura));
     caso.caption = QFileInfo(args[1]).fileName();
-    Respostas respostas;
-    platform::SetInteraction(&respostas);
-    Folha folha;
-    const calculation::ResultadoCalculo resultado = calculation::cmdCalcular_Click(caso, folha);
+    AnswersNo answers;
+    platform::SetInteraction(&answers);
+    Sheet sheet;
+    const calculation::CalculationResult resultado = calculation::cmdCalcular_Click(caso, sheet);
     platform::SetInteraction(nullptr);
 
-    if (resultado.completo) {
-        for (const QString &linha : folha.linhas)
+    if (resultado.complete) {
+        for (const QString &linha : sheet.lines)
             Print(stdout, linha);
-    } else if (!respostas.messages.isEmpty()) {
-        Print(stdout, respostas.messages.last());
+    } else if (!answers.messages.isEmpty()) {
+        Print(stdout, answers.messages.last());
     }
     return 0;
 }

@@ -39,7 +39,7 @@ void AbreJanela(bool abrir, QString &caminho)
         janela->QuraOpen(caminho);
     } else {
         ++ContadorCalculos();
-        janela->setCaption(calculation::TituloNovoCalculo(int(ContadorCalculos())));
+        janela->setCaption(calculation::NewCaseTitle(int(ContadorCalculos())));
     }
     principal->AtivaFilha(quadro);
     janela->setFocus();

@@ -8,7 +8,7 @@ namespace calculation {
 
 QFont FonteImpressa(PrintedLine::Font fonte)
 {
-    if (fonte == PrintedLine::Titulo) {
+    if (fonte == PrintedLine::Title) {
         QFont font(QStringLiteral("Arial Black"));
         font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Arial"),
                           QStringLiteral("Liberation Sans")});
@@ -42,21 +42,21 @@ QString ImprimeLinhas(QPrinter &printer, const QList<PrintedLine> &linhas)
         }
     };
     for (const PrintedLine &linha : linhas) {
-        painter.setFont(FonteImpressa(linha.fonte));
+        painter.setFont(FonteImpressa(linha.font));
         const QFontMetricsF metricas(painter.font(), painter.device());
         const qreal celula = metricas.averageCharWidth();
         const qreal altura = metricas.lineSpacing();
         proximaLinha(altura);
         qreal x = 0;
-        for (const PrintedLine::Piece &peca : linha.pecas) {
-            const qreal coluna = (peca.coluna - 1) * celula;
+        for (const PrintedLine::Piece &peca : linha.pieces) {
+            const qreal coluna = (peca.column - 1) * celula;
             // A column already passed continues on the next line, as a tab stop does.
             if (x > coluna) {
                 y += altura;
                 proximaLinha(altura);
             }
-            painter.drawText(QPointF(coluna, y + metricas.ascent()), peca.texto);
-            x = coluna + metricas.horizontalAdvance(peca.texto);
+            painter.drawText(QPointF(coluna, y + metricas.ascent()), peca.text);
+            x = coluna + metricas.horizontalAdvance(peca.text);
         }
         y += altura;
     }

@@ -11,7 +11,7 @@
 #include <QMimeData>
 
 using calculation::FilterPastedText;
-using calculation::FiltroTecla;
+using calculation::KeyFilter;
 
 ValueBox::ValueBox(int index, QWidget *parent)
     : QLineEdit(parent)
@@ -39,7 +39,7 @@ void ValueBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int code = text.at(0).unicode();
-    const int filtered = FiltroTecla(code);
+    const int filtered = KeyFilter(code);
     if (filtered == 0) {
         event->accept();
         return;

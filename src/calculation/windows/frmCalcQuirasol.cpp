@@ -155,11 +155,11 @@ void frmCalcQuirasol::Form_Load()
     if (ChildWindowHost *menu = ChildWindowHost::Loaded())
         menu->AdicionaFilha(Relatorio)->hide();
 
-    barraV->setMaximum(OrdemInicialLinhas().size() - 12);
-    barraV->setPageStep(OrdemInicialLinhas().size() - 12);
+    barraV->setMaximum(InitialRowOrder().size() - 12);
+    barraV->setPageStep(InitialRowOrder().size() - 12);
     setWindowIcon(platform::CaseIcon());
 
-    for (int n = 2; n <= UltimoCampo; ++n)
+    for (int n = 2; n <= LastField; ++n)
         if (lblDados[n])
             lblDados[n]->setText(NomeCampo[n]);
 
@@ -207,12 +207,12 @@ void frmCalcQuirasol::cboFluido_Click()
         return;
     Fluido = posicao;
     const QString entrada = cboFluido->itemText(posicao);
-    const QString proposto = NomeFluidoProposto(entrada);
+    const QString proposto = ProposedFluidName(entrada);
     if (!Carregando) {
         const QString resposta = platform::InputBox(
             QStringLiteral("Digite o nome do 'Fluido' utilizado"),
             QStringLiteral("Tipo de fluido: ") + entrada, proposto);
-        cboFluido->setItemText(posicao, TextoEntradaFluido(NomeFluido[posicao + 1], resposta));
+        cboFluido->setItemText(posicao, FluidSelectorEntry(NomeFluido[posicao + 1], resposta));
     }
     NomeFluido[0] = cboFluido->currentText();
     AlteraEscalas(posicao);
@@ -234,7 +234,7 @@ void frmCalcQuirasol::cboMassaDensidade_Click()
     const int p = cboMassaDensidade->currentIndex();
     for (const int n : DensityFields) {
         if (lblDados[n])
-            lblDados[n]->setText(RotuloCampo(n, p != 0));
+            lblDados[n]->setText(FieldLabel(n, p != 0));
         if (cboDados[n])
             cboDados[n]->setListIndex(p);
     }
@@ -248,8 +248,8 @@ void frmCalcQuirasol::cboDados_Click(int indice)
     const int posicao = lista->currentIndex();
     switch (indice) {
     case 2:
-        for (const MarcaCampo &m : RegraUnidadeVazao(lista->currentData().toInt(), Fluido))
-            CampoDados(m.campo, m.aplicavel);
+        for (const FieldMark &m : FlowUnitRule(lista->currentData().toInt(), Fluido))
+            CampoDados(m.field, m.applicable);
         break;
     case 5:
         if (const auto fator = calculation::FatorDP(posicao))
@@ -292,7 +292,7 @@ void frmCalcQuirasol::txtDados_Change(int indice)
     setAlterado(true);
     if (indice == 9 && cboDados[29] && cboDados[29]->currentIndex() == 0) {
         txtDados[29]->setText(QString());
-        txtDados[29]->setText(TextoFatorMaterial(txtDados[9]->text()));
+        txtDados[29]->setText(MaterialFactorText(txtDados[9]->text()));
     }
 }
 
@@ -313,7 +313,7 @@ void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
     if (ocupadoAgora || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
         return;
     HabilitaBotao(QStringLiteral("Calculadora"), false);
-    const QString formatado = TextoFormatado(txtDados[indice]->text());
+    const QString formatado = FormattedText(txtDados[indice]->text());
     if (formatado != txtDados[indice]->text())
         txtDados[indice]->setText(formatado);
 }
@@ -346,9 +346,9 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
             if (objeto == txtTag)
                 txtTag_GotFocus();
             else if (objeto == cboMassaDensidade)
-                RolaParaLinha(picDados[CampoMassaDensidade]);
+                RolaParaLinha(picDados[MassDensityField]);
             else
-                for (int n = 0; n <= UltimoCampo; ++n)
+                for (int n = 0; n <= LastField; ++n)
                     if (objeto == cboDados[n])
                         RolaParaLinha(picDados[n]);
         }
@@ -358,7 +358,7 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
 
 void frmCalcQuirasol::txtDados_DblClick(int indice)
 {
-    if (indice < 0 || indice > UltimoCampo || !txtDados[indice])
+    if (indice < 0 || indice > LastField || !txtDados[indice])
         return;
     ValueBox *caixa = txtDados[indice];
     QPointer<frmCalculadora> calculadora = frmCalculadora::Carrega();
@@ -370,7 +370,7 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
     // By its outer height, title bar counted: the frame it will have, and again when its
     // frame arrives from the window manager.
     platform::PlaceFrame(calculadora, [retJanela, retCampo](const QSize &externo) {
-        return PosicaoCalculadora(retJanela, retCampo, externo.height());
+        return CalculatorPosition(retJanela, retCampo, externo.height());
     });
     // The result goes to the focused control of this window: the value box.
     caixa->setFocus(Qt::OtherFocusReason);
@@ -383,16 +383,16 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
 GridState frmCalcQuirasol::gridState() const
 {
     GridState estado;
-    estado.data = Data;
-    estado.os = OS;
-    estado.cliente = Cliente;
+    estado.date = Data;
+    estado.serviceOrder = OS;
+    estado.client = Cliente;
     estado.plate = cboQuirasol->currentIndex();
     estado.fluid = cboFluido->currentIndex();
     estado.tap = cboTomada->currentIndex();
     estado.fluidText = cboFluido->currentText();
     estado.tapText = cboTomada->currentText();
     estado.tag = txtTag->text();
-    for (int n = 0; n <= UltimoCampo; ++n) {
+    for (int n = 0; n <= LastField; ++n) {
         GridField &campo = estado.fields[n];
         if (picDados[n])
             campo.applicable = RowApplies(picDados[n]);
@@ -408,18 +408,18 @@ GridState frmCalcQuirasol::gridState() const
     return estado;
 }
 
-CasoCalculo frmCalcQuirasol::Instantaneo() const
+CaseSnapshot frmCalcQuirasol::Instantaneo() const
 {
-    CasoCalculo caso = SnapshotFromGrid(gridState());
-    caso.desenho = chkDesenho->isChecked();
+    CaseSnapshot caso = SnapshotFromGrid(gridState());
+    caso.drawing = chkDesenho->isChecked();
     caso.caption = Caption();
     return caso;
 }
 
 void frmCalcQuirasol::cmdCalcular_Click()
 {
-    CasoCalculo caso = Instantaneo();
-    const ResultadoCalculo r = calculation::cmdCalcular_Click(caso, *this);
+    CaseSnapshot caso = Instantaneo();
+    const CalculationResult r = calculation::cmdCalcular_Click(caso, *this);
     Campo = r.Campo;
     Escala = r.Escala;
     if (r.DiamTubo)
@@ -441,13 +441,13 @@ std::optional<int> frmCalcQuirasol::IndiceControleAtivo() const
 
 void frmCalcQuirasol::focusField(int campo)
 {
-    if (campo >= 0 && campo <= UltimoCampo && txtDados[campo])
+    if (campo >= 0 && campo <= LastField && txtDados[campo])
         txtDados[campo]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmCalcQuirasol::writeField(int campo, const QString &texto)
 {
-    if (campo >= 0 && campo <= UltimoCampo && txtDados[campo])
+    if (campo >= 0 && campo <= LastField && txtDados[campo])
         txtDados[campo]->setText(texto);
 }
 
@@ -683,10 +683,10 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
     }
 
     Ocupado(true);
-    if (const auto erro = GravaArquivoCaso(Arquivo, CaseFromGrid(gridState()))) {
+    if (const auto erro = WriteCaseFile(Arquivo, CaseFromGrid(gridState()))) {
         Ocupado(false);
         desfaz();
-        MostraErro(erro->numero, erro->descricao);
+        MostraErro(erro->number, erro->description);
         return false;
     }
     caminhoDoTitulo = false;
@@ -722,7 +722,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
                          QStringLiteral("Arquivo: ") + Arquivo);
         Arquivo.clear();
     } else {
-        const LeituraCaso leitura = LeArquivoCaso(Arquivo);
+        const CaseFileReading leitura = ReadCaseFile(Arquivo);
         TemArquivo = true;
         // Each setting runs its control's change handling, as the user's choice would.
         for (const LoadStep &step : LoadSteps(leitura))
@@ -732,9 +732,9 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
             TemArquivo = false;
             Carregando = false;
             // A refused file has nothing loaded: the box names it.
-            const bool recusado = leitura.parada == LeituraCaso::Limite;
-            MostraErro(leitura.erro.numero,
-                       leitura.erro.descricao + (recusado ? QStringLiteral(": ") + Arquivo
+            const bool recusado = leitura.stop == CaseFileReading::BeyondLimits;
+            MostraErro(leitura.error.number,
+                       leitura.error.description + (recusado ? QStringLiteral(": ") + Arquivo
                                                           : QString()));
             return;
         }
@@ -780,11 +780,11 @@ void frmCalcQuirasol::applyLoadStep(const LoadStep &step)
         txtTag->setText(step.text);
         break;
     case LoadStep::FieldText:
-        if (n >= 0 && n <= UltimoCampo && txtDados[n])
+        if (n >= 0 && n <= LastField && txtDados[n])
             txtDados[n]->setText(step.text);
         break;
     case LoadStep::FieldUnit:
-        if (n >= 0 && n <= UltimoCampo && cboDados[n])
+        if (n >= 0 && n <= LastField && cboDados[n])
             cboDados[n]->setListIndex(step.position);
         break;
     case LoadStep::MassDensity:

@@ -10,7 +10,7 @@
 // grid's procedures and scrolling.
 
 #include "calculation/CaseMapping.h"
-#include "calculation/Calculo.h"
+#include "calculation/SizingCalculation.h"
 #include "calculation/windows/AcoesMenuFilha.h"
 #include "calculation/windows/SelectorList.h"
 #include "calculation/windows/ValueBox.h"
@@ -35,7 +35,7 @@ class frmRelatorio;
 class frmCalcQuirasol : public QWidget,
                         public JanelaFilha,
                         public AcoesMenuFilha,
-                        public calculation::CalculoHost
+                        public calculation::CalculationHost
 {
     Q_OBJECT
 
@@ -162,7 +162,7 @@ private:
     void mnuArquivoSalvarComo_Click();
     void mnuArquivoFechar_Click();
 
-    calculation::CasoCalculo Instantaneo() const;
+    calculation::CaseSnapshot Instantaneo() const;
     void applyLoadStep(const calculation::LoadStep &step);
     void Ocupado(bool ocupado);
 

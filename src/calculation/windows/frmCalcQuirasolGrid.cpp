@@ -94,11 +94,11 @@ void frmCalcQuirasol::criaGrade(QWidget *corpo)
     }
 
     barraV = new QScrollBar(Qt::Vertical, picLista);
-    barraV->setGeometry(431, 18, 17, AlturaBarraV);
+    barraV->setGeometry(431, 18, 17, BarraVHeight);
     barraV->setMinimum(0);
     barraV->setSingleStep(1);
 
-    const QList<int> &ordem = OrdemInicialLinhas();
+    const QList<int> &ordem = InitialRowOrder();
     for (int p = 0; p < ordem.size(); ++p)
         criaLinha(ordem[p], p);
     picMenu->raise();
@@ -107,17 +107,17 @@ void frmCalcQuirasol::criaGrade(QWidget *corpo)
 void frmCalcQuirasol::criaLinha(int campo, int posicao)
 {
     auto *linha = new GridRow(picMove);
-    linha->setGeometry(0, PassoLinha * posicao, 432, PassoLinha);
+    linha->setGeometry(0, RowPitch * posicao, 432, RowPitch);
     picDados[campo] = linha;
 
-    if (campo == CampoTag) {
+    if (campo == TagField) {
         lblTag = new QLabel(QStringLiteral("Tag"), linha);
         lblTag->move(4, 4);
         txtTag = new QLineEdit(linha);
         txtTag->setGeometry(165, 0, 149, 22);
         return;
     }
-    if (campo == CampoMassaDensidade) {
+    if (campo == MassDensityField) {
         lblMassaDensidade = new QLabel(QStringLiteral("Massa / Densidade"), linha);
         lblMassaDensidade->move(4, 4);
         cboMassaDensidade = new SelectorList(linha);
@@ -137,7 +137,7 @@ void frmCalcQuirasol::criaLinha(int campo, int posicao)
     connect(caixa, &ValueBox::focusGained, this, &frmCalcQuirasol::txtDados_GotFocus);
     connect(caixa, &ValueBox::focusLost, this, &frmCalcQuirasol::txtDados_LostFocus);
     caixa->installEventFilter(this);
-    if (CampoComUnidade(campo)) {
+    if (HasUnitList(campo)) {
         auto *lista = new SelectorList(linha);
         lista->setGeometry(316, 0, 114, 22);
         cboDados[campo] = lista;
@@ -151,7 +151,7 @@ void frmCalcQuirasol::criaLinha(int campo, int posicao)
 
 void frmCalcQuirasol::CampoDados(int campo, bool aplicavel)
 {
-    if (campo < 0 || campo > UltimoCampo)
+    if (campo < 0 || campo > LastField)
         return;
     if (QWidget *linha = picDados[campo]) {
         SetRowApplies(linha, aplicavel);
@@ -167,14 +167,14 @@ void frmCalcQuirasol::AlteraEscalas(int classeFluido)
 {
     for (int n = 1; n <= 5; ++n)
         CampoDados(n, true);
-    for (int n = 6; n <= UltimoCampo; ++n)
+    for (int n = 6; n <= LastField; ++n)
         CampoDados(n, false);
-    for (int n : CamposDaClasse(classeFluido))
+    for (int n : ClassFields(classeFluido))
         CampoDados(n, true);
     // Liquid runs the selector's handling again for the entry it stands on; gas and steam
     // set their entry, and its handling follows also when the entry was already chosen.
-    const auto entrada = EntradaMassaDensidade(classeFluido);
-    if (classeFluido == FluidoLiquido
+    const auto entrada = MassDensityEntry(classeFluido);
+    if (classeFluido == Liquid
         || (entrada && cboMassaDensidade->currentIndex() == *entrada))
         cboMassaDensidade_Click();
     else if (entrada)
@@ -182,10 +182,10 @@ void frmCalcQuirasol::AlteraEscalas(int classeFluido)
     CampoDados(28, true);
     CampoDados(29, true);
 
-    const int entradas = classeFluido == FluidoVapor ? 2 : 3;
+    const int entradas = classeFluido == Steam ? 2 : 3;
     if (cboDados[2]->count() != entradas) {
         cboDados[2]->Clear();
-        for (int codigo : UnidadesDoCampo(2, classeFluido))
+        for (int codigo : FieldUnits(2, classeFluido))
             AddItemCombo(2, codigo);
         cboDados[2]->setListIndex(0); // its unit handling applies the flow-unit rule
     }
@@ -194,63 +194,63 @@ void frmCalcQuirasol::AlteraEscalas(int classeFluido)
 
 void frmCalcQuirasol::AddItemCombo(int campo, int codigoUnidade)
 {
-    if (campo < 0 || campo > UltimoCampo || !cboDados[campo] || codigoUnidade < 0
-        || codigoUnidade > UltimoCampo)
+    if (campo < 0 || campo > LastField || !cboDados[campo] || codigoUnidade < 0
+        || codigoUnidade > LastField)
         return;
     cboDados[campo]->AddItem(NomeUnidade[codigoUnidade], codigoUnidade);
 }
 
 void frmCalcQuirasol::CarregaUnidades()
 {
-    for (int n = 0; n <= UltimoCampo; ++n) {
+    for (int n = 0; n <= LastField; ++n) {
         if (!cboDados[n])
             continue;
         cboDados[n]->Clear();
-        for (int codigo : UnidadesDoCampo(n))
+        for (int codigo : FieldUnits(n))
             AddItemCombo(n, codigo);
     }
-    for (int n = 0; n <= UltimoCampo; ++n)
+    for (int n = 0; n <= LastField; ++n)
         if (cboDados[n])
             cboDados[n]->setListIndex(0);
 }
 
 void frmCalcQuirasol::OrganizaCampos()
 {
-    const Disposicao d = calculation::OrganizaCampos([this](int n) {
+    const RowLayout d = calculation::OrganizaCampos([this](int n) {
         return picDados[n] && RowApplies(picDados[n]);
     });
-    for (const PosicaoLinha &l : d.linhas) {
-        QWidget *linha = picDados[l.campo];
-        if (l.visivel) {
-            linha->move(0, PassoLinha * l.posicao);
+    for (const RowPlace &l : d.rows) {
+        QWidget *linha = picDados[l.field];
+        if (l.visible) {
+            linha->move(0, RowPitch * l.position);
             linha->setVisible(true);
         } else {
             linha->setVisible(false);
         }
     }
-    if (d.posicaoMassaDensidade >= 0)
-        picDados[CampoMassaDensidade]->move(0, PassoLinha * d.posicaoMassaDensidade);
-    picMove->resize(picMove->width(), d.alturaPainel);
-    if (!d.barraHabilitada) {
+    if (d.massDensityPosition >= 0)
+        picDados[MassDensityField]->move(0, RowPitch * d.massDensityPosition);
+    picMove->resize(picMove->width(), d.panelHeight);
+    if (!d.scrollBarEnabled) {
         if (barraV->value() != 0)
             barraV->setValue(0);
         barraV->setEnabled(false);
         return;
     }
     barraV->setEnabled(true);
-    barraV->setMaximum(d.maximoBarra);
-    barraV->setPageStep(d.maximoBarra);
+    barraV->setMaximum(d.scrollBarMaximum);
+    barraV->setPageStep(d.scrollBarMaximum);
 }
 
 void frmCalcQuirasol::Lista(bool habilitar)
 {
     for (QWidget *w : {picLista, static_cast<QWidget *>(cmdCalcular),
                        static_cast<QWidget *>(barraV), static_cast<QWidget *>(lblTag),
-                       static_cast<QWidget *>(txtTag), picDados[CampoMassaDensidade],
+                       static_cast<QWidget *>(txtTag), picDados[MassDensityField],
                        static_cast<QWidget *>(lblMassaDensidade),
                        static_cast<QWidget *>(cboMassaDensidade)})
         Habilita(w, habilitar);
-    for (int n = 0; n <= UltimoCampo; ++n) {
+    for (int n = 0; n <= LastField; ++n) {
         Habilita(lblDados[n], habilitar);
         Habilita(txtDados[n], habilitar);
         Habilita(cboDados[n], habilitar);
@@ -269,15 +269,15 @@ void frmCalcQuirasol::Lista(bool habilitar)
 
 void frmCalcQuirasol::barraV_Change()
 {
-    picMove->move(picMove->x(), barraV->y() - PassoLinha * barraV->value());
+    picMove->move(picMove->x(), barraV->y() - RowPitch * barraV->value());
 }
 
 void frmCalcQuirasol::RolaParaLinha(QWidget *linha)
 {
     if (!linha)
         return;
-    const float posicao = float(linha->y()) / float(PassoLinha);
-    const int valor = RolagemParaVisivel(posicao, barraV->value());
+    const float posicao = float(linha->y()) / float(RowPitch);
+    const int valor = ScrollToShow(posicao, barraV->value());
     if (valor != barraV->value())
         barraV->setValue(valor);
 }

@@ -36,7 +36,7 @@ constexpr int ErroImpressora = 482;
 // The fixed-pitch font of the header and the list: the printed text font, 9 points.
 QFont FonteFixa()
 {
-    QFont font = calculation::FonteImpressa(calculation::PrintedLine::Texto);
+    QFont font = calculation::FonteImpressa(calculation::PrintedLine::Text);
     font.setPointSizeF(9);
     return font;
 }
@@ -54,7 +54,7 @@ frmRelatorio::~frmRelatorio() = default;
 
 void frmRelatorio::criaControles()
 {
-    const calculation::ReportHeader rotulos = calculation::RotulosRelatorio();
+    const calculation::ReportHeader rotulos = calculation::ReportLabels();
     const QFont fixa = FonteFixa();
 
     auto *layout = new QVBoxLayout(this);
@@ -76,11 +76,11 @@ void frmRelatorio::criaControles()
         edit->setGeometry(Pixels(2130), Pixels(top), Pixels(6435), Pixels(330));
         return edit;
     };
-    lblData = rotulo(rotulos.rotuloData, 90);
+    lblData = rotulo(rotulos.dateLabel, 90);
     txtData = caixa(QStringLiteral("Abrindo"), 60);
-    lblOS = rotulo(rotulos.rotuloOS, 480);
+    lblOS = rotulo(rotulos.serviceOrderLabel, 480);
     txtOS = caixa(QString(), 450);
-    lblCliente = rotulo(rotulos.rotuloCliente, 870);
+    lblCliente = rotulo(rotulos.clientLabel, 870);
     txtCliente = caixa(QString(), 840);
     for (QLineEdit *edit : {txtData, txtOS, txtCliente})
         edit->installEventFilter(this);
@@ -106,7 +106,7 @@ void frmRelatorio::criaControles()
     auto *shpMenu = new QFrame(picTodos);
     shpMenu->setFrameShape(QFrame::Box);
     shpMenu->setGeometry(0, Pixels(1260), largura, Pixels(285));
-    lblMenu = new QLabel(calculation::CabecalhoColunas(), picTodos);
+    lblMenu = new QLabel(calculation::ColumnHeader(), picTodos);
     lblMenu->setFont(fixa);
     lblMenu->setGeometry(Pixels(30), Pixels(1275), largura - Pixels(30), Pixels(255));
 }
@@ -259,7 +259,7 @@ void frmRelatorio::mnuArquivoFechar_Click()
 
 void frmRelatorio::cmdAgora_Click()
 {
-    txtData->setText(calculation::TextoDataHora(QDateTime::currentDateTime()));
+    txtData->setText(calculation::DateTimeText(QDateTime::currentDateTime()));
     txtData->setFocus();
 }
 
@@ -304,12 +304,12 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
         Ocupado(false);
         return;
     }
-    const QString erro = calculation::GravaRelatorio(
+    const QString erro = calculation::WriteReport(
         *escolhido,
-        calculation::TextoExportado(calculation::LinhasExportadas(Cabecalho(), Itens())));
+        calculation::ExportedBytes(calculation::ExportedLines(Cabecalho(), Itens())));
     if (!erro.isEmpty()) {
         Ocupado(false);
-        MostraErro(ErroAcessoArquivo, erro);
+        MostraErro(ErrorFileAccess, erro);
         return;
     }
     platform::OpenExternal(*escolhido);
@@ -325,7 +325,7 @@ void frmRelatorio::mnuArquivoImprimir_Click()
     printer.setCopyCount(copias);
     Ocupado(true);
     const QString erro = calculation::ImprimeLinhas(
-        printer, calculation::LayoutImpressao(Cabecalho(), lblMenu->text(), Itens()));
+        printer, calculation::PrintLayout(Cabecalho(), lblMenu->text(), Itens()));
     Ocupado(false);
     if (!erro.isEmpty())
         MostraErro(ErroImpressora, erro);

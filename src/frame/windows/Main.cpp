@@ -66,11 +66,11 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         } else if (!casoRecebido) {
             ShowTipOfTheDay();
         }
-    } catch (const ErroExecucao &erro) {
-        MostraErro(erro.numero, erro.descricao);
+    } catch (const RuntimeError &erro) {
+        MostraErro(erro.number, erro.description);
         mdiMenu::Instancia()->show();
     } catch (const std::bad_alloc &) {
-        MostraErro(ErroSemMemoria, QStringLiteral("Out of memory"));
+        MostraErro(ErrorOutOfMemory, QStringLiteral("Out of memory"));
         mdiMenu::Instancia()->show();
     } catch (const std::exception &erro) {
         MostraErro(5, QString::fromLocal8Bit(erro.what()));

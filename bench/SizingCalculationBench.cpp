@@ -1,12 +1,12 @@
 // One full sizing calculation (head, reading, conversion, iteration, results, closing lines)
 // per fluid class and tap type, with a host that keeps the report lines as a window would.
-#include "calculation/CasosExemplo.h"
+#include "calculation/SampleCases.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class ListHost final : public calculation::CalculoHost
+class ListHost final : public calculation::CalculationHost
 {
 public:
     QStringList items;
@@ -25,15 +25,15 @@ void Calculo(benchmark::State &state)
     calculation::IniciaTabelas();
     const int fluido = int(state.range(0));
     const int tomada = int(state.range(1));
-    const calculation::CasoCalculo modelo = fluido == calculation::Liquido ? casos::Liquido(tomada)
-                                            : fluido == calculation::Gas   ? casos::Gas(tomada)
-                                                                           : casos::Vapor(tomada);
+    const calculation::CaseSnapshot modelo = fluido == calculation::Liquid ? samples::Liquid(tomada)
+                                            : fluido == calculation::Gas   ? samples::Gas(tomada)
+                                                                           : samples::Steam(tomada);
     ListHost host;
     int completos = 0;
     for (auto _ : state) {
-        calculation::CasoCalculo caso = modelo;
-        const calculation::ResultadoCalculo r = calculation::cmdCalcular_Click(caso, host);
-        completos += r.completo;
+        calculation::CaseSnapshot caso = modelo;
+        const calculation::CalculationResult r = calculation::cmdCalcular_Click(caso, host);
+        completos += r.complete;
         benchmark::DoNotOptimize(r.Beta);
     }
     if (completos != state.iterations())
@@ -43,7 +43,7 @@ void Calculo(benchmark::State &state)
 }
 
 BENCHMARK(Calculo)
-    ->ArgsProduct({{calculation::Liquido, calculation::Gas, calculation::Vapor},
+    ->ArgsProduct({{calculation::Liquid, calculation::Gas, calculation::Steam},
                    {calculation::FlangeTaps, calculation::RadiusTaps, calculation::VenaContracta,
                     calculation::CornerTaps}})
     ->Unit(benchmark::kMicrosecond);

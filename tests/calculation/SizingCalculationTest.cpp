@@ -1,6 +1,6 @@
-#include "CasosExemplo.h"
+#include "SampleCases.h"
 
-#include "calculation/Calculo.h"
+#include "calculation/SizingCalculation.h"
 #include "calculation/LinhaRelatorio.h"
 #include "calculation/modCalculo.h"
 #include "platform/AppInfo.h"
@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace calculation;
-using casos::FakeHost;
+using samples::FakeHost;
 using testsupport::ScriptedInteraction;
 
 namespace {
@@ -25,7 +25,7 @@ class CalculoTest : public ::testing::Test
 protected:
     void SetUp() override { IniciaTabelas(); }
 
-    ResultadoCalculo Run(CasoCalculo caso)
+    CalculationResult Run(CaseSnapshot caso)
     {
         return cmdCalcular_Click(caso, host);
     }
@@ -64,7 +64,7 @@ protected:
 
 struct Golden {
     const char *file;
-    CasoCalculo (*caso)();
+    CaseSnapshot (*caso)();
 };
 
 class GoldenSheet : public CalculoTest, public ::testing::WithParamInterface<Golden>
@@ -74,8 +74,8 @@ class GoldenSheet : public CalculoTest, public ::testing::WithParamInterface<Gol
 TEST_P(GoldenSheet, MatchesLineByLine)
 {
     const Golden g = GetParam();
-    const ResultadoCalculo r = Run(g.caso());
-    ASSERT_TRUE(r.completo);
+    const CalculationResult r = Run(g.caso());
+    ASSERT_TRUE(r.complete);
     const QString path = QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(g.file);
     if (qEnvironmentVariableIsSet("QUIRASOL_UPDATE_GOLDEN")) {
         QFile out(path);
@@ -99,32 +99,32 @@ TEST_P(GoldenSheet, MatchesLineByLine)
 
 INSTANTIATE_TEST_SUITE_P(
     PerFluidClass, GoldenSheet,
-    ::testing::Values(Golden{"calculo-liquido-flange.txt", [] { return casos::Liquido(); }},
-                      Golden{"calculo-gas-radius.txt", [] { return casos::Gas(); }},
-                      Golden{"calculo-vapor-vena.txt", [] { return casos::Vapor(); }},
-                      Golden{"calculo-gas-corner.txt", [] { return casos::GasMassico(); }}));
+    ::testing::Values(Golden{"calculo-liquido-flange.txt", [] { return samples::Liquid(); }},
+                      Golden{"calculo-gas-radius.txt", [] { return samples::Gas(); }},
+                      Golden{"calculo-vapor-vena.txt", [] { return samples::Steam(); }},
+                      Golden{"calculo-gas-corner.txt", [] { return samples::GasByMass(); }}));
 
 // Key numbers recomputed independently (tools/verifica_calculo.py).
 TEST_F(CalculoTest, KeyNumbersAgreeWithTheIndependentCheck)
 {
     const struct {
-        CasoCalculo caso;
+        CaseSnapshot caso;
         double S, beta, epsilo;
     } cases[] = {
-        {casos::Liquido(), 0.242899340484039, 0.609575320344911, 0},
-        {casos::Gas(), 0.0500270888179959, 0.289837140537447, 0.996812989915263},
-        {casos::Vapor(), 0.263674297762047, 0.631158547702033, 0.996490529149945},
-        {casos::GasMassico(), 0.0830951300742717, 0.371017898660507, 0.996002596409854},
+        {samples::Liquid(), 0.242899340484039, 0.609575320344911, 0},
+        {samples::Gas(), 0.0500270888179959, 0.289837140537447, 0.996812989915263},
+        {samples::Steam(), 0.263674297762047, 0.631158547702033, 0.996490529149945},
+        {samples::GasByMass(), 0.0830951300742717, 0.371017898660507, 0.996002596409854},
     };
     for (const auto &c : cases) {
         FakeHost h;
-        CasoCalculo caso = c.caso;
-        const ResultadoCalculo r = cmdCalcular_Click(caso, h);
+        CaseSnapshot caso = c.caso;
+        const CalculationResult r = cmdCalcular_Click(caso, h);
         SCOPED_TRACE(caso.tag.toStdString());
         EXPECT_NEAR(r.CoeficienteCarga, c.S, 1e-13);
         EXPECT_NEAR(r.Beta, c.beta, 1e-12);
         EXPECT_NEAR(r.Epsilo, c.epsilo, 1e-12);
-        EXPECT_NEAR(*r.DiamTubo * r.Beta, caso.campos[4].texto.replace(',', '.').toDouble()
+        EXPECT_NEAR(*r.DiamTubo * r.Beta, caso.fields[4].text.replace(',', '.').toDouble()
                                               * c.beta, 1e-9);
     }
 }
@@ -133,7 +133,7 @@ TEST_F(CalculoTest, KeyNumbersAgreeWithTheIndependentCheck)
 TEST(CoefTomada, EquationsAtFixedPoints)
 {
     const struct {
-        Coeficiente (*coef)(double, double, double);
+        Coefficient (*coef)(double, double, double);
         double b, D, Re, coefficient, reynoldsMin;
     } cases[] = {
         {CoefFlange, 0.6, 102.26, 3e5, 0.234109518757129, 47857.68},
@@ -144,7 +144,7 @@ TEST(CoefTomada, EquationsAtFixedPoints)
         {CoefCorner, 0.6, 102.26, 3e5, 0.233636556163949, 7206.5044837304},
     };
     for (const auto &c : cases) {
-        const Coeficiente r = c.coef(c.b, c.D, c.Re);
+        const Coefficient r = c.coef(c.b, c.D, c.Re);
         EXPECT_NEAR(r.CoefCalculado, c.coefficient, 1e-14) << c.b << " " << c.D;
         EXPECT_NEAR(r.ReynoldsMin, c.reynoldsMin, 1e-8) << c.b << " " << c.D;
     }
@@ -154,7 +154,7 @@ TEST(CoefTomada, EquationsAtFixedPoints)
 TEST_F(CalculoTest, EveryTapTypeConverges)
 {
     const struct {
-        int tomada;
+        int tap;
         double beta;
     } cases[] = {
         {FlangeTaps, 0.609575320344911},
@@ -164,10 +164,10 @@ TEST_F(CalculoTest, EveryTapTypeConverges)
     };
     for (const auto &c : cases) {
         FakeHost h;
-        CasoCalculo caso = casos::Liquido(c.tomada);
-        const ResultadoCalculo r = cmdCalcular_Click(caso, h);
-        EXPECT_TRUE(r.completo) << c.tomada;
-        EXPECT_NEAR(r.Beta, c.beta, 1e-12) << c.tomada;
+        CaseSnapshot caso = samples::Liquid(c.tap);
+        const CalculationResult r = cmdCalcular_Click(caso, h);
+        EXPECT_TRUE(r.complete) << c.tap;
+        EXPECT_NEAR(r.Beta, c.beta, 1e-12) << c.tap;
     }
 }
 
@@ -176,67 +176,68 @@ TEST_F(CalculoTest, EveryTapTypeConverges)
 TEST_F(CalculoTest, ReadOrderPerFluidClass)
 {
     auto liquidoMassico = [] {
-        CasoCalculo c = casos::Liquido();
-        casos::Campo(c, 2, QStringLiteral("50000"), 1, 2);
+        CaseSnapshot c = samples::Liquid();
+        samples::SetField(c, 2, QStringLiteral("50000"), 1, 2);
         return c;
     };
     const struct {
-        CasoCalculo caso;
+        CaseSnapshot caso;
         QList<int> fields;
     } cases[] = {
-        {casos::Liquido(), {2, 4, 5, 8, 9, 17, 18, 20, 28, 29}},
+        {samples::Liquid(), {2, 4, 5, 8, 9, 17, 18, 20, 28, 29}},
         {liquidoMassico(), {2, 4, 5, 9, 18, 20, 28, 29}},
-        {casos::Gas(), {2, 4, 5, 8, 9, 12, 16, 14, 19, 25, 26, 20, 27, 28, 29}},
-        {casos::GasMassico(), {2, 4, 5, 9, 12, 16, 19, 26, 20, 27, 28, 29}},
-        {casos::Vapor(), {2, 4, 5, 9, 12, 18, 20, 27, 28, 29}},
+        {samples::Gas(), {2, 4, 5, 8, 9, 12, 16, 14, 19, 25, 26, 20, 27, 28, 29}},
+        {samples::GasByMass(), {2, 4, 5, 9, 12, 16, 19, 26, 20, 27, 28, 29}},
+        {samples::Steam(), {2, 4, 5, 9, 12, 18, 20, 27, 28, 29}},
     };
     for (const auto &c : cases) {
         host = FakeHost();
         Run(c.caso);
         QStringList expected;
         for (int n : c.fields)
-            expected << RotuloCampo(n, c.caso.densidadeRelativa);
+            expected << FieldLabel(n, c.caso.relativeDensity);
         EXPECT_EQ(InputLabels(), expected) << c.caso.tag.toStdString();
     }
 }
 
 TEST_F(CalculoTest, TonnesPerHourGiveTheSameSizingFactorAsKilograms)
 {
-    using Make = CasoCalculo (*)();
-    for (Make make : {Make([] { return casos::Liquido(); }), Make([] { return casos::Gas(); })}) {
-        CasoCalculo kg = make();
-        casos::Campo(kg, 2, QStringLiteral("50000"), 1, 2);
-        CasoCalculo t = make();
-        casos::Campo(t, 2, QStringLiteral("50"), 2, 3);
+    using Make = CaseSnapshot (*)();
+    for (Make make :
+         {Make([] { return samples::Liquid(); }), Make([] { return samples::Gas(); })}) {
+        CaseSnapshot kg = make();
+        samples::SetField(kg, 2, QStringLiteral("50000"), 1, 2);
+        CaseSnapshot t = make();
+        samples::SetField(t, 2, QStringLiteral("50"), 2, 3);
         EXPECT_EQ(Run(kg).CoeficienteCarga, Run(t).CoeficienteCarga);
     }
-    CasoCalculo vaporKg = casos::Vapor();
-    casos::Campo(vaporKg, 2, QStringLiteral("2000"), 0, 2);
-    EXPECT_EQ(Run(vaporKg).CoeficienteCarga, Run(casos::Vapor()).CoeficienteCarga);
+    CaseSnapshot vaporKg = samples::Steam();
+    samples::SetField(vaporKg, 2, QStringLiteral("2000"), 0, 2);
+    EXPECT_EQ(Run(vaporKg).CoeficienteCarga, Run(samples::Steam()).CoeficienteCarga);
 }
 
 TEST_F(CalculoTest, GasInCubicMetresReadsAtOneAtmosphere)
 {
-    CasoCalculo outro = casos::Gas();
-    outro.campos[10].texto = QStringLiteral("5");
-    const double S = Run(casos::Gas()).CoeficienteCarga;
+    CaseSnapshot outro = samples::Gas();
+    outro.fields[10].text = QStringLiteral("5");
+    const double S = Run(samples::Gas()).CoeficienteCarga;
     EXPECT_EQ(Run(outro).CoeficienteCarga, S);
     EXPECT_FALSE(HasLine(NomeCampo[10]));
 
     // In Kg/cm² the atmosphere is 1,03323 and the pressures are converted to kPa.
-    CasoCalculo kgcm2 = casos::Gas();
+    CaseSnapshot kgcm2 = samples::Gas();
     for (int n : {10, 12, 14}) {
-        kgcm2.campos[n].posicaoUnidade = 1;
-        kgcm2.campos[n].codigoUnidade = 11;
+        kgcm2.fields[n].unitPosition = 1;
+        kgcm2.fields[n].unitCode = 11;
     }
-    kgcm2.campos[12].texto = QStringLiteral("7,13800838206727");
-    kgcm2.campos[14].texto = QStringLiteral("0,0752550565183422");
+    kgcm2.fields[12].text = QStringLiteral("7,13800838206727");
+    kgcm2.fields[14].text = QStringLiteral("0,0752550565183422");
     EXPECT_NEAR(Run(kgcm2).CoeficienteCarga, S, 1e-6);
 }
 
 TEST_F(CalculoTest, HumidityZeroSkipsTheSaturationPressure)
 {
-    Run(casos::GasMassico());
+    Run(samples::GasByMass());
     EXPECT_FALSE(HasLine(NomeCampo[14]));
     EXPECT_FALSE(HasLine(NomeCampo[8]));
     EXPECT_FALSE(HasLine(NomeCampo[25]));
@@ -251,18 +252,18 @@ TEST_F(CalculoTest, StainlessSteelRewritesTheMaterialFactor)
                  {QStringLiteral("320"), QStringLiteral("1,0102")}};
     for (const auto &c : cases) {
         host = FakeHost();
-        CasoCalculo caso = casos::Liquido();
-        caso.campos[9].texto = c.temperature;
-        caso.campos[29].texto = QStringLiteral("7");
+        CaseSnapshot caso = samples::Liquid();
+        caso.fields[9].text = c.temperature;
+        caso.fields[29].text = QStringLiteral("7");
         cmdCalcular_Click(caso, host);
         ASSERT_EQ(host.written.size(), 1u);
         EXPECT_EQ(host.written[0], std::make_pair(29, c.factor));
-        EXPECT_EQ(caso.campos[29].texto, c.factor);
+        EXPECT_EQ(caso.fields[29].text, c.factor);
         EXPECT_TRUE(LineOf(NomeCampo[29]).contains(QLatin1Char(' ') + c.factor + ' '));
     }
     // Another material keeps what was typed.
     host = FakeHost();
-    Run(casos::Gas());
+    Run(samples::Gas());
     EXPECT_TRUE(host.written.empty());
     EXPECT_TRUE(LineOf(NomeCampo[29]).endsWith(QStringLiteral("1,0005 _____________________ "
                                                               "Outro material")));
@@ -270,15 +271,15 @@ TEST_F(CalculoTest, StainlessSteelRewritesTheMaterialFactor)
 
 TEST_F(CalculoTest, RelativeDensityLinesCarryTheirOwnLabelsWithoutUnit)
 {
-    CasoCalculo caso = casos::Liquido();
-    caso.densidadeRelativa = true;
+    CaseSnapshot caso = samples::Liquid();
+    caso.relativeDensity = true;
     for (int n : {17, 18, 19}) {
-        caso.campos[n].posicaoUnidade = 1;
-        caso.campos[n].codigoUnidade = 0;
+        caso.fields[n].unitPosition = 1;
+        caso.fields[n].unitCode = 0;
     }
-    caso.campos[17].texto = QStringLiteral("0,99912");
-    caso.campos[18].texto = QStringLiteral("0,98411");
-    const ResultadoCalculo r = Run(caso);
+    caso.fields[17].text = QStringLiteral("0,99912");
+    caso.fields[18].text = QStringLiteral("0,98411");
+    const CalculationResult r = Run(caso);
     EXPECT_EQ(LineOf(NomeCampo[22]), LinhaRelatorio(NomeCampo[22], QStringLiteral("0,99912"), {}));
     EXPECT_EQ(LineOf(NomeCampo[23]), LinhaRelatorio(NomeCampo[23], QStringLiteral("0,98411"), {}));
     EXPECT_FALSE(HasLine(NomeCampo[17]));
@@ -289,7 +290,7 @@ TEST_F(CalculoTest, HeaderShowsThisCasesOwnSelectorTexts)
 {
     NomeFluido[0] = QStringLiteral("Vapor (de outra janela)");
     NomeTomada[0] = QStringLiteral("Corner Taps");
-    Run(casos::Liquido());
+    Run(samples::Liquid());
     const QString fluido = QStringLiteral("Liqüido (Água de alimentação)");
     EXPECT_EQ(host.lines()[3], LinhaRelatorio(QStringLiteral("Fluido utilizado"), fluido, {}));
     EXPECT_EQ(host.lines()[4], LinhaRelatorio(QStringLiteral("Tipo de tomada"),
@@ -298,22 +299,22 @@ TEST_F(CalculoTest, HeaderShowsThisCasesOwnSelectorTexts)
 
 // --- limits ---
 
-CasoCalculo Com(CasoCalculo caso, int campo, const char *texto)
+CaseSnapshot Com(CaseSnapshot caso, int campo, const char *texto)
 {
-    caso.campos[campo].texto = QString::fromUtf8(texto);
+    caso.fields[campo].text = QString::fromUtf8(texto);
     return caso;
 }
 
 // A liquid of 1 mm bore, 1 Pa, 1 kg/m³ and material factor 1: S = W / 0,0039986 exactly.
-CasoCalculo LiquidoUnitario(const QString &vazao)
+CaseSnapshot LiquidoUnitario(const QString &vazao)
 {
-    CasoCalculo caso = casos::Liquido();
-    casos::Campo(caso, 2, vazao, 1, 2);
-    casos::Campo(caso, 4, QStringLiteral("1"), 0, 4);
-    casos::Campo(caso, 5, QStringLiteral("1"), 0, 5);
-    casos::Campo(caso, 18, QStringLiteral("1"), 0, 17);
-    casos::Campo(caso, 28, QStringLiteral("1"));
-    casos::Campo(caso, 29, QStringLiteral("1"), 1, 30);
+    CaseSnapshot caso = samples::Liquid();
+    samples::SetField(caso, 2, vazao, 1, 2);
+    samples::SetField(caso, 4, QStringLiteral("1"), 0, 4);
+    samples::SetField(caso, 5, QStringLiteral("1"), 0, 5);
+    samples::SetField(caso, 18, QStringLiteral("1"), 0, 17);
+    samples::SetField(caso, 28, QStringLiteral("1"));
+    samples::SetField(caso, 29, QStringLiteral("1"), 1, 30);
     caso.FatorDP = 1.0f;
     return caso;
 }
@@ -330,7 +331,7 @@ TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
         ScriptedInteraction answers;
         answers.messageAnswers = {platform::vbOK, platform::vbYes};
         host = FakeHost();
-        const ResultadoCalculo r = Run(LiquidoUnitario(c.vazao));
+        const CalculationResult r = Run(LiquidoUnitario(c.vazao));
         ASSERT_EQ(answers.messages().size(), 2u);
         EXPECT_EQ(answers.messages()[0].text,
                   QStringLiteral("Valor de Coeficiente de 'Coeficiente de Carga' fora dos "
@@ -341,7 +342,7 @@ TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
                   QStringLiteral("Deseja alterar o dados para cálculo?"));
         EXPECT_EQ(answers.messages()[1].style, 36);
         EXPECT_EQ(answers.messages()[1].title, platform::AppTitle);
-        EXPECT_FALSE(r.completo);
+        EXPECT_FALSE(r.complete);
         EXPECT_EQ(r.Escala, platform::vbYes);
         EXPECT_EQ(host.shows, 0);
         EXPECT_EQ(host.lines().last().left(27), NomeCampo[29]); // head and inputs only
@@ -351,20 +352,20 @@ TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
 TEST_F(CalculoTest, SizingFactorOutsideBoundsGoesOnWithNo)
 {
     ScriptedInteraction answers; // No
-    const ResultadoCalculo r = Run(Com(casos::Vapor(), 2, "5"));
+    const CalculationResult r = Run(Com(samples::Steam(), 2, "5"));
     EXPECT_EQ(answers.messages().size(), 2u);
-    EXPECT_TRUE(r.completo);
+    EXPECT_TRUE(r.complete);
     EXPECT_EQ(r.Escala, platform::vbNo);
 }
 
 TEST_F(CalculoTest, PressureRatioOfExactlyThreeQuartersIsRefused)
 {
-    CasoCalculo caso = casos::Vapor();
-    casos::Campo(caso, 12, QStringLiteral("100"), 0, 10);
-    caso.campos[10].posicaoUnidade = 0;
-    casos::Campo(caso, 5, QStringLiteral("25000"), 0, 5);
-    const ResultadoCalculo r = Run(caso);
-    EXPECT_FALSE(r.completo);
+    CaseSnapshot caso = samples::Steam();
+    samples::SetField(caso, 12, QStringLiteral("100"), 0, 10);
+    caso.fields[10].unitPosition = 0;
+    samples::SetField(caso, 5, QStringLiteral("25000"), 0, 5);
+    const CalculationResult r = Run(caso);
+    EXPECT_FALSE(r.complete);
     ASSERT_FALSE(ui.messages().empty());
     const auto last = ui.messages().back();
     EXPECT_EQ(last.text, QStringLiteral("Pressão Absoluta (proj) / Pressão diferencial = 0,75"
@@ -377,7 +378,7 @@ TEST_F(CalculoTest, PressureRatioOfExactlyThreeQuartersIsRefused)
     // A liquid never asks, whatever its pressure.
     host = FakeHost();
     ScriptedInteraction liquid;
-    EXPECT_TRUE(Run(casos::Liquido()).completo);
+    EXPECT_TRUE(Run(samples::Liquid()).complete);
     EXPECT_TRUE(liquid.messages().empty());
 }
 
@@ -385,16 +386,16 @@ TEST_F(CalculoTest, PressureRatioOfExactlyThreeQuartersIsRefused)
 
 TEST_F(CalculoTest, SectionsPerFluidClass)
 {
-    Run(casos::Liquido());
+    Run(samples::Liquid());
     EXPECT_FALSE(HasLine(QStringLiteral("Epsilo")));
     EXPECT_FALSE(HasLine(QStringLiteral("Coeficiente de Carga * Epsilo")));
     EXPECT_EQ(host.lines().filter(QStringLiteral("Coeficiente de Carga ")).size(), 1);
     EXPECT_TRUE(LineOf(QStringLiteral("Perda de carga permanente")).endsWith(" mmCA"));
 
     host = FakeHost();
-    Run(casos::Vapor());
+    Run(samples::Steam());
     const QStringList lines = host.lines();
-    const qsizetype computed = lines.indexOf(LinhaTitulo(QStringLiteral(" Cálculos efetuados ")));
+    const qsizetype computed = lines.indexOf(TitleLine(QStringLiteral(" Cálculos efetuados ")));
     ASSERT_GT(computed, 0);
     for (qsizetype i = computed; i < lines.size(); ++i) {
         EXPECT_FALSE(lines[i].startsWith(NomeCampo[18])) << i;
@@ -407,24 +408,24 @@ TEST_F(CalculoTest, DrawingQuestion)
     const QString question =
         QStringLiteral("Deseja entrar com os dados para o desenho de fabricação agora?");
     const struct {
-        CasoCalculo caso;
-        bool desenho;
+        CaseSnapshot caso;
+        bool drawing;
         std::deque<int> answers;
         size_t asked;
     } cases[] = {
-        {casos::Liquido(), false, {}, 0},
-        {casos::Liquido(), true, {platform::vbNo}, 1},
+        {samples::Liquid(), false, {}, 0},
+        {samples::Liquid(), true, {platform::vbNo}, 1},
         // a liquid in M³/h asks again until No
-        {casos::Liquido(), true, {platform::vbYes, platform::vbYes, platform::vbNo}, 3},
-        {casos::Gas(), true, {platform::vbYes}, 1},
+        {samples::Liquid(), true, {platform::vbYes, platform::vbYes, platform::vbNo}, 3},
+        {samples::Gas(), true, {platform::vbYes}, 1},
     };
     for (const auto &c : cases) {
         ScriptedInteraction answers;
         answers.messageAnswers = c.answers;
-        CasoCalculo caso = c.caso;
-        caso.desenho = c.desenho;
+        CaseSnapshot caso = c.caso;
+        caso.drawing = c.drawing;
         host = FakeHost();
-        EXPECT_TRUE(Run(caso).completo);
+        EXPECT_TRUE(Run(caso).complete);
         ASSERT_EQ(answers.messages().size(), c.asked);
         for (const auto &m : answers.messages()) {
             EXPECT_EQ(m.text, question);
@@ -436,8 +437,8 @@ TEST_F(CalculoTest, DrawingQuestion)
 
 TEST_F(CalculoTest, CompletedRunFillsAndShowsTheReportWindow)
 {
-    Run(casos::Gas());
-    Run(casos::Gas()); // a second run gives one data sheet, not two
+    Run(samples::Gas());
+    Run(samples::Gas()); // a second run gives one data sheet, not two
     EXPECT_EQ(host.clears, 2);
     EXPECT_EQ(host.lines().filter(QStringLiteral("Dados para cálculo")).size(), 1);
     EXPECT_EQ(host.header, (QStringList{QStringLiteral("09/12/2026 10:00"),
@@ -450,10 +451,10 @@ TEST_F(CalculoTest, CompletedRunFillsAndShowsTheReportWindow)
 
 TEST_F(CalculoTest, EmptyFieldEndsWithItsLineWritten)
 {
-    CasoCalculo caso = casos::Gas();
-    caso.campos[19].texto.clear();
-    const ResultadoCalculo r = Run(caso);
-    EXPECT_FALSE(r.completo);
+    CaseSnapshot caso = samples::Gas();
+    caso.fields[19].text.clear();
+    const CalculationResult r = Run(caso);
+    EXPECT_FALSE(r.complete);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text,
               QStringLiteral("O campo 'Densidade relativa (Ar = 1)' não foi preenchido"));
@@ -466,8 +467,8 @@ TEST_F(CalculoTest, EmptyFieldEndsWithItsLineWritten)
 
     // with a unit the empty value's line is still 78 columns
     host = FakeHost();
-    CasoCalculo semVazao = casos::Liquido();
-    semVazao.campos[2].texto.clear();
+    CaseSnapshot semVazao = samples::Liquid();
+    semVazao.fields[2].text.clear();
     Run(semVazao);
     EXPECT_EQ(host.lines().last().size(), 78);
     EXPECT_TRUE(host.lines().last().contains(QStringLiteral("  _")));
@@ -475,7 +476,7 @@ TEST_F(CalculoTest, EmptyFieldEndsWithItsLineWritten)
 
 struct Falha {
     const char *name;
-    CasoCalculo (*caso)();
+    CaseSnapshot (*caso)();
     QString message; // the start of the one message that ends the run
 };
 
@@ -486,8 +487,8 @@ class EarlyEnd : public CalculoTest, public ::testing::WithParamInterface<Falha>
 TEST_P(EarlyEnd, OneClearMessageAndThePartialSheet)
 {
     const Falha f = GetParam();
-    const ResultadoCalculo r = Run(f.caso());
-    EXPECT_FALSE(r.completo);
+    const CalculationResult r = Run(f.caso());
+    EXPECT_FALSE(r.complete);
     ASSERT_FALSE(ui.messages().empty());
     const auto last = ui.messages().back();
     EXPECT_TRUE(last.text.startsWith(f.message)) << last.text.toStdString();
@@ -501,65 +502,65 @@ TEST_P(EarlyEnd, OneClearMessageAndThePartialSheet)
 INSTANTIATE_TEST_SUITE_P(
     MendedFaults, EarlyEnd,
     ::testing::Values(
-        Falha{"NotANumber", [] { return Com(casos::Liquido(), 4, "1O2"); },
+        Falha{"NotANumber", [] { return Com(samples::Liquid(), 4, "1O2"); },
               QStringLiteral("O campo 'Diâmetro interno do tubo' não contém um número: "
                              "\"1O2\"")},
-        Falha{"BlankIsNotANumber", [] { return Com(casos::Gas(), 27, " "); },
+        Falha{"BlankIsNotANumber", [] { return Com(samples::Gas(), 27, " "); },
               QStringLiteral("O campo 'Relação k=Cp/Cv' não contém um número")},
-        Falha{"ZeroDiameter", [] { return Com(casos::Liquido(), 4, "0"); },
+        Falha{"ZeroDiameter", [] { return Com(samples::Liquid(), 4, "0"); },
               QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser zero.")},
-        Falha{"NegativeDiameter", [] { return Com(casos::Vapor(), 4, "-50"); },
+        Falha{"NegativeDiameter", [] { return Com(samples::Steam(), 4, "-50"); },
               QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser negativo.")},
-        Falha{"ZeroViscosity", [] { return Com(casos::Gas(), 20, "0"); },
+        Falha{"ZeroViscosity", [] { return Com(samples::Gas(), 20, "0"); },
               QStringLiteral("O campo 'Viscosidade dinâmica (proj)' não pode ser zero.")},
-        Falha{"ZeroDensity", [] { return Com(casos::Liquido(), 18, "0"); },
+        Falha{"ZeroDensity", [] { return Com(samples::Liquid(), 18, "0"); },
               QStringLiteral("O campo 'Massa Específica (proj)' não pode ser zero.")},
-        Falha{"NegativeDensity", [] { return Com(casos::Vapor(), 18, "-4,9"); },
+        Falha{"NegativeDensity", [] { return Com(samples::Steam(), 18, "-4,9"); },
               QStringLiteral("O campo 'Massa Específica (proj)' não pode ser negativo.")},
-        Falha{"ZeroCompressibility", [] { return Com(casos::Gas(), 26, "0"); },
+        Falha{"ZeroCompressibility", [] { return Com(samples::Gas(), 26, "0"); },
               QStringLiteral("O campo 'Fator Compensado (proj)' não pode ser zero.")},
-        Falha{"ZeroReadingCompressibility", [] { return Com(casos::Gas(), 25, "0"); },
+        Falha{"ZeroReadingCompressibility", [] { return Com(samples::Gas(), 25, "0"); },
               QStringLiteral("O campo 'Fator Compensado (leit)' não pode ser zero.")},
-        Falha{"ZeroRelativeDensity", [] { return Com(casos::Gas(), 19, "0"); },
+        Falha{"ZeroRelativeDensity", [] { return Com(samples::Gas(), 19, "0"); },
               QStringLiteral("O campo 'Densidade relativa (Ar = 1)' não pode ser zero.")},
-        Falha{"ZeroDesignPressure", [] { return Com(casos::Vapor(), 12, "0"); },
+        Falha{"ZeroDesignPressure", [] { return Com(samples::Steam(), 12, "0"); },
               QStringLiteral("O campo 'Pressão Absoluta (proj)' não pode ser zero.")},
-        Falha{"ZeroGasPressure", [] { return Com(casos::Gas(), 12, "0"); },
+        Falha{"ZeroGasPressure", [] { return Com(samples::Gas(), 12, "0"); },
               QStringLiteral("A massa específica de projeto calculada")},
-        Falha{"AbsoluteZero", [] { return Com(casos::Gas(), 9, "-273,15"); },
+        Falha{"AbsoluteZero", [] { return Com(samples::Gas(), 9, "-273,15"); },
               QStringLiteral("O campo 'Temperatura de projeto' não pode ser -273,15 ºC")},
-        Falha{"ZeroDifferentialPressure", [] { return Com(casos::Liquido(), 5, "0"); },
+        Falha{"ZeroDifferentialPressure", [] { return Com(samples::Liquid(), 5, "0"); },
               QStringLiteral("O campo 'Pressão diferencial' não pode ser zero.")},
-        Falha{"NegativeDifferentialPressure", [] { return Com(casos::Gas(), 5, "-100"); },
+        Falha{"NegativeDifferentialPressure", [] { return Com(samples::Gas(), 5, "-100"); },
               QStringLiteral("O campo 'Pressão diferencial' não pode ser negativo.")},
-        Falha{"ZeroMaterialFactor", [] { return Com(casos::Gas(), 29, "0"); },
+        Falha{"ZeroMaterialFactor", [] { return Com(samples::Gas(), 29, "0"); },
               QStringLiteral("O campo 'Fator do material utilizado' não pode ser zero.")},
-        Falha{"ZeroHeatRatio", [] { return Com(casos::Gas(), 27, "0"); },
+        Falha{"ZeroHeatRatio", [] { return Com(samples::Gas(), 27, "0"); },
               QStringLiteral("O campo 'Relação k=Cp/Cv' não pode ser zero.")},
-        Falha{"ZeroFlow", [] { return Com(casos::Liquido(), 2, "0"); },
+        Falha{"ZeroFlow", [] { return Com(samples::Liquid(), 2, "0"); },
               QStringLiteral("Coeficiente de Carga = 0: tem que ser maior que zero")},
-        Falha{"ZeroUsualFlow", [] { return Com(casos::Liquido(), 28, "0"); },
+        Falha{"ZeroUsualFlow", [] { return Com(samples::Liquid(), 28, "0"); },
               QStringLiteral("N.º de reynolds usual = 0: tem que ser maior que zero")},
         Falha{"EqualResiduals",
               [] {
-                  CasoCalculo c = casos::Liquido();
+                  CaseSnapshot c = samples::Liquid();
                   c.Tomada = 5; // a tap type without an equation
                   return c;
               },
               QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o mesmo")},
         Falha{"CornerBetaReachesOne",
               [] {
-                  CasoCalculo c = LiquidoUnitario(QStringLiteral("0,02"));
+                  CaseSnapshot c = LiquidoUnitario(QStringLiteral("0,02"));
                   c.Tomada = CornerTaps;
                   return c;
               },
               QStringLiteral("Beta = 1,0")},
-        Falha{"EpsiloNotPositive", [] { return Com(Com(casos::Gas(), 27, "0,01"), 28, "1"); },
+        Falha{"EpsiloNotPositive", [] { return Com(Com(samples::Gas(), 27, "0,01"), 28, "1"); },
               QStringLiteral("Epsilo = -")},
         Falha{"NoConvergence",
               [] {
-                  CasoCalculo c = LiquidoUnitario(QStringLiteral("0,01"));
-                  c.campos[4].texto = QStringLiteral("0,5");
+                  CaseSnapshot c = LiquidoUnitario(QStringLiteral("0,01"));
+                  c.fields[4].text = QStringLiteral("0,5");
                   return c;
               },
               QStringLiteral("O cálculo de Beta não convergiu em 200 passos.")}),
@@ -570,10 +571,10 @@ TEST(Arredonda, LossAtOrBelowZeroIsWrittenUnrounded)
     IniciaTabelas();
     ScriptedInteraction ui; // No: go on with S >= 1
     FakeHost host;
-    CasoCalculo caso = LiquidoUnitario(QStringLiteral("0,004"));
+    CaseSnapshot caso = LiquidoUnitario(QStringLiteral("0,004"));
     caso.Tomada = VenaContracta;
-    const ResultadoCalculo r = cmdCalcular_Click(caso, host);
-    ASSERT_TRUE(r.completo);
+    const CalculationResult r = cmdCalcular_Click(caso, host);
+    ASSERT_TRUE(r.complete);
     ASSERT_GT(r.CoeficienteCarga, 1);
     const double loss = 1 * 1.0 * (1 - r.CoeficienteCarga) / (1 + r.CoeficienteCarga);
     bool found = false;

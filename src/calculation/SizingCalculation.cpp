@@ -1,4 +1,4 @@
-#include "Calculo.h"
+#include "SizingCalculation.h"
 
 #include "LinhaRelatorio.h"
 #include "modCalculo.h"
@@ -14,41 +14,41 @@ namespace {
 
 using platform::FormatDouble;
 
-const QString TituloInterrompido = QStringLiteral("Cálculo interrompido");
+const QString InterruptedTitle = QStringLiteral("Cálculo interrompido");
 
 // Thrown to end a run early, after its message (if any) was shown.
-struct Encerra {
+struct EndOfRun {
 };
 
-double Maximo0(double x)
+double AtLeastZero(double x)
 {
     return x >= 0 ? x : 0;
 }
 
 // One run of the calculation: the locals of cmdCalcular_Click and its local subroutines.
-class Execucao
+class Run
 {
 public:
-    Execucao(CasoCalculo &caso, CalculoHost &host) : caso(caso), host(host) {}
+    Run(CaseSnapshot &snapshot, CalculationHost &host) : snapshot(snapshot), host(host) {}
 
-    void Executa()
+    void Execute()
     {
-        Cabecalho();
-        Leitura();
-        FatorDimensionamento();
-        IteracaoBeta();
-        CalculosEfetuados();
-        Resultados();
-        Desenho();
-        Fechamento();
-        r.completo = true;
+        WriteHead();
+        ReadFields();
+        SizingFactor();
+        IterateBeta();
+        ComputedQuantities();
+        Results();
+        FabricationDrawing();
+        Closing();
+        r.complete = true;
     }
 
-    ResultadoCalculo r;
+    CalculationResult r;
 
 private:
-    CasoCalculo &caso;
-    CalculoHost &host;
+    CaseSnapshot &snapshot;
+    CalculationHost &host;
     std::array<double, 31> Dados{};
     int TipoVazao = 0;
     int EscalaDP = 0;
@@ -58,86 +58,86 @@ private:
     double DiamTubo = 0;
     double CoefCalculado = 0;
 
-    bool Liquido() const { return caso.Fluido == calculation::Liquido; }
-    bool Gas() const { return caso.Fluido == calculation::Gas; }
-    bool Vapor() const { return caso.Fluido == calculation::Vapor; }
+    bool IsLiquid() const { return snapshot.Fluido == calculation::Liquid; }
+    bool IsGas() const { return snapshot.Fluido == calculation::Gas; }
+    bool IsSteam() const { return snapshot.Fluido == calculation::Steam; }
 
     // --- report lines ---
 
-    void AddRel(const QString &linha) { host.addReportItem(ItemRelatorio(linha)); }
+    void AddRel(const QString &linha) { host.addReportItem(ReportItem(linha)); }
 
     void LinhaResultado(const QString &rotulo, double valor, const QString &unidade = {})
     {
-        host.addReportItem(ItemRelatorio(rotulo, FormatDouble(valor), unidade));
+        host.addReportItem(ReportItem(rotulo, FormatDouble(valor), unidade));
     }
 
     // Reads field Campo: writes its line, and for an empty field shows the message and puts
     // the focus there. Returns the field's text.
     QString SubDisplay()
     {
-        const CampoCaso &campo = caso.campos[r.Campo];
-        const QString texto = campo.texto;
+        const SnapshotField &campo = snapshot.fields[r.Campo];
+        const QString texto = campo.text;
         if (texto.isEmpty()) {
             platform::MsgBox(QStringLiteral("O campo '")
-                                 + RotuloCampo(r.Campo, caso.densidadeRelativa)
+                                 + FieldLabel(r.Campo, snapshot.relativeDensity)
                                  + QStringLiteral("' não foi preenchido"),
                              platform::vbExclamation,
                              QStringLiteral("Todos os campos devem ser preenchidos"));
             host.focusField(r.Campo);
         }
         QString unidade;
-        if (campo.temLista && campo.posicaoUnidade >= 0 && campo.codigoUnidade >= 0
-            && campo.codigoUnidade <= 30)
-            unidade = NomeUnidade[campo.codigoUnidade];
+        if (campo.hasUnitList && campo.unitPosition >= 0 && campo.unitCode >= 0
+            && campo.unitCode <= 30)
+            unidade = NomeUnidade[campo.unitCode];
         // A relative density is printed under the label the user saw, without a unit.
-        if (caso.densidadeRelativa && r.Campo >= 17 && r.Campo <= 19)
+        if (snapshot.relativeDensity && r.Campo >= 17 && r.Campo <= 19)
             unidade.clear();
         host.addReportItem(
-            ItemRelatorio(RotuloCampo(r.Campo, caso.densidadeRelativa), texto, unidade));
+            ReportItem(FieldLabel(r.Campo, snapshot.relativeDensity), texto, unidade));
         return texto;
     }
 
     // --- early ends ---
 
-    [[noreturn]] void Falha(const QString &texto)
+    [[noreturn]] void Fail(const QString &texto)
     {
-        platform::MsgBox(texto, platform::vbExclamation, TituloInterrompido);
-        throw Encerra{};
+        platform::MsgBox(texto, platform::vbExclamation, InterruptedTitle);
+        throw EndOfRun{};
     }
 
-    QString Rotulo(int campo) const
+    QString QuotedLabel(int campo) const
     {
-        return QStringLiteral("'") + RotuloCampo(campo, caso.densidadeRelativa)
+        return QStringLiteral("'") + FieldLabel(campo, snapshot.relativeDensity)
                + QStringLiteral("'");
     }
 
     // value is a divisor taken from field campo.
-    void NaoZero(double valor, int campo)
+    void MustNotBeZero(double valor, int campo)
     {
         if (valor == 0)
-            Falha(QStringLiteral("O campo ") + Rotulo(campo)
-                  + QStringLiteral(" não pode ser zero."));
+            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+                 + QStringLiteral(" não pode ser zero."));
     }
 
     // value goes under a square root and comes from field campo.
-    void NaoNegativo(double valor, int campo)
+    void MustNotBeNegative(double valor, int campo)
     {
         if (valor < 0)
-            Falha(QStringLiteral("O campo ") + Rotulo(campo)
-                  + QStringLiteral(" não pode ser negativo."));
+            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+                 + QStringLiteral(" não pode ser negativo."));
     }
 
     // A temperature of field campo in ºC that divides: it must not be absolute zero.
-    void TemperaturaAbsoluta(double celsius, int campo)
+    void MustNotBeAbsoluteZero(double celsius, int campo)
     {
         if (celsius + 273.15 == 0)
-            Falha(QStringLiteral("O campo ") + Rotulo(campo)
-                  + QStringLiteral(" não pode ser -273,15 ºC (zero absoluto)."));
+            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+                 + QStringLiteral(" não pode ser -273,15 ºC (zero absoluto)."));
     }
 
     // --- local subroutines of the reading ---
 
-    void LerEscala() { r.Escala = caso.campos[r.Campo].posicaoUnidade + 1; }
+    void LerEscala() { r.Escala = snapshot.fields[r.Campo].unitPosition + 1; }
 
     void LerEscala(int campo)
     {
@@ -149,11 +149,11 @@ private:
     {
         const QString texto = SubDisplay();
         if (texto.isEmpty())
-            throw Encerra{};
+            throw EndOfRun{};
         const std::optional<double> valor = platform::ParseNumber(texto);
         if (!valor)
-            Falha(QStringLiteral("O campo ") + Rotulo(r.Campo)
-                  + QStringLiteral(" não contém um número: \"") + texto + QStringLiteral("\""));
+            Fail(QStringLiteral("O campo ") + QuotedLabel(r.Campo)
+                 + QStringLiteral(" não contém um número: \"") + texto + QStringLiteral("\""));
         Dados[r.Campo] = *valor;
     }
 
@@ -170,7 +170,7 @@ private:
             FatorMaterial = 1 + 3.4E-05 * (Dados[9] - 20);
             const QString texto = FormatDouble(FatorMaterial);
             host.writeField(29, texto);
-            caso.campos[29].texto = texto;
+            snapshot.fields[29].text = texto;
             LerCampo();
         } else {
             LerCampo();
@@ -184,14 +184,14 @@ private:
             Dados[5] = Dados[5] * 98.0665 / 10;
         else if (EscalaDP == 2)
             Dados[5] = Dados[5] * 9.79763;
-        if (caso.campos[10].posicaoUnidade != 0) {
+        if (snapshot.fields[10].unitPosition != 0) {
             Dados[10] = Dados[10] * 98.0665;
             Dados[12] = Dados[12] * 98.0665;
             Dados[14] = Dados[14] * 98.0665;
         }
-        if (caso.campos[20].posicaoUnidade == 1)
+        if (snapshot.fields[20].unitPosition == 1)
             Dados[20] = Dados[20] * 1000;
-        if (caso.densidadeRelativa) {
+        if (snapshot.relativeDensity) {
             Dados[17] = Dados[17] * 999.08;
             Dados[18] = Dados[18] * 999.08;
         } else {
@@ -201,29 +201,29 @@ private:
 
     // --- stage 0: head of the data sheet ---
 
-    void Cabecalho()
+    void WriteHead()
     {
         host.clearReport();
         r.Campo = 0;
         r.Escala = 0;
-        const QString placa = caso.Placa >= 0 && caso.Placa < int(NomePlaca.size())
-                                  ? NomePlaca[caso.Placa]
+        const QString placa = snapshot.Placa >= 0 && snapshot.Placa < int(NomePlaca.size())
+                                  ? NomePlaca[snapshot.Placa]
                                   : QString();
         AddRel(QString());
-        AddRel(LinhaTitulo(QStringLiteral(" Dados para cálculo - ") + placa
-                           + QStringLiteral(" ")));
+        AddRel(TitleLine(QStringLiteral(" Dados para cálculo - ") + placa
+                         + QStringLiteral(" ")));
         AddRel(QString());
-        AddRel(LinhaRelatorio(QStringLiteral("Fluido utilizado"), caso.textoFluido, {}));
-        AddRel(LinhaRelatorio(QStringLiteral("Tipo de tomada"), caso.textoTomada, {}));
-        AddRel(LinhaRelatorio(QStringLiteral("Tag"), caso.tag, {}));
+        AddRel(LinhaRelatorio(QStringLiteral("Fluido utilizado"), snapshot.fluidText, {}));
+        AddRel(LinhaRelatorio(QStringLiteral("Tipo de tomada"), snapshot.tapText, {}));
+        AddRel(LinhaRelatorio(QStringLiteral("Tag"), snapshot.tag, {}));
     }
 
     // --- stage 1: reading ---
 
-    void LerVazao()
+    void ReadFlow()
     {
         LerEscala(2);
-        if (!Vapor()) {
+        if (!IsSteam()) {
             if (r.Escala == 1) {
                 TipoVazao = 1;
                 LerCampo();
@@ -246,9 +246,9 @@ private:
         }
     }
 
-    void Leitura()
+    void ReadFields()
     {
-        LerVazao();
+        ReadFlow();
         LerCampo(4);
         LerEscala(5);
         LerCampo();
@@ -256,13 +256,13 @@ private:
         if (TipoVazao != 2)
             LerCampo(8);
         LerCampo(9);
-        if (Liquido()) {
+        if (IsLiquid()) {
             if (TipoVazao != 2)
                 LerCampo(17);
             LerCampo(18);
         } else {
             LerEscala(12);
-            if (Gas() && TipoVazao != 2) {
+            if (IsGas() && TipoVazao != 2) {
                 // The reading pressure is one standard atmosphere in field 12's unit.
                 if (r.Escala == 1)
                     Dados[10] = 101.325;
@@ -270,9 +270,9 @@ private:
                     Dados[10] = 1.03323;
             }
             LerCampo();
-            if (Vapor())
+            if (IsSteam())
                 LerCampo(18);
-            if (Gas()) {
+            if (IsGas()) {
                 LerCampo(16);
                 if (Dados[16] != 0)
                     LerCampo(14);
@@ -284,7 +284,7 @@ private:
         }
         LerEscala(20);
         LerCampo();
-        if (Liquido()) {
+        if (IsLiquid()) {
             LerCampo(28);
             ConverteUnidades();
             LerMaterial();
@@ -300,63 +300,63 @@ private:
 
     // --- stage 2: density, flow and sizing factor ---
 
-    void FatorDimensionamento()
+    void SizingFactor()
     {
         const double D = DiamTubo;
         const double Fa = FatorMaterial;
         const double dp = Dados[5];
-        NaoZero(D, 4);
-        NaoNegativo(D, 4);
-        NaoZero(dp, 5);
-        NaoNegativo(dp, 5);
-        NaoZero(Fa, 29);
+        MustNotBeZero(D, 4);
+        MustNotBeNegative(D, 4);
+        MustNotBeZero(dp, 5);
+        MustNotBeNegative(dp, 5);
+        MustNotBeZero(Fa, 29);
         double &rho = r.DensidadeProjeto;
         double &Q = r.VazaoProjeto;
         double &S = r.CoeficienteCarga;
 
-        if (Liquido()) {
-            const bool volumetrica = caso.campos[2].codigoUnidade >= 0
-                                     && caso.campos[2].codigoUnidade <= 30
-                                     && NomeUnidade[caso.campos[2].codigoUnidade]
+        if (IsLiquid()) {
+            const bool volumetrica = snapshot.fields[2].unitCode >= 0
+                                     && snapshot.fields[2].unitCode <= 30
+                                     && NomeUnidade[snapshot.fields[2].unitCode]
                                             == NomeUnidade[1];
             VazaoMassica = volumetrica ? Dados[2] * Dados[17] : Dados[2];
             rho = Dados[18];
-            NaoZero(rho, 18);
-            NaoNegativo(rho, 18);
+            MustNotBeZero(rho, 18);
+            MustNotBeNegative(rho, 18);
             S = VazaoMassica
                 / (0.0039986 * D * D * Fa * std::sqrt(dp) * std::sqrt(rho));
             Q = VazaoMassica / rho;
         } else {
-            if (Gas()) {
+            if (IsGas()) {
                 PressaoVapor = Dados[14] * Dados[16] / 100;
                 const double pv = PressaoVapor;
-                NaoZero(Dados[19], 19);
-                NaoZero(Dados[26], 26);
-                TemperaturaAbsoluta(Dados[9], 9);
+                MustNotBeZero(Dados[19], 19);
+                MustNotBeZero(Dados[26], 26);
+                MustNotBeAbsoluteZero(Dados[9], 9);
                 rho = ((Dados[12] - pv) + 0.622 * pv / Dados[19]) * Dados[19] * 3.4837
                       / (Dados[26] * (Dados[9] + 273.15));
                 if (!(rho > 0))
-                    Falha(QStringLiteral("A massa específica de projeto calculada (")
-                          + FormatDouble(rho)
-                          + QStringLiteral(") tem que ser maior que zero.\n\nVerifique os campos ")
-                          + Rotulo(12) + QStringLiteral(", ") + Rotulo(19)
-                          + QStringLiteral(", ") + Rotulo(26) + QStringLiteral(" e ")
-                          + Rotulo(9) + QStringLiteral("."));
+                    Fail(QStringLiteral("A massa específica de projeto calculada (")
+                         + FormatDouble(rho)
+                         + QStringLiteral(") tem que ser maior que zero.\n\nVerifique os campos ")
+                         + QuotedLabel(12) + QStringLiteral(", ") + QuotedLabel(19)
+                         + QStringLiteral(", ") + QuotedLabel(26) + QStringLiteral(" e ")
+                         + QuotedLabel(9) + QStringLiteral("."));
             } else {
                 rho = Dados[18];
-                NaoZero(rho, 18);
-                NaoNegativo(rho, 18);
+                MustNotBeZero(rho, 18);
+                MustNotBeNegative(rho, 18);
             }
             if (TipoVazao == 2) {
                 Q = Dados[2] / rho;
             } else {
-                VazaoVolumetricaGas();
+                GasVolumetricFlow();
             }
             S = Q * std::sqrt(rho) / (0.0039986 * D * D * Fa * std::sqrt(dp));
         }
 
         r.Velocidade = 353.67 * Dados[28] * Q / (D * D);
-        NaoZero(Dados[20], 20);
+        MustNotBeZero(Dados[20], 20);
         r.Reynolds = rho * D * r.Velocidade / Dados[20];
 
         if (!(S > 0.006 && S < 0.5)) {
@@ -367,43 +367,43 @@ private:
             r.Escala = platform::MsgBox(QStringLiteral("Deseja alterar o dados para cálculo?"),
                                         platform::vbYesNo | platform::vbQuestion);
             if (r.Escala == platform::vbYes)
-                throw Encerra{};
+                throw EndOfRun{};
         }
     }
 
     // Gas measured in M³/h: flow at design conditions from the reading conditions.
-    void VazaoVolumetricaGas()
+    void GasVolumetricFlow()
     {
         const double pv = PressaoVapor;
-        NaoZero(Dados[25], 25);
-        NaoNegativo(Dados[26], 26);
-        NaoZero(Dados[12], 12);
+        MustNotBeZero(Dados[25], 25);
+        MustNotBeNegative(Dados[26], 26);
+        MustNotBeZero(Dados[12], 12);
         r.Fs = Dados[25] / std::sqrt(Dados[26]);
         const double y = pv / Dados[12];
         const double umidade = 1 + y * (0.622 / Dados[19] - 1);
         if (!(umidade > 0))
-            Falha(QStringLiteral("O fator de umidade 'Fu' não pode ser calculado.\n\n"
+            Fail(QStringLiteral("O fator de umidade 'Fu' não pode ser calculado.\n\n"
                                  "Verifique os campos ")
-                  + Rotulo(16) + QStringLiteral(", ") + Rotulo(14) + QStringLiteral(" e ")
-                  + Rotulo(12) + QStringLiteral("."));
+                 + QuotedLabel(16) + QStringLiteral(", ") + QuotedLabel(14) + QStringLiteral(" e ")
+                 + QuotedLabel(12) + QStringLiteral("."));
         r.Fu = (1 - y) / std::sqrt(umidade);
-        TemperaturaAbsoluta(Dados[8], 8);
+        MustNotBeAbsoluteZero(Dados[8], 8);
         if (Dados[12] - pv == 0)
-            Falha(QStringLiteral("A pressão absoluta de projeto é igual à pressão parcial do "
+            Fail(QStringLiteral("A pressão absoluta de projeto é igual à pressão parcial do "
                                  "vapor.\n\nVerifique os campos ")
-                  + Rotulo(12) + QStringLiteral(", ") + Rotulo(16) + QStringLiteral(" e ")
-                  + Rotulo(14) + QStringLiteral("."));
+                 + QuotedLabel(12) + QStringLiteral(", ") + QuotedLabel(16) + QStringLiteral(" e ")
+                 + QuotedLabel(14) + QStringLiteral("."));
         r.VazaoProjeto = Dados[2] * Dados[10] * (Dados[9] + 273.15) * Dados[26]
                          / (Dados[25] * (Dados[8] + 273.15) * (Dados[12] - pv));
     }
 
     // --- stages 3 and 4: coefficient and diameter-ratio iteration ---
 
-    void CoefTomada(double Beta)
+    void TapCoefficient(double Beta)
     {
-        Coeficiente c;
+        Coefficient c;
         bool conhecida = true;
-        switch (caso.Tomada) {
+        switch (snapshot.Tomada) {
         case FlangeTaps:
             c = CoefFlange(Beta, DiamTubo, r.Reynolds);
             break;
@@ -415,9 +415,9 @@ private:
             break;
         case CornerTaps:
             if (Beta >= 1)
-                Falha(QStringLiteral("Beta = ") + FormatDouble(Beta)
-                      + QStringLiteral(": com ") + NomeTomada[CornerTaps]
-                      + QStringLiteral(" Beta tem que ser menor que 1.\n\n"
+                Fail(QStringLiteral("Beta = ") + FormatDouble(Beta)
+                     + QStringLiteral(": com ") + NomeTomada[CornerTaps]
+                     + QStringLiteral(" Beta tem que ser menor que 1.\n\n"
                                        "O quirasol não pode ser dimensionado com estes dados."));
             c = CoefCorner(Beta, DiamTubo, r.Reynolds);
             break;
@@ -428,20 +428,20 @@ private:
         if (!conhecida)
             return; // no equation: the coefficient stays as it was
         if (!std::isfinite(c.CoefCalculado))
-            Falha(QStringLiteral("O cálculo de Beta não converge (Beta = ") + FormatDouble(Beta)
-                  + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
+            Fail(QStringLiteral("O cálculo de Beta não converge (Beta = ") + FormatDouble(Beta)
+                 + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
                                    "dados."));
         CoefCalculado = c.CoefCalculado;
         r.ReynoldsMin = c.ReynoldsMin;
     }
 
-    void Expansibilidade(double Beta)
+    void Expansibility(double Beta)
     {
         const double p1 = Dados[12];
         const double dp = Dados[5];
         const double R = Dados[28];
         const double k = Dados[27];
-        NaoZero(p1, 12);
+        MustNotBeZero(p1, 12);
         const double RelacaoMax = (p1 - dp / 1000) / p1;
         const double RelacaoUsual = (p1 - R * R * dp / 1000) / p1;
         if (!(RelacaoMax > 0.75)) {
@@ -451,69 +451,69 @@ private:
                                                   "'0,75'"),
                              platform::vbExclamation,
                              QStringLiteral("Valor fora dos limites"));
-            throw Encerra{};
+            throw EndOfRun{};
         }
-        NaoZero(k, 27);
+        MustNotBeZero(k, 27);
         const double b4 = std::pow(Beta, 4);
-        if (caso.Tomada == CornerTaps)
+        if (snapshot.Tomada == CornerTaps)
             r.Epsilo = 1 - (0.3707 + 0.3184 * b4)
                                * std::pow(1 - std::pow(RelacaoUsual, 1 / k), 0.935);
         else
             r.Epsilo = 1 - (0.41 + 0.35 * b4) * (1 - RelacaoUsual) / k;
         if (!(r.Epsilo > 0) || !std::isfinite(r.Epsilo))
-            Falha((std::isfinite(r.Epsilo)
-                       ? QStringLiteral("Epsilo = ") + FormatDouble(r.Epsilo)
+            Fail((std::isfinite(r.Epsilo)
+                      ? QStringLiteral("Epsilo = ") + FormatDouble(r.Epsilo)
                              + QStringLiteral(": o fator de expansão tem que ser maior que zero.")
-                       : QStringLiteral("O fator de expansão 'Epsilo' não pode ser calculado."))
-                  + QStringLiteral("\n\nVerifique os campos ")
-                  + Rotulo(5) + QStringLiteral(", ") + Rotulo(12) + QStringLiteral(", ")
-                  + Rotulo(27) + QStringLiteral(" e ") + Rotulo(28) + QStringLiteral("."));
+                      : QStringLiteral("O fator de expansão 'Epsilo' não pode ser calculado."))
+                 + QStringLiteral("\n\nVerifique os campos ")
+                 + QuotedLabel(5) + QStringLiteral(", ") + QuotedLabel(12) + QStringLiteral(", ")
+                 + QuotedLabel(27) + QStringLiteral(" e ") + QuotedLabel(28) + QStringLiteral("."));
         r.CoefAlvo = r.CoeficienteCarga / r.Epsilo;
     }
 
-    void IteracaoBeta()
+    void IterateBeta()
     {
         const double S = r.CoeficienteCarga;
         if (!std::isfinite(S) || !std::isfinite(r.Reynolds))
-            Falha(QStringLiteral("O Coeficiente de Carga ou o N.º de reynolds não pode ser "
+            Fail(QStringLiteral("O Coeficiente de Carga ou o N.º de reynolds não pode ser "
                                  "calculado: verifique a ordem de grandeza dos dados."));
         if (!(S > 0))
-            Falha(QStringLiteral("Coeficiente de Carga = ") + FormatDouble(S)
-                  + QStringLiteral(": tem que ser maior que zero para o cálculo de Beta."));
+            Fail(QStringLiteral("Coeficiente de Carga = ") + FormatDouble(S)
+                 + QStringLiteral(": tem que ser maior que zero para o cálculo de Beta."));
         if (!(r.Reynolds > 0))
-            Falha(QStringLiteral("N.º de reynolds usual = ") + FormatDouble(r.Reynolds)
-                  + QStringLiteral(": tem que ser maior que zero.\n\nVerifique os campos ")
-                  + Rotulo(2) + QStringLiteral(", ") + Rotulo(20) + QStringLiteral(" e ")
-                  + Rotulo(28) + QStringLiteral("."));
+            Fail(QStringLiteral("N.º de reynolds usual = ") + FormatDouble(r.Reynolds)
+                 + QStringLiteral(": tem que ser maior que zero.\n\nVerifique os campos ")
+                 + QuotedLabel(2) + QStringLiteral(", ") + QuotedLabel(20) + QStringLiteral(" e ")
+                 + QuotedLabel(28) + QStringLiteral("."));
 
         r.CoefAlvo = S;
         const double x = r.CoefAlvo / 0.61;
         double beta0 = std::pow(x * x / (1 + x * x), 0.25);
-        CoefTomada(beta0);
+        TapCoefficient(beta0);
         double f0 = CoefCalculado - r.CoefAlvo;
         double beta1 = 1.02 * beta0;
-        CoefTomada(beta1);
+        TapCoefficient(beta1);
         double f1 = CoefCalculado - r.CoefAlvo;
         double beta2 = beta1;
         do {
-            if (r.passos == PassosMaximos)
-                Falha(QStringLiteral("O cálculo de Beta não convergiu em %1 passos.\n\n"
+            if (r.steps == MaxIterationSteps)
+                Fail(QStringLiteral("O cálculo de Beta não convergiu em %1 passos.\n\n"
                                      "O quirasol não pode ser dimensionado com estes dados.")
-                          .arg(PassosMaximos));
-            ++r.passos;
+                         .arg(MaxIterationSteps));
+            ++r.steps;
             if (f1 == f0)
-                Falha(QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o "
+                Fail(QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o "
                                      "mesmo resultado (Beta = ")
-                      + FormatDouble(beta1)
-                      + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
+                     + FormatDouble(beta1)
+                     + QStringLiteral(").\n\nO quirasol não pode ser dimensionado com estes "
                                        "dados."));
             beta2 = (beta0 * f1 - beta1 * f0) / (f1 - f0);
             if (!std::isfinite(beta2))
-                Falha(QStringLiteral("O cálculo de Beta não converge.\n\n"
+                Fail(QStringLiteral("O cálculo de Beta não converge.\n\n"
                                      "O quirasol não pode ser dimensionado com estes dados."));
-            if (!Liquido())
-                Expansibilidade(beta2);
-            CoefTomada(beta2);
+            if (!IsLiquid())
+                Expansibility(beta2);
+            TapCoefficient(beta2);
             f0 = f1;
             f1 = CoefCalculado - r.CoefAlvo;
             beta0 = beta1;
@@ -524,16 +524,16 @@ private:
 
     // --- stage 5: computed quantities ---
 
-    void CalculosEfetuados()
+    void ComputedQuantities()
     {
         AddRel(QString());
-        AddRel(LinhaTitulo(QStringLiteral(" Cálculos efetuados ")));
+        AddRel(TitleLine(QStringLiteral(" Cálculos efetuados ")));
         AddRel(QString());
-        if (Gas())
+        if (IsGas())
             LinhaResultado(NomeCampo[18], r.DensidadeProjeto, NomeUnidade[17]);
         LinhaResultado(NomeCampo[2], r.VazaoProjeto, NomeUnidade[1]);
         LinhaResultado(QStringLiteral("Velocidade usual"), r.Velocidade, QStringLiteral("M/s"));
-        if (!Liquido()) {
+        if (!IsLiquid()) {
             if (TipoVazao == 1) {
                 LinhaResultado(QStringLiteral("Fs"), r.Fs);
                 LinhaResultado(QStringLiteral("Fu"), r.Fu);
@@ -549,12 +549,12 @@ private:
 
     // --- stage 6: results ---
 
-    void Resultados()
+    void Results()
     {
         AddRel(QString());
-        AddRel(LinhaTitulo(QStringLiteral(" Resultado de processamento ")));
+        AddRel(TitleLine(QStringLiteral(" Resultado de processamento ")));
         AddRel(QString());
-        if (!Liquido()) {
+        if (!IsLiquid()) {
             LinhaResultado(QStringLiteral("Epsilo"), Arredonda(r.Epsilo, 4));
             LinhaResultado(QStringLiteral("Coeficiente de Carga"), Arredonda(r.CoefAlvo, 4));
         }
@@ -562,7 +562,7 @@ private:
         LinhaResultado(QStringLiteral("Diâmetro do quirasol"), Arredonda(DiamTubo * r.Beta, 4),
                        NomeUnidade[4]);
         const double S = r.CoeficienteCarga;
-        const double perda = double(caso.FatorDP) * Dados[5] * (1 - S) / (1 + S);
+        const double perda = double(snapshot.FatorDP) * Dados[5] * (1 - S) / (1 + S);
         const int codigoDP = EscalaDP + 5;
         LinhaResultado(QStringLiteral("Perda de carga permanente"), Arredonda(perda, 1),
                        codigoDP >= 0 && codigoDP <= 30 ? NomeUnidade[codigoDP] : QString());
@@ -572,40 +572,40 @@ private:
 
     // --- stage 7: fabrication drawing ---
 
-    void Desenho()
+    void FabricationDrawing()
     {
-        if (!caso.desenho)
+        if (!snapshot.drawing)
             return;
         for (;;) {
             const int resposta = platform::MsgBox(
                 QStringLiteral("Deseja entrar com os dados para o desenho de fabricação agora?"),
                 platform::vbYesNo | platform::vbInformation,
                 QStringLiteral("Desenho de fabricação"));
-            if (resposta != platform::vbYes || !(Liquido() && TipoVazao == 1))
+            if (resposta != platform::vbYes || !(IsLiquid() && TipoVazao == 1))
                 return;
         }
     }
 
     // --- stage 8: closing and showing ---
 
-    void Fechamento()
+    void Closing()
     {
         AddRel(QString());
-        AddRel(QString(LarguraLinha, QLatin1Char('=')));
+        AddRel(QString(LineWidth, QLatin1Char('=')));
         AddRel(QString());
         const QString margem(45, QLatin1Char(' '));
         AddRel(margem + platform::AppTitle);
         AddRel(margem + QStringLiteral("Todos os direitos reservados"));
         AddRel(margem + platform::AppMaker);
         AddRel(QString());
-        host.showReport(caso.Data, caso.OS, caso.Cliente,
-                        QStringLiteral("Relatório de Cálculo - ") + caso.caption);
+        host.showReport(snapshot.Data, snapshot.OS, snapshot.Cliente,
+                        QStringLiteral("Relatório de Cálculo - ") + snapshot.caption);
     }
 };
 
 } // namespace
 
-QString RotuloCampo(int campo, bool densidadeRelativa)
+QString FieldLabel(int campo, bool densidadeRelativa)
 {
     if (campo < 0 || campo >= int(NomeCampo.size()))
         return {};
@@ -614,33 +614,33 @@ QString RotuloCampo(int campo, bool densidadeRelativa)
     return NomeCampo[campo];
 }
 
-ResultadoCalculo cmdCalcular_Click(CasoCalculo &caso, CalculoHost &host)
+CalculationResult cmdCalcular_Click(CaseSnapshot &snapshot, CalculationHost &host)
 {
     // The button is enabled only once plate, fluid and tap are chosen.
-    if (caso.Fluido < Liquido || caso.Fluido > Vapor)
+    if (snapshot.Fluido < Liquid || snapshot.Fluido > Steam)
         return {};
-    Execucao execucao(caso, host);
+    Run run(snapshot, host);
     try {
-        execucao.Executa();
-    } catch (const Encerra &) {
+        run.Execute();
+    } catch (const EndOfRun &) {
         // Ended early: the lines written so far stay; the report window is left alone.
     }
-    return execucao.r;
+    return run.r;
 }
 
-Coeficiente CoefFlange(double Beta, double D, double Re)
+Coefficient CoefFlange(double Beta, double D, double Re)
 {
     const double b = Beta;
     const double Ke = 0.5993 + 0.1778 / D + (0.364 + 0.383 / std::sqrt(D)) * std::pow(b, 4)
                       + 0.4 * std::pow(1.6 - 25.4 / D, 5)
-                            * std::pow(Maximo0(0.07 + 12.7 / D - b), 2.5)
-                      - (0.008999999 + 0.8636 / D) * std::pow(Maximo0(0.5 - b), 1.5)
-                      + (41935 / (D * D) + 3) * std::pow(Maximo0(b - 0.7), 2.5);
+                            * std::pow(AtLeastZero(0.07 + 12.7 / D - b), 2.5)
+                      - (0.008999999 + 0.8636 / D) * std::pow(AtLeastZero(0.5 - b), 1.5)
+                      + (41935 / (D * D) + 3) * std::pow(AtLeastZero(b - 0.7), 2.5);
     const double E = 0.03937 * b * D
                      * (830 - 5000 * b + 9000 * b * b - 4200 * std::pow(b, 3)
                         + 2671 / std::sqrt(D));
     const double K0 = Ke * (1e6 * b * D) / (1e6 * b * D + 381 * E);
-    Coeficiente c;
+    Coefficient c;
     c.CoefCalculado = K0 * (1 + b * E / Re) * b * b;
     c.ReynoldsMin = 1300 * b * b * D;
     if (c.ReynoldsMin < 5000)
@@ -648,7 +648,7 @@ Coeficiente CoefFlange(double Beta, double D, double Re)
     return c;
 }
 
-Coeficiente CoefRadius(double Beta, double D, double Re)
+Coefficient CoefRadius(double Beta, double D, double Re)
 {
     const double b = Beta;
     const double D25 = std::pow(D, 0.25);
@@ -658,13 +658,13 @@ Coeficiente CoefRadius(double Beta, double D, double Re)
                                + 1.5 * std::pow(b, 16));
     const double B = (0.0002 + 0.02794 / D)
                      + (0.0038 + 0.01016 / D) * (b * b + (16.5 + 0.19685 * D) * std::pow(b, 16));
-    Coeficiente c;
+    Coefficient c;
     c.CoefCalculado = (K0 + B * std::sqrt(1e6 / Re)) * b * b;
     c.ReynoldsMin = 64000 * b * b;
     return c;
 }
 
-Coeficiente CoefVena(double Beta, double D, double Re)
+Coefficient CoefVena(double Beta, double D, double Re)
 {
     const double b = Beta;
     const double K0 = 0.5922
@@ -673,19 +673,19 @@ Coeficiente CoefVena(double Beta, double D, double Re)
     const double B = 0.00025
                      + 0.002325 * (b + 1.75 * std::pow(b, 4) + 10 * std::pow(b, 12)
                                    + 0.0787402 * D * std::pow(b, 16));
-    Coeficiente c;
+    Coefficient c;
     c.CoefCalculado = (K0 + B * std::sqrt(1e6 / Re)) * b * b;
     c.ReynoldsMin = 6400 * b * b;
     return c;
 }
 
-Coeficiente CoefCorner(double Beta, double D, double Re)
+Coefficient CoefCorner(double Beta, double D, double Re)
 {
     (void)D;
     const double b = Beta;
     const double C = 0.5959 + 0.0312 * std::pow(b, 2.1) - 0.184 * std::pow(b, 8)
                      + 0.0029 * std::pow(b, 2.5) * std::pow(1e6 / Re, 0.75);
-    Coeficiente c;
+    Coefficient c;
     c.CoefCalculado = C * b * b / std::sqrt(1 - std::pow(b, 4));
     c.ReynoldsMin = 14000 * std::pow(b, 1.3);
     return c;
