@@ -6,7 +6,7 @@
 
 namespace frame {
 
-QString LinhaComando(const QStringList &argumentos)
+QString CommandLine(const QStringList &argumentos)
 {
     QStringList partes;
     for (const QString &argumento : argumentos) {
@@ -18,14 +18,14 @@ QString LinhaComando(const QStringList &argumentos)
     return partes.join(QLatin1Char(' '));
 }
 
-QString ArquivoDaLinhaComando(const QString &linha)
+QString CaseFileOfCommandLine(const QString &linha)
 {
     if (linha.startsWith(QStringLiteral("/A")) || linha.startsWith(QStringLiteral("/C")))
         return linha.mid(3);
     return linha;
 }
 
-QString CaminhoDoArquivo(const QString &arquivo)
+QString UnquotedPath(const QString &arquivo)
 {
     if (arquivo.size() >= 2 && arquivo.startsWith(QLatin1Char('"'))
         && arquivo.endsWith(QLatin1Char('"')))
@@ -35,8 +35,8 @@ QString CaminhoDoArquivo(const QString &arquivo)
 
 QString MakePathAbsolute(const QString &linha, const QString &pastaTrabalho)
 {
-    const QString arquivo = ArquivoDaLinhaComando(linha);
-    const QString caminho = CaminhoDoArquivo(arquivo);
+    const QString arquivo = CaseFileOfCommandLine(linha);
+    const QString caminho = UnquotedPath(arquivo);
     if (caminho.isEmpty() || QDir::isAbsolutePath(caminho))
         return linha;
     const QString absoluto = QDir::cleanPath(QDir(pastaTrabalho).absoluteFilePath(caminho));
@@ -51,28 +51,28 @@ QString ComandoDDE(const QString &linha)
     return QStringLiteral("/P ") + linha;
 }
 
-ComandoRecebido InterpretaComando(const QString &comando)
+ReceivedCommand ParseCommand(const QString &comando)
 {
-    ComandoRecebido recebido;
-    recebido.arquivo = comando;
+    ReceivedCommand recebido;
+    recebido.file = comando;
     if (comando.startsWith(QStringLiteral("/P"))) {
-        recebido.arquivo = comando.mid(3);
-        recebido.restauraEstado = true;
+        recebido.file = comando.mid(3);
+        recebido.restoreState = true;
     }
     return recebido;
 }
 
-InicioPrograma DecideInicio(const QString &dicasIniciar, const QString &arquivo)
+StartupChoice DecideStartup(const QString &dicasIniciar, const QString &arquivo)
 {
-    InicioPrograma inicio;
+    StartupChoice inicio;
     if (dicasIniciar == QStringLiteral("0") || !arquivo.isEmpty()) {
-        inicio.abreCaso = true;
-        inicio.abrir = !arquivo.isEmpty();
+        inicio.openCase = true;
+        inicio.named = !arquivo.isEmpty();
     }
     return inicio;
 }
 
-std::optional<int> ValorPosicao(const QString &texto)
+std::optional<int> PlacementValue(const QString &texto)
 {
     const double valor = platform::RoundHalfEven(platform::LeadingNumber(texto));
     if (!(valor > 0) || valor > 1e9)
@@ -80,29 +80,29 @@ std::optional<int> ValorPosicao(const QString &texto)
     return static_cast<int>(valor);
 }
 
-Bandas BandasIniciais()
+Bands DesignBands()
 {
     return {{3000, 7695, 540}, {4215, 135, 540}};
 }
 
-Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
-                    int larguraCalculo)
+Bands AjustaBandas(Bands bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
+                   int larguraCalculo)
 {
     if (etiquetas) {
-        bandas.padrao.larguraMinima = larguraPadrao;
-        bandas.calculo.larguraMinima = larguraCalculo;
+        bandas.standard.minWidth = larguraPadrao;
+        bandas.calculation.minWidth = larguraCalculo;
     } else {
-        bandas.padrao.larguraMinima = 1600;
-        bandas.padrao.largura = 1600;
-        bandas.calculo.larguraMinima = 1500;
-        bandas.calculo.largura = 1500;
+        bandas.standard.minWidth = 1600;
+        bandas.standard.width = 1600;
+        bandas.calculation.minWidth = 1500;
+        bandas.calculation.width = 1500;
     }
-    bandas.padrao.alturaMinima = alturaPadrao;
-    bandas.calculo.alturaMinima = bandas.padrao.alturaMinima;
+    bandas.standard.minHeight = alturaPadrao;
+    bandas.calculation.minHeight = bandas.standard.minHeight;
     return bandas;
 }
 
-QString NomeServidor(const QString &titulo, const QString &pastaRuntime)
+QString ServerName(const QString &titulo, const QString &pastaRuntime)
 {
     if (pastaRuntime.isEmpty())
         return {};

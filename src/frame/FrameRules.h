@@ -12,11 +12,11 @@ namespace frame {
 
 // The command line as one text: the arguments joined by single blanks, an argument that
 // holds a blank (or is empty) between double quotes.
-QString LinhaComando(const QStringList &argumentos);
+QString CommandLine(const QStringList &argumentos);
 
 // The case path a first start's command line names: after an upper-case "/A" or "/C" the
 // rest from the fourth character on; otherwise the whole line, quotes kept.
-QString ArquivoDaLinhaComando(const QString &linha);
+QString CaseFileOfCommandLine(const QString &linha);
 
 // The command line with the case path it names made absolute against the working folder of
 // the process that was started, so that the recent files and a running instance get a path
@@ -26,51 +26,51 @@ QString MakePathAbsolute(const QString &linha, const QString &pastaTrabalho);
 
 // The file a case path names: a path between double quotes (as the command line quotes a
 // path with blanks) without them; any other path as it is.
-QString CaminhoDoArquivo(const QString &arquivo);
+QString UnquotedPath(const QString &arquivo);
 
 // What a second start sends to the running instance: "/P " and its whole command line.
 QString ComandoDDE(const QString &linha);
 
 // A received hand-off: the path to open (may be empty) and whether the window goes back to
 // its last state when minimised (only for a command that starts with "/P").
-struct ComandoRecebido {
-    QString arquivo;
-    bool restauraEstado = false;
+struct ReceivedCommand {
+    QString file;
+    bool restoreState = false;
 };
-ComandoRecebido InterpretaComando(const QString &comando);
+ReceivedCommand ParseCommand(const QString &comando);
 
-// After the main window is shown: open a case (abrir: a named one) or show the tip of the
+// After the main window is shown: open a case (named: the named file) or show the tip of the
 // day. A tips setting of exactly "0", or a named file, opens a case.
-struct InicioPrograma {
-    bool abreCaso = false;
-    bool abrir = false;
+struct StartupChoice {
+    bool openCase = false;
+    bool named = false;
 };
-InicioPrograma DecideInicio(const QString &dicasIniciar, const QString &arquivo);
+StartupChoice DecideStartup(const QString &dicasIniciar, const QString &file);
 
 // A stored placement value: the whole number of twips the text starts with; nullopt when it
 // is 0 or less (the design value stays), or the text does not start with a number.
-std::optional<int> ValorPosicao(const QString &texto);
+std::optional<int> PlacementValue(const QString &texto);
 
 // Minimum width, width and minimum height of one toolbar band, in twips.
-struct Banda {
-    int larguraMinima = 0;
-    int largura = 0;
-    int alturaMinima = 0;
+struct Band {
+    int minWidth = 0;
+    int width = 0;
+    int minHeight = 0;
 };
-struct Bandas {
-    Banda padrao;  // band 1, the standard toolbar
-    Banda calculo; // band 2, the calculation toolbar
+struct Bands {
+    Band standard;    // band 1, the standard toolbar
+    Band calculation; // band 2, the calculation toolbar
 };
 // The bands as designed.
-Bandas BandasIniciais();
+Bands DesignBands();
 // Band sizes after the button captions were switched on or off, from the toolbars' own
 // widths and heights in twips.
-Bandas AjustaBandas(Bandas bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
-                    int larguraCalculo);
+Bands AjustaBandas(Bands bandas, bool etiquetas, int larguraPadrao, int alturaPadrao,
+                   int larguraCalculo);
 
 // The local server the running instance answers on: a socket named by the application title
 // and the topic "Menu" in the user's runtime folder, which is private to the user and the
 // desktop session. Empty without a runtime folder: then no instance hands over to another.
-QString NomeServidor(const QString &titulo, const QString &pastaRuntime);
+QString ServerName(const QString &titulo, const QString &pastaRuntime);
 
 } // namespace frame

@@ -16,7 +16,7 @@ public:
     ProgramState &operator=(const ProgramState &) = delete;
     ~ProgramState(); // uninstalls itself when it is the installed one
 
-    // Folders of case files and of exported reports (DefinePastas); forward slashes.
+    // Folders of case files and of exported reports (SetFolders); forward slashes.
     QString pathSaves;
     QString pathRelatorios;
     // The case file to open, from the command line or from a second start's hand-off.

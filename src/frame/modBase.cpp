@@ -18,7 +18,7 @@ void MostraErro(int numero, const QString &descricao)
                      QStringLiteral("Informação de Erro Código :") + QString::number(numero));
 }
 
-void DefinePastas(const QString &pastaPrograma)
+void SetFolders(const QString &pastaPrograma)
 {
     QString base = QDir::fromNativeSeparators(pastaPrograma);
     const QFileInfo info(base);
@@ -64,26 +64,26 @@ QString ProperCase(const QString &texto)
     return result;
 }
 
-bool Separador(QChar c)
+bool IsSeparator(QChar c)
 {
     return c == QLatin1Char('/') || c == QLatin1Char('\\');
 }
 
 } // namespace
 
-QString EncurtaCaminho(const QString &caminho)
+QString ShortenPath(const QString &caminho)
 {
     if (caminho.size() <= 30)
         return caminho;
     // The head: the root of the path ("C:\" or "/"), else its first three characters.
     qsizetype cabeca = 3;
-    if (Separador(caminho[0]))
+    if (IsSeparator(caminho[0]))
         cabeca = 1;
     QString result = caminho.left(cabeca);
     qsizetype inicio = cabeca;
     for (;;) {
         qsizetype fim = inicio;
-        while (fim < caminho.size() && !Separador(caminho[fim]))
+        while (fim < caminho.size() && !IsSeparator(caminho[fim]))
             ++fim;
         if (fim >= caminho.size())
             break;

@@ -27,14 +27,14 @@ void MostraErro(int numero, const QString &descricao);
 // Sets PathSaves() and PathRelatorios(): the program folder plus "/Saves" and "/Relatorios"
 // when that folder is writable, else the same two under the user's documents folder plus
 // the application title. Creates neither folder.
-void DefinePastas(const QString &pastaPrograma);
+void SetFolders(const QString &pastaPrograma);
 
 // Records a path as the newest of ListaMRU() (letter case ignored when comparing).
 void AddFileMRU(const QString &caminho);
 
 // A path as the recent-files menu shows it: whole up to 30 characters, else the root,
 // folders of more than five characters cut to three and "..", and the file name.
-QString EncurtaCaminho(const QString &caminho);
+QString ShortenPath(const QString &caminho);
 
 // The printer dialog on the program's one printer: setup true gives the print set-up (the
 // printer and its paper, orientation and margins), false the print dialog. True when the

@@ -23,7 +23,7 @@ QString ChaveConfig(const QString &section)
         + QString::number(platform::AppMinor) + u'\\' + section;
 }
 
-Hive HiveDaSecao(const QString &section)
+Hive HiveOfSection(const QString &section)
 {
     return section.startsWith(QStringLiteral("Config"), Qt::CaseSensitive) ? Hive::CurrentUser
                                                                            : Hive::LocalMachine;
@@ -31,12 +31,12 @@ Hive HiveDaSecao(const QString &section)
 
 QString GetConfig(const QString &section, const QString &key)
 {
-    return QueryValue(HiveDaSecao(section), ChaveConfig(section), key);
+    return QueryValue(HiveOfSection(section), ChaveConfig(section), key);
 }
 
 void SaveConfig(const QString &section, const QString &key, const QString &value)
 {
-    SetKeyValue(HiveDaSecao(section), ChaveConfig(section), key, value);
+    SetKeyValue(HiveOfSection(section), ChaveConfig(section), key, value);
 }
 
 bool SetKeyValue(Hive hive, const QString &subkey, const QString &name, const QString &value)
@@ -58,7 +58,7 @@ QString QueryValue(Hive hive, const QString &subkey, const QString &name)
     return zero < 0 ? *text : text->left(zero);
 }
 
-QString ComandoAbrirProprio()
+QString OwnOpenCommand()
 {
     return platform::ProgramOpenCommand(QCoreApplication::applicationFilePath());
 }
@@ -72,7 +72,7 @@ void VerificaAssociacao()
     const QString registrado = platform::CaseOpenCommand();
     if (registrado.isEmpty())
         return;
-    if (registrado.compare(ComandoAbrirProprio(), Qt::CaseInsensitive) == 0)
+    if (registrado.compare(OwnOpenCommand(), Qt::CaseInsensitive) == 0)
         return;
     if (GetConfig(QStringLiteral("System"), QStringLiteral("Associa")) == u"0")
         return;
@@ -95,7 +95,7 @@ bool AssociaArquivo()
     platform::WriteMimePackage(platform::CaseMimeType,
                                QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
     platform::InstallIcons();
-    const bool ok = platform::WriteCaseApplication(platform::AppTitle, ComandoAbrirProprio());
+    const bool ok = platform::WriteCaseApplication(platform::AppTitle, OwnOpenCommand());
     platform::UpdateDesktopCaches();
     return ok;
 }

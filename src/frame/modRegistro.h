@@ -21,7 +21,7 @@ using platform::Hive;
 // The key path of a section: "Software\Morvane\" + title + "\2.0\" + section.
 QString ChaveConfig(const QString &section);
 // The hive of a section by the rule above.
-Hive HiveDaSecao(const QString &section);
+Hive HiveOfSection(const QString &section);
 
 QString GetConfig(const QString &section, const QString &key);
 void SaveConfig(const QString &section, const QString &key, const QString &value);
@@ -32,7 +32,7 @@ bool SetKeyValue(Hive hive, const QString &subkey, const QString &name, const QS
 QString QueryValue(Hive hive, const QString &subkey, const QString &name);
 
 // The open command this program registers for case files.
-QString ComandoAbrirProprio();
+QString OwnOpenCommand();
 
 // The start-up check of the case-file association: a missing or foreign ".qzv" mapping is
 // written without asking; an open command other than ours (letter case aside) asks whether

@@ -69,7 +69,7 @@ TEST_F(Associacao, MissingAssociationIsWrittenSilently)
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
     EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
-    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
     EXPECT_TRUE(read(data("mime/packages/quirasol.xml"))
                     .contains(QString::fromUtf8("<comment>Arquivo de Cálculo de Quirasol")
                                   .toUtf8()));
@@ -96,15 +96,15 @@ TEST_F(Associacao, ForeignMappingIsWrittenSilently)
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
     EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
-    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
 }
 
 TEST_F(Associacao, CommandDifferingOnlyInCaseAsksNothing)
 {
-    registeredWith(ComandoAbrirProprio().toUpper());
+    registeredWith(OwnOpenCommand().toUpper());
     VerificaAssociacao();
     EXPECT_TRUE(ui.asked.empty());
-    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio().toUpper());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand().toUpper());
 }
 
 TEST_F(Associacao, NoOpenCommandAsksAndWritesNothing)
@@ -125,7 +125,7 @@ TEST_F(Associacao, OtherCommandAsksAndYesRestores)
     EXPECT_EQ(ui.messages()[0].text, kPergunta);
     EXPECT_EQ(ui.messages()[0].title, kTituloPergunta);
     EXPECT_EQ(ui.messages()[0].style, 52);
-    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
 }
 
 TEST_F(Associacao, NoThenNoStopsTheQuestionForGood)
@@ -169,7 +169,7 @@ TEST_F(Associacao, ForeignDefaultApplicationCountsAsAnotherCommand)
     EXPECT_TRUE(apps.contains("text/plain=gedit.desktop\n")); // other entries kept
     EXPECT_TRUE(apps.contains("application/x-quirasol=quirasol.desktop\n"));
     EXPECT_FALSE(apps.contains("outro.desktop"));
-    EXPECT_EQ(platform::CaseOpenCommand(), ComandoAbrirProprio());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
 }
 
 TEST(ProgramOpenCommand, QuotesPathsThatNeedIt)

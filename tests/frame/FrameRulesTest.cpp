@@ -8,25 +8,25 @@ using namespace frame;
 
 TEST(LinhaComandoTest, JoinsArgumentsAndQuotesThoseWithBlanks)
 {
-    EXPECT_EQ(LinhaComando({}), QString());
-    EXPECT_EQ(LinhaComando({QStringLiteral("/A"), QStringLiteral("/tmp/caso.qzv")}),
+    EXPECT_EQ(CommandLine({}), QString());
+    EXPECT_EQ(CommandLine({QStringLiteral("/A"), QStringLiteral("/tmp/caso.qzv")}),
               QStringLiteral("/A /tmp/caso.qzv"));
-    EXPECT_EQ(LinhaComando({QStringLiteral("/tmp/meus casos/bomba.qzv")}),
+    EXPECT_EQ(CommandLine({QStringLiteral("/tmp/meus casos/bomba.qzv")}),
               QStringLiteral("\"/tmp/meus casos/bomba.qzv\""));
-    EXPECT_EQ(LinhaComando({QStringLiteral("a"), QString()}), QStringLiteral("a \"\""));
+    EXPECT_EQ(CommandLine({QStringLiteral("a"), QString()}), QStringLiteral("a \"\""));
 }
 
 struct CasoLinha {
     const char *nome;
     QString linha;
-    QString arquivo;
+    QString file;
 };
 
 class ArquivoDaLinhaTest : public ::testing::TestWithParam<CasoLinha> {};
 
 TEST_P(ArquivoDaLinhaTest, TakesTheCasePath)
 {
-    EXPECT_EQ(ArquivoDaLinhaComando(GetParam().linha), GetParam().arquivo);
+    EXPECT_EQ(CaseFileOfCommandLine(GetParam().linha), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,12 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
 {
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/tmp/a b.qzv\"")),
+    EXPECT_EQ(UnquotedPath(QStringLiteral("\"/tmp/a b.qzv\"")),
               QStringLiteral("/tmp/a b.qzv"));
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("/tmp/a.qzv")), QStringLiteral("/tmp/a.qzv"));
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"")), QStringLiteral("\""));
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"\"")), QString());
-    EXPECT_EQ(CaminhoDoArquivo(QStringLiteral("\"/a.qzv")), QStringLiteral("\"/a.qzv"));
+    EXPECT_EQ(UnquotedPath(QStringLiteral("/tmp/a.qzv")), QStringLiteral("/tmp/a.qzv"));
+    EXPECT_EQ(UnquotedPath(QStringLiteral("\"")), QStringLiteral("\""));
+    EXPECT_EQ(UnquotedPath(QStringLiteral("\"\"")), QString());
+    EXPECT_EQ(UnquotedPath(QStringLiteral("\"/a.qzv")), QStringLiteral("\"/a.qzv"));
 }
 
 class MakePathAbsoluteTest : public ::testing::TestWithParam<CasoLinha> {};
@@ -62,7 +62,7 @@ class MakePathAbsoluteTest : public ::testing::TestWithParam<CasoLinha> {};
 TEST_P(MakePathAbsoluteTest, AgainstTheWorkingFolder)
 {
     EXPECT_EQ(MakePathAbsolute(GetParam().linha, QStringLiteral("/casos/obra")),
-              GetParam().arquivo);
+              GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,25 +90,25 @@ TEST(ComandoDDETest, PrefixesTheWholeLine)
 
 TEST(InterpretaComandoTest, SlashPRestoresAndStripsThreeCharacters)
 {
-    auto recebido = InterpretaComando(QStringLiteral("/P /tmp/a.qzv"));
-    EXPECT_EQ(recebido.arquivo, QStringLiteral("/tmp/a.qzv"));
-    EXPECT_TRUE(recebido.restauraEstado);
-    recebido = InterpretaComando(QStringLiteral("/P "));
-    EXPECT_TRUE(recebido.arquivo.isEmpty());
-    EXPECT_TRUE(recebido.restauraEstado);
+    auto recebido = ParseCommand(QStringLiteral("/P /tmp/a.qzv"));
+    EXPECT_EQ(recebido.file, QStringLiteral("/tmp/a.qzv"));
+    EXPECT_TRUE(recebido.restoreState);
+    recebido = ParseCommand(QStringLiteral("/P "));
+    EXPECT_TRUE(recebido.file.isEmpty());
+    EXPECT_TRUE(recebido.restoreState);
     // Without "/P" the whole text is the case name, and the state is not restored.
-    recebido = InterpretaComando(QStringLiteral("/tmp/b.qzv"));
-    EXPECT_EQ(recebido.arquivo, QStringLiteral("/tmp/b.qzv"));
-    EXPECT_FALSE(recebido.restauraEstado);
+    recebido = ParseCommand(QStringLiteral("/tmp/b.qzv"));
+    EXPECT_EQ(recebido.file, QStringLiteral("/tmp/b.qzv"));
+    EXPECT_FALSE(recebido.restoreState);
 }
 
 TEST(DecideInicioTest, TipsSettingAndNamedFile)
 {
     struct Example {
         QString dicas;
-        QString arquivo;
-        bool abreCaso;
-        bool abrir;
+        QString file;
+        bool openCase;
+        bool named;
     };
     const Example casos[] = {
         {QStringLiteral("0"), QString(), true, false},
@@ -120,50 +120,50 @@ TEST(DecideInicioTest, TipsSettingAndNamedFile)
         {QStringLiteral("0"), QStringLiteral("/x.qzv"), true, true},
     };
     for (const Example &caso : casos) {
-        const InicioPrograma inicio = DecideInicio(caso.dicas, caso.arquivo);
-        EXPECT_EQ(inicio.abreCaso, caso.abreCaso) << caso.dicas.toStdString();
-        EXPECT_EQ(inicio.abrir, caso.abrir) << caso.dicas.toStdString();
+        const StartupChoice inicio = DecideStartup(caso.dicas, caso.file);
+        EXPECT_EQ(inicio.openCase, caso.openCase) << caso.dicas.toStdString();
+        EXPECT_EQ(inicio.named, caso.named) << caso.dicas.toStdString();
     }
 }
 
 TEST(ValorPosicaoTest, OnlyPositiveLeadingNumbers)
 {
-    EXPECT_EQ(ValorPosicao(QStringLiteral("1500")), 1500);
-    EXPECT_EQ(ValorPosicao(QStringLiteral(" 1500xyz")), 1500);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("1500.5")), 1500);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("1501.5")), 1502);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("0")), std::nullopt);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("-300")), std::nullopt);
-    EXPECT_EQ(ValorPosicao(QString()), std::nullopt);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("abc")), std::nullopt);
-    EXPECT_EQ(ValorPosicao(QStringLiteral("99999999999")), std::nullopt);
+    EXPECT_EQ(PlacementValue(QStringLiteral("1500")), 1500);
+    EXPECT_EQ(PlacementValue(QStringLiteral(" 1500xyz")), 1500);
+    EXPECT_EQ(PlacementValue(QStringLiteral("1500.5")), 1500);
+    EXPECT_EQ(PlacementValue(QStringLiteral("1501.5")), 1502);
+    EXPECT_EQ(PlacementValue(QStringLiteral("0")), std::nullopt);
+    EXPECT_EQ(PlacementValue(QStringLiteral("-300")), std::nullopt);
+    EXPECT_EQ(PlacementValue(QString()), std::nullopt);
+    EXPECT_EQ(PlacementValue(QStringLiteral("abc")), std::nullopt);
+    EXPECT_EQ(PlacementValue(QStringLiteral("99999999999")), std::nullopt);
 }
 
 TEST(AjustaBandasTest, CaptionsHiddenGiveFixedWidthsShownFollowTheToolbars)
 {
-    const Bandas ocultas = AjustaBandas(BandasIniciais(), false, 4000, 600, 5000);
-    EXPECT_EQ(ocultas.padrao.larguraMinima, 1600);
-    EXPECT_EQ(ocultas.padrao.largura, 1600);
-    EXPECT_EQ(ocultas.calculo.larguraMinima, 1500);
-    EXPECT_EQ(ocultas.calculo.largura, 1500);
-    EXPECT_EQ(ocultas.padrao.alturaMinima, 600);
-    EXPECT_EQ(ocultas.calculo.alturaMinima, 600);
+    const Bands ocultas = AjustaBandas(DesignBands(), false, 4000, 600, 5000);
+    EXPECT_EQ(ocultas.standard.minWidth, 1600);
+    EXPECT_EQ(ocultas.standard.width, 1600);
+    EXPECT_EQ(ocultas.calculation.minWidth, 1500);
+    EXPECT_EQ(ocultas.calculation.width, 1500);
+    EXPECT_EQ(ocultas.standard.minHeight, 600);
+    EXPECT_EQ(ocultas.calculation.minHeight, 600);
 
-    const Bandas visiveis = AjustaBandas(ocultas, true, 4100, 800, 5200);
-    EXPECT_EQ(visiveis.padrao.larguraMinima, 4100);
-    EXPECT_EQ(visiveis.calculo.larguraMinima, 5200);
-    EXPECT_EQ(visiveis.padrao.largura, 1600); // the width itself is left as it was
-    EXPECT_EQ(visiveis.padrao.alturaMinima, 800);
-    EXPECT_EQ(visiveis.calculo.alturaMinima, 800);
+    const Bands visiveis = AjustaBandas(ocultas, true, 4100, 800, 5200);
+    EXPECT_EQ(visiveis.standard.minWidth, 4100);
+    EXPECT_EQ(visiveis.calculation.minWidth, 5200);
+    EXPECT_EQ(visiveis.standard.width, 1600); // the width itself is left as it was
+    EXPECT_EQ(visiveis.standard.minHeight, 800);
+    EXPECT_EQ(visiveis.calculation.minHeight, 800);
 }
 
 TEST(NomeServidorTest, ASocketOfTitleAndTopicInTheRuntimeFolder)
 {
-    EXPECT_EQ(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QStringLiteral("/run/user/7")),
+    EXPECT_EQ(ServerName(QStringLiteral("Cálculo de Quirasol"), QStringLiteral("/run/user/7")),
               QStringLiteral("/run/user/7/Cálculo de Quirasol|Menu"));
-    EXPECT_EQ(NomeServidor(QStringLiteral("a/b"), QStringLiteral("/run/user/7/")),
+    EXPECT_EQ(ServerName(QStringLiteral("a/b"), QStringLiteral("/run/user/7/")),
               QStringLiteral("/run/user/7/a_b|Menu"));
-    EXPECT_TRUE(NomeServidor(QStringLiteral("Cálculo de Quirasol"), QString()).isEmpty());
+    EXPECT_TRUE(ServerName(QStringLiteral("Cálculo de Quirasol"), QString()).isEmpty());
 }
 
 } // namespace

@@ -70,7 +70,7 @@ class EncurtaCaminhoTest : public ::testing::TestWithParam<CasoCaminho> {};
 
 TEST_P(EncurtaCaminhoTest, ShortensForTheMenu)
 {
-    EXPECT_EQ(EncurtaCaminho(GetParam().caminho), GetParam().mostrado);
+    EXPECT_EQ(ShortenPath(GetParam().caminho), GetParam().mostrado);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,7 +112,7 @@ TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)
 {
     EstadoProprio estado;
     QTemporaryDir pasta;
-    DefinePastas(pasta.path());
+    SetFolders(pasta.path());
     EXPECT_EQ(PathSaves(), pasta.path() + QStringLiteral("/Saves"));
     EXPECT_EQ(PathRelatorios(), pasta.path() + QStringLiteral("/Relatorios"));
     EXPECT_FALSE(QDir(PathSaves()).exists());
@@ -121,7 +121,7 @@ TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)
 TEST(DefinePastasTest, UnusableProgramFolderGoesToDocuments)
 {
     EstadoProprio estado;
-    DefinePastas(QStringLiteral("/proc/inexistente"));
+    SetFolders(QStringLiteral("/proc/inexistente"));
     EXPECT_TRUE(PathSaves().endsWith(QStringLiteral("/Cálculo de Quirasol/Saves")));
     EXPECT_TRUE(PathRelatorios().endsWith(QStringLiteral("/Cálculo de Quirasol/Relatorios")));
     EXPECT_FALSE(PathSaves().startsWith(QStringLiteral("/proc")));

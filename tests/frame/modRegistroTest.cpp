@@ -36,7 +36,7 @@ TEST_F(Settings, KeyPathAndHiveRule)
         {"", Hive::LocalMachine},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(HiveDaSecao(c.section), c.hive) << c.section;
+        EXPECT_EQ(HiveOfSection(c.section), c.hive) << c.section;
 }
 
 TEST_F(Settings, SectionsGoToTheirHiveFile)

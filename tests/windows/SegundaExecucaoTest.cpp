@@ -36,7 +36,7 @@ protected:
         PathSaves() = pasta.filePath(QStringLiteral("Saves"));
         // A runtime folder of its own: the test meets no running program.
         menu = mdiMenu::Instancia();
-        ASSERT_TRUE(menu->IniciaServidor(frame::NomeServidor(platform::AppTitle, runtime.path())));
+        ASSERT_TRUE(menu->IniciaServidor(frame::ServerName(platform::AppTitle, runtime.path())));
     }
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
 

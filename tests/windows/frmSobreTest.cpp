@@ -1,4 +1,4 @@
-#include "frame/Sobre.h"
+#include "frame/About.h"
 #include "frame/windows/frmSobre.h"
 #include "support/ScriptedInteraction.h"
 
@@ -52,9 +52,9 @@ TEST(frmSobre, LinksOpenThroughTheDesktop)
     sobre.lblLink_Click(0);
     sobre.lblLink_Click(1);
     EXPECT_EQ(interacao.externals(),
-              QStringList({QStringLiteral("mailto:") + frame::EmailSuporte
+              QStringList({QStringLiteral("mailto:") + frame::SupportEmail
                                + QStringLiteral("?Subject=Sobre o Cálculo de Quirasol"),
-                           frame::SiteSuporte}));
+                           frame::SupportSite}));
 }
 
 TEST(frmSobre, OkCloses)

@@ -304,19 +304,19 @@ TEST_F(MdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
     EXPECT_FALSE(menu->mnuExibirEtiqueta->isChecked());
     EXPECT_EQ(menu->Botao(QStringLiteral("Novo"))->text(), QString());
     EXPECT_EQ(menu->Botao(QStringLiteral("Exportar"))->text(), QString());
-    frame::Bandas bandas = menu->Bandas();
-    EXPECT_EQ(bandas.padrao.largura, 1600);
-    EXPECT_EQ(bandas.padrao.larguraMinima, 1600);
-    EXPECT_EQ(bandas.calculo.largura, 1500);
-    EXPECT_EQ(bandas.calculo.larguraMinima, 1500);
+    frame::Bands bandas = menu->Bands();
+    EXPECT_EQ(bandas.standard.width, 1600);
+    EXPECT_EQ(bandas.standard.minWidth, 1600);
+    EXPECT_EQ(bandas.calculation.width, 1500);
+    EXPECT_EQ(bandas.calculation.minWidth, 1500);
     EXPECT_GE(menu->tbPadrao->minimumWidth(), 1600 / 15);
 
     menu->mnuExibirEtiqueta_Click();
     EXPECT_EQ(menu->Botao(QStringLiteral("Novo"))->text(), QStringLiteral("Novo"));
-    bandas = menu->Bandas();
-    EXPECT_EQ(bandas.padrao.larguraMinima, menu->tbPadrao->sizeHint().width() * 15);
-    EXPECT_EQ(bandas.calculo.larguraMinima, menu->tbCalculo->sizeHint().width() * 15);
-    EXPECT_EQ(bandas.calculo.alturaMinima, bandas.padrao.alturaMinima);
+    bandas = menu->Bands();
+    EXPECT_EQ(bandas.standard.minWidth, menu->tbPadrao->sizeHint().width() * 15);
+    EXPECT_EQ(bandas.calculation.minWidth, menu->tbCalculo->sizeHint().width() * 15);
+    EXPECT_EQ(bandas.calculation.minHeight, bandas.standard.minHeight);
 }
 
 TEST_F(MdiMenuTest, PlacementRestoredWhenPositiveDesignValueOtherwise)

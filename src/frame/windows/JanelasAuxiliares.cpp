@@ -11,15 +11,15 @@
 
 namespace {
 
-// The main window's view entry of bar i (frame::OpcaoBarra order).
+// The main window's view entry of bar i (frame::OptionBar order).
 QAction *EntradaBarra(mdiMenu *principal, int i)
 {
     switch (i) {
-    case frame::OpcaoBarraPadrao:
+    case frame::OptionStandardBar:
         return principal->mnuExibirBarraPadrao;
-    case frame::OpcaoBarraCalculo:
+    case frame::OptionCalculationBar:
         return principal->mnuExibirBarraCalculo;
-    case frame::OpcaoEtiqueta:
+    case frame::OptionLabels:
         return principal->mnuExibirEtiqueta;
     default:
         return principal->mnuExibirStatusBar;
@@ -29,13 +29,13 @@ QAction *EntradaBarra(mdiMenu *principal, int i)
 void AlternaBarra(mdiMenu *principal, int i)
 {
     switch (i) {
-    case frame::OpcaoBarraPadrao:
+    case frame::OptionStandardBar:
         principal->mnuExibirBarraPadrao_Click();
         break;
-    case frame::OpcaoBarraCalculo:
+    case frame::OptionCalculationBar:
         principal->mnuExibirBarraCalculo_Click();
         break;
-    case frame::OpcaoEtiqueta:
+    case frame::OptionLabels:
         principal->mnuExibirEtiqueta_Click();
         break;
     default:

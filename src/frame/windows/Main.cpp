@@ -22,7 +22,7 @@
 
 QString NomeServidorPrograma()
 {
-    return frame::NomeServidor(
+    return frame::ServerName(
         platform::AppTitle, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
 }
 
@@ -43,26 +43,26 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
 {
     estado.restoreDefaultPointer = &RestoreDefaultPointer;
     InstallProgramState(&estado);
-    DefinePastas(QCoreApplication::applicationDirPath());
+    SetFolders(QCoreApplication::applicationDirPath());
     calculation::IniciaTabelas();
     try {
         mdiMenu *menu = mdiMenu::Instancia();
         menu->IniciaServidor(nomeServidor);
         abertura->exec();
         abertura.reset();
-        ArquivoAbrir() = frame::ArquivoDaLinhaComando(linha);
+        ArquivoAbrir() = frame::CaseFileOfCommandLine(linha);
         frame::VerificaAssociacao();
         menu->show();
         menu->Atualiza();
-        const frame::InicioPrograma inicio = frame::DecideInicio(
+        const frame::StartupChoice inicio = frame::DecideStartup(
             frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
             ArquivoAbrir());
         // A case handed over by a second start during the splash stays the active window:
         // neither an empty case nor the tip of the day comes in front of it.
         const bool casoRecebido = !menu->Area()->subWindowList().isEmpty();
-        if (inicio.abreCaso && (inicio.abrir || !casoRecebido)) {
-            QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
-            OpenCaseWindow(inicio.abrir, caminho);
+        if (inicio.openCase && (inicio.named || !casoRecebido)) {
+            QString caminho = frame::UnquotedPath(ArquivoAbrir());
+            OpenCaseWindow(inicio.named, caminho);
         } else if (!casoRecebido) {
             ShowTipOfTheDay();
         }
@@ -86,7 +86,7 @@ bool Main(const QStringList &argumentos, ProgramState &estado)
     auto abertura = std::make_unique<frmAbertura>();
     const QString nome = NomeServidorPrograma();
     const QString linha =
-        frame::MakePathAbsolute(frame::LinhaComando(argumentos), QDir::currentPath());
+        frame::MakePathAbsolute(frame::CommandLine(argumentos), QDir::currentPath());
     if (InstanciaAnterior(nome)) {
         EntregaComando(nome, linha);
         return false;

@@ -63,13 +63,13 @@ ToolbarBands::ToolbarBands(QWidget *parent,
 void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &clicked)
 {
     struct Botao {
-        QToolBar *barra;
-        const char *chave;
-        const char *dica;
-        const char *tema;
-        QStyle::StandardPixmap padrao;
-        bool habilitado;
-        bool separadorAntes;
+        QToolBar *bar;
+        const char *key;
+        const char *tip;
+        const char *themeIcon;
+        QStyle::StandardPixmap styleIcon;
+        bool enabled;
+        bool separatorBefore;
     };
     const Botao botoes[] = {
         {tbPadrao, "Novo", "Novo calculo", "document-new", QStyle::SP_FileIcon, true, false},
@@ -88,20 +88,20 @@ void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &
          QStyle::SP_ArrowRight, false, false},
     };
     for (const Botao &botao : botoes) {
-        if (botao.separadorAntes)
-            botao.barra->addSeparator();
-        const QString chave = QString::fromUtf8(botao.chave);
+        if (botao.separatorBefore)
+            botao.bar->addSeparator();
+        const QString key = QString::fromUtf8(botao.key);
         // The desktop theme's icon, else the style's.
-        const QIcon icone = QIcon::fromTheme(QString::fromLatin1(botao.tema),
-                                             cobBarra->style()->standardIcon(botao.padrao));
-        QAction *acao = botao.barra->addAction(icone, chave);
-        acao->setObjectName(chave);
-        acao->setData(chave); // the tag keeps the caption while labels are hidden
-        acao->setToolTip(QString::fromUtf8(botao.dica));
-        acao->setEnabled(botao.habilitado);
-        const bool padrao = botao.barra == tbPadrao;
+        const QIcon icone = QIcon::fromTheme(QString::fromLatin1(botao.themeIcon),
+                                             cobBarra->style()->standardIcon(botao.styleIcon));
+        QAction *acao = botao.bar->addAction(icone, key);
+        acao->setObjectName(key);
+        acao->setData(key); // the tag keeps the caption while labels are hidden
+        acao->setToolTip(QString::fromUtf8(botao.tip));
+        acao->setEnabled(botao.enabled);
+        const bool padrao = botao.bar == tbPadrao;
         QObject::connect(acao, &QAction::triggered, cobBarra,
-                         [clicked, chave, padrao] { clicked(chave, padrao); });
+                         [clicked, key, padrao] { clicked(key, padrao); });
     }
 }
 
@@ -161,12 +161,12 @@ void ToolbarBands::fit(bool labels)
 
 void ToolbarBands::apply()
 {
-    const std::pair<QToolBar *, frame::Banda> faixas[] = {{tbPadrao, bandas.padrao},
-                                                          {tbCalculo, bandas.calculo}};
+    const std::pair<QToolBar *, frame::Band> faixas[] = {{tbPadrao, bandas.standard},
+                                                         {tbCalculo, bandas.calculation}};
     for (const auto &[barra, banda] : faixas) {
         // A band never hides its own buttons behind the toolbar's extension arrow.
         barra->setMinimumWidth(
-            std::max(Pixels(banda.larguraMinima), barra->sizeHint().width()));
-        barra->setMinimumHeight(Pixels(banda.alturaMinima));
+            std::max(Pixels(banda.minWidth), barra->sizeHint().width()));
+        barra->setMinimumHeight(Pixels(banda.minHeight));
     }
 }

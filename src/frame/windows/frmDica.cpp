@@ -1,7 +1,7 @@
 #include "frame/windows/frmDica.h"
 
-#include "frame/DicasDoDia.h"
-#include "frame/Opcoes.h"
+#include "frame/TipsOfTheDay.h"
+#include "frame/Options.h"
 #include "frame/modRegistro.h"
 #include "platform/AppInfo.h"
 #include "platform/Twips.h"
@@ -30,9 +30,9 @@ QPointer<frmDica> &InstanciaGlobal()
 }
 
 // The tips read in this run: they outlive the window.
-frame::DicasDoDia &Dicas()
+frame::TipsOfTheDay &Dicas()
 {
-    static frame::DicasDoDia dicas;
+    static frame::TipsOfTheDay dicas;
     return dicas;
 }
 
@@ -132,11 +132,11 @@ void frmDica::Form_Load(QMdiArea *area)
         moldura->layout()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Centraliza(area);
     }
-    Dicas().Semeia(quint32(QDateTime::currentMSecsSinceEpoch()));
+    Dicas().Seed(quint32(QDateTime::currentMSecsSinceEpoch()));
     const QString arquivo = QDir(QCoreApplication::applicationDirPath()).filePath(
-        frame::ArquivoDicas);
+        frame::TipsFileName);
     if (!LoadTips(arquivo))
-        lblTipText->setText(frame::MensagemSemDicas(platform::AppTitle));
+        lblTipText->setText(frame::NoTipsMessage(platform::AppTitle));
 }
 
 // Moves the window to the document area's origin, then centres it in the part of the main
@@ -148,8 +148,8 @@ void frmDica::Centraliza(QMdiArea *area)
     moldura->move(0, 0);
     const QPoint origem =
         moldura->mapToGlobal(QPoint(0, 0)) - principal->frameGeometry().topLeft();
-    moldura->move(frame::PosicaoDica(principal->frameGeometry().size(),
-                                     moldura->frameGeometry().size(), origem));
+    moldura->move(frame::TipWindowPosition(principal->frameGeometry().size(),
+                                           moldura->frameGeometry().size(), origem));
 }
 
 bool frmDica::LoadTips(const QString &NomeArquivo)
@@ -162,8 +162,8 @@ bool frmDica::LoadTips(const QString &NomeArquivo)
 
 void frmDica::DicaMostrarAtual()
 {
-    if (!Dicas().Vazia())
-        lblTipText->setText(Dicas().TextoAtual());
+    if (!Dicas().IsEmpty())
+        lblTipText->setText(Dicas().CurrentText());
 }
 
 void frmDica::DicaProxima()
@@ -183,7 +183,7 @@ void frmDica::cmdOK_Click()
 void frmDica::chkDicasIniciar_Click()
 {
     frame::SaveConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar"),
-                      frame::ValorOpcao(chkDicasIniciar->isChecked()));
+                      frame::OptionValue(chkDicasIniciar->isChecked()));
 }
 
 // OK is both the default and the cancel button: Enter and Escape press it, except that Enter

@@ -102,14 +102,14 @@ frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(st
 
 void frmOpcao::Form_Load()
 {
-    estado.InicioCarga();
-    std::array<bool, frame::NumeroBarras> visiveis{};
-    for (int i = 0; i < frame::NumeroBarras; ++i)
+    estado.BeginLoad();
+    std::array<bool, frame::BarCount> visiveis{};
+    for (int i = 0; i < frame::BarCount; ++i)
         visiveis[size_t(i)] = !barras.visivel || barras.visivel(i);
-    const auto marcadas = frame::LeOpcoes(visiveis);
-    for (int i = 0; i < frame::NumeroOpcoes; ++i)
+    const auto marcadas = frame::ReadOptions(visiveis);
+    for (int i = 0; i < frame::OptionCount; ++i)
         chkOpcao[size_t(i)]->setChecked(marcadas[size_t(i)]);
-    estado.FimCarga();
+    estado.EndLoad();
     chkOpcao[0]->setFocus();
 }
 
@@ -121,13 +121,13 @@ void frmOpcao::chkOpcao_Click()
 
 void frmOpcao::cmdApply_Click()
 {
-    std::array<bool, frame::NumeroOpcoes> marcadas{};
-    for (int i = 0; i < frame::NumeroOpcoes; ++i)
+    std::array<bool, frame::OptionCount> marcadas{};
+    for (int i = 0; i < frame::OptionCount; ++i)
         marcadas[size_t(i)] = chkOpcao[size_t(i)]->isChecked();
-    frame::GravaOpcoes(marcadas);
+    frame::WriteOptions(marcadas);
     // The dialog does what it shows: the main window's bars follow the four view boxes.
     if (barras.visivel && barras.alterna) {
-        for (int i = 0; i < frame::NumeroBarras; ++i) {
+        for (int i = 0; i < frame::BarCount; ++i) {
             if (barras.visivel(i) != marcadas[size_t(i)])
                 barras.alterna(i);
         }
@@ -138,7 +138,7 @@ void frmOpcao::cmdApply_Click()
 
 void frmOpcao::cmdOK_Click()
 {
-    if (estado.Alteradas())
+    if (estado.Changed())
         cmdApply_Click();
     accept();
 }

@@ -5,7 +5,7 @@
 // every box and sets the main window's bars as the boxes show them. Modal, made afresh for
 // every opening.
 
-#include "frame/Opcoes.h"
+#include "frame/Options.h"
 
 #include <QDialog>
 #include <array>
@@ -20,7 +20,7 @@ class frmOpcao : public QDialog
     Q_OBJECT
 
 public:
-    // What the dialog needs of the main window: whether bar i (frame::OpcaoBarra) shows, and
+    // What the dialog needs of the main window: whether bar i (frame::OptionBar) shows, and
     // the toggle of bar i. Without them the bars read as shown and are left alone.
     struct Barras
     {
@@ -36,17 +36,17 @@ public:
 
     QGroupBox *fraExibir = nullptr;
     QGroupBox *fraGeral = nullptr;
-    std::array<QCheckBox *, frame::NumeroOpcoes> chkOpcao{};
+    std::array<QCheckBox *, frame::OptionCount> chkOpcao{};
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdApply = nullptr;
 
-    bool OpcoesAlteradas() const { return estado.Alteradas(); }
+    bool OpcoesAlteradas() const { return estado.Changed(); }
 
 private:
     void Form_Load();
     void chkOpcao_Click();
 
     Barras barras;
-    frame::EstadoOpcoes estado;
+    frame::OptionsState estado;
 };

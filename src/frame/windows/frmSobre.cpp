@@ -1,6 +1,6 @@
 #include "frame/windows/frmSobre.h"
 
-#include "frame/Sobre.h"
+#include "frame/About.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
@@ -55,7 +55,7 @@ frmSobre::frmSobre(QWidget *parent) : QDialog(parent)
     lblWindows = NovoRotulo(this, QStringLiteral("lblWindows"),
                             Fonte("Times New Roman", 12, true),
                             PixelsRect(240, 1380, 5640, 360));
-    lblWindows->setText(frame::PlataformaSobre);
+    lblWindows->setText(frame::AboutPlatformLine);
     lblAviso = NovoRotulo(this, QStringLiteral("lblAviso"), Fonte("Arial", 9, false),
                           PixelsRect(240, 2040, 5640, 1800));
     lblAviso->setWordWrap(true);
@@ -65,9 +65,9 @@ frmSobre::frmSobre(QWidget *parent) : QDialog(parent)
         QLabel *link = NovoRotulo(this, QStringLiteral("lblLink%1").arg(i),
                                   Fonte("Arial", 9.75, true),
                                   PixelsRect(240, 4080 + 480 * i, 5640, 300));
-        link->setText(frame::TextoLink(i));
-        link->setToolTip(frame::DicaLink(i));
-        link->setProperty("Tag", frame::EtiquetaLink(i));
+        link->setText(frame::LinkText(i));
+        link->setToolTip(frame::LinkTip(i));
+        link->setProperty("Tag", frame::LinkTag(i));
         link->setCursor(Qt::PointingHandCursor);
         QPalette azul = link->palette();
         azul.setColor(QPalette::WindowText, QColor(26, 60, 140));
@@ -78,11 +78,11 @@ frmSobre::frmSobre(QWidget *parent) : QDialog(parent)
     }
 
     // Load.
-    setWindowTitle(frame::TituloSobre(platform::AppTitle));
+    setWindowTitle(frame::AboutTitle(platform::AppTitle));
     lblTitulo->setText(platform::AppTitle);
     lblVersao->setText(
-        frame::TextoVersao(platform::AppMajor, platform::AppMinor, platform::AppRevision));
-    lblAviso->setText(frame::AvisoLegal());
+        frame::VersionText(platform::AppMajor, platform::AppMinor, platform::AppRevision));
+    lblAviso->setText(frame::LegalNotice());
 
     tmrSublinha = new QTimer(this);
     tmrSublinha->setInterval(100);
@@ -104,7 +104,7 @@ void frmSobre::tmrSublinha_Timer(QPoint ponteiro)
 {
     for (int i = 0; i < int(lblLink.size()); ++i) {
         QLabel *link = lblLink[size_t(i)];
-        const bool dentro = frame::DentroDoRetangulo(RetanguloLink(i), ponteiro);
+        const bool dentro = frame::IsInsideRect(RetanguloLink(i), ponteiro);
         if (link->font().underline() != dentro) {
             QFont fonte = link->font();
             fonte.setUnderline(dentro);
@@ -116,7 +116,7 @@ void frmSobre::tmrSublinha_Timer(QPoint ponteiro)
 void frmSobre::lblLink_Click(int Index)
 {
     const QString etiqueta = lblLink.at(size_t(Index))->property("Tag").toString();
-    platform::OpenExternal(frame::AlvoLink(Index, etiqueta, windowTitle()));
+    platform::OpenExternal(frame::LinkTarget(Index, etiqueta, windowTitle()));
 }
 
 bool frmSobre::eventFilter(QObject *objeto, QEvent *event)

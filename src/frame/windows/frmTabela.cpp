@@ -1,6 +1,6 @@
 #include "frame/windows/frmTabela.h"
 
-#include "frame/TabelaVapor.h"
+#include "frame/SteamTables.h"
 #include "platform/Codepage.h"
 #include "platform/Twips.h"
 
@@ -29,10 +29,10 @@ constexpr int LarguraTemperatura = platform::Pixels(720);
 QList<QStringList> LeTabela(int tipo)
 {
     CarregaRecursos();
-    QFile arquivo(frame::ArquivoTabelaVapor(tipo));
+    QFile arquivo(frame::SteamTableFile(tipo));
     if (!arquivo.open(QIODevice::ReadOnly))
         return {};
-    return frame::LinhasTabelaVapor(platform::FromCodepage1252(arquivo.readAll()));
+    return frame::SteamTableRows(platform::FromCodepage1252(arquivo.readAll()));
 }
 
 } // namespace
@@ -49,8 +49,8 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
     arial.setPointSizeF(8.25);
     MSF->setFont(arial);
     MSF->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSF->setColumnCount(frame::ColunasTabelaVapor - 1);
-    MSF->setHorizontalHeaderLabels(frame::CabecalhoTabelaVapor().mid(1));
+    MSF->setColumnCount(frame::SteamTableColumns - 1);
+    MSF->setHorizontalHeaderLabels(frame::SteamTableHeader().mid(1));
     MSF->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSF->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSF->horizontalHeader()->setDefaultSectionSize(LarguraTemperatura);
@@ -76,7 +76,7 @@ void frmTabela::TabelaInicia(int Index)
 
 void frmTabela::TabelaPreenche()
 {
-    setWindowTitle(frame::TituloTabelaVapor(TipoTabela));
+    setWindowTitle(frame::SteamTableTitle(TipoTabela));
     const QList<QStringList> linhas = LeTabela(TipoTabela);
     MSF->setRowCount(int(linhas.size()));
     QStringList pressoes;
@@ -100,7 +100,7 @@ void frmTabela::AjustaGrade()
     const QSize externo = moldura ? moldura->size() : frameGeometry().size();
     const bool minimizada = moldura ? moldura->isMinimized() : isMinimized();
     const std::optional<QSize> tamanho =
-        frame::TamanhoGradeVapor(externo, MSF->y(), minimizada);
+        frame::SteamGridSize(externo, MSF->y(), minimizada);
     if (!tamanho)
         return;
     // Our frames are thinner than the margins allow for: never reach past the client area.

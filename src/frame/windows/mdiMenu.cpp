@@ -278,12 +278,12 @@ void mdiMenu::MDIForm_Load()
 
     // The stored place is the frame's (title bar included), the stored size the client
     // area's. Without a stored place the window manager places the window.
-    const auto esquerda = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainLeft")));
-    const auto topo = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
+    const auto esquerda = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainLeft")));
+    const auto topo = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
     QSize tamanho = size();
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
+    if (auto valor = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
         tamanho.setWidth(Pixels(*valor));
-    if (auto valor = frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
+    if (auto valor = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
         tamanho.setHeight(Pixels(*valor));
     // The size the layout would give it on showing, given now: a size changed between
     // showing and framing would pin the client area where the frame was meant to be.
@@ -296,7 +296,7 @@ void mdiMenu::MDIForm_Load()
         platform::FollowNormalPlace(this); // for the place stored at the end
     }
     if (auto estado =
-            frame::ValorPosicao(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
+            frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
         if (*estado == 2)
             setWindowState(windowState() | Qt::WindowMaximized);
         else if (*estado == 1)
@@ -456,9 +456,9 @@ bool mdiMenu::IniciaServidor(const QString &nome)
 
 void mdiMenu::MDIForm_LinkExecute(const QString &comando)
 {
-    const frame::ComandoRecebido recebido = frame::InterpretaComando(comando);
-    ArquivoAbrir() = recebido.arquivo;
-    if (recebido.restauraEstado && (windowState() & Qt::WindowMinimized)) {
+    const frame::ReceivedCommand recebido = frame::ParseCommand(comando);
+    ArquivoAbrir() = recebido.file;
+    if (recebido.restoreState && (windowState() & Qt::WindowMinimized)) {
         Qt::WindowStates estado = windowState() & ~Qt::WindowMinimized;
         if (UltimoEstado == 2)
             estado |= Qt::WindowMaximized;
@@ -470,7 +470,7 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
     raise();
     activateWindow();
     if (!ArquivoAbrir().isEmpty()) {
-        QString caminho = frame::CaminhoDoArquivo(ArquivoAbrir());
+        QString caminho = frame::UnquotedPath(ArquivoAbrir());
         OpenCaseWindow(true, caminho);
     }
 }
@@ -733,7 +733,7 @@ void mdiMenu::mnuExibirStatusBar_Click()
     MarcaNasFilhas(mnuExibirStatusBar);
 }
 
-frame::Bandas mdiMenu::Bandas() const
+frame::Bands mdiMenu::Bands() const
 {
     return d->barras->bands();
 }

@@ -82,7 +82,7 @@ public:
     bool EtiquetasVisiveis() const override;
     bool StatusBarVisivel() const override;
     // The sizes of the two toolbar bands, in twips, as they were last fitted.
-    frame::Bandas Bandas() const;
+    frame::Bands Bands() const;
 
     // A frame command a child window's menu gives.
     void RunCommand(Command comando) override;

@@ -52,7 +52,7 @@ void AtualizaMRU(QWidget *janela)
         if (!item)
             continue;
         const QString &caminho = ListaMRU()[n - 1];
-        item->setText(QStringLiteral("&%1 ").arg(n) + EncurtaCaminho(caminho));
+        item->setText(QStringLiteral("&%1 ").arg(n) + ShortenPath(caminho));
         item->setVisible(!caminho.isEmpty());
         if (n == 1)
             primeiroVisivel = item->isVisible();

@@ -7,26 +7,26 @@
 
 namespace frame {
 
-constexpr int NumeroOpcoes = 6;
+constexpr int OptionCount = 6;
 // The first four switches are the main window's bars, in this order.
-enum OpcaoBarra : int {
-    OpcaoBarraPadrao = 0,
-    OpcaoBarraCalculo = 1,
-    OpcaoEtiqueta = 2,
-    OpcaoStatusBar = 3,
-    NumeroBarras = 4,
+enum OptionBar : int {
+    OptionStandardBar = 0,
+    OptionCalculationBar = 1,
+    OptionLabels = 2,
+    OptionStatusBar = 3,
+    BarCount = 4,
 };
-constexpr int OpcaoAssocia = 4;
-constexpr int OpcaoDicasIniciar = 5;
+constexpr int OptionAssociate = 4;
+constexpr int OptionTipsAtStart = 5;
 
-struct ChaveOpcao
+struct OptionKey
 {
-    const char *secao;
-    const char *chave;
-    const char *desmarcada; // the one stored text that leaves the box unticked
+    const char *section;
+    const char *key;
+    const char *untickedText; // the one stored text that leaves the box unticked
 };
 
-constexpr std::array<ChaveOpcao, NumeroOpcoes> ChavesOpcoes{{
+constexpr std::array<OptionKey, OptionCount> OptionKeys{{
     {"Config", "Barra0", "False"},
     {"Config", "Barra1", "False"},
     {"Config", "Barra2", "False"},
@@ -37,33 +37,33 @@ constexpr std::array<ChaveOpcao, NumeroOpcoes> ChavesOpcoes{{
 
 // A box is ticked unless its stored text is exactly its "unticked" text; a setting never
 // stored reads as empty and so ticks its box.
-bool OpcaoMarcada(int indice, const QString &guardado);
+bool IsOptionTicked(int indice, const QString &guardado);
 // The text a box is applied as: "1" ticked, "0" unticked.
-QString ValorOpcao(bool marcada);
+QString OptionValue(bool marcada);
 // The text a bar's state is kept as: "True" or "False".
-QString TextoBarra(bool visivel);
+QString BarStateText(bool visivel);
 
 // Opening the dialog: stores the main window's four bar states as "True"/"False", then reads
 // the six switches and gives which boxes are ticked.
-std::array<bool, NumeroOpcoes> LeOpcoes(const std::array<bool, NumeroBarras> &barras);
+std::array<bool, OptionCount> ReadOptions(const std::array<bool, BarCount> &barras);
 // Applying: stores every box as "1" or "0", in box order.
-void GravaOpcoes(const std::array<bool, NumeroOpcoes> &marcadas);
+void WriteOptions(const std::array<bool, OptionCount> &marcadas);
 
 // CarregandoOpcoes and OpcoesAlteradas of the dialog.
-class EstadoOpcoes
+class OptionsState
 {
 public:
-    void InicioCarga() { m_carregando = true; }
-    void FimCarga() { m_carregando = false; }
+    void BeginLoad() { m_loading = true; }
+    void EndLoad() { m_loading = false; }
     // A box changed: true when this counts as a change (the dialog is not filling its
     // boxes), which then also sets OpcoesAlteradas. Applying does not clear it.
     bool OpcaoAlterada();
-    bool Carregando() const { return m_carregando; }
-    bool Alteradas() const { return m_alteradas; }
+    bool Carregando() const { return m_loading; }
+    bool Changed() const { return m_changed; }
 
 private:
-    bool m_carregando = false;
-    bool m_alteradas = false;
+    bool m_loading = false;
+    bool m_changed = false;
 };
 
 } // namespace frame

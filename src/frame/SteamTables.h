@@ -12,27 +12,27 @@
 namespace frame {
 
 // TipoTabela: which of the two tables a window shows.
-enum TipoTabelaVapor : int { TabelaMassa = 0, TabelaVolume = 1 };
+enum SteamTableKind : int { MassTable = 0, VolumeTable = 1 };
 
 // Grid columns: the pressure and the 16 temperatures.
-constexpr int ColunasTabelaVapor = 17;
+constexpr int SteamTableColumns = 17;
 
 // Resource path of the table's data file.
-QString ArquivoTabelaVapor(int tipo);
+QString SteamTableFile(int tipo);
 
 // Window caption of the table.
-QString TituloTabelaVapor(int tipo);
+QString SteamTableTitle(int tipo);
 
 // Header row: empty above the pressure column, then "200 ºC" ... "500 ºC".
-QStringList CabecalhoTabelaVapor();
+QStringList SteamTableHeader();
 
-// One grid row per non-empty line, exactly ColunasTabelaVapor cells: fields beyond the grid
+// One grid row per non-empty line, exactly SteamTableColumns cells: fields beyond the grid
 // are dropped, missing ones are empty. A line ends at LF or CR LF.
-QList<QStringList> LinhasTabelaVapor(const QString &texto);
+QList<QStringList> SteamTableRows(const QString &texto);
 
 // New grid size for an outer window size: the grid fills the window below its top, less the
 // margins. Nothing (keep the grid as it is) when the window is minimised or a size would not be
 // positive. All sizes in pixels.
-std::optional<QSize> TamanhoGradeVapor(QSize janela, int topoGrade, bool minimizada);
+std::optional<QSize> SteamGridSize(QSize janela, int topoGrade, bool minimizada);
 
 } // namespace frame

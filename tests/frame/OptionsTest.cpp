@@ -1,4 +1,4 @@
-#include "frame/Opcoes.h"
+#include "frame/Options.h"
 #include "frame/modRegistro.h"
 #include "platform/SettingsFiles.h"
 
@@ -23,28 +23,28 @@ TEST(Opcoes, OnlyTheExactUntickedTextLeavesABoxUnticked)
         {5, "1", true},      {5, " 0", true},
     };
     for (const Example &caso : casos)
-        EXPECT_EQ(OpcaoMarcada(caso.indice, caso.guardado), caso.marcada)
+        EXPECT_EQ(IsOptionTicked(caso.indice, caso.guardado), caso.marcada)
             << caso.indice << " '" << caso.guardado.toStdString() << "'";
 }
 
 TEST(Opcoes, StoredTexts)
 {
-    EXPECT_EQ(ValorOpcao(true), QStringLiteral("1"));
-    EXPECT_EQ(ValorOpcao(false), QStringLiteral("0"));
-    EXPECT_EQ(TextoBarra(true), QStringLiteral("True"));
-    EXPECT_EQ(TextoBarra(false), QStringLiteral("False"));
+    EXPECT_EQ(OptionValue(true), QStringLiteral("1"));
+    EXPECT_EQ(OptionValue(false), QStringLiteral("0"));
+    EXPECT_EQ(BarStateText(true), QStringLiteral("True"));
+    EXPECT_EQ(BarStateText(false), QStringLiteral("False"));
 }
 
 TEST(Opcoes, ChangesWhileLoadingDoNotCount)
 {
-    EstadoOpcoes estado;
-    estado.InicioCarga();
+    OptionsState estado;
+    estado.BeginLoad();
     EXPECT_FALSE(estado.OpcaoAlterada());
-    EXPECT_FALSE(estado.Alteradas());
-    estado.FimCarga();
+    EXPECT_FALSE(estado.Changed());
+    estado.EndLoad();
     EXPECT_TRUE(estado.OpcaoAlterada());
     EXPECT_TRUE(estado.OpcaoAlterada());
-    EXPECT_TRUE(estado.Alteradas());
+    EXPECT_TRUE(estado.Changed());
 }
 
 namespace {
@@ -59,19 +59,19 @@ protected:
 
 TEST_F(OpcoesGuardadas, OpeningStoresTheBarsAndTicksNeverStoredSwitches)
 {
-    const auto marcadas = LeOpcoes({true, false, true, false});
+    const auto marcadas = ReadOptions({true, false, true, false});
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
     EXPECT_EQ(GetConfig("Config", "Barra1"), QStringLiteral("False"));
     EXPECT_EQ(GetConfig("Config", "Barra2"), QStringLiteral("True"));
     EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("False"));
-    const std::array<bool, NumeroOpcoes> esperadas{true, false, true, false, true, true};
+    const std::array<bool, OptionCount> esperadas{true, false, true, false, true, true};
     EXPECT_EQ(marcadas, esperadas);
     EXPECT_EQ(GetConfig("System", "Associa"), QString()); // reading writes nothing
 }
 
 TEST_F(OpcoesGuardadas, ApplyingStoresEveryBoxAsOneOrZero)
 {
-    GravaOpcoes({true, false, false, true, false, true});
+    WriteOptions({true, false, false, true, false, true});
     const char *esperados[][3] = {
         {"Config", "Barra0", "1"},  {"Config", "Barra1", "0"},  {"Config", "Barra2", "0"},
         {"Config", "Barra3", "1"},  {"System", "Associa", "0"}, {"Config", "DicasIniciar", "1"},
@@ -79,7 +79,7 @@ TEST_F(OpcoesGuardadas, ApplyingStoresEveryBoxAsOneOrZero)
     for (const auto &e : esperados)
         EXPECT_EQ(GetConfig(e[0], e[1]), QLatin1String(e[2])) << e[1];
     // "0" then keeps the box unticked at the next opening; "1" ticks a bar box.
-    const auto marcadas = LeOpcoes({true, true, true, true});
-    EXPECT_FALSE(marcadas[OpcaoAssocia]);
-    EXPECT_TRUE(marcadas[OpcaoDicasIniciar]);
+    const auto marcadas = ReadOptions({true, true, true, true});
+    EXPECT_FALSE(marcadas[OptionAssociate]);
+    EXPECT_TRUE(marcadas[OptionTipsAtStart]);
 }

@@ -1,4 +1,4 @@
-#include "frame/DicasDoDia.h"
+#include "frame/TipsOfTheDay.h"
 
 #include "platform/Codepage.h"
 
@@ -9,7 +9,7 @@
 
 namespace frame {
 
-QStringList LinhasDicas(const QByteArray &conteudo)
+QStringList TipLines(const QByteArray &conteudo)
 {
     const QString texto = platform::FromCodepage1252(conteudo);
     QStringList linhas;
@@ -31,7 +31,7 @@ QStringList LinhasDicas(const QByteArray &conteudo)
     return linhas;
 }
 
-int NumeroDica(double r, qsizetype total)
+int TipNumber(double r, qsizetype total)
 {
     if (total <= 0)
         return 1;
@@ -39,38 +39,38 @@ int NumeroDica(double r, qsizetype total)
     return int(std::clamp<qsizetype>(numero, 1, total));
 }
 
-QString MensagemSemDicas(const QString &tituloAplicacao)
+QString NoTipsMessage(const QString &tituloAplicacao)
 {
-    return QStringLiteral("Este arquivo '") + ArquivoDicas
+    return QStringLiteral("Este arquivo '") + TipsFileName
         + QStringLiteral("' não foi encontrado? \r\n\r\n")
         + QStringLiteral("Verifique se o arquivo não foi movido ou excluído, e reinsta-le o ")
         + tituloAplicacao;
 }
 
-QPoint PosicaoDica(QSize principal, QSize dica, QPoint origem)
+QPoint TipWindowPosition(QSize principal, QSize dica, QPoint origem)
 {
     return QPoint(((principal.width() - dica.width()) - origem.x()) / 2,
                   ((principal.height() - dica.height()) - origem.y()) / 2);
 }
 
-bool DicasDoDia::LoadTips(const QString &nomeArquivo)
+bool TipsOfTheDay::LoadTips(const QString &nomeArquivo)
 {
     if (nomeArquivo.isEmpty() || !QFileInfo(nomeArquivo).isFile())
         return false;
     QFile arquivo(nomeArquivo);
     if (!arquivo.open(QIODevice::ReadOnly))
         return false;
-    m_dicas << LinhasDicas(arquivo.readAll());
+    m_dicas << TipLines(arquivo.readAll());
     DicaProxima();
     return true;
 }
 
-void DicasDoDia::DicaProxima()
+void TipsOfTheDay::DicaProxima()
 {
-    m_dicaAtual = NumeroDica(m_aleatorio.generateDouble(), m_dicas.size());
+    m_dicaAtual = TipNumber(m_random.generateDouble(), m_dicas.size());
 }
 
-QString DicasDoDia::TextoAtual() const
+QString TipsOfTheDay::CurrentText() const
 {
     if (m_dicaAtual < 1 || m_dicaAtual > m_dicas.size())
         return {};

@@ -1,4 +1,4 @@
-#include "frame/DicasDoDia.h"
+#include "frame/TipsOfTheDay.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,7 +9,7 @@ using namespace frame;
 namespace {
 QString EscreveArquivo(const QTemporaryDir &pasta, const QByteArray &conteudo)
 {
-    const QString caminho = pasta.filePath(ArquivoDicas);
+    const QString caminho = pasta.filePath(TipsFileName);
     QFile arquivo(caminho);
     EXPECT_TRUE(arquivo.open(QIODevice::WriteOnly));
     arquivo.write(conteudo);
@@ -17,7 +17,7 @@ QString EscreveArquivo(const QTemporaryDir &pasta, const QByteArray &conteudo)
 }
 } // namespace
 
-TEST(DicasDoDia, LinesEndAtCrCrLfOrLf)
+TEST(TipsOfTheDay, LinesEndAtCrCrLfOrLf)
 {
     struct Example
     {
@@ -34,59 +34,59 @@ TEST(DicasDoDia, LinesEndAtCrCrLfOrLf)
         {"c\xe1lculo \xba" "C\r\n", {QStringLiteral("cálculo ºC")}},
     };
     for (const Example &caso : casos)
-        EXPECT_EQ(LinhasDicas(caso.conteudo), caso.linhas) << caso.conteudo.toStdString();
+        EXPECT_EQ(TipLines(caso.conteudo), caso.linhas) << caso.conteudo.toStdString();
 }
 
-TEST(DicasDoDia, TipNumberCoversTheWholeList)
+TEST(TipsOfTheDay, TipNumberCoversTheWholeList)
 {
-    EXPECT_EQ(NumeroDica(0.0, 0), 1);
-    EXPECT_EQ(NumeroDica(0.0, 1), 1);
-    EXPECT_EQ(NumeroDica(0.999999, 1), 1);
-    EXPECT_EQ(NumeroDica(0.0, 25), 1);
-    EXPECT_EQ(NumeroDica(0.04, 25), 2);
-    EXPECT_EQ(NumeroDica(0.5, 25), 13);
-    EXPECT_EQ(NumeroDica(0.9999999, 25), 25);
+    EXPECT_EQ(TipNumber(0.0, 0), 1);
+    EXPECT_EQ(TipNumber(0.0, 1), 1);
+    EXPECT_EQ(TipNumber(0.999999, 1), 1);
+    EXPECT_EQ(TipNumber(0.0, 25), 1);
+    EXPECT_EQ(TipNumber(0.04, 25), 2);
+    EXPECT_EQ(TipNumber(0.5, 25), 13);
+    EXPECT_EQ(TipNumber(0.9999999, 25), 25);
 }
 
-TEST(DicasDoDia, MissingFileMessage)
+TEST(TipsOfTheDay, MissingFileMessage)
 {
-    EXPECT_EQ(MensagemSemDicas(QStringLiteral("Título")),
+    EXPECT_EQ(NoTipsMessage(QStringLiteral("Título")),
               QStringLiteral("Este arquivo 'DicaDoDia.txt' não foi encontrado? \r\n\r\n"
                              "Verifique se o arquivo não foi movido ou excluído, e reinsta-le o "
                              "Título"));
 }
 
-TEST(DicasDoDia, MissingOrEmptyNameReadsNothing)
+TEST(TipsOfTheDay, MissingOrEmptyNameReadsNothing)
 {
     QTemporaryDir pasta;
-    DicasDoDia dicas;
+    TipsOfTheDay dicas;
     EXPECT_FALSE(dicas.LoadTips(QString()));
-    EXPECT_FALSE(dicas.LoadTips(pasta.filePath(ArquivoDicas)));
+    EXPECT_FALSE(dicas.LoadTips(pasta.filePath(TipsFileName)));
     EXPECT_FALSE(dicas.LoadTips(pasta.path())); // a folder is no ordinary file
-    EXPECT_TRUE(dicas.Vazia());
+    EXPECT_TRUE(dicas.IsEmpty());
     dicas.DicaProxima();
     EXPECT_EQ(dicas.DicaAtual(), 1);
-    EXPECT_EQ(dicas.TextoAtual(), QString());
+    EXPECT_EQ(dicas.CurrentText(), QString());
 }
 
-TEST(DicasDoDia, OneLineFileAlwaysShowsThatLine)
+TEST(TipsOfTheDay, OneLineFileAlwaysShowsThatLine)
 {
     QTemporaryDir pasta;
-    DicasDoDia dicas;
-    dicas.Semeia(7);
+    TipsOfTheDay dicas;
+    dicas.Seed(7);
     ASSERT_TRUE(dicas.LoadTips(EscreveArquivo(pasta, "S\xf3 uma dica\r\n")));
     for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(dicas.TextoAtual(), QStringLiteral("Só uma dica"));
+        EXPECT_EQ(dicas.CurrentText(), QStringLiteral("Só uma dica"));
         dicas.DicaProxima();
     }
 }
 
-TEST(DicasDoDia, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
+TEST(TipsOfTheDay, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
 {
     QTemporaryDir pasta;
     const QString caminho = EscreveArquivo(pasta, "a\r\n\r\nc\r\n");
-    DicasDoDia dicas;
-    dicas.Semeia(1);
+    TipsOfTheDay dicas;
+    dicas.Seed(1);
     ASSERT_TRUE(dicas.LoadTips(caminho));
     ASSERT_TRUE(dicas.LoadTips(caminho));
     EXPECT_EQ(dicas.Dicas().size(), 6);
@@ -100,8 +100,8 @@ TEST(DicasDoDia, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
     EXPECT_EQ(vistas.size(), 6); // the empty line too can be drawn
 }
 
-TEST(DicasDoDia, WindowIsCentredRightOfAndBelowTheDocumentArea)
+TEST(TipsOfTheDay, WindowIsCentredRightOfAndBelowTheDocumentArea)
 {
-    EXPECT_EQ(PosicaoDica(QSize(800, 600), QSize(361, 219), QPoint(4, 90)),
+    EXPECT_EQ(TipWindowPosition(QSize(800, 600), QSize(361, 219), QPoint(4, 90)),
               QPoint((800 - 361 - 4) / 2, (600 - 219 - 90) / 2));
 }

@@ -1,4 +1,4 @@
-#include "frame/Sobre.h"
+#include "frame/About.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +18,21 @@ TEST(Sobre, PointerOnABorderLineIsOutside)
         {{200, 70}, false}, {{99, 60}, false},  {{200, 71}, false},
     };
     for (const Example &caso : casos)
-        EXPECT_EQ(DentroDoRetangulo(link, caso.ponteiro), caso.dentro)
+        EXPECT_EQ(IsInsideRect(link, caso.ponteiro), caso.dentro)
             << caso.ponteiro.x() << "," << caso.ponteiro.y();
 }
 
 TEST(Sobre, MailTargetCarriesTheCaptionAsSubject)
 {
-    const QString titulo = TituloSobre(QStringLiteral("Cálculo de Quirasol"));
+    const QString titulo = AboutTitle(QStringLiteral("Cálculo de Quirasol"));
     EXPECT_EQ(titulo, QStringLiteral("Sobre o Cálculo de Quirasol"));
-    EXPECT_EQ(AlvoLink(LinkEmail, EtiquetaLink(LinkEmail), titulo),
-              QStringLiteral("mailto:") + EmailSuporte
+    EXPECT_EQ(LinkTarget(EmailLink, LinkTag(EmailLink), titulo),
+              QStringLiteral("mailto:") + SupportEmail
                   + QStringLiteral("?Subject=Sobre o Cálculo de Quirasol"));
-    EXPECT_EQ(AlvoLink(LinkSite, EtiquetaLink(LinkSite), titulo), SiteSuporte);
+    EXPECT_EQ(LinkTarget(SiteLink, LinkTag(SiteLink), titulo), SupportSite);
 }
 
 TEST(Sobre, VersionText)
 {
-    EXPECT_EQ(TextoVersao(2, 0, 15), QStringLiteral("Versão 2.0 - Revisão 15"));
+    EXPECT_EQ(VersionText(2, 0, 15), QStringLiteral("Versão 2.0 - Revisão 15"));
 }

@@ -1,29 +1,29 @@
-#include "frame/TabelaVapor.h"
+#include "frame/SteamTables.h"
 
 #include "platform/Twips.h"
 
 namespace frame {
 
 namespace {
-constexpr int MargemAltura = platform::Pixels(420);
-constexpr int MargemLargura = platform::Pixels(135);
+constexpr int HeightMargin = platform::Pixels(420);
+constexpr int WidthMargin = platform::Pixels(135);
 } // namespace
 
-QString ArquivoTabelaVapor(int tipo)
+QString SteamTableFile(int tipo)
 {
-    return tipo == TabelaVolume ? QStringLiteral(":/vapor/TabelaVolume.txt")
+    return tipo == VolumeTable ? QStringLiteral(":/vapor/TabelaVolume.txt")
                                 : QStringLiteral(":/vapor/TabelaMassa.txt");
 }
 
-QString TituloTabelaVapor(int tipo)
+QString SteamTableTitle(int tipo)
 {
-    const QString grandeza = tipo == TabelaVolume ? QStringLiteral("Volume específico")
+    const QString grandeza = tipo == VolumeTable ? QStringLiteral("Volume específico")
                                                   : QStringLiteral("Massa específica");
     return grandeza
         + QStringLiteral(" do vapor superaquecido - Pressão (kgf/cm2) / Temperatura (ºC)");
 }
 
-QStringList CabecalhoTabelaVapor()
+QStringList SteamTableHeader()
 {
     QStringList cabecalho{QString()};
     for (int temperatura = 200; temperatura <= 500; temperatura += 20)
@@ -31,7 +31,7 @@ QStringList CabecalhoTabelaVapor()
     return cabecalho;
 }
 
-QList<QStringList> LinhasTabelaVapor(const QString &texto)
+QList<QStringList> SteamTableRows(const QString &texto)
 {
     QList<QStringList> linhas;
     for (QString linha : texto.split(QLatin1Char('\n'))) {
@@ -40,16 +40,16 @@ QList<QStringList> LinhasTabelaVapor(const QString &texto)
         if (linha.isEmpty())
             continue;
         QStringList campos = linha.split(QLatin1Char('\t'));
-        campos.resize(ColunasTabelaVapor);
+        campos.resize(SteamTableColumns);
         linhas << campos;
     }
     return linhas;
 }
 
-std::optional<QSize> TamanhoGradeVapor(QSize janela, int topoGrade, bool minimizada)
+std::optional<QSize> SteamGridSize(QSize janela, int topoGrade, bool minimizada)
 {
-    const int altura = janela.height() - topoGrade - MargemAltura;
-    const int largura = janela.width() - MargemLargura;
+    const int altura = janela.height() - topoGrade - HeightMargin;
+    const int largura = janela.width() - WidthMargin;
     if (minimizada || altura <= 0 || largura <= 0)
         return std::nullopt;
     return QSize(largura, altura);
