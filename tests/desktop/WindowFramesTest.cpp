@@ -62,7 +62,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmCalculadora *calculadora = frmCalculadora::Instancia())
+        if (frmCalculadora *calculadora = frmCalculadora::Instance())
             calculadora->close();
         if (menu) {
             interacao.messageAnswers.assign(10, platform::vbNo);
@@ -116,7 +116,7 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
     for (int abertura = 1; abertura <= 4; ++abertura) {
         SCOPED_TRACE(abertura);
         QTest::keyClick(caixa, Qt::Key_Return);
-        QPointer<frmCalculadora> calculadora = frmCalculadora::Instancia();
+        QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
         ASSERT_FALSE(calculadora.isNull());
         const QRect campo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
         // Too low for the calculator below it: its whole frame, title bar included, stands

@@ -45,7 +45,7 @@ protected:
 
     void TearDown() override
     {
-        if (frmCalculadora *calc = frmCalculadora::Instancia())
+        if (frmCalculadora *calc = frmCalculadora::Instance())
             calc->close();
         JanelaCalculoTeste::TearDown();
     }
@@ -55,7 +55,7 @@ protected:
     {
         w->txtDados[n]->setFocus();
         w->txtDados_DblClick(n);
-        return frmCalculadora::Instancia();
+        return frmCalculadora::Instance();
     }
 };
 

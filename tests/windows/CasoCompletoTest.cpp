@@ -175,7 +175,7 @@ TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
         w->txtDados[c.field]->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(w->IndiceControleAtivo(), c.field);
         menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora"));
-        frmCalculadora *calculadora = frmCalculadora::Instancia();
+        frmCalculadora *calculadora = frmCalculadora::Instance();
         ASSERT_NE(calculadora, nullptr);
         const QRect caixa(w->txtDados[c.field]->mapToGlobal(QPoint(0, 0)),
                           w->txtDados[c.field]->size());

@@ -60,7 +60,7 @@ TEST_F(ValueBoxTest, KeyFilterAndEnter)
     // Enter, with or without Shift, opens the calculator on the box and types nothing.
     Tecla(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
-    frmCalculadora *calculadora = frmCalculadora::Instancia();
+    frmCalculadora *calculadora = frmCalculadora::Instance();
     ASSERT_NE(calculadora, nullptr);
     EXPECT_TRUE(calculadora->isVisible());
     calculadora->close();
@@ -69,8 +69,8 @@ TEST_F(ValueBoxTest, KeyFilterAndEnter)
     // Signs and operators in the box are handed over too, without harm.
     caixa->setText(QStringLiteral("-1+2*3"));
     w->txtDados_DblClick(4);
-    ASSERT_NE(frmCalculadora::Instancia(), nullptr);
-    frmCalculadora::Instancia()->close();
+    ASSERT_NE(frmCalculadora::Instance(), nullptr);
+    frmCalculadora::Instance()->close();
     QApplication::processEvents();
 }
 
@@ -141,14 +141,14 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
     ASSERT_EQ(QApplication::focusWidget(), caixa);
     QTest::keyRelease(caixa, Qt::Key_Return);
     QApplication::processEvents();
-    frmCalculadora *calculadora = frmCalculadora::Instancia();
+    frmCalculadora *calculadora = frmCalculadora::Instance();
     EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 
     // Its own press and release open the calculator, once.
     QTest::keyPress(caixa, Qt::Key_Enter);
     QTest::keyRelease(caixa, Qt::Key_Enter);
     QApplication::processEvents();
-    calculadora = frmCalculadora::Instancia();
+    calculadora = frmCalculadora::Instance();
     ASSERT_NE(calculadora, nullptr);
     EXPECT_TRUE(calculadora->isVisible());
     calculadora->close();
@@ -156,7 +156,7 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
     caixa->setFocus(Qt::TabFocusReason);
     QTest::keyRelease(caixa, Qt::Key_Enter);
     QApplication::processEvents();
-    calculadora = frmCalculadora::Instancia();
+    calculadora = frmCalculadora::Instance();
     EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 }
 

@@ -263,7 +263,7 @@ TEST_F(WindowLifecycle, CaseClosedWhileItsCalculatorIsOpen)
     caso->txtDados[2]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(caso->txtDados[2], Qt::Key_Return);
     Espera();
-    QPointer<frmCalculadora> calculadora = frmCalculadora::Instancia();
+    QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
     ASSERT_TRUE(calculadora);
     caso->mnuArquivoFechar->trigger();
     Espera();

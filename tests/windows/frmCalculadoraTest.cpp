@@ -60,16 +60,16 @@ void Esvazia()
 class frmCalculadoraTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { calc = frmCalculadora::Carrega(); }
+    void SetUp() override { calc = frmCalculadora::Load(); }
     void TearDown() override
     {
         if (calc)
             calc->close();
         Esvazia();
-        ASSERT_EQ(frmCalculadora::Instancia(), nullptr);
+        ASSERT_EQ(frmCalculadora::Instance(), nullptr);
     }
 
-    QString Visor() const { return calc->Readout->text(); }
+    QString ReadoutText() const { return calc->Readout->text(); }
 
     void Tecla(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -93,18 +93,18 @@ TEST_F(frmCalculadoraTest, FixedToolWindowLaidOutInTwips)
     EXPECT_EQ(calc->minimumSize(), calc->maximumSize());
     EXPECT_TRUE(calc->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(calc->windowTitle(), QStringLiteral("Calculadora"));
-    EXPECT_EQ(calc->button(BotaoNumero(7))->geometry(), QRect(5, 37, 36, 29));
-    EXPECT_EQ(calc->button(BotaoNumero(0))->geometry(), QRect(5, 136, 76, 29));
-    EXPECT_EQ(calc->button(BotaoCancela)->geometry(), QRect(166, 37, 36, 29));
-    EXPECT_EQ(calc->button(BotaoOperador(OpIgual))->geometry(), QRect(165, 136, 36, 29));
-    EXPECT_EQ(calc->caption(BotaoOperador(OpDivide))->text(), QStringLiteral("/"));
-    EXPECT_EQ(calc->caption(BotaoDecimal)->text(), QStringLiteral(","));
-    EXPECT_EQ(calc->caption(BotaoNumero(3))->palette().color(QPalette::WindowText),
+    EXPECT_EQ(calc->button(NumberButton(7))->geometry(), QRect(5, 37, 36, 29));
+    EXPECT_EQ(calc->button(NumberButton(0))->geometry(), QRect(5, 136, 76, 29));
+    EXPECT_EQ(calc->button(CancelButton)->geometry(), QRect(166, 37, 36, 29));
+    EXPECT_EQ(calc->button(OperatorButton(OpEquals))->geometry(), QRect(165, 136, 36, 29));
+    EXPECT_EQ(calc->caption(OperatorButton(OpDivide))->text(), QStringLiteral("/"));
+    EXPECT_EQ(calc->caption(DecimalButton)->text(), QStringLiteral(","));
+    EXPECT_EQ(calc->caption(NumberButton(3))->palette().color(QPalette::WindowText),
               QColor(0, 0, 255));
-    EXPECT_EQ(calc->caption(BotaoCancelaEntrada)->palette().color(QPalette::WindowText),
+    EXPECT_EQ(calc->caption(CancelEntryButton)->palette().color(QPalette::WindowText),
               QColor(255, 0, 0));
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
-    for (int b = 0; b < NumeroDeBotoes; ++b) {
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
+    for (int b = 0; b < ButtonCount; ++b) {
         EXPECT_EQ(calc->look(Botao(b)), Normal);
         EXPECT_EQ(calc->button(Botao(b))->focusPolicy(), Qt::NoFocus);
         // Every caption lies centred on its button.
@@ -115,34 +115,34 @@ TEST_F(frmCalculadoraTest, FixedToolWindowLaidOutInTwips)
 
 TEST_F(frmCalculadoraTest, CaptionClickActsLikeItsButton)
 {
-    Clique(calc->caption(BotaoNumero(1)));
-    Clique(calc->button(BotaoNumero(2)));
-    Clique(calc->caption(BotaoDecimal));
-    Clique(calc->caption(BotaoNumero(5)));
-    EXPECT_EQ(Visor(), QStringLiteral("12,5"));
-    Clique(calc->caption(BotaoPercentual));
-    EXPECT_EQ(Visor(), QStringLiteral("0,125"));
-    Clique(calc->caption(BotaoCancela), Qt::RightButton);
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
-    Clique(calc->caption(BotaoNumero(9)));
-    Clique(calc->caption(BotaoCancelaEntrada));
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
-    for (int b = 0; b < NumeroDeBotoes; ++b)
+    Clique(calc->caption(NumberButton(1)));
+    Clique(calc->button(NumberButton(2)));
+    Clique(calc->caption(DecimalButton));
+    Clique(calc->caption(NumberButton(5)));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("12,5"));
+    Clique(calc->caption(PercentButton));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,125"));
+    Clique(calc->caption(CancelButton), Qt::RightButton);
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
+    Clique(calc->caption(NumberButton(9)));
+    Clique(calc->caption(CancelEntryButton));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
+    for (int b = 0; b < ButtonCount; ++b)
         EXPECT_EQ(calc->look(Botao(b)), Normal);
 }
 
 TEST_F(frmCalculadoraTest, PressedLookMovesFromButtonToButton)
 {
-    Mouse(calc->caption(BotaoNumero(4)), QEvent::MouseButtonPress, Qt::LeftButton);
-    EXPECT_EQ(calc->look(BotaoNumero(4)), Pressionado);
-    Mouse(calc->button(BotaoOperador(OpSoma)), QEvent::MouseButtonPress, Qt::LeftButton);
-    EXPECT_EQ(calc->look(BotaoNumero(4)), Normal);
-    EXPECT_EQ(calc->look(BotaoOperador(OpSoma)), Pressionado);
+    Mouse(calc->caption(NumberButton(4)), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(calc->look(NumberButton(4)), Pressed);
+    Mouse(calc->button(OperatorButton(OpAdd)), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(calc->look(NumberButton(4)), Normal);
+    EXPECT_EQ(calc->look(OperatorButton(OpAdd)), Pressed);
     // Released outside the button: the normal look, no action.
-    Mouse(calc->button(BotaoOperador(OpSoma)), QEvent::MouseButtonRelease, Qt::LeftButton,
+    Mouse(calc->button(OperatorButton(OpAdd)), QEvent::MouseButtonRelease, Qt::LeftButton,
           QPoint(-5, -5));
-    EXPECT_EQ(calc->look(BotaoOperador(OpSoma)), Normal);
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    EXPECT_EQ(calc->look(OperatorButton(OpAdd)), Normal);
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
 }
 
 TEST_F(frmCalculadoraTest, KeypadAndMainKeyboardDigits)
@@ -150,24 +150,24 @@ TEST_F(frmCalculadoraTest, KeypadAndMainKeyboardDigits)
     Tecla(Qt::Key_5, Qt::KeypadModifier);
     Tecla(Qt::Key_5);
     Tecla(Qt::Key_7, Qt::ShiftModifier);
-    EXPECT_EQ(Visor(), QStringLiteral("557,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("557,"));
     // The keypad decimal key is the decimal key, whatever character it sends.
     Tecla(Qt::Key_Period, Qt::KeypadModifier);
     Tecla(Qt::Key_1, Qt::KeypadModifier);
     Tecla(Qt::Key_Comma, Qt::KeypadModifier);
     Tecla(Qt::Key_2);
-    EXPECT_EQ(Visor(), QStringLiteral("557,12"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("557,12"));
     // Keypad operators.
     Tecla(Qt::Key_Asterisk, Qt::KeypadModifier);
     Tecla(Qt::Key_2, Qt::KeypadModifier);
     Tecla(Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(Visor(), QStringLiteral("1114,24"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("1114,24"));
     Tecla(Qt::Key_4);
     Tecla(Qt::Key_Slash, Qt::KeypadModifier);
-    EXPECT_EQ(Visor(), QStringLiteral("1110,24"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("1110,24"));
     Tecla(Qt::Key_2);
     Tecla(Qt::Key_Plus, Qt::KeypadModifier);
-    EXPECT_EQ(Visor(), QStringLiteral("555,12"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("555,12"));
 }
 
 TEST_F(frmCalculadoraTest, KeysOutsideTheMapDoNothing)
@@ -177,11 +177,11 @@ TEST_F(frmCalculadoraTest, KeysOutsideTheMapDoNothing)
                     int(Qt::Key_Period), int(Qt::Key_Escape), int(Qt::Key_Delete),
                     int(Qt::Key_Percent), int(Qt::Key_Plus), int(Qt::Key_Exclam)})
         Tecla(key);
-    EXPECT_EQ(Visor(), QStringLiteral("8,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("8,"));
     EXPECT_FALSE(calc.isNull());
-    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_Exclam, Qt::ShiftModifier, 10), 49);
-    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_ParenRight, Qt::ShiftModifier, 19), 48);
-    EXPECT_EQ(frmCalculadora::CodigoTecla(Qt::Key_Exclam, Qt::NoModifier, 10), 0);
+    EXPECT_EQ(frmCalculadora::KeyCode(Qt::Key_Exclam, Qt::ShiftModifier, 10), 49);
+    EXPECT_EQ(frmCalculadora::KeyCode(Qt::Key_ParenRight, Qt::ShiftModifier, 19), 48);
+    EXPECT_EQ(frmCalculadora::KeyCode(Qt::Key_Exclam, Qt::NoModifier, 10), 0);
 }
 
 TEST_F(frmCalculadoraTest, HeldKeyRepeatsOnlyThePressedLook)
@@ -191,16 +191,16 @@ TEST_F(frmCalculadoraTest, HeldKeyRepeatsOnlyThePressedLook)
         QApplication::sendEvent(calc.data(), &evento);
     };
     envia(QEvent::KeyPress, false);
-    EXPECT_EQ(calc->look(BotaoNumero(6)), Pressionado);
+    EXPECT_EQ(calc->look(NumberButton(6)), Pressed);
     for (int i = 0; i < 3; ++i) {
         envia(QEvent::KeyRelease, true);
         envia(QEvent::KeyPress, true);
-        EXPECT_EQ(calc->look(BotaoNumero(6)), Pressionado);
+        EXPECT_EQ(calc->look(NumberButton(6)), Pressed);
     }
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
     envia(QEvent::KeyRelease, false);
-    EXPECT_EQ(Visor(), QStringLiteral("6,"));
-    EXPECT_EQ(calc->look(BotaoNumero(6)), Normal);
+    EXPECT_EQ(ReadoutText(), QStringLiteral("6,"));
+    EXPECT_EQ(calc->look(NumberButton(6)), Normal);
 }
 
 TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
@@ -213,7 +213,7 @@ TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
     calc->Inicia(&alvo.janela);
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(calc->pos(), QPoint(40, 60));
-    EXPECT_EQ(Visor(), QStringLiteral("12,5"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("12,5"));
     Tecla(Qt::Key_Plus, Qt::KeypadModifier);
     Tecla(Qt::Key_2);
     Tecla(Qt::Key_Return);
@@ -227,8 +227,8 @@ TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
 {
     JanelaAlvo alvo;
     calc->Inicia(&alvo.janela);
-    Clique(calc->caption(BotaoNumero(5)));
-    Clique(calc->caption(BotaoOperador(OpIgual)));
+    Clique(calc->caption(NumberButton(5)));
+    Clique(calc->caption(OperatorButton(OpEquals)));
     EXPECT_EQ(alvo.campo->text(), QStringLiteral("5,"));
     Esvazia();
     EXPECT_TRUE(calc.isNull());
@@ -242,7 +242,7 @@ TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
         Tecla(key, Qt::KeypadModifier);
     EXPECT_EQ(interacao.messageTexts(),
               QStringList{QStringLiteral("Não é possível dividir por zero")});
-    EXPECT_EQ(Visor(), QStringLiteral("8,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("8,"));
     EXPECT_FALSE(calc.isNull());
     EXPECT_TRUE(alvo.mudancas.isEmpty());
 }
@@ -256,7 +256,7 @@ TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
     Esvazia();
     // "9 =" closed it with a result; open it again and leave it without one.
     alvo.mudancas.clear();
-    calc = frmCalculadora::Carrega();
+    calc = frmCalculadora::Load();
     calc->Inicia(&alvo.janela);
     Tecla(Qt::Key_7);
     ASSERT_EQ(QGuiApplication::focusWindow(), calc->windowHandle());
@@ -299,14 +299,14 @@ TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
     calc->Inicia(&alvo.janela);
     for (int key : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_Plus})
         Tecla(key, Qt::KeypadModifier);
-    EXPECT_EQ(Visor(), QStringLiteral("5"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("5"));
     calc->close();
     Esvazia();
     EXPECT_TRUE(alvo.mudancas.isEmpty());
     // The next opening starts fresh; the first operand of the last one is still there.
-    calc = frmCalculadora::Carrega();
-    EXPECT_EQ(Visor(), QStringLiteral("0,"));
-    EXPECT_EQ(Calculadora::NumeroDe(CalculadoraDoPrograma().Operando1()), 5);
+    calc = frmCalculadora::Load();
+    EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
+    EXPECT_EQ(CalculatorEngine::NumberOf(ProgramCalculator().Operando1()), 5);
 }
 
 TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
@@ -323,21 +323,21 @@ TEST_F(frmCalculadoraTest, ReopenedWhileTheOldWindowIsStillBeingDeleted)
 {
     QPointer<frmCalculadora> velha = calc;
     velha->close(); // deletion pending
-    calc = frmCalculadora::Carrega();
+    calc = frmCalculadora::Load();
     ASSERT_NE(calc.data(), velha.data());
     Esvazia();
     EXPECT_TRUE(velha.isNull());
-    EXPECT_EQ(frmCalculadora::Instancia(), calc.data());
+    EXPECT_EQ(frmCalculadora::Instance(), calc.data());
     Tecla(Qt::Key_3);
-    EXPECT_EQ(Visor(), QStringLiteral("3,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("3,"));
 }
 
 TEST_F(frmCalculadoraTest, DoubleClickCountsAsTwoClicks)
 {
-    QWidget *sete = calc->caption(BotaoNumero(7));
+    QWidget *sete = calc->caption(NumberButton(7));
     Mouse(sete, QEvent::MouseButtonPress, Qt::LeftButton);
     Mouse(sete, QEvent::MouseButtonRelease, Qt::LeftButton);
     Mouse(sete, QEvent::MouseButtonDblClick, Qt::LeftButton);
     Mouse(sete, QEvent::MouseButtonRelease, Qt::LeftButton);
-    EXPECT_EQ(Visor(), QStringLiteral("77,"));
+    EXPECT_EQ(ReadoutText(), QStringLiteral("77,"));
 }

@@ -361,7 +361,7 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
     if (indice < 0 || indice > LastField || !txtDados[indice])
         return;
     ValueBox *caixa = txtDados[indice];
-    QPointer<frmCalculadora> calculadora = frmCalculadora::Carrega();
+    QPointer<frmCalculadora> calculadora = frmCalculadora::Load();
     if (!caixa->text().isEmpty())
         calculadora->Cola(caixa->text());
     QWidget *janela = quadro();

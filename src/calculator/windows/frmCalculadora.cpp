@@ -17,7 +17,7 @@ using platform::Pixels;
 namespace {
 
 // A picture control: shows its picture stretched over its whole area and takes no focus.
-class BotaoFigura final : public QWidget
+class PictureButton final : public QWidget
 {
 public:
     using QWidget::QWidget;
@@ -40,7 +40,7 @@ private:
 
 // A 36 x 29 button face in black, white and the greys 127, 191 and 223: raised for the
 // normal look, sunken for the pressed one.
-QPixmap FaceBotao(bool pressionado)
+QPixmap ButtonFace(bool pressionado)
 {
     const QColor preto(0, 0, 0), branco(255, 255, 255);
     const QColor escuro(127, 127, 127), face(191, 191, 191), claro(223, 223, 223);
@@ -66,7 +66,7 @@ QPixmap FaceBotao(bool pressionado)
     return pixmap;
 }
 
-QFont FonteArial()
+QFont ArialFont()
 {
     QFont fonte(QStringLiteral("Arial"));
     fonte.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
@@ -74,38 +74,38 @@ QFont FonteArial()
     return fonte;
 }
 
-QPointer<frmCalculadora> instancia;
+QPointer<frmCalculadora> instance;
 
 } // namespace
 
-frmCalculadora *frmCalculadora::Carrega()
+frmCalculadora *frmCalculadora::Load()
 {
     // A window that is closing (its deletion still pending) is not reused.
-    if (!instancia || instancia->fechando)
-        instancia = new frmCalculadora;
-    return instancia;
+    if (!instance || instance->closing)
+        instance = new frmCalculadora;
+    return instance;
 }
 
-frmCalculadora *frmCalculadora::Instancia()
+frmCalculadora *frmCalculadora::Instance()
 {
-    return instancia;
+    return instance;
 }
 
 frmCalculadora::frmCalculadora()
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , motor(CalculadoraDoPrograma())
+    , engine(ProgramCalculator())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmCalculadora"));
     setWindowTitle(QStringLiteral("Calculadora"));
     setFixedSize(Pixels(3105), Pixels(2550));
     setFocusPolicy(Qt::StrongFocus);
-    aparencias.fill(Normal);
-    imgBotao[Pressionado] = FaceBotao(true);
-    imgBotao[Normal] = FaceBotao(false);
+    looks.fill(Normal);
+    imgBotao[Pressed] = ButtonFace(true);
+    imgBotao[Normal] = ButtonFace(false);
 
-    const QFont fonte = FonteArial();
+    const QFont fonte = ArialFont();
     auto *lblFundoDigtal = new QLabel(this);
     lblFundoDigtal->setObjectName(QStringLiteral("lblFundoDigtal"));
     lblFundoDigtal->setGeometry(Pixels(75), Pixels(75), Pixels(2955), Pixels(375));
@@ -132,83 +132,83 @@ frmCalculadora::frmCalculadora()
         const char *legenda;
     };
     const Posicao posicoes[] = {
-        {BotaoNumero(7), 0, 0, "7"},        {BotaoNumero(8), 1, 0, "8"},
-        {BotaoNumero(9), 2, 0, "9"},        {BotaoCancelaEntrada, 3, 0, "CE"},
-        {BotaoCancela, 4, 0, "C"},          {BotaoNumero(4), 0, 1, "4"},
-        {BotaoNumero(5), 1, 1, "5"},        {BotaoNumero(6), 2, 1, "6"},
-        {BotaoOperador(OpMultiplica), 3, 1, "*"}, {BotaoOperador(OpDivide), 4, 1, "/"},
-        {BotaoNumero(1), 0, 2, "1"},        {BotaoNumero(2), 1, 2, "2"},
-        {BotaoNumero(3), 2, 2, "3"},        {BotaoOperador(OpSubtrai), 3, 2, "-"},
-        {BotaoPercentual, 4, 2, "%"},       {BotaoNumero(0), 0, 3, "0"},
-        {BotaoDecimal, 2, 3, ","},          {BotaoOperador(OpSoma), 3, 3, "+"},
-        {BotaoOperador(OpIgual), 4, 3, "="},
+        {NumberButton(7), 0, 0, "7"},        {NumberButton(8), 1, 0, "8"},
+        {NumberButton(9), 2, 0, "9"},        {CancelEntryButton, 3, 0, "CE"},
+        {CancelButton, 4, 0, "C"},          {NumberButton(4), 0, 1, "4"},
+        {NumberButton(5), 1, 1, "5"},        {NumberButton(6), 2, 1, "6"},
+        {OperatorButton(OpMultiply), 3, 1, "*"}, {OperatorButton(OpDivide), 4, 1, "/"},
+        {NumberButton(1), 0, 2, "1"},        {NumberButton(2), 1, 2, "2"},
+        {NumberButton(3), 2, 2, "3"},        {OperatorButton(OpSubtract), 3, 2, "-"},
+        {PercentButton, 4, 2, "%"},       {NumberButton(0), 0, 3, "0"},
+        {DecimalButton, 2, 3, ","},          {OperatorButton(OpAdd), 3, 3, "+"},
+        {OperatorButton(OpEquals), 4, 3, "="},
     };
     const int esquerdas[] = {75, 675, 1275, 1875, 2475};
     const int topos[] = {555, 1050, 1545, 2040};
     for (const Posicao &p : posicoes) {
-        const bool numero = p.botao < BotaoNumero0 + 10;
+        const bool numero = p.botao < NumberButton0 + 10;
         int esquerda = esquerdas[p.coluna];
-        if (p.botao == BotaoCancela)
+        if (p.botao == CancelButton)
             esquerda = 2490;
-        const int largura = p.botao == BotaoNumero(0) ? 1140 : 540;
-        auto *botao = new BotaoFigura(this);
+        const int largura = p.botao == NumberButton(0) ? 1140 : 540;
+        auto *botao = new PictureButton(this);
         botao->setGeometry(Pixels(esquerda), Pixels(topos[p.linha]), Pixels(largura), Pixels(435));
         botao->setPicture(imgBotao[Normal]);
         botao->installEventFilter(this);
-        botoes[p.botao] = botao;
+        buttons[p.botao] = botao;
 
         auto *legenda = new QLabel(QString::fromUtf8(p.legenda), this);
         legenda->setFont(fonte);
         QPalette cor = legenda->palette();
-        const bool azul = numero || p.botao == BotaoDecimal;
+        const bool azul = numero || p.botao == DecimalButton;
         cor.setColor(QPalette::WindowText, azul ? QColor(0, 0, 255) : QColor(255, 0, 0));
         legenda->setPalette(cor);
         legenda->installEventFilter(this);
-        legendas[p.botao] = legenda;
+        captions[p.botao] = legenda;
     }
     auto nomeia = [this](Botao b, const QString &botao, const QString &legenda) {
-        botoes[b]->setObjectName(botao);
-        legendas[b]->setObjectName(legenda);
+        buttons[b]->setObjectName(botao);
+        captions[b]->setObjectName(legenda);
     };
     for (int i = 0; i < 10; ++i)
-        nomeia(BotaoNumero(i), QStringLiteral("Number_%1").arg(i),
+        nomeia(NumberButton(i), QStringLiteral("Number_%1").arg(i),
                QStringLiteral("lblNumber_%1").arg(i));
-    for (int i = 0; i <= OpIgual; ++i)
-        nomeia(BotaoOperador(i), QStringLiteral("cmdOperador_%1").arg(i),
+    for (int i = 0; i <= OpEquals; ++i)
+        nomeia(OperatorButton(i), QStringLiteral("cmdOperador_%1").arg(i),
                QStringLiteral("lblOperator_%1").arg(i));
-    nomeia(BotaoDecimal, QStringLiteral("cmdDecimal"), QStringLiteral("lblDecimal"));
-    nomeia(BotaoPercentual, QStringLiteral("cmdPercent"), QStringLiteral("lblPercent"));
-    nomeia(BotaoCancela, QStringLiteral("cmdCancel"), QStringLiteral("lblCancel"));
-    nomeia(BotaoCancelaEntrada, QStringLiteral("cmdCancelEntry"),
+    nomeia(DecimalButton, QStringLiteral("cmdDecimal"), QStringLiteral("lblDecimal"));
+    nomeia(PercentButton, QStringLiteral("cmdPercent"), QStringLiteral("lblPercent"));
+    nomeia(CancelButton, QStringLiteral("cmdCancel"), QStringLiteral("lblCancel"));
+    nomeia(CancelEntryButton, QStringLiteral("cmdCancelEntry"),
            QStringLiteral("lblCancelEntry"));
-    for (int b = 0; b < NumeroDeBotoes; ++b) {
-        legendas[b]->adjustSize();
-        legendas[b]->move(botoes[b]->geometry().center() - legendas[b]->rect().center());
-        legendas[b]->raise();
+    for (int b = 0; b < ButtonCount; ++b) {
+        captions[b]->adjustSize();
+        captions[b]->move(buttons[b]->geometry().center() - captions[b]->rect().center());
+        captions[b]->raise();
     }
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
-            &frmCalculadora::JanelaAtivaMudou);
+            &frmCalculadora::ActiveWindowChanged);
 
     // Form_Load: the load reset.
-    motor.Carrega(this);
+    engine.Load(this);
 }
 
 frmCalculadora::~frmCalculadora()
 {
-    Descarrega();
+    Unload();
 }
 
-void frmCalculadora::Descarrega()
+void frmCalculadora::Unload()
 {
     // Form_Unload: the target is forgotten; the engine keeps its operands.
     FormAlvo = nullptr;
-    motor.Descarrega(this);
+    engine.Unload(this);
 }
 
 void frmCalculadora::Cola(const QString &Texto)
 {
-    motor.Cola(Texto);
+    engine.Cola(Texto);
 }
 
 void frmCalculadora::Inicia(QWidget *alvo)
@@ -222,33 +222,33 @@ void frmCalculadora::Inicia(QWidget *alvo)
     }
     show();
     QCoreApplication::processEvents();
-    if (fechando)
+    if (closing)
         return;
     raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void frmCalculadora::MostraVisor(const QString &texto)
+void frmCalculadora::ShowReadout(const QString &texto)
 {
     Readout->setText(texto);
 }
 
-void frmCalculadora::MostraDecimal(const QString &separador)
+void frmCalculadora::ShowDecimal(const QString &separador)
 {
-    QLabel *lblDecimal = legendas[BotaoDecimal];
+    QLabel *lblDecimal = captions[DecimalButton];
     lblDecimal->setText(separador);
     lblDecimal->adjustSize();
-    lblDecimal->move(botoes[BotaoDecimal]->geometry().center() - lblDecimal->rect().center());
+    lblDecimal->move(buttons[DecimalButton]->geometry().center() - lblDecimal->rect().center());
 }
 
-void frmCalculadora::DesenhaBotao(Botao botao, EstadoBotao estado)
+void frmCalculadora::DrawButton(Botao botao, EstadoBotao estado)
 {
-    aparencias[botao] = estado;
-    static_cast<BotaoFigura *>(botoes[botao])->setPicture(imgBotao[estado]);
+    looks[botao] = estado;
+    static_cast<PictureButton *>(buttons[botao])->setPicture(imgBotao[estado]);
 }
 
-void frmCalculadora::EscreveResultado(const QString &texto)
+void frmCalculadora::WriteResult(const QString &texto)
 {
     // The control that has the focus in the target window takes the text as its value, which
     // runs its change handling; anything else (no target, no such control) is ignored.
@@ -258,27 +258,27 @@ void frmCalculadora::EscreveResultado(const QString &texto)
         campo->setText(texto);
 }
 
-void frmCalculadora::Fecha()
+void frmCalculadora::Close()
 {
-    if (fechando)
+    if (closing)
         return;
-    fechando = true;
+    closing = true;
     close();
 }
 
 void frmCalculadora::closeEvent(QCloseEvent *event)
 {
-    fechando = true;
-    Descarrega();
+    closing = true;
+    Unload();
     event->accept();
 }
 
-bool frmCalculadora::Executa(Botao botao)
+bool frmCalculadora::Run(Botao botao)
 {
-    executando = true;
-    const bool fechou = motor.Acao(botao);
-    executando = false;
-    return fechou || fechando;
+    running = true;
+    const bool fechou = engine.Press(botao);
+    running = false;
+    return fechou || closing;
 }
 
 bool frmCalculadora::eventFilter(QObject *watched, QEvent *event)
@@ -289,25 +289,25 @@ bool frmCalculadora::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     // A caption label forwards its mouse events to the button under it.
     int botao = -1;
-    for (int b = 0; b < NumeroDeBotoes; ++b) {
-        if (watched == botoes[b] || watched == legendas[b])
+    for (int b = 0; b < ButtonCount; ++b) {
+        if (watched == buttons[b] || watched == captions[b])
             botao = b;
     }
-    if (botao < 0 || fechando)
+    if (botao < 0 || closing)
         return QWidget::eventFilter(watched, event);
     if (tipo == QEvent::MouseButtonRelease) {
-        motor.Desenha(Botao(botao), Normal); // MouseUp
+        engine.Draw(Botao(botao), Normal); // MouseUp
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = static_cast<QWidget *>(watched);
         if (widget->rect().contains(mouse->position().toPoint()))
-            Executa(Botao(botao)); // Click
+            Run(Botao(botao)); // Click
     } else {
-        motor.Desenha(Botao(botao), Pressionado); // MouseDown
+        engine.Draw(Botao(botao), Pressed); // MouseDown
     }
     return true;
 }
 
-int frmCalculadora::CodigoTecla(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+int frmCalculadora::KeyCode(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
     const bool teclado = modifiers.testFlag(Qt::KeypadModifier);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
@@ -346,33 +346,33 @@ int frmCalculadora::CodigoTecla(int qtKey, Qt::KeyboardModifiers modifiers, quin
 void frmCalculadora::keyPressEvent(QKeyEvent *event)
 {
     // Form_KeyDown: the key's button shows the pressed look, again while the key repeats.
-    const auto botao = BotaoDaTecla(
-        CodigoTecla(event->key(), event->modifiers(), event->nativeScanCode()));
-    if (!botao || fechando) {
+    const auto botao = ButtonOfKey(
+        KeyCode(event->key(), event->modifiers(), event->nativeScanCode()));
+    if (!botao || closing) {
         QWidget::keyPressEvent(event);
         return;
     }
-    motor.Desenha(*botao, Pressionado);
+    engine.Draw(*botao, Pressed);
     event->accept();
 }
 
 void frmCalculadora::keyReleaseEvent(QKeyEvent *event)
 {
     // Form_KeyUp: the action once, when the key is really released, then the normal look.
-    const auto botao = BotaoDaTecla(
-        CodigoTecla(event->key(), event->modifiers(), event->nativeScanCode()));
-    if (!botao || fechando) {
+    const auto botao = ButtonOfKey(
+        KeyCode(event->key(), event->modifiers(), event->nativeScanCode()));
+    if (!botao || closing) {
         QWidget::keyReleaseEvent(event);
         return;
     }
     event->accept();
     if (event->isAutoRepeat())
         return;
-    if (!Executa(*botao))
-        motor.Desenha(*botao, Normal);
+    if (!Run(*botao))
+        engine.Draw(*botao, Normal);
 }
 
-void frmCalculadora::JanelaAtivaMudou(QWindow *ativa)
+void frmCalculadora::ActiveWindowChanged(QWindow *ativa)
 {
     // The window system's focus window is the active window of the program. A tool window
     // may count as active together with its parent for QWidget::isActiveWindow(), so the
@@ -381,7 +381,7 @@ void frmCalculadora::JanelaAtivaMudou(QWindow *ativa)
     if (ativa == nullptr)
         return;
     if (ativa == windowHandle())
-        foiAtivada = true;
+        wasActivated = true;
     else
         Form_Deactivate();
 }
@@ -390,7 +390,7 @@ void frmCalculadora::Form_Deactivate()
 {
     // Another window of the program took the activation: close without a result. A message
     // box of the calculator's own (division by zero) takes it only for a moment.
-    if (!foiAtivada || executando || fechando)
+    if (!wasActivated || running || closing)
         return;
-    Fecha();
+    Close();
 }

@@ -1,4 +1,4 @@
-#include "calculator/Calculadora.h"
+#include "calculator/CalculatorEngine.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QStringList>
@@ -11,41 +11,41 @@ using namespace calculator;
 namespace {
 
 // A window that records what the engine shows and writes.
-struct JanelaDeTeste final : JanelaCalculadora {
+struct JanelaDeTeste final : CalculatorWindow {
     QString visor, decimal;
     QStringList escritos;
     int fechamentos = 0;
     std::vector<std::pair<Botao, EstadoBotao>> desenhos;
 
-    void MostraVisor(const QString &texto) override { visor = texto; }
-    void MostraDecimal(const QString &separador) override { decimal = separador; }
-    void DesenhaBotao(Botao botao, EstadoBotao estado) override
+    void ShowReadout(const QString &texto) override { visor = texto; }
+    void ShowDecimal(const QString &separador) override { decimal = separador; }
+    void DrawButton(Botao botao, EstadoBotao estado) override
     {
         desenhos.emplace_back(botao, estado);
     }
-    void EscreveResultado(const QString &texto) override { escritos << texto; }
-    void Fecha() override { ++fechamentos; }
+    void WriteResult(const QString &texto) override { escritos << texto; }
+    void Close() override { ++fechamentos; }
 };
 
 // Keys separated by blanks: digits, "," (decimal), the operators, "%", "C" and "CE".
-bool Tecla(Calculadora &calc, const QString &tecla)
+bool Tecla(CalculatorEngine &calc, const QString &tecla)
 {
     if (tecla == QLatin1String(","))
         return calc.Decimal();
     if (tecla == QLatin1String("%"))
-        return calc.Percentual();
+        return calc.Percent();
     if (tecla == QLatin1String("C"))
-        return calc.Cancela();
+        return calc.Cancel();
     if (tecla == QLatin1String("CE"))
-        return calc.CancelaEntrada();
-    for (int i = 0; i <= OpIgual; ++i) {
-        if (tecla == SimboloOperador[i])
-            return calc.Operacao(i);
+        return calc.CancelEntry();
+    for (int i = 0; i <= OpEquals; ++i) {
+        if (tecla == OperatorSymbol[i])
+            return calc.Operation(i);
     }
-    return calc.Digito(tecla.toInt());
+    return calc.Digit(tecla.toInt());
 }
 
-void Teclas(Calculadora &calc, const char *teclas)
+void Teclas(CalculatorEngine &calc, const char *teclas)
 {
     const QStringList lista = QString::fromUtf8(teclas).split(QLatin1Char(' '),
                                                               Qt::SkipEmptyParts);
@@ -56,10 +56,10 @@ void Teclas(Calculadora &calc, const char *teclas)
 class CalculadoraTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { calc.Carrega(&janela); }
+    void SetUp() override { calc.Load(&janela); }
     testsupport::ScriptedInteraction interacao;
     JanelaDeTeste janela;
-    Calculadora calc;
+    CalculatorEngine calc;
 };
 
 } // namespace
@@ -93,8 +93,8 @@ TEST_P(SequenciasTest, ReadoutAndWrittenResult)
 {
     const Sequencia &s = GetParam();
     Teclas(calc, s.teclas);
-    EXPECT_EQ(calc.Visor(), QString::fromUtf8(s.visor)) << s.teclas;
-    EXPECT_EQ(janela.visor, calc.Visor());
+    EXPECT_EQ(calc.ReadoutText(), QString::fromUtf8(s.visor)) << s.teclas;
+    EXPECT_EQ(janela.visor, calc.ReadoutText());
     const QString escrito = QString::fromUtf8(s.escrito);
     if (escrito.isEmpty()) {
         EXPECT_TRUE(janela.escritos.isEmpty()) << s.teclas;
@@ -163,13 +163,13 @@ TEST_F(CalculadoraTest, DivisionByZeroShowsTheMessage)
 TEST_F(CalculadoraTest, ClearResetsOperandsClearEntryKeepsThem)
 {
     Teclas(calc, "7 * 2 CE");
-    EXPECT_EQ(Calculadora::TextoDe(calc.Operando1()), QStringLiteral("7,"));
+    EXPECT_EQ(CalculatorEngine::TextOf(calc.Operando1()), QStringLiteral("7,"));
     EXPECT_EQ(calc.OperacaoPendente(), QStringLiteral("*"));
     EXPECT_EQ(calc.NumOperandos(), 1);
     EXPECT_EQ(calc.UltimaEntrada(), QStringLiteral("CE"));
     Teclas(calc, "C");
-    EXPECT_EQ(Calculadora::NumeroDe(calc.Operando1()), 0);
-    EXPECT_EQ(Calculadora::NumeroDe(calc.Operando2()), 0);
+    EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando1()), 0);
+    EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando2()), 0);
     EXPECT_EQ(calc.NumOperandos(), 0);
     EXPECT_EQ(calc.OperacaoPendente(), QStringLiteral(" "));
 }
@@ -177,12 +177,12 @@ TEST_F(CalculadoraTest, ClearResetsOperandsClearEntryKeepsThem)
 TEST_F(CalculadoraTest, OperandsSurviveTheNextOpening)
 {
     Teclas(calc, "2 + 3 +");
-    calc.Descarrega(&janela);
+    calc.Unload(&janela);
     JanelaDeTeste outra;
-    calc.Carrega(&outra);
+    calc.Load(&outra);
     EXPECT_EQ(outra.visor, QStringLiteral("0,"));
     EXPECT_EQ(calc.NumOperandos(), 0);
-    EXPECT_EQ(Calculadora::NumeroDe(calc.Operando1()), 5);
+    EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando1()), 5);
 }
 
 TEST_F(CalculadoraTest, ColaTypesTheFieldText)
@@ -205,11 +205,11 @@ TEST_F(CalculadoraTest, ColaTypesTheFieldText)
         {"2E", "2,"},                // no number: the characters one by one
     };
     for (const auto &c : casos) {
-        Calculadora nova;
+        CalculatorEngine nova;
         JanelaDeTeste janelaNova;
-        nova.Carrega(&janelaNova);
+        nova.Load(&janelaNova);
         nova.Cola(QString::fromUtf8(c.texto));
-        EXPECT_EQ(nova.Visor(), QString::fromUtf8(c.visor)) << c.texto;
+        EXPECT_EQ(nova.ReadoutText(), QString::fromUtf8(c.visor)) << c.texto;
         EXPECT_TRUE(janelaNova.escritos.isEmpty());
     }
 }
@@ -229,7 +229,7 @@ TEST_F(CalculadoraTest, OutOfRangeValuesShowTheirText)
     EXPECT_EQ(janela.escritos, QStringList{QStringLiteral("Infinito")});
 
     // A computation beyond the range shows the text of its value.
-    calc.Carrega(&janela);
+    calc.Load(&janela);
     calc.Cola(QStringLiteral("1E+300"));
     Teclas(calc, "*");
     calc.Cola(QStringLiteral("-1E+300"));
@@ -249,57 +249,57 @@ TEST(CalculadoraNumeros, NumberOfAText)
         {"-Infinito", -inf},       {"-0,", 0},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(Calculadora::NumeroDe(QString::fromUtf8(c.texto)), c.valor) << c.texto;
-    EXPECT_EQ(Calculadora::NumeroDe(QString(400, QLatin1Char('9'))), inf);
-    EXPECT_EQ(Calculadora::NumeroDe(QStringLiteral("-") + QString(400, QLatin1Char('9'))),
+        EXPECT_EQ(CalculatorEngine::NumberOf(QString::fromUtf8(c.texto)), c.valor) << c.texto;
+    EXPECT_EQ(CalculatorEngine::NumberOf(QString(400, QLatin1Char('9'))), inf);
+    EXPECT_EQ(CalculatorEngine::NumberOf(QStringLiteral("-") + QString(400, QLatin1Char('9'))),
               -inf);
-    EXPECT_EQ(Calculadora::NumeroDe(QStringLiteral("0,") + QString(400, QLatin1Char('0'))
-                                    + QStringLiteral("1")),
+    EXPECT_EQ(CalculatorEngine::NumberOf(QStringLiteral("0,") + QString(400, QLatin1Char('0'))
+                                         + QStringLiteral("1")),
               0);
-    EXPECT_TRUE(std::isnan(Calculadora::NumeroDe(QStringLiteral("NaN"))));
+    EXPECT_TRUE(std::isnan(CalculatorEngine::NumberOf(QStringLiteral("NaN"))));
 }
 
 TEST_F(CalculadoraTest, ButtonLooks)
 {
     // The load reset draws "=" first and then every button normal.
-    ASSERT_EQ(janela.desenhos.size(), size_t(NumeroDeBotoes));
-    EXPECT_EQ(janela.desenhos.front().first, BotaoOperador(OpIgual));
-    for (int b = 0; b < NumeroDeBotoes; ++b)
-        EXPECT_EQ(calc.Aparencia(Botao(b)), Normal);
+    ASSERT_EQ(janela.desenhos.size(), size_t(ButtonCount));
+    EXPECT_EQ(janela.desenhos.front().first, OperatorButton(OpEquals));
+    for (int b = 0; b < ButtonCount; ++b)
+        EXPECT_EQ(calc.Look(Botao(b)), Normal);
 
     janela.desenhos.clear();
-    calc.Desenha(BotaoNumero(5), Pressionado);
+    calc.Draw(NumberButton(5), Pressed);
     // A second button pressed restores the first one's normal look before its own.
-    calc.Desenha(BotaoDecimal, Pressionado);
+    calc.Draw(DecimalButton, Pressed);
     using Par = std::pair<Botao, EstadoBotao>;
     const std::vector<Par> esperado = {
-        {BotaoNumero(5), Pressionado}, {BotaoNumero(5), Normal}, {BotaoDecimal, Pressionado}};
+        {NumberButton(5), Pressed}, {NumberButton(5), Normal}, {DecimalButton, Pressed}};
     EXPECT_EQ(janela.desenhos, esperado);
     // The pressed look again (a held key) restores and presses it anew.
     janela.desenhos.clear();
-    calc.Desenha(BotaoDecimal, Pressionado);
-    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{BotaoDecimal, Normal},
-                                                 {BotaoDecimal, Pressionado}}));
+    calc.Draw(DecimalButton, Pressed);
+    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{DecimalButton, Normal},
+                                                 {DecimalButton, Pressed}}));
     janela.desenhos.clear();
-    calc.Desenha(BotaoDecimal, Normal);
+    calc.Draw(DecimalButton, Normal);
     // A normal button drawn normal again draws nothing.
-    calc.Desenha(BotaoDecimal, Normal);
-    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{BotaoDecimal, Normal}}));
+    calc.Draw(DecimalButton, Normal);
+    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{DecimalButton, Normal}}));
 }
 
 TEST(CalculadoraTeclas, KeyCodesToButtons)
 {
     for (int d = 0; d <= 9; ++d) {
-        EXPECT_EQ(BotaoDaTecla(48 + d), BotaoNumero(d));
-        EXPECT_EQ(BotaoDaTecla(96 + d), BotaoNumero(d));
+        EXPECT_EQ(ButtonOfKey(48 + d), NumberButton(d));
+        EXPECT_EQ(ButtonOfKey(96 + d), NumberButton(d));
     }
-    EXPECT_EQ(BotaoDaTecla(111), BotaoOperador(OpDivide));
-    EXPECT_EQ(BotaoDaTecla(107), BotaoOperador(OpSoma));
-    EXPECT_EQ(BotaoDaTecla(106), BotaoOperador(OpMultiplica));
-    EXPECT_EQ(BotaoDaTecla(109), BotaoOperador(OpSubtrai));
-    EXPECT_EQ(BotaoDaTecla(13), BotaoOperador(OpIgual));
-    EXPECT_EQ(BotaoDaTecla(110), BotaoDecimal);
+    EXPECT_EQ(ButtonOfKey(111), OperatorButton(OpDivide));
+    EXPECT_EQ(ButtonOfKey(107), OperatorButton(OpAdd));
+    EXPECT_EQ(ButtonOfKey(106), OperatorButton(OpMultiply));
+    EXPECT_EQ(ButtonOfKey(109), OperatorButton(OpSubtract));
+    EXPECT_EQ(ButtonOfKey(13), OperatorButton(OpEquals));
+    EXPECT_EQ(ButtonOfKey(110), DecimalButton);
     // Letters, main-keyboard minus, comma and point, Escape, Delete, the keypad's 108.
     for (int codigo : {65, 189, 188, 190, 27, 46, 108, 0})
-        EXPECT_FALSE(BotaoDaTecla(codigo).has_value()) << codigo;
+        EXPECT_FALSE(ButtonOfKey(codigo).has_value()) << codigo;
 }

@@ -1,4 +1,4 @@
-#include "Calculadora.h"
+#include "CalculatorEngine.h"
 
 #include "platform/Interaction.h"
 #include "platform/Numbers.h"
@@ -10,17 +10,17 @@ namespace calculator {
 
 namespace {
 
-const QString Nenhuma = QStringLiteral("NONE");
-const QString Numero = QStringLiteral("NUMS");
-const QString Operacoes = QStringLiteral("OPS");
-const QString Percento = QStringLiteral("Ops");
-const QString LimpaEntrada = QStringLiteral("CE");
-const QString Negativo = QStringLiteral("NEG");
-const QString Menos = QStringLiteral("-");
+const QString EntryNone = QStringLiteral("NONE");
+const QString EntryNumber = QStringLiteral("NUMS");
+const QString EntryOperator = QStringLiteral("OPS");
+const QString EntryPercent = QStringLiteral("Ops");
+const QString EntryCleared = QStringLiteral("CE");
+const QString EntryNegative = QStringLiteral("NEG");
+const QString MinusSign = QStringLiteral("-");
 
 // A number text that did not fit a double: the signed infinity when its magnitude is large,
 // 0 when it is tiny; nullopt when the text is no number at all.
-std::optional<double> ForaDaFaixa(const QString &texto)
+std::optional<double> OutOfRange(const QString &texto)
 {
     QString t = texto.trimmed();
     const bool negativo = t.startsWith(QLatin1Char('-'));
@@ -56,31 +56,31 @@ std::optional<double> ForaDaFaixa(const QString &texto)
 
 } // namespace
 
-std::optional<Botao> BotaoDaTecla(int codigoTecla)
+std::optional<Botao> ButtonOfKey(int codigoTecla)
 {
     if (codigoTecla >= 48 && codigoTecla <= 57)
-        return BotaoNumero(codigoTecla - 48);
+        return NumberButton(codigoTecla - 48);
     if (codigoTecla >= 96 && codigoTecla <= 105)
-        return BotaoNumero(codigoTecla - 96);
+        return NumberButton(codigoTecla - 96);
     switch (codigoTecla) {
     case 111:
-        return BotaoOperador(OpDivide);
+        return OperatorButton(OpDivide);
     case 107:
-        return BotaoOperador(OpSoma);
+        return OperatorButton(OpAdd);
     case 106:
-        return BotaoOperador(OpMultiplica);
+        return OperatorButton(OpMultiply);
     case 109:
-        return BotaoOperador(OpSubtrai);
+        return OperatorButton(OpSubtract);
     case 13:
-        return BotaoOperador(OpIgual);
+        return OperatorButton(OpEquals);
     case 110:
-        return BotaoDecimal;
+        return DecimalButton;
     default:
         return std::nullopt;
     }
 }
 
-double Calculadora::NumeroDe(const QString &texto)
+double CalculatorEngine::NumberOf(const QString &texto)
 {
     if (texto == QLatin1String("Infinito"))
         return std::numeric_limits<double>::infinity();
@@ -91,122 +91,122 @@ double Calculadora::NumeroDe(const QString &texto)
     if (const auto valor = platform::ParseNumber(texto))
         return *valor;
     // Empty, a lone sign or a lone separator count as 0.
-    return ForaDaFaixa(texto).value_or(0.0);
+    return OutOfRange(texto).value_or(0.0);
 }
 
-double Calculadora::NumeroDe(const Operando &operando)
+double CalculatorEngine::NumberOf(const Operand &operando)
 {
     if (const double *valor = std::get_if<double>(&operando))
         return *valor;
-    return NumeroDe(std::get<QString>(operando));
+    return NumberOf(std::get<QString>(operando));
 }
 
-QString Calculadora::TextoDe(const Operando &operando)
+QString CalculatorEngine::TextOf(const Operand &operando)
 {
     if (const double *valor = std::get_if<double>(&operando))
         return platform::FormatDouble(*valor);
     return std::get<QString>(operando);
 }
 
-void Calculadora::Carrega(JanelaCalculadora *novaJanela)
+void CalculatorEngine::Load(CalculatorWindow *novaJanela)
 {
-    janela = novaJanela;
+    window = novaJanela;
     // A window loaded anew has buttons that were never drawn.
-    desenhado.fill(false);
+    drawn.fill(false);
     botaoAtual.reset();
-    CargaInicial();
+    LoadReset();
 }
 
-void Calculadora::Descarrega(const JanelaCalculadora *janelaQueSai)
+void CalculatorEngine::Unload(const CalculatorWindow *janelaQueSai)
 {
-    if (janela == janelaQueSai)
-        janela = nullptr;
+    if (window == janelaQueSai)
+        window = nullptr;
 }
 
-void Calculadora::MudaVisor(const QString &texto)
+void CalculatorEngine::SetReadout(const QString &texto)
 {
-    visor = texto;
-    if (janela)
-        janela->MostraVisor(visor);
+    readout = texto;
+    if (window)
+        window->ShowReadout(readout);
 }
 
-void Calculadora::CargaInicial()
+void CalculatorEngine::LoadReset()
 {
-    Desenha(BotaoOperador(OpIgual), Normal);
-    for (int b = 0; b < NumeroDeBotoes; ++b)
-        Desenha(Botao(b), Normal);
+    Draw(OperatorButton(OpEquals), Normal);
+    for (int b = 0; b < ButtonCount; ++b)
+        Draw(Botao(b), Normal);
     temDecimal = false;
     numOperandos = 0;
-    ultimaEntrada = Nenhuma;
+    ultimaEntrada = EntryNone;
     operacaoPendente = QStringLiteral(" ");
-    separador = platform::ProgramLocale().decimalPoint();
-    MudaVisor(QLatin1Char('0') + separador);
-    if (janela)
-        janela->MostraDecimal(separador);
+    separator = platform::ProgramLocale().decimalPoint();
+    SetReadout(QLatin1Char('0') + separator);
+    if (window)
+        window->ShowDecimal(separator);
 }
 
-void Calculadora::Desenha(Botao botao, EstadoBotao estado)
+void CalculatorEngine::Draw(Botao botao, EstadoBotao estado)
 {
     if (botaoAtual && tags[*botaoAtual] != Normal) {
         tags[*botaoAtual] = Normal;
-        if (janela)
-            janela->DesenhaBotao(*botaoAtual, Normal);
+        if (window)
+            window->DrawButton(*botaoAtual, Normal);
     }
     botaoAtual = botao;
-    if (!desenhado[botao] || tags[botao] != estado) {
-        desenhado[botao] = true;
+    if (!drawn[botao] || tags[botao] != estado) {
+        drawn[botao] = true;
         tags[botao] = estado;
-        if (janela)
-            janela->DesenhaBotao(botao, estado);
+        if (window)
+            window->DrawButton(botao, estado);
     }
 }
 
-bool Calculadora::Digito(int d)
+bool CalculatorEngine::Digit(int d)
 {
     if (d < 0 || d > 9)
         return false;
-    if (ultimaEntrada != Numero) {
-        MudaVisor(separador);
+    if (ultimaEntrada != EntryNumber) {
+        SetReadout(separator);
         temDecimal = false;
     }
     const QString digito = QString::number(d);
     QString texto;
     if (temDecimal)
-        texto = visor + digito;
+        texto = readout + digito;
     else
-        texto = visor.left(visor.indexOf(separador)) + digito + separador;
-    if (ultimaEntrada == Negativo)
-        texto.prepend(Menos);
-    MudaVisor(texto);
-    ultimaEntrada = Numero;
+        texto = readout.left(readout.indexOf(separator)) + digito + separator;
+    if (ultimaEntrada == EntryNegative)
+        texto.prepend(MinusSign);
+    SetReadout(texto);
+    ultimaEntrada = EntryNumber;
     return false;
 }
 
-bool Calculadora::Decimal()
+bool CalculatorEngine::Decimal()
 {
-    if (ultimaEntrada == Negativo)
-        MudaVisor(Menos + QLatin1Char('0') + separador);
-    else if (ultimaEntrada != Numero)
-        MudaVisor(QLatin1Char('0') + separador);
+    if (ultimaEntrada == EntryNegative)
+        SetReadout(MinusSign + QLatin1Char('0') + separator);
+    else if (ultimaEntrada != EntryNumber)
+        SetReadout(QLatin1Char('0') + separator);
     temDecimal = true;
-    ultimaEntrada = Numero;
+    ultimaEntrada = EntryNumber;
     return false;
 }
 
-bool Calculadora::Percentual()
+bool CalculatorEngine::Percent()
 {
-    MudaVisor(platform::FormatDouble(NumeroDe(visor) / 100));
-    ultimaEntrada = Percento;
+    SetReadout(platform::FormatDouble(NumberOf(readout) / 100));
+    ultimaEntrada = EntryPercent;
     operacaoPendente = QStringLiteral("%");
     temDecimal = true;
     ++numOperandos;
     return false;
 }
 
-void Calculadora::AplicaPendente()
+void CalculatorEngine::ApplyPending()
 {
-    const double a = NumeroDe(operando1);
-    const double b = NumeroDe(operando2);
+    const double a = NumberOf(operando1);
+    const double b = NumberOf(operando2);
     if (operacaoPendente == QLatin1String("+")) {
         operando1 = a + b;
     } else if (operacaoPendente == QLatin1String("-")) {
@@ -223,96 +223,96 @@ void Calculadora::AplicaPendente()
     }
 }
 
-bool Calculadora::Operacao(int indice)
+bool CalculatorEngine::Operation(int indice)
 {
-    if (indice < 0 || indice > OpIgual)
+    if (indice < 0 || indice > OpEquals)
         return false;
-    const QString &simbolo = SimboloOperador[indice];
-    valorVisor = visor;
-    if (ultimaEntrada == Numero)
+    const QString &simbolo = OperatorSymbol[indice];
+    valorVisor = readout;
+    if (ultimaEntrada == EntryNumber)
         ++numOperandos;
     switch (numOperandos) {
     case 0:
-        if (ultimaEntrada != Negativo && simbolo == Menos) {
-            MudaVisor(Menos + visor);
-            ultimaEntrada = Negativo;
+        if (ultimaEntrada != EntryNegative && simbolo == MinusSign) {
+            SetReadout(MinusSign + readout);
+            ultimaEntrada = EntryNegative;
         }
         break;
     case 1:
         // A lone minus sign waiting for its number is no operand: the first operand stays.
-        if (visor != Menos)
-            operando1 = visor;
-        if (ultimaEntrada != Numero && simbolo == Menos) {
-            MudaVisor(Menos);
-            ultimaEntrada = Negativo;
+        if (readout != MinusSign)
+            operando1 = readout;
+        if (ultimaEntrada != EntryNumber && simbolo == MinusSign) {
+            SetReadout(MinusSign);
+            ultimaEntrada = EntryNegative;
         }
         break;
     case 2:
         operando2 = valorVisor;
-        AplicaPendente();
-        MudaVisor(TextoDe(operando1));
+        ApplyPending();
+        SetReadout(TextOf(operando1));
         numOperandos = 1;
         break;
     default:
         break;
     }
-    if (ultimaEntrada != Negativo) {
-        ultimaEntrada = Operacoes;
+    if (ultimaEntrada != EntryNegative) {
+        ultimaEntrada = EntryOperator;
         operacaoPendente = simbolo;
     }
-    if (operacaoPendente == SimboloOperador[OpIgual])
-        return EscreveEFecha();
+    if (operacaoPendente == OperatorSymbol[OpEquals])
+        return WriteAndClose();
     return false;
 }
 
-bool Calculadora::EscreveEFecha()
+bool CalculatorEngine::WriteAndClose()
 {
-    if (janela) {
-        JanelaCalculadora *alvo = janela;
-        alvo->EscreveResultado(visor);
-        alvo->Fecha();
+    if (window) {
+        CalculatorWindow *alvo = window;
+        alvo->WriteResult(readout);
+        alvo->Close();
     }
     return true;
 }
 
-bool Calculadora::Cancela()
+bool CalculatorEngine::Cancel()
 {
-    MudaVisor(QLatin1Char('0') + separador);
+    SetReadout(QLatin1Char('0') + separator);
     operando1 = 0.0;
     operando2 = 0.0;
-    CargaInicial();
+    LoadReset();
     return false;
 }
 
-bool Calculadora::CancelaEntrada()
+bool CalculatorEngine::CancelEntry()
 {
-    MudaVisor(QLatin1Char('0') + separador);
+    SetReadout(QLatin1Char('0') + separator);
     temDecimal = false;
-    ultimaEntrada = LimpaEntrada;
+    ultimaEntrada = EntryCleared;
     return false;
 }
 
-bool Calculadora::Acao(Botao botao)
+bool CalculatorEngine::Press(Botao botao)
 {
-    if (botao >= BotaoNumero0 && botao < BotaoNumero0 + 10)
-        return Digito(botao - BotaoNumero0);
-    if (botao >= BotaoOperador0 && botao <= BotaoOperador(OpIgual))
-        return Operacao(botao - BotaoOperador0);
+    if (botao >= NumberButton0 && botao < NumberButton0 + 10)
+        return Digit(botao - NumberButton0);
+    if (botao >= OperatorButton0 && botao <= OperatorButton(OpEquals))
+        return Operation(botao - OperatorButton0);
     switch (botao) {
-    case BotaoDecimal:
+    case DecimalButton:
         return Decimal();
-    case BotaoPercentual:
-        return Percentual();
-    case BotaoCancela:
-        return Cancela();
-    case BotaoCancelaEntrada:
-        return CancelaEntrada();
+    case PercentButton:
+        return Percent();
+    case CancelButton:
+        return Cancel();
+    case CancelEntryButton:
+        return CancelEntry();
     default:
         return false;
     }
 }
 
-void Calculadora::Cola(const QString &textoCampo)
+void CalculatorEngine::Cola(const QString &textoCampo)
 {
     QString texto = textoCampo;
     // A number in exponent form (a large or tiny result written earlier) is typed as its
@@ -328,15 +328,15 @@ void Calculadora::Cola(const QString &textoCampo)
         if (c == QLatin1Char(','))
             Decimal();
         else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            Digito(c.unicode() - '0');
+            Digit(c.unicode() - '0');
         else if (c == QLatin1Char('-') && i == 0)
-            Operacao(OpSubtrai);
+            Operation(OpSubtract);
     }
 }
 
-Calculadora &CalculadoraDoPrograma()
+CalculatorEngine &ProgramCalculator()
 {
-    static Calculadora calculadora;
+    static CalculatorEngine calculadora;
     return calculadora;
 }
 
