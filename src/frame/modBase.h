@@ -2,7 +2,7 @@
 // Shared procedures of the frame without widgets: the error box, the recent-files list, the
 // case and report folders and the printer dialog. The folders, the case to open and the list
 // itself are the program's state (frame/ProgramState.h). The procedures that work on windows
-// (AtualizaMRU, HabilitaMenu, SelecionaTexto) are in frame/windows/modBaseJanelas.h.
+// (AtualizaMRU, HabilitaMenu, SelecionaTexto) are in frame/windows/modBaseWindows.h.
 
 #include "frame/ProgramState.h"
 

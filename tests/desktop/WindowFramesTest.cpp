@@ -75,9 +75,9 @@ protected:
 
     // Loads and shows the main window and waits until the window manager has framed it and
     // made it the active window.
-    void Mostra(bool maximizada = false)
+    void ShowMainWindow(bool maximizada = false)
     {
-        menu = mdiMenu::Instancia();
+        menu = mdiMenu::Instance();
         maximizada ? menu->showMaximized() : menu->show();
         ASSERT_TRUE(QTest::qWaitFor([this, maximizada] {
             return Emoldurada(menu) && menu->isActiveWindow()
@@ -100,7 +100,7 @@ protected:
 
 TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
 {
-    Mostra(true);
+    ShowMainWindow(true);
     Acao("mnuArquivoNew")->trigger();
     auto *caso = qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     ASSERT_NE(caso, nullptr);
@@ -141,7 +141,7 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
 
 TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
 {
-    Mostra();
+    ShowMainWindow();
     const QSize desenho = menu->size();
     EXPECT_EQ(desenho, QSize(platform::Pixels(6495), platform::Pixels(5730))
                            .expandedTo(menu->minimumSizeHint()));
@@ -160,7 +160,7 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainTop")),
               QString::number(primeira.top() * 15));
 
-    Mostra();
+    ShowMainWindow();
     const auto mesmoLugar = [&] { return menu->frameGeometry() == primeira; };
     EXPECT_TRUE(QTest::qWaitFor(mesmoLugar))
         << "first " << Texto(primeira) << ", next " << Texto(menu->frameGeometry());
@@ -174,7 +174,7 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
     ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainWindowsState")),
               QStringLiteral("2"));
-    Mostra(true);
+    ShowMainWindow(true);
     menu->showNormal();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
         << "first " << Texto(primeira) << ", restored " << Texto(menu->frameGeometry());

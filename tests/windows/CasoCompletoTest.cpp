@@ -51,7 +51,7 @@ protected:
         ListaMRU() = {};
         PathSaves() = pasta.path() + QStringLiteral("/Saves");
         PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
-        menu = mdiMenu::Instancia();
+        menu = mdiMenu::Instance();
     }
 
     void TearDown() override
@@ -122,7 +122,7 @@ TEST_F(CasoCompleto, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
     const long n = ContadorCalculos();
     EXPECT_EQ(primeiro->Caption(), QStringLiteral("Cálculo %1").arg(n));
     EXPECT_EQ(primeiro->Arquivo, PathSaves() + QStringLiteral("/Cálculo %1").arg(n));
-    primeiro->quadro()->close();
+    primeiro->mdiFrame()->close();
     frmCalcQuirasol *segundo = Novo();
     EXPECT_EQ(segundo->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
     EXPECT_FALSE(segundo->Alterado());
@@ -173,7 +173,7 @@ TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
     } casos[] = {{2, true}, {29, false}};
     for (const auto &c : casos) {
         w->txtDados[c.field]->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(w->IndiceControleAtivo(), c.field);
+        EXPECT_EQ(w->ActiveFieldIndex(), c.field);
         menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora"));
         frmCalculadora *calculadora = frmCalculadora::Instance();
         ASSERT_NE(calculadora, nullptr);
@@ -206,7 +206,7 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     frmCalcQuirasol *outro = Novo();
     EXPECT_FALSE(Botao("Calcular"));
     EXPECT_FALSE(Botao("Salvar"));
-    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->quadro()));
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->mdiFrame()));
     EXPECT_TRUE(Botao("Calcular"));
     EXPECT_TRUE(Botao("Salvar"));
     // The report window leaves them off, also when its case changes meanwhile.
@@ -220,11 +220,11 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     (void)outro;
 
     // A bar hidden from one window shows in the next window's checks.
-    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outro->quadro()));
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outro->mdiFrame()));
     outro->mnuExibirBarraCalculo->trigger();
-    EXPECT_FALSE(menu->BarraCalculoVisivel());
+    EXPECT_FALSE(menu->CalculationBarVisible());
     EXPECT_FALSE(outro->mnuExibirBarraCalculo->isChecked());
-    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->quadro()));
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->mdiFrame()));
     EXPECT_FALSE(w->mnuExibirBarraCalculo->isChecked());
     w->mnuExibirBarraCalculo->trigger();
     EXPECT_TRUE(w->mnuExibirBarraCalculo->isChecked());
@@ -239,8 +239,8 @@ TEST_F(CasoCompleto, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
                      janela->mnuExibirEtiqueta, janela->mnuExibirStatusBar};
     };
     const auto estado = [this] {
-        return std::array<bool, 4>{menu->BarraPadraoVisivel(), menu->BarraCalculoVisivel(),
-                                   menu->EtiquetasVisiveis(), menu->StatusBarVisivel()};
+        return std::array<bool, 4>{menu->StandardBarVisible(), menu->CalculationBarVisible(),
+                                   menu->LabelsVisible(), menu->StatusBarVisible()};
     };
     const auto marcas = [](const Vista &entradas) {
         std::array<bool, 4> marcado{};
@@ -603,7 +603,7 @@ TEST_P(PorClasse, DataSheetThenSaveReopenAndCalculateAgain)
     w->mnuArquivoSalvar_Click();
     EXPECT_FALSE(w->Alterado());
     QPointer<frmCalcQuirasol> fechado = w;
-    EXPECT_TRUE(w->quadro()->close());
+    EXPECT_TRUE(w->mdiFrame()->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fechado.isNull());
     EXPECT_TRUE(interacao.messages().empty());
@@ -612,7 +612,7 @@ TEST_P(PorClasse, DataSheetThenSaveReopenAndCalculateAgain)
     frmCalcQuirasol *r = Abre(arquivo);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->cboMassaDensidade->currentIndex(), massaDensidade);
-    r->PressionaCalcular();
+    r->PressCalculate();
     EXPECT_EQ(Lista(r), folha);
 }
 

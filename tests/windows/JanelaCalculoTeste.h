@@ -45,7 +45,7 @@ protected:
         w->cboTomada->pick(tomada);
     }
 
-    void Mostra()
+    void ShowIn()
     {
         w->show();
         w->activateWindow();

@@ -5,10 +5,10 @@
 #include "frame/modRegistro.h"
 #include "frame/windows/Main.h"
 #include "frame/windows/mdiMenu.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/modBaseWindows.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
-#include "MenuPrincipalTeste.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +34,7 @@ protected:
     {
         const QWidgetList janelas = QApplication::topLevelWidgets();
         for (QWidget *janela : janelas) {
-            if (janela != mdiMenu::Existente())
+            if (janela != mdiMenu::Existing())
                 janela->hide();
         }
         testsupport::DescarregaMenuPrincipal();
@@ -47,7 +47,7 @@ protected:
     QStringList Casos() const
     {
         QStringList titulos;
-        const QList<QMdiSubWindow *> filhas = mdiMenu::Existente()->Area()->subWindowList();
+        const QList<QMdiSubWindow *> filhas = mdiMenu::Existing()->Area()->subWindowList();
         for (QMdiSubWindow *sub : filhas) {
             if (sub->widget()->objectName() == QStringLiteral("frmCalcQuirasol")
                 || QLatin1String(sub->widget()->metaObject()->className())
@@ -82,8 +82,8 @@ TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
 {
     Dicas("0");
     ASSERT_TRUE(Main({}, estadoPrograma.state()));
-    ASSERT_NE(mdiMenu::Existente(), nullptr);
-    EXPECT_TRUE(mdiMenu::Existente()->isVisible());
+    ASSERT_NE(mdiMenu::Existing(), nullptr);
+    EXPECT_TRUE(mdiMenu::Existing()->isVisible());
     EXPECT_EQ(Casos().size(), 1);
     EXPECT_FALSE(DicaVisivel());
 }
@@ -165,12 +165,12 @@ TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)
     const QString caso = CopiaCaso(QStringLiteral("entregue.qzv"));
     // A second start's command arrives while the splash is still up.
     QTimer::singleShot(300, [caso] {
-        if (mdiMenu *menu = mdiMenu::Existente())
+        if (mdiMenu *menu = mdiMenu::Existing())
             menu->MDIForm_LinkExecute(QStringLiteral("/P ") + caso);
     });
     ASSERT_TRUE(Main({}, estadoPrograma.state()));
     EXPECT_EQ(Casos(), QStringList(QStringLiteral("entregue.qzv")));
     EXPECT_FALSE(DicaVisivel());
-    ASSERT_NE(mdiMenu::Existente()->ActiveForm(), nullptr);
-    EXPECT_EQ(mdiMenu::Existente()->ActiveForm()->windowTitle(), QStringLiteral("entregue.qzv"));
+    ASSERT_NE(mdiMenu::Existing()->ActiveForm(), nullptr);
+    EXPECT_EQ(mdiMenu::Existing()->ActiveForm()->windowTitle(), QStringLiteral("entregue.qzv"));
 }

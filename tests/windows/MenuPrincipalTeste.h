@@ -5,7 +5,7 @@
 
 #include "frame/ProgramState.h"
 #include "frame/windows/mdiMenu.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/modBaseWindows.h"
 #include "platform/SettingsFiles.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ namespace testsupport {
 // Deletes the main window, if loaded, and whatever it left to delete later.
 inline void DescarregaMenuPrincipal()
 {
-    if (mdiMenu *menu = mdiMenu::Existente()) {
+    if (mdiMenu *menu = mdiMenu::Existing()) {
         menu->setAttribute(Qt::WA_DeleteOnClose, false);
         delete menu;
     }

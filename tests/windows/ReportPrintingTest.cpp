@@ -82,10 +82,10 @@ ReportHeader Cabecalho()
 
 TEST(ReportPrinting, FontsFallBackToNearestFamilies)
 {
-    const QFontInfo texto(FonteImpressa(PrintedLine::Text));
+    const QFontInfo texto(PrintFont(PrintedLine::Text));
     EXPECT_TRUE(texto.fixedPitch()) << texto.family().toStdString();
-    EXPECT_EQ(FonteImpressa(PrintedLine::Text).pointSizeF(), 10);
-    const QFont titulo = FonteImpressa(PrintedLine::Title);
+    EXPECT_EQ(PrintFont(PrintedLine::Text).pointSizeF(), 10);
+    const QFont titulo = PrintFont(PrintedLine::Title);
     EXPECT_TRUE(titulo.bold());
     EXPECT_EQ(titulo.pointSizeF(), 28);
 }
@@ -94,8 +94,8 @@ TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
 {
     PrinterToPdf saida;
     const QStringList itens = Itens(150);
-    ASSERT_EQ(ImprimeLinhas(platform::ProgramPrinter(),
-                            PrintLayout(Cabecalho(), ColumnHeader(), itens)),
+    ASSERT_EQ(PrintLines(platform::ProgramPrinter(),
+                         PrintLayout(Cabecalho(), ColumnHeader(), itens)),
               QString());
     EXPECT_GE(Paginas(saida.caminho), 2);
 

@@ -2,14 +2,14 @@
 // the local server and ends without windows; the splash window closes itself.
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
-#include "frame/windows/Main.h"
-#include "frame/windows/ServidorComandos.h"
+#include "frame/windows/CommandServer.h"
 #include "frame/windows/frmAbertura.h"
+#include "frame/windows/Main.h"
 #include "frame/windows/mdiMenu.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/AppInfo.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
-#include "MenuPrincipalTeste.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -35,8 +35,8 @@ protected:
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
         PathSaves() = pasta.filePath(QStringLiteral("Saves"));
         // A runtime folder of its own: the test meets no running program.
-        menu = mdiMenu::Instancia();
-        ASSERT_TRUE(menu->IniciaServidor(frame::ServerName(platform::AppTitle, runtime.path())));
+        menu = mdiMenu::Instance();
+        ASSERT_TRUE(menu->StartServer(frame::ServerName(platform::AppTitle, runtime.path())));
     }
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
 
@@ -128,17 +128,17 @@ TEST(ServidorComandosTest, StaleNameIsTakenOverAndCommandsArrive)
     QFile resto(QDir::temp().filePath(nome));
     ASSERT_TRUE(resto.open(QIODevice::WriteOnly));
     resto.close();
-    ServidorComandos servidor;
-    ASSERT_TRUE(servidor.Escuta(nome));
-    EXPECT_TRUE(InstanciaAnterior(nome));
-    ServidorComandos outro;
-    EXPECT_FALSE(outro.Escuta(nome)); // a live instance is never taken over
+    CommandServer servidor;
+    ASSERT_TRUE(servidor.Listen(nome));
+    EXPECT_TRUE(IsInstanceRunning(nome));
+    CommandServer outro;
+    EXPECT_FALSE(outro.Listen(nome)); // a live instance is never taken over
 
     QStringList recebidos;
-    QObject::connect(&servidor, &ServidorComandos::ComandoRecebido, &servidor,
+    QObject::connect(&servidor, &CommandServer::CommandReceived, &servidor,
                      [&recebidos](const QString &comando) { recebidos << comando; });
     // The sender blocks while it writes; the server answers on its own event loop here.
-    QTimer::singleShot(0, [&nome] { EnviaComando(nome, QStringLiteral("/P São Paulo.qzv")); });
+    QTimer::singleShot(0, [&nome] { SendCommand(nome, QStringLiteral("/P São Paulo.qzv")); });
     QDeadlineTimer prazo(5000);
     while (recebidos.isEmpty() && !prazo.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -150,17 +150,17 @@ TEST(ServidorComandosTest, StaleNameIsTakenOverAndCommandsArrive)
 TEST(ServidorComandosTest, EachRuntimeFolderHasItsOwnInstance)
 {
     testsupport::OwnRuntimeFolder sessaoA;
-    const QString nomeA = NomeServidorPrograma();
+    const QString nomeA = ProgramServerName();
     testsupport::OwnRuntimeFolder sessaoB;
-    const QString nomeB = NomeServidorPrograma();
+    const QString nomeB = ProgramServerName();
     EXPECT_TRUE(nomeA.startsWith(sessaoA.path() + QLatin1Char('/')));
     EXPECT_TRUE(nomeB.startsWith(sessaoB.path() + QLatin1Char('/')));
-    ServidorComandos primeira;
-    ASSERT_TRUE(primeira.Escuta(nomeA));
-    EXPECT_FALSE(InstanciaAnterior(nomeB));
-    ServidorComandos segunda;
-    EXPECT_TRUE(segunda.Escuta(nomeB));
-    EXPECT_TRUE(InstanciaAnterior(nomeA));
+    CommandServer primeira;
+    ASSERT_TRUE(primeira.Listen(nomeA));
+    EXPECT_FALSE(IsInstanceRunning(nomeB));
+    CommandServer segunda;
+    EXPECT_TRUE(segunda.Listen(nomeB));
+    EXPECT_TRUE(IsInstanceRunning(nomeA));
     // The socket is the user's alone.
     EXPECT_EQ(QFileInfo(nomeA).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
 }
@@ -169,8 +169,8 @@ TEST(ServidorComandosTest, NobodyListeningMeansNoPreviousInstance)
 {
     const QString nome = QStringLiteral("quirasol-ninguem-%1").arg(
         QRandomGenerator::global()->generate());
-    EXPECT_FALSE(InstanciaAnterior(nome));
-    EXPECT_FALSE(EnviaComando(nome, QStringLiteral("/P "), 200));
+    EXPECT_FALSE(IsInstanceRunning(nome));
+    EXPECT_FALSE(SendCommand(nome, QStringLiteral("/P "), 200));
 }
 
 TEST(frmAberturaTest, CaptionsAndATwoSecondTimerFromLoad)

@@ -38,7 +38,7 @@ protected:
         if (HasFatalFailure())
             return;
         Escolhe(0, Liquid, 0);
-        Mostra();
+        ShowIn();
     }
 };
 
@@ -137,7 +137,7 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
                            QStringLiteral("Arquivo não encontrado"), QMessageBox::Ok, w.get());
     QTimer::singleShot(0, &caixaModal, [&] { QTest::keyPress(&caixaModal, Qt::Key_Return); });
     caixaModal.exec();
-    Mostra(); // the window system gives the activation back, and the box its focus
+    ShowIn(); // the window system gives the activation back, and the box its focus
     ASSERT_EQ(QApplication::focusWidget(), caixa);
     QTest::keyRelease(caixa, Qt::Key_Return);
     QApplication::processEvents();

@@ -9,7 +9,7 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
-#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/ChildWindow.h"
 #include "frame/windows/frmDica.h"
 #include "frame/windows/mdiMenu.h"
 #include "MenuPrincipalTeste.h"
@@ -43,7 +43,7 @@ protected:
         ListaMRU() = {};
         PathSaves() = pasta.filePath(QStringLiteral("Saves"));
         PathRelatorios() = pasta.filePath(QStringLiteral("Relatorios"));
-        menu = mdiMenu::Instancia();
+        menu = mdiMenu::Instance();
         menu->resize(900, 700);
         menu->show();
         menu->activateWindow();
@@ -93,8 +93,8 @@ protected:
     {
         const QList<QAction *> barra = menu->menuBar()->actions();
         ASSERT_FALSE(barra.isEmpty());
-        auto *janela = dynamic_cast<JanelaFilha *>(filha);
-        if (QMenuBar *propria = janela ? janela->BarraMenu() : nullptr)
+        auto *janela = dynamic_cast<ChildWindow *>(filha);
+        if (QMenuBar *propria = janela ? janela->OwnMenuBar() : nullptr)
             EXPECT_EQ(barra, propria->actions());
         else
             EXPECT_EQ(barra.first()->menu()->objectName(), QStringLiteral("mnuArquivo"));
@@ -125,7 +125,7 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
     for (const auto &c : comandos) {
         const QString nome = QString::fromLatin1(c.acao) + (c.doRelatorio ? " (relatório)" : "");
         if (!menu) {
-            menu = mdiMenu::Instancia();
+            menu = mdiMenu::Instance();
             menu->show();
             menu->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
@@ -138,7 +138,7 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
         QPointer<frmRelatorio> relatorio = caso->Relatorio;
         ASSERT_EQ(menu->ActiveForm(), relatorio.data()) << nome.toStdString();
         if (!c.doRelatorio) {
-            menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(caso->quadro()));
+            menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(caso->mdiFrame()));
             Espera();
         }
         QObject *origem = c.doRelatorio ? static_cast<QObject *>(relatorio.data()) : caso;
@@ -194,7 +194,7 @@ TEST_F(WindowLifecycle, ClosingOrHidingTheActiveChildActivatesTheNext)
     frmCalcQuirasol *primeiro = Abre(CasoLiquido);
     const std::function<void(frmCalcQuirasol *)> fechamentos[] = {
         [&](frmCalcQuirasol *caso) { caso->mnuArquivoFechar->trigger(); },
-        [&](frmCalcQuirasol *caso) { caso->quadro()->close(); }, // the close box
+        [&](frmCalcQuirasol *caso) { caso->mdiFrame()->close(); }, // the close box
         [&](frmCalcQuirasol *caso) {
             menu->Botao(QStringLiteral("Calcular"))->trigger();
             Espera();
@@ -203,8 +203,8 @@ TEST_F(WindowLifecycle, ClosingOrHidingTheActiveChildActivatesTheNext)
         [&](frmCalcQuirasol *) {
             Acao(menu->ActiveForm(), "mnuAjudaDicas")->trigger();
             Espera();
-            ASSERT_NE(frmDica::Instancia(), nullptr);
-            QTest::mouseClick(frmDica::Instancia()->cmdOK, Qt::LeftButton);
+            ASSERT_NE(frmDica::Instance(), nullptr);
+            QTest::mouseClick(frmDica::Instance()->cmdOK, Qt::LeftButton);
         },
     };
     int n = 0;

@@ -164,7 +164,7 @@ TEST_F(CalcQuirasol, MenuBarOfANewCase)
         QStringLiteral("  -"),
         QStringLiteral("  &Sobre o Calculo de Quirasol"),
     };
-    const QStringList menus = Menus(w->BarraMenu()->actions());
+    const QStringList menus = Menus(w->OwnMenuBar()->actions());
     EXPECT_TRUE(menus == esperado) << menus.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -392,7 +392,7 @@ TEST_F(CalcQuirasol, MassOrRelativeDensity)
 TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
 {
     Escolhe(0, Gas, 0); // 19 positions; field 19 stands at position 12
-    Mostra();
+    ShowIn();
     EXPECT_EQ(w->picDados[19]->y(), 12 * RowPitch);
     w->txtDados[19]->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w->barraV->value(), 4);
@@ -420,7 +420,7 @@ TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
 TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
 {
     Escolhe(0, Liquid, 0);
-    Mostra();
+    ShowIn();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
     w->txtDados[5]->setFocus(Qt::TabFocusReason);
@@ -433,7 +433,7 @@ TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
 TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
 {
     Escolhe(0, Liquid, 0);
-    Mostra();
+    ShowIn();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
     ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("foco.qzv")));
@@ -538,7 +538,7 @@ TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
 TEST_F(CalcQuirasol, EmptyFieldMessageAndFocus)
 {
     Escolhe(0, Liquid, 0);
-    Mostra();
+    ShowIn();
     w->txtDados[2]->setText(QStringLiteral("50"));
     w->cmdCalcular->click();
     ASSERT_EQ(ui.messages().size(), 1u);

@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override
     {
-        if (frmDica *dica = frmDica::Instancia())
+        if (frmDica *dica = frmDica::Instance())
             dica->cmdOK->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         platform::SettingsFiles::instance().setFolder({});
@@ -60,7 +60,7 @@ protected:
 // The test program's folder holds no tips file.
 TEST_F(Dica, MissingFileShowsTheMessage)
 {
-    frmDica *dica = frmDica::Mostra(area);
+    frmDica *dica = frmDica::ShowIn(area);
     EXPECT_EQ(dica->windowTitle(), QStringLiteral("Dica do dia"));
     EXPECT_EQ(dica->lblVcSabia->text(), QStringLiteral("Você sabia..."));
     EXPECT_EQ(dica->lblTipText->text(),
@@ -68,14 +68,14 @@ TEST_F(Dica, MissingFileShowsTheMessage)
                              "Verifique se o arquivo não foi movido ou excluído, e reinsta-le o "
                              "Cálculo de Quirasol"));
     EXPECT_EQ(area->subWindowList().size(), 1);
-    EXPECT_EQ(frmDica::Mostra(area), dica); // one instance while open
+    EXPECT_EQ(frmDica::ShowIn(area), dica); // one instance while open
     EXPECT_EQ(area->subWindowList().size(), 1);
 }
 
 TEST_F(Dica, AbsentSettingOpensCheckedAndWritesOne)
 {
     ASSERT_EQ(GetConfig("Config", "DicasIniciar"), QString());
-    frmDica *dica = frmDica::Mostra(area);
+    frmDica *dica = frmDica::ShowIn(area);
     EXPECT_TRUE(dica->chkDicasIniciar->isChecked());
     EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("1"));
     dica->chkDicasIniciar->click();
@@ -88,7 +88,7 @@ TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
     const QString arquivoStore =
         platform::SettingsFiles::instance().hiveFile(platform::Hive::CurrentUser);
     const QDateTime antes = QFileInfo(arquivoStore).lastModified();
-    frmDica *dica = frmDica::Mostra(area);
+    frmDica *dica = frmDica::ShowIn(area);
     EXPECT_FALSE(dica->chkDicasIniciar->isChecked());
     EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
     EXPECT_EQ(QFileInfo(arquivoStore).lastModified(), antes);
@@ -96,7 +96,7 @@ TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
 
 TEST_F(Dica, OneLineFileAlwaysShowsThatLine)
 {
-    frmDica *dica = frmDica::Mostra(area);
+    frmDica *dica = frmDica::ShowIn(area);
     ASSERT_TRUE(dica->LoadTips(Arquivo("Use a v\xedrgula decimal.\r\n")));
     // Tips read earlier in the run stay: here there are none but this one.
     for (int i = 0; i < 10; ++i) {
@@ -108,22 +108,22 @@ TEST_F(Dica, OneLineFileAlwaysShowsThatLine)
 
 TEST_F(Dica, OkClosesAndTheNextOpeningLoadsAgain)
 {
-    frmDica *dica = frmDica::Mostra(area);
+    frmDica *dica = frmDica::ShowIn(area);
     QMdiSubWindow *moldura = area->subWindowList().first();
     EXPECT_FALSE(moldura->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(moldura->windowFlags() & Qt::WindowMaximizeButtonHint);
     dica->cmdOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(frmDica::Instancia(), nullptr);
+    EXPECT_EQ(frmDica::Instance(), nullptr);
     EXPECT_TRUE(area->subWindowList().isEmpty());
-    frmDica *outra = frmDica::Mostra(area);
+    frmDica *outra = frmDica::ShowIn(area);
     EXPECT_EQ(area->subWindowList().size(), 1);
-    EXPECT_EQ(frmDica::Instancia(), outra);
+    EXPECT_EQ(frmDica::Instance(), outra);
 }
 
 TEST_F(Dica, CentredRightOfAndBelowTheDocumentArea)
 {
-    frmDica::Mostra(area);
+    frmDica::ShowIn(area);
     QMdiSubWindow *moldura = area->subWindowList().first();
     const QPoint origem =
         area->viewport()->mapToGlobal(QPoint(0, 0)) - principal.frameGeometry().topLeft();
@@ -142,7 +142,7 @@ TEST_F(Dica, EnterAndEscapePressOkButEnterOnNovaDicaDrawsATip)
     };
     QApplication::setActiveWindow(&principal);
     for (int codigo : {int(Qt::Key_Escape), int(Qt::Key_Return)}) {
-        frmDica *dica = frmDica::Mostra(area);
+        frmDica *dica = frmDica::ShowIn(area);
         QPointer<frmDica> vivo = dica;
         if (codigo == Qt::Key_Return) {
             dica->cmdNextTip->setFocus();

@@ -19,7 +19,7 @@ protected:
     void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
 
     // The main window's four bars, as the dialog sees them.
-    frmOpcao::Barras Principal()
+    frmOpcao::Bars Principal()
     {
         return {[this](int i) { return barras[size_t(i)]; },
                 [this](int i) {

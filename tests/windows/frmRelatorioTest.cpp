@@ -199,7 +199,7 @@ protected:
     void SetUp() override
     {
         testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
-        principal = mdiMenu::Instancia();
+        principal = mdiMenu::Instance();
         principal->show();
         principal->activateWindow();
         QApplication::processEvents(); // the frame becomes the active window
@@ -216,10 +216,10 @@ protected:
     frmRelatorio *NovoRelatorio()
     {
         auto *janela = new frmRelatorio;
-        principal->AdicionaFilha(janela);
+        principal->AddChild(janela);
         return janela;
     }
-    bool Habilitado(const char *chave)
+    bool IsControlEnabled(const char *chave)
     {
         return principal->Botao(QString::fromLatin1(chave))->isEnabled();
     }
@@ -235,25 +235,25 @@ TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
 {
     frmRelatorio *relatorio = NovoRelatorio();
     auto *outra = new QWidget;
-    principal->AdicionaFilha(outra)->show();
-    EXPECT_FALSE(Habilitado("Imprimir"));
+    principal->AddChild(outra)->show();
+    EXPECT_FALSE(IsControlEnabled("Imprimir"));
     relatorio->Show();
     EXPECT_EQ(principal->ActiveForm(), relatorio);
-    EXPECT_TRUE(Habilitado("Imprimir"));
-    EXPECT_TRUE(Habilitado("Exportar"));
+    EXPECT_TRUE(IsControlEnabled("Imprimir"));
+    EXPECT_TRUE(IsControlEnabled("Exportar"));
 
     principal->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outra->parentWidget()));
-    EXPECT_FALSE(Habilitado("Imprimir"));
-    EXPECT_FALSE(Habilitado("Exportar"));
+    EXPECT_FALSE(IsControlEnabled("Imprimir"));
+    EXPECT_FALSE(IsControlEnabled("Exportar"));
 
     relatorio->Show();
-    EXPECT_TRUE(Habilitado("Exportar"));
+    EXPECT_TRUE(IsControlEnabled("Exportar"));
     relatorio->parentWidget()->close(); // the close box
     QApplication::processEvents();       // the frame hands the activation on
     EXPECT_FALSE(relatorio->parentWidget()->isVisible());
     EXPECT_EQ(principal->ActiveForm(), outra); // the activation goes to the other child
-    EXPECT_FALSE(Habilitado("Imprimir"));
-    EXPECT_FALSE(Habilitado("Exportar"));
+    EXPECT_FALSE(IsControlEnabled("Imprimir"));
+    EXPECT_FALSE(IsControlEnabled("Exportar"));
     EXPECT_TRUE(principal->Area()->subWindowList().contains(
         qobject_cast<QMdiSubWindow *>(relatorio->parentWidget())));
 }
@@ -268,11 +268,11 @@ TEST_F(NoQuadro, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
     EXPECT_FALSE(relatorio->mnuExibirBarraCalculo->isChecked());
     EXPECT_TRUE(relatorio->mnuExibirBarraPadrao->isChecked());
     EXPECT_TRUE(relatorio->mnuExibirEtiqueta->isChecked());
-    EXPECT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
+    EXPECT_EQ(principal->menuBar()->actions(), relatorio->ownMenuBar->actions());
 
     // Its View entries forward to the frame, which keeps both in step.
     relatorio->mnuExibirStatusBar->trigger();
-    EXPECT_TRUE(principal->StatusBarVisivel());
+    EXPECT_TRUE(principal->StatusBarVisible());
     EXPECT_TRUE(relatorio->mnuExibirStatusBar->isChecked());
 }
 
@@ -291,8 +291,8 @@ TEST_F(NoQuadro, UnloadGoesThrough)
 {
     QPointer<frmRelatorio> relatorio = NovoRelatorio();
     relatorio->Show();
-    relatorio->Descarrega();
-    EXPECT_FALSE(Habilitado("Imprimir"));
+    relatorio->Unload();
+    EXPECT_FALSE(IsControlEnabled("Imprimir"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(relatorio.isNull());
     EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
@@ -346,15 +346,15 @@ TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
 {
     frmRelatorio *relatorio = NovoRelatorio();
     relatorio->Show();
-    ASSERT_EQ(principal->menuBar()->actions(), relatorio->barraMenu->actions());
+    ASSERT_EQ(principal->menuBar()->actions(), relatorio->ownMenuBar->actions());
     relatorio->mnuArquivoFechar->trigger();
     QApplication::processEvents();
     EXPECT_EQ(principal->ActiveForm(), nullptr);
-    for (QAction *menu : relatorio->barraMenu->actions())
+    for (QAction *menu : relatorio->ownMenuBar->actions())
         EXPECT_FALSE(principal->menuBar()->actions().contains(menu));
-    EXPECT_FALSE(Habilitado("Exportar"));
+    EXPECT_FALSE(IsControlEnabled("Exportar"));
     relatorio->Show();
-    EXPECT_TRUE(Habilitado("Exportar"));
+    EXPECT_TRUE(IsControlEnabled("Exportar"));
 }
 
 TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
@@ -362,7 +362,7 @@ TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
     principal->resize(800, 600);
     QList<QMdiSubWindow *> filhas;
     for (int i = 0; i < 3; ++i) {
-        filhas << principal->AdicionaFilha(new QWidget);
+        filhas << principal->AddChild(new QWidget);
         filhas.last()->show();
     }
     filhas[0]->showMinimized();

@@ -27,8 +27,8 @@ TEST(frmSobre, UnderlineFollowsThePointerAndTheBorderIsOutside)
 {
     frmSobre sobre;
     sobre.show();
-    const QRect email = sobre.RetanguloLink(0);
-    const QRect site = sobre.RetanguloLink(1);
+    const QRect email = sobre.LinkRect(0);
+    const QRect site = sobre.LinkRect(1);
     auto sublinhados = [&] {
         return std::pair(sobre.lblLink[0]->font().underline(),
                          sobre.lblLink[1]->font().underline());

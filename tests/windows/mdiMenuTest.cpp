@@ -3,14 +3,14 @@
 #include "calculation/windows/AbreJanela.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
-#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/ChildWindow.h"
 #include "frame/windows/mdiMenu.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/modBaseWindows.h"
+#include "MenuPrincipalTeste.h"
 #include "platform/Icons.h"
 #include "platform/SettingsFiles.h"
 #include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
-#include "MenuPrincipalTeste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +47,7 @@ const QString Menu = QStringLiteral("Config\\Menu");
 
 // A child window that records what the frame asks of it. Named "frmCalcQuirasol" it stands
 // for a case window; it refuses to close as many times as told.
-class FilhaTeste : public QWidget, public JanelaFilha
+class FilhaTeste : public QWidget, public ChildWindow
 {
 public:
     explicit FilhaTeste(const QString &nome = QStringLiteral("frmCalcQuirasol"))
@@ -63,8 +63,8 @@ public:
     }
     QAction *vista(const char *nome) { return findChild<QAction *>(QString::fromLatin1(nome)); }
 
-    void PressionaCalcular() override { chamadas << QStringLiteral("Calcular"); }
-    std::optional<int> IndiceControleAtivo() const override { return indice; }
+    void PressCalculate() override { chamadas << QStringLiteral("Calcular"); }
+    std::optional<int> ActiveFieldIndex() const override { return indice; }
     void txtDados_DblClick(int index) override
     {
         chamadas << QStringLiteral("Calculadora %1").arg(index);
@@ -74,7 +74,7 @@ public:
     void mnuArquivoExportarRelatorio_Click() override { chamadas << QStringLiteral("Exportar"); }
     void Form_Activate() override { chamadas << QStringLiteral("Activate"); }
     void Form_Deactivate() override { chamadas << QStringLiteral("Deactivate"); }
-    QMenuBar *BarraMenu() const override { return barra; }
+    QMenuBar *OwnMenuBar() const override { return barra; }
     bool Form_QueryUnload() override
     {
         ++consultas;
@@ -115,7 +115,7 @@ protected:
     void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
     mdiMenu *Carrega()
     {
-        menu = mdiMenu::Instancia();
+        menu = mdiMenu::Instance();
         return menu;
     }
     void Fecha()
@@ -126,7 +126,7 @@ protected:
     FilhaTeste *NovaFilha(const QString &nome = QStringLiteral("frmCalcQuirasol"))
     {
         auto *filha = new FilhaTeste(nome);
-        menu->AdicionaFilha(filha)->show();
+        menu->AddChild(filha)->show();
         menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(filha->parentWidget()));
         return filha;
     }
@@ -146,10 +146,10 @@ TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
     Carrega();
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(menu->windowTitle(), QStringLiteral("Cálculo de Quirasol"));
-    EXPECT_TRUE(menu->BarraPadraoVisivel());
-    EXPECT_TRUE(menu->BarraCalculoVisivel());
-    EXPECT_TRUE(menu->StatusBarVisivel());
-    EXPECT_TRUE(menu->EtiquetasVisiveis());
+    EXPECT_TRUE(menu->StandardBarVisible());
+    EXPECT_TRUE(menu->CalculationBarVisible());
+    EXPECT_TRUE(menu->StatusBarVisible());
+    EXPECT_TRUE(menu->LabelsVisible());
     for (QAction *vista : {menu->mnuExibirBarraPadrao, menu->mnuExibirBarraCalculo,
                            menu->mnuExibirEtiqueta, menu->mnuExibirStatusBar})
         EXPECT_TRUE(vista->isChecked());
@@ -259,11 +259,11 @@ TEST_F(MdiMenuTest, OnlyFalseHidesABarAtLoad)
     SaveConfig(Config, QStringLiteral("Barra2"), QStringLiteral("0"));
     SaveConfig(Config, QStringLiteral("Barra3"), QStringLiteral("False"));
     Carrega();
-    EXPECT_FALSE(menu->BarraPadraoVisivel());
+    EXPECT_FALSE(menu->StandardBarVisible());
     EXPECT_FALSE(menu->mnuExibirBarraPadrao->isChecked());
-    EXPECT_TRUE(menu->BarraCalculoVisivel());
-    EXPECT_TRUE(menu->EtiquetasVisiveis());
-    EXPECT_FALSE(menu->StatusBarVisivel());
+    EXPECT_TRUE(menu->CalculationBarVisible());
+    EXPECT_TRUE(menu->LabelsVisible());
+    EXPECT_FALSE(menu->StatusBarVisible());
     EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
     // The next exit writes "True" or "False" again.
     Fecha();
@@ -283,18 +283,18 @@ TEST_F(MdiMenuTest, HidingBothBandsHidesTheBarShowingOneBringsItBack)
     EXPECT_FALSE(menu->mnuExibirBarraCalculo->isChecked());
     menu->mnuExibirBarraCalculo_Click();
     EXPECT_FALSE(menu->cobBarra->isHidden());
-    EXPECT_TRUE(menu->BarraCalculoVisivel());
-    EXPECT_FALSE(menu->BarraPadraoVisivel());
+    EXPECT_TRUE(menu->CalculationBarVisible());
+    EXPECT_FALSE(menu->StandardBarVisible());
 }
 
 TEST_F(MdiMenuTest, MenuClickOnAViewEntryTogglesOnce)
 {
     Carrega();
     menu->mnuExibirStatusBar->trigger();
-    EXPECT_FALSE(menu->StatusBarVisivel());
+    EXPECT_FALSE(menu->StatusBarVisible());
     EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
     menu->mnuExibirEtiqueta->trigger();
-    EXPECT_FALSE(menu->EtiquetasVisiveis());
+    EXPECT_FALSE(menu->LabelsVisible());
 }
 
 TEST_F(MdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
@@ -460,7 +460,7 @@ TEST_F(MdiMenuTest, ChildWithoutMembersIsSkippedSilently)
 {
     Carrega();
     auto *simples = new QWidget;
-    menu->AdicionaFilha(simples)->show();
+    menu->AddChild(simples)->show();
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(simples->parentWidget()));
     menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
     menu->tbPadrao_ButtonClick(QStringLiteral("Salvar"));
@@ -570,7 +570,7 @@ TEST_F(MdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
     EXPECT_FALSE(menu->close());
     EXPECT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_FALSE(menu->Encerrando());
+    EXPECT_FALSE(menu->IsClosing());
     EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("1")),
               QStringLiteral("/tmp/x.qzv"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QString()); // not unloaded
@@ -592,7 +592,7 @@ TEST_F(MdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
     EXPECT_EQ(primeira->pedidosFechar, 0); // agreed, yet still open
     EXPECT_EQ(recusa->consultas, 1);
     EXPECT_EQ(terceira->consultas, 0); // the asking stops at the refusal
-    EXPECT_FALSE(menu->DescarregandoFilhas());
+    EXPECT_FALSE(menu->IsUnloadingChildren());
 
     EXPECT_TRUE(menu->close());
     EXPECT_EQ(primeira->consultas, 2);

@@ -21,7 +21,7 @@ void AbreJanela(bool abrir, QString &caminho)
         if (!QFileInfo(PathSaves()).isDir())
             QDir().mkpath(PathSaves());
         if (caminho.isEmpty()) {
-            const auto escolhido = platform::ShowOpen(frmCalcQuirasol::PedidoAbrir());
+            const auto escolhido = platform::ShowOpen(frmCalcQuirasol::OpenRequest());
             if (!escolhido)
                 return;
             caminho = *escolhido;
@@ -34,14 +34,14 @@ void AbreJanela(bool abrir, QString &caminho)
     }
 
     auto *janela = new frmCalcQuirasol;
-    QMdiSubWindow *quadro = principal->AdicionaFilha(janela);
+    QMdiSubWindow *quadro = principal->AddChild(janela);
     if (abrir) {
         janela->QuraOpen(caminho);
     } else {
         ++ContadorCalculos();
         janela->setCaption(calculation::NewCaseTitle(int(ContadorCalculos())));
     }
-    principal->AtivaFilha(quadro);
+    principal->ActivateChild(quadro);
     janela->setFocus();
     principal->Atualiza();
 }

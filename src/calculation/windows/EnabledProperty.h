@@ -5,12 +5,12 @@
 
 #include <QWidget>
 
-inline bool Habilitado(const QWidget *w)
+inline bool IsControlEnabled(const QWidget *w)
 {
     return w && !w->testAttribute(Qt::WA_ForceDisabled);
 }
 
-inline void Habilita(QWidget *w, bool habilitado)
+inline void SetControlEnabled(QWidget *w, bool habilitado)
 {
     if (w)
         w->setEnabled(habilitado);

@@ -6,7 +6,7 @@
 
 namespace calculation {
 
-QFont FonteImpressa(PrintedLine::Font fonte)
+QFont PrintFont(PrintedLine::Font fonte)
 {
     if (fonte == PrintedLine::Title) {
         QFont font(QStringLiteral("Arial Black"));
@@ -26,7 +26,7 @@ QFont FonteImpressa(PrintedLine::Font fonte)
     return font;
 }
 
-QString ImprimeLinhas(QPrinter &printer, const QList<PrintedLine> &linhas)
+QString PrintLines(QPrinter &printer, const QList<PrintedLine> &linhas)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -42,7 +42,7 @@ QString ImprimeLinhas(QPrinter &printer, const QList<PrintedLine> &linhas)
         }
     };
     for (const PrintedLine &linha : linhas) {
-        painter.setFont(FonteImpressa(linha.font));
+        painter.setFont(PrintFont(linha.font));
         const QFontMetricsF metricas(painter.font(), painter.device());
         const qreal celula = metricas.averageCharWidth();
         const qreal altura = metricas.lineSpacing();

@@ -12,9 +12,9 @@ namespace calculation {
 
 // "Arial Black" 28 bold and "Courier New" 10; a machine without them gets the nearest family
 // (a fixed-pitch one for the text font).
-QFont FonteImpressa(PrintedLine::Font fonte);
+QFont PrintFont(PrintedLine::Font fonte);
 
 // Prints the lines as one document on the printer. Returns the error text, empty on success.
-QString ImprimeLinhas(QPrinter &printer, const QList<PrintedLine> &linhas);
+QString PrintLines(QPrinter &printer, const QList<PrintedLine> &linhas);
 
 } // namespace calculation

@@ -1,16 +1,16 @@
 #include "frmCalcQuirasol.h"
 
-#include "EnabledProperty.h"
-#include "GridRow.h"
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
 #include "calculator/windows/frmCalculadora.h"
+#include "EnabledProperty.h"
 #include "frame/modBase.h"
-#include "frame/windows/ArranjoJanelas.h"
 #include "frame/windows/ChildWindowHost.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/MdiArrangement.h"
+#include "frame/windows/modBaseWindows.h"
 #include "frmRelatorio.h"
+#include "GridRow.h"
 #include "platform/Interaction.h"
 #include "platform/widgets/FramePlacement.h"
 #include "platform/widgets/WindowIcons.h"
@@ -32,21 +32,21 @@ using namespace calculation;
 
 namespace {
 
-const QString TextoAbrindo = QStringLiteral("Abrindo");
+const QString OpeningText = QStringLiteral("Abrindo");
 
-void HabilitaBotao(const QString &chave, bool habilitado)
+void EnableButton(const QString &chave, bool habilitado)
 {
     if (ChildWindowHost *menu = ChildWindowHost::Loaded())
-        menu->HabilitaBotao(chave, habilitado);
+        menu->EnableButton(chave, habilitado);
 }
 
 // The folder part of a path, up to and including its last separator, and the name after it.
-QString PastaDe(const QString &caminho)
+QString FolderOf(const QString &caminho)
 {
     return caminho.left(caminho.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString NomeDe(const QString &caminho)
+QString FileNameOf(const QString &caminho)
 {
     return caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
 }
@@ -61,8 +61,8 @@ frmCalcQuirasol::frmCalcQuirasol(QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QStringLiteral("Form1"));
-    criaControles();
-    criaMenus();
+    createControls();
+    createMenus();
     Form_Load();
 }
 
@@ -79,7 +79,7 @@ frmCalcQuirasol::~frmCalcQuirasol()
         delete Relatorio.data();
 }
 
-void frmCalcQuirasol::criaMenus()
+void frmCalcQuirasol::createMenus()
 {
     using enum platform::MenuFlag;
     const platform::MenuRow linhas[] = {
@@ -153,7 +153,7 @@ void frmCalcQuirasol::Form_Load()
 {
     Relatorio = new frmRelatorio;
     if (ChildWindowHost *menu = ChildWindowHost::Loaded())
-        menu->AdicionaFilha(Relatorio)->hide();
+        menu->AddChild(Relatorio)->hide();
 
     barraV->setMaximum(InitialRowOrder().size() - 12);
     barraV->setPageStep(InitialRowOrder().size() - 12);
@@ -171,10 +171,10 @@ void frmCalcQuirasol::Form_Load()
         cboFluido->AddItem(NomeFluido[i]);
     for (int i = 1; i <= 4; ++i)
         cboTomada->AddItem(NomeTomada[i]);
-    Habilita(lblFluido, false);
-    Habilita(cboFluido, false);
-    Habilita(lblTomada, false);
-    Habilita(cboTomada, false);
+    SetControlEnabled(lblFluido, false);
+    SetControlEnabled(cboFluido, false);
+    SetControlEnabled(lblTomada, false);
+    SetControlEnabled(cboTomada, false);
 
     CarregaUnidades();
     cboMassaDensidade->setListIndex(0);
@@ -190,8 +190,8 @@ void frmCalcQuirasol::cboQuirasol_Click()
 {
     setAlterado(true);
     const bool escolhido = cboQuirasol->currentIndex() != -1;
-    Habilita(lblFluido, escolhido);
-    Habilita(cboFluido, escolhido);
+    SetControlEnabled(lblFluido, escolhido);
+    SetControlEnabled(cboFluido, escolhido);
     Placa = cboQuirasol->currentIndex() + 1;
     Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
           && cboTomada->currentIndex() > -1);
@@ -201,8 +201,8 @@ void frmCalcQuirasol::cboFluido_Click()
 {
     setAlterado(true);
     const int posicao = cboFluido->currentIndex();
-    Habilita(lblTomada, posicao != -1);
-    Habilita(cboTomada, posicao != -1);
+    SetControlEnabled(lblTomada, posicao != -1);
+    SetControlEnabled(cboTomada, posicao != -1);
     if (posicao < 0)
         return;
     Fluido = posicao;
@@ -298,21 +298,21 @@ void frmCalcQuirasol::txtDados_Change(int indice)
 
 void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
 {
-    if (ocupadoAgora)
+    if (busy)
         return;
-    HabilitaBotao(QStringLiteral("Calculadora"), true);
+    EnableButton(QStringLiteral("Calculadora"), true);
     // Coming back to the window or from a pop-up menu is no move of the user's.
     if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
         return;
-    RolaParaLinha(picDados[indice]);
+    ScrollToRow(picDados[indice]);
     SelecionaTexto(txtDados[indice]);
 }
 
 void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
 {
-    if (ocupadoAgora || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
+    if (busy || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
         return;
-    HabilitaBotao(QStringLiteral("Calculadora"), false);
+    EnableButton(QStringLiteral("Calculadora"), false);
     const QString formatado = FormattedText(txtDados[indice]->text());
     if (formatado != txtDados[indice]->text())
         txtDados[indice]->setText(formatado);
@@ -329,7 +329,7 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
 {
     // The menu's shortcuts come before a text box's own keys: Ctrl+A opens a case, it does
     // not select the box's text.
-    if (MenuAntesDaCaixa(barraMenu, objeto, event))
+    if (MenuBeforeTextBox(ownMenuBar, objeto, event))
         return true;
     // The wheel over the grid scrolls its rows; a unit list takes it only while in use.
     if (event->type() == QEvent::Wheel) {
@@ -340,17 +340,17 @@ bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
             return true;
         }
     }
-    if (event->type() == QEvent::FocusIn && !ocupadoAgora) {
+    if (event->type() == QEvent::FocusIn && !busy) {
         const auto motivo = static_cast<QFocusEvent *>(event)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
             if (objeto == txtTag)
                 txtTag_GotFocus();
             else if (objeto == cboMassaDensidade)
-                RolaParaLinha(picDados[MassDensityField]);
+                ScrollToRow(picDados[MassDensityField]);
             else
                 for (int n = 0; n <= LastField; ++n)
                     if (objeto == cboDados[n])
-                        RolaParaLinha(picDados[n]);
+                        ScrollToRow(picDados[n]);
         }
     }
     return QWidget::eventFilter(objeto, event);
@@ -364,7 +364,7 @@ void frmCalcQuirasol::txtDados_DblClick(int indice)
     QPointer<frmCalculadora> calculadora = frmCalculadora::Load();
     if (!caixa->text().isEmpty())
         calculadora->Cola(caixa->text());
-    QWidget *janela = quadro();
+    QWidget *janela = mdiFrame();
     const QRect retJanela(janela->mapToGlobal(QPoint(0, 0)), janela->size());
     const QRect retCampo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
     // By its outer height, title bar counted: the frame it will have, and again when its
@@ -408,7 +408,7 @@ GridState frmCalcQuirasol::gridState() const
     return estado;
 }
 
-CaseSnapshot frmCalcQuirasol::Instantaneo() const
+CaseSnapshot frmCalcQuirasol::Snapshot() const
 {
     CaseSnapshot caso = SnapshotFromGrid(gridState());
     caso.drawing = chkDesenho->isChecked();
@@ -418,7 +418,7 @@ CaseSnapshot frmCalcQuirasol::Instantaneo() const
 
 void frmCalcQuirasol::cmdCalcular_Click()
 {
-    CaseSnapshot caso = Instantaneo();
+    CaseSnapshot caso = Snapshot();
     const CalculationResult r = calculation::cmdCalcular_Click(caso, *this);
     Campo = r.Campo;
     Escala = r.Escala;
@@ -426,13 +426,13 @@ void frmCalcQuirasol::cmdCalcular_Click()
         DiamTubo = *r.DiamTubo;
 }
 
-void frmCalcQuirasol::PressionaCalcular()
+void frmCalcQuirasol::PressCalculate()
 {
-    if (Habilitado(cmdCalcular))
+    if (IsControlEnabled(cmdCalcular))
         cmdCalcular->click();
 }
 
-std::optional<int> frmCalcQuirasol::IndiceControleAtivo() const
+std::optional<int> frmCalcQuirasol::ActiveFieldIndex() const
 {
     if (auto *caixa = qobject_cast<ValueBox *>(focusWidget()))
         return caixa->Index;
@@ -488,22 +488,22 @@ void frmCalcQuirasol::setAlterado(bool valor)
 
 void frmCalcQuirasol::AtualizaBarra()
 {
-    const bool emUso = Habilitado(txtTag);
+    const bool emUso = IsControlEnabled(txtTag);
     // The main toolbar speaks for the active child only; a case changing in the background
     // (saved while the frame closes, or writing its data sheet) leaves it alone.
     ChildWindowHost *principal = ChildWindowHost::Loaded();
     if (!principal || !principal->ActiveForm() || principal->ActiveForm() == this) {
-        HabilitaBotao(QStringLiteral("Calcular"), Habilitado(cmdCalcular));
-        HabilitaBotao(QStringLiteral("Salvar"), emUso && alterado);
+        EnableButton(QStringLiteral("Calcular"), IsControlEnabled(cmdCalcular));
+        EnableButton(QStringLiteral("Salvar"), emUso && alterado);
     }
     mnuArquivoSalvar->setEnabled(emUso && alterado);
     mnuArquivoSalvarComo->setEnabled(emUso);
     CopyViewChecks();
 }
 
-void frmCalcQuirasol::SincronizaCabecalho()
+void frmCalcQuirasol::SyncReportHeader()
 {
-    if (!Relatorio || Relatorio->txtData->text() == TextoAbrindo)
+    if (!Relatorio || Relatorio->txtData->text() == OpeningText)
         return;
     const QString data = Relatorio->txtData->text();
     const QString os = Relatorio->txtOS->text();
@@ -519,19 +519,19 @@ void frmCalcQuirasol::SincronizaCabecalho()
 void frmCalcQuirasol::Form_Activate()
 {
     Atualiza();
-    SincronizaCabecalho();
+    SyncReportHeader();
 }
 
 void frmCalcQuirasol::Form_Deactivate()
 {
-    HabilitaBotao(QStringLiteral("Calcular"), false);
-    HabilitaBotao(QStringLiteral("Salvar"), false);
-    HabilitaBotao(QStringLiteral("Calculadora"), false);
+    EnableButton(QStringLiteral("Calcular"), false);
+    EnableButton(QStringLiteral("Salvar"), false);
+    EnableButton(QStringLiteral("Calculadora"), false);
 }
 
 bool frmCalcQuirasol::Form_QueryUnload()
 {
-    SincronizaCabecalho();
+    SyncReportHeader();
     return QuraFecha() != platform::vbCancel;
 }
 
@@ -539,32 +539,32 @@ void frmCalcQuirasol::Form_Unload()
 {
     Form_Deactivate();
     if (Relatorio) {
-        Relatorio->Descarrega();
+        Relatorio->Unload();
         Relatorio = nullptr;
     }
 }
 
 void frmCalcQuirasol::closeEvent(QCloseEvent *event)
 {
-    if (descarregando) {
+    if (unloading) {
         event->accept();
         return;
     }
     // The closing main window has asked already, and every window agreed.
     const ChildWindowHost *principal = ChildWindowHost::Loaded();
-    const bool consentido = principal && principal->DescarregandoFilhas();
+    const bool consentido = principal && principal->IsUnloadingChildren();
     if (!consentido && !Form_QueryUnload()) {
         event->ignore();
         return;
     }
-    descarregando = true;
+    unloading = true;
     Form_Unload();
     event->accept();
 }
 
 void frmCalcQuirasol::mnuArquivoFechar_Click()
 {
-    quadro()->close();
+    mdiFrame()->close();
 }
 
 QString frmCalcQuirasol::Caption() const
@@ -577,28 +577,28 @@ void frmCalcQuirasol::setCaption(const QString &caption)
     setWindowTitle(caption);
 }
 
-QWidget *frmCalcQuirasol::quadro()
+QWidget *frmCalcQuirasol::mdiFrame()
 {
-    return QuadroMdi(this);
+    return MdiFrame(this);
 }
 
-void frmCalcQuirasol::Ocupado(bool ocupado)
+void frmCalcQuirasol::SetBusy(bool ocupado)
 {
     // Disabling the window takes the focus from its box. That is no move of the user's: the
     // box keeps its text as typed (a reformat would mark a case just saved as modified) and
     // has the focus again afterwards.
     if (ocupado) {
-        focoAntesDeOcupado = focusWidget();
-        ocupadoAgora = true;
+        focusBeforeBusy = focusWidget();
+        busy = true;
         setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         return;
     }
     setEnabled(true);
-    if (focoAntesDeOcupado && !focusWidget())
-        focoAntesDeOcupado->setFocus(Qt::OtherFocusReason);
-    focoAntesDeOcupado = nullptr;
-    ocupadoAgora = false;
+    if (focusBeforeBusy && !focusWidget())
+        focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+    focusBeforeBusy = nullptr;
+    busy = false;
     QApplication::restoreOverrideCursor();
 }
 
@@ -608,11 +608,11 @@ void frmCalcQuirasol::Ocupado(bool ocupado)
 void frmCalcQuirasol::Atualiza()
 {
     if (!Caption().isEmpty()) {
-        if (Arquivo.isEmpty() || caminhoDoTitulo) {
-            Arquivo = PathSaves() + QLatin1Char('/') + NomeDe(Caption());
-            caminhoDoTitulo = true;
+        if (Arquivo.isEmpty() || pathFromTitle) {
+            Arquivo = PathSaves() + QLatin1Char('/') + FileNameOf(Caption());
+            pathFromTitle = true;
         }
-        setCaption(NomeDe(Arquivo));
+        setCaption(FileNameOf(Arquivo));
     }
     AtualizaBarra();
     AtualizaMRU(this);
@@ -628,7 +628,7 @@ void frmCalcQuirasol::mnuArquivoSalvarComo_Click()
     QuraSave(true);
 }
 
-platform::FileDialogRequest frmCalcQuirasol::PedidoAbrir()
+platform::FileDialogRequest frmCalcQuirasol::OpenRequest()
 {
     platform::FileDialogRequest pedido;
     pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
@@ -640,7 +640,7 @@ platform::FileDialogRequest frmCalcQuirasol::PedidoAbrir()
 
 int frmCalcQuirasol::QuraFecha()
 {
-    if (!alterado || !Habilitado(txtTag))
+    if (!alterado || !IsControlEnabled(txtTag))
         return -1;
     int resposta = platform::MsgBox(
         QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?"),
@@ -658,10 +658,10 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
 {
     const bool alteradoAntes = alterado;
     const QString arquivoAntes = Arquivo;
-    const bool doTituloAntes = caminhoDoTitulo;
+    const bool doTituloAntes = pathFromTitle;
     auto desfaz = [&] {
         Arquivo = arquivoAntes;
-        caminhoDoTitulo = doTituloAntes;
+        pathFromTitle = doTituloAntes;
         setAlterado(alteradoAntes);
     };
     setAlterado(false);
@@ -672,8 +672,8 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
         pedido.title = QStringLiteral("Salvar Como");
         pedido.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
         pedido.flags = 2054;
-        pedido.initialDir = PastaDe(Arquivo);
-        pedido.fileName = NomeDe(Arquivo);
+        pedido.initialDir = FolderOf(Arquivo);
+        pedido.fileName = FileNameOf(Arquivo);
         const auto escolhido = platform::ShowSave(pedido);
         if (!escolhido) {
             desfaz();
@@ -682,17 +682,17 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
         Arquivo = *escolhido;
     }
 
-    Ocupado(true);
+    SetBusy(true);
     if (const auto erro = WriteCaseFile(Arquivo, CaseFromGrid(gridState()))) {
-        Ocupado(false);
+        SetBusy(false);
         desfaz();
         MostraErro(erro->number, erro->description);
         return false;
     }
-    caminhoDoTitulo = false;
+    pathFromTitle = false;
     AddFileMRU(Arquivo);
     Atualiza();
-    Ocupado(false);
+    SetBusy(false);
     AtualizaBarra();
     return true;
 }
@@ -703,11 +703,11 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
         return;
     Carregando = true;
     Arquivo = caminho;
-    caminhoDoTitulo = false;
+    pathFromTitle = false;
     setCaption(caminho);
     if (caminho.isEmpty()) {
         QDir().mkpath(PathSaves());
-        const auto escolhido = platform::ShowOpen(PedidoAbrir());
+        const auto escolhido = platform::ShowOpen(OpenRequest());
         if (!escolhido) {
             TemArquivo = false;
             Carregando = false;
@@ -716,7 +716,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
         Arquivo = caminho = *escolhido;
     }
 
-    Ocupado(true);
+    SetBusy(true);
     if (!QFileInfo(Arquivo).isFile()) {
         platform::MsgBox(QStringLiteral("Arquivo não encontrado"), platform::vbExclamation,
                          QStringLiteral("Arquivo: ") + Arquivo);
@@ -728,7 +728,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
         for (const LoadStep &step : LoadSteps(leitura))
             applyLoadStep(step);
         if (!leitura.ok()) {
-            Ocupado(false);
+            SetBusy(false);
             TemArquivo = false;
             Carregando = false;
             // A refused file has nothing loaded: the box names it.
@@ -748,7 +748,7 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     Carregando = false;
     Atualiza();
     setAlterado(false);
-    Ocupado(false);
+    SetBusy(false);
 }
 
 void frmCalcQuirasol::applyLoadStep(const LoadStep &step)

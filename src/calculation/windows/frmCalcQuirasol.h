@@ -11,10 +11,10 @@
 
 #include "calculation/CaseMapping.h"
 #include "calculation/SizingCalculation.h"
-#include "calculation/windows/AcoesMenuFilha.h"
+#include "calculation/windows/ChildWindowMenus.h"
 #include "calculation/windows/SelectorList.h"
 #include "calculation/windows/ValueBox.h"
-#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/ChildWindow.h"
 #include "platform/Interaction.h"
 
 #include <QLineEdit>
@@ -33,8 +33,8 @@ class QScrollBar;
 class frmRelatorio;
 
 class frmCalcQuirasol : public QWidget,
-                        public JanelaFilha,
-                        public AcoesMenuFilha,
+                        public ChildWindow,
+                        public ChildWindowMenus,
                         public calculation::CalculationHost
 {
     Q_OBJECT
@@ -76,7 +76,7 @@ public:
     bool QuraSave(bool salvarComo);
     int QuraFecha();
     // The open dialog of a case file, in the case folder.
-    static platform::FileDialogRequest PedidoAbrir();
+    static platform::FileDialogRequest OpenRequest();
     void Atualiza() override;
     void AtualizaBarra();
     void mnuArquivoSalvar_Click() override;
@@ -85,14 +85,14 @@ public:
     calculation::GridState gridState() const;
 
     // What the frame asks of its active child.
-    void PressionaCalcular() override;
-    std::optional<int> IndiceControleAtivo() const override;
-    QMenuBar *BarraMenu() const override { return barraMenu; }
+    void PressCalculate() override;
+    std::optional<int> ActiveFieldIndex() const override;
+    QMenuBar *OwnMenuBar() const override { return ownMenuBar; }
 
     QString Caption() const;
     void setCaption(const QString &caption);
     // The window, or the MDI frame that holds it.
-    QWidget *quadro();
+    QWidget *mdiFrame();
     // Activation and its loss, called by the frame when the window becomes the active child.
     void Form_Activate() override;
     void Form_Deactivate() override;
@@ -136,17 +136,17 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
-    void criaControles();
-    void criaGrade(QWidget *corpo);
-    void criaLinha(int campo, int posicao);
-    void criaMenus();
+    void createControls();
+    void createGrid(QWidget *corpo);
+    void createRow(int campo, int posicao);
+    void createMenus();
     void Form_Load();
     bool Form_QueryUnload() override;
     void Form_Unload();
     void setAlterado(bool valor);
     void CarregaUnidades();
     void OrganizaCampos();
-    void SincronizaCabecalho();
+    void SyncReportHeader();
 
     void cboQuirasol_Click();
     void cboFluido_Click();
@@ -157,21 +157,21 @@ private:
     void txtDados_Change(int indice);
     void txtDados_GotFocus(int indice, Qt::FocusReason motivo);
     void txtDados_LostFocus(int indice, Qt::FocusReason motivo);
-    void RolaParaLinha(QWidget *linha);
+    void ScrollToRow(QWidget *linha);
     void txtTag_GotFocus();
     void mnuArquivoSalvarComo_Click();
     void mnuArquivoFechar_Click();
 
-    calculation::CaseSnapshot Instantaneo() const;
+    calculation::CaseSnapshot Snapshot() const;
     void applyLoadStep(const calculation::LoadStep &step);
-    void Ocupado(bool ocupado);
+    void SetBusy(bool ocupado);
 
     bool alterado = false;
-    bool descarregando = false;
+    bool unloading = false;
     // While a case file is read or written: the window is disabled, focus moves are not the
     // user's, and the control that had the focus gets it back.
-    bool ocupadoAgora = false;
-    QPointer<QWidget> focoAntesDeOcupado;
+    bool busy = false;
+    QPointer<QWidget> focusBeforeBusy;
     // Arquivo was made from the title (a case never read nor written): it follows the title.
-    bool caminhoDoTitulo = true;
+    bool pathFromTitle = true;
 };

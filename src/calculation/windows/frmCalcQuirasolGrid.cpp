@@ -23,7 +23,7 @@ using namespace calculation;
 // ---------------------------------------------------------------------------------------
 // Building the controls
 
-void frmCalcQuirasol::criaControles()
+void frmCalcQuirasol::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,7 +50,7 @@ void frmCalcQuirasol::criaControles()
     seletor(lblFluido, cboFluido, QStringLiteral("Fluido"), 48);
     seletor(lblTomada, cboTomada, QStringLiteral("Posição das tomadas"), 80);
 
-    criaGrade(corpo);
+    createGrid(corpo);
 
     chkDesenho = new QCheckBox(
         QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), corpo);
@@ -72,7 +72,7 @@ void frmCalcQuirasol::criaControles()
 }
 
 
-void frmCalcQuirasol::criaGrade(QWidget *corpo)
+void frmCalcQuirasol::createGrid(QWidget *corpo)
 {
     picLista = new QWidget(corpo);
     picLista->setGeometry(6, 124, 452, 246);
@@ -100,11 +100,11 @@ void frmCalcQuirasol::criaGrade(QWidget *corpo)
 
     const QList<int> &ordem = InitialRowOrder();
     for (int p = 0; p < ordem.size(); ++p)
-        criaLinha(ordem[p], p);
+        createRow(ordem[p], p);
     picMenu->raise();
 }
 
-void frmCalcQuirasol::criaLinha(int campo, int posicao)
+void frmCalcQuirasol::createRow(int campo, int posicao)
 {
     auto *linha = new GridRow(picMove);
     linha->setGeometry(0, RowPitch * posicao, 432, RowPitch);
@@ -157,10 +157,10 @@ void frmCalcQuirasol::CampoDados(int campo, bool aplicavel)
         SetRowApplies(linha, aplicavel);
         linha->setEnabled(aplicavel);
     }
-    const bool habilitar = Habilitado(picLista) && aplicavel;
-    Habilita(lblDados[campo], habilitar);
-    Habilita(txtDados[campo], habilitar);
-    Habilita(cboDados[campo], habilitar);
+    const bool habilitar = IsControlEnabled(picLista) && aplicavel;
+    SetControlEnabled(lblDados[campo], habilitar);
+    SetControlEnabled(txtDados[campo], habilitar);
+    SetControlEnabled(cboDados[campo], habilitar);
 }
 
 void frmCalcQuirasol::AlteraEscalas(int classeFluido)
@@ -249,11 +249,11 @@ void frmCalcQuirasol::Lista(bool habilitar)
                        static_cast<QWidget *>(txtTag), picDados[MassDensityField],
                        static_cast<QWidget *>(lblMassaDensidade),
                        static_cast<QWidget *>(cboMassaDensidade)})
-        Habilita(w, habilitar);
+        SetControlEnabled(w, habilitar);
     for (int n = 0; n <= LastField; ++n) {
-        Habilita(lblDados[n], habilitar);
-        Habilita(txtDados[n], habilitar);
-        Habilita(cboDados[n], habilitar);
+        SetControlEnabled(lblDados[n], habilitar);
+        SetControlEnabled(txtDados[n], habilitar);
+        SetControlEnabled(cboDados[n], habilitar);
     }
     QPalette paleta = picMenu->palette();
     const QPalette::ColorGroup grupo = habilitar ? QPalette::Active : QPalette::Disabled;
@@ -272,7 +272,7 @@ void frmCalcQuirasol::barraV_Change()
     picMove->move(picMove->x(), barraV->y() - RowPitch * barraV->value());
 }
 
-void frmCalcQuirasol::RolaParaLinha(QWidget *linha)
+void frmCalcQuirasol::ScrollToRow(QWidget *linha)
 {
     if (!linha)
         return;

@@ -1,14 +1,14 @@
 #include "frmRelatorio.h"
 
-#include "ReportPrinting.h"
 #include "calculation/ReportSheet.h"
 #include "frame/modBase.h"
-#include "frame/windows/ArranjoJanelas.h"
 #include "frame/windows/ChildWindowHost.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/MdiArrangement.h"
+#include "frame/windows/modBaseWindows.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
 #include "platform/widgets/QtInteraction.h"
+#include "ReportPrinting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,12 +31,12 @@ using platform::Pixels;
 namespace {
 
 // The run-time error number of a failed print job.
-constexpr int ErroImpressora = 482;
+constexpr int ErrorPrinter = 482;
 
 // The fixed-pitch font of the header and the list: the printed text font, 9 points.
-QFont FonteFixa()
+QFont FixedFont()
 {
-    QFont font = calculation::FonteImpressa(calculation::PrintedLine::Text);
+    QFont font = calculation::PrintFont(calculation::PrintedLine::Text);
     font.setPointSizeF(9);
     return font;
 }
@@ -46,16 +46,16 @@ QFont FonteFixa()
 frmRelatorio::frmRelatorio(QWidget *parent)
     : QWidget(parent)
 {
-    criaControles();
-    criaMenus();
+    createControls();
+    createMenus();
 }
 
 frmRelatorio::~frmRelatorio() = default;
 
-void frmRelatorio::criaControles()
+void frmRelatorio::createControls()
 {
     const calculation::ReportHeader rotulos = calculation::ReportLabels();
-    const QFont fixa = FonteFixa();
+    const QFont fixa = FixedFont();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,7 +111,7 @@ void frmRelatorio::criaControles()
     lblMenu->setGeometry(Pixels(30), Pixels(1275), largura - Pixels(30), Pixels(255));
 }
 
-void frmRelatorio::criaMenus()
+void frmRelatorio::createMenus()
 {
     using enum platform::MenuFlag;
     const platform::MenuRow linhas[] = {
@@ -181,7 +181,7 @@ void frmRelatorio::criaMenus()
     };
     BuildMenuBar(this, linhas);
     mnuArquivoSalvarTodos =
-        barraMenu->findChild<QAction *>(QStringLiteral("mnuArquivoSalvarTodos"));
+        ownMenuBar->findChild<QAction *>(QStringLiteral("mnuArquivoSalvarTodos"));
 }
 
 QString frmRelatorio::Caption() const
@@ -194,15 +194,15 @@ void frmRelatorio::setCaption(const QString &caption)
     setWindowTitle(caption);
 }
 
-QWidget *frmRelatorio::quadro()
+QWidget *frmRelatorio::mdiFrame()
 {
-    return QuadroMdi(this);
+    return MdiFrame(this);
 }
 
 void frmRelatorio::Show()
 {
     show();
-    QWidget *janela = quadro();
+    QWidget *janela = mdiFrame();
     janela->show();
     // The document area may have been narrower than the sheet when the window was made: keep
     // its left and top edges, where the header labels are, inside the area.
@@ -213,18 +213,18 @@ void frmRelatorio::Show()
 
 void frmRelatorio::ZOrder()
 {
-    QWidget *janela = quadro();
+    QWidget *janela = mdiFrame();
     janela->raise();
     janela->activateWindow();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(janela); sub && sub->mdiArea())
         sub->mdiArea()->setActiveSubWindow(sub);
 }
 
-void frmRelatorio::Descarrega()
+void frmRelatorio::Unload()
 {
-    descarregando = true;
+    unloading = true;
     Form_Deactivate();
-    QWidget *janela = quadro();
+    QWidget *janela = mdiFrame();
     janela->hide();
     janela->deleteLater();
 }
@@ -232,7 +232,7 @@ void frmRelatorio::Descarrega()
 bool frmRelatorio::eventFilter(QObject *objeto, QEvent *evento)
 {
     // The menu's shortcuts come before the header boxes' own keys (Ctrl+A opens a case).
-    if (MenuAntesDaCaixa(barraMenu, objeto, evento))
+    if (MenuBeforeTextBox(ownMenuBar, objeto, evento))
         return true;
     return QWidget::eventFilter(objeto, evento);
 }
@@ -240,7 +240,7 @@ bool frmRelatorio::eventFilter(QObject *objeto, QEvent *evento)
 void frmRelatorio::closeEvent(QCloseEvent *event)
 {
     const ChildWindowHost *principal = ChildWindowHost::Loaded();
-    if (descarregando || (principal && principal->Encerrando())) {
+    if (unloading || (principal && principal->IsClosing())) {
         Form_Deactivate();
         event->accept();
         return;
@@ -254,7 +254,7 @@ void frmRelatorio::mnuArquivoFechar_Click()
 {
     // The main window hands the activation on to the next child.
     Form_Deactivate();
-    quadro()->hide();
+    mdiFrame()->hide();
 }
 
 void frmRelatorio::cmdAgora_Click()
@@ -263,7 +263,7 @@ void frmRelatorio::cmdAgora_Click()
     txtData->setFocus();
 }
 
-void frmRelatorio::Ocupado(bool ocupado)
+void frmRelatorio::SetBusy(bool ocupado)
 {
     setEnabled(!ocupado);
     if (ocupado)
@@ -272,13 +272,13 @@ void frmRelatorio::Ocupado(bool ocupado)
         QApplication::restoreOverrideCursor();
 }
 
-calculation::ReportHeader frmRelatorio::Cabecalho() const
+calculation::ReportHeader frmRelatorio::Header() const
 {
     return {lblData->text(), txtData->text(), lblOS->text(),
             txtOS->text(), lblCliente->text(), txtCliente->text()};
 }
 
-QStringList frmRelatorio::Itens() const
+QStringList frmRelatorio::Items() const
 {
     QStringList itens;
     for (int i = 0; i < lstRelatorio->count(); ++i)
@@ -288,7 +288,7 @@ QStringList frmRelatorio::Itens() const
 
 void frmRelatorio::mnuArquivoExportarRelatorio_Click()
 {
-    Ocupado(true);
+    SetBusy(true);
     // A folder that cannot be made shows up as the file's write error below.
     QDir().mkpath(PathRelatorios());
     platform::FileDialogRequest pedido;
@@ -301,19 +301,19 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
     const std::optional<QString> escolhido = platform::ShowSave(pedido);
     Show();
     if (!escolhido) {
-        Ocupado(false);
+        SetBusy(false);
         return;
     }
     const QString erro = calculation::WriteReport(
         *escolhido,
-        calculation::ExportedBytes(calculation::ExportedLines(Cabecalho(), Itens())));
+        calculation::ExportedBytes(calculation::ExportedLines(Header(), Items())));
     if (!erro.isEmpty()) {
-        Ocupado(false);
+        SetBusy(false);
         MostraErro(ErrorFileAccess, erro);
         return;
     }
     platform::OpenExternal(*escolhido);
-    Ocupado(false);
+    SetBusy(false);
 }
 
 void frmRelatorio::mnuArquivoImprimir_Click()
@@ -323,12 +323,12 @@ void frmRelatorio::mnuArquivoImprimir_Click()
         return;
     QPrinter &printer = platform::ProgramPrinter();
     printer.setCopyCount(copias);
-    Ocupado(true);
-    const QString erro = calculation::ImprimeLinhas(
-        printer, calculation::PrintLayout(Cabecalho(), lblMenu->text(), Itens()));
-    Ocupado(false);
+    SetBusy(true);
+    const QString erro = calculation::PrintLines(
+        printer, calculation::PrintLayout(Header(), lblMenu->text(), Items()));
+    SetBusy(false);
     if (!erro.isEmpty())
-        MostraErro(ErroImpressora, erro);
+        MostraErro(ErrorPrinter, erro);
 }
 
 void frmRelatorio::Atualiza()
@@ -338,10 +338,10 @@ void frmRelatorio::Atualiza()
 
 void frmRelatorio::Form_Activate()
 {
-    ativa = true;
+    active = true;
     if (ChildWindowHost *principal = ChildWindowHost::Loaded()) {
-        principal->HabilitaBotao(QStringLiteral("Imprimir"), true);
-        principal->HabilitaBotao(QStringLiteral("Exportar"), true);
+        principal->EnableButton(QStringLiteral("Imprimir"), true);
+        principal->EnableButton(QStringLiteral("Exportar"), true);
     }
     CopyViewChecks();
     Atualiza();
@@ -349,11 +349,11 @@ void frmRelatorio::Form_Activate()
 
 void frmRelatorio::Form_Deactivate()
 {
-    if (!ativa)
+    if (!active)
         return;
-    ativa = false;
+    active = false;
     if (ChildWindowHost *principal = ChildWindowHost::Loaded()) {
-        principal->HabilitaBotao(QStringLiteral("Imprimir"), false);
-        principal->HabilitaBotao(QStringLiteral("Exportar"), false);
+        principal->EnableButton(QStringLiteral("Imprimir"), false);
+        principal->EnableButton(QStringLiteral("Exportar"), false);
     }
 }

@@ -3,12 +3,12 @@
 // the column header and the data sheet list, in a fixed-pitch font. The case's calculation
 // window creates it hidden, fills the list and the header, sets the caption and shows it;
 // from here the data sheet is printed or exported as a text file. Closing it by its close box
-// or "Fechar" only hides it; it goes away with its calculation window (Descarrega) or when
-// the main window closes. Add it to the main window with ChildWindowHost::AdicionaFilha.
+// or "Fechar" only hides it; it goes away with its calculation window (Unload) or when
+// the main window closes. Add it to the main window with ChildWindowHost::AddChild.
 
 #include "calculation/ReportSheet.h"
-#include "calculation/windows/AcoesMenuFilha.h"
-#include "frame/windows/JanelaFilha.h"
+#include "calculation/windows/ChildWindowMenus.h"
+#include "frame/windows/ChildWindow.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
-class frmRelatorio : public QWidget, public JanelaFilha, public AcoesMenuFilha
+class frmRelatorio : public QWidget, public ChildWindow, public ChildWindowMenus
 {
     Q_OBJECT
 
@@ -41,13 +41,13 @@ public:
     void Show();
     void ZOrder();
     // The unload that goes through: the calculation window's closing or the program's end.
-    void Descarrega();
+    void Unload();
 
     // Public procedures the main window calls by name on its active child.
     void mnuArquivoExportarRelatorio_Click() override;
     void mnuArquivoImprimir_Click() override;
     void Atualiza() override;
-    QMenuBar *BarraMenu() const override { return barraMenu; }
+    QMenuBar *OwnMenuBar() const override { return ownMenuBar; }
 
     // Activation and its loss in the main window's document area.
     void Form_Activate() override;
@@ -59,7 +59,7 @@ public:
     QLabel *lblMenu = nullptr;
     QPushButton *cmdAgora = nullptr;
 
-    // Its menu bar's entries beyond those of every child window (AcoesMenuFilha).
+    // Its menu bar's entries beyond those of every child window (ChildWindowMenus).
     QAction *mnuArquivoSalvarTodos = nullptr;
 
 protected:
@@ -67,16 +67,16 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void criaControles();
-    void criaMenus();
+    void createControls();
+    void createMenus();
     void cmdAgora_Click();
     void mnuArquivoFechar_Click();
     // The window, or the MDI frame that holds it.
-    QWidget *quadro();
-    void Ocupado(bool ocupado);
-    calculation::ReportHeader Cabecalho() const;
-    QStringList Itens() const;
+    QWidget *mdiFrame();
+    void SetBusy(bool ocupado);
+    calculation::ReportHeader Header() const;
+    QStringList Items() const;
 
-    bool descarregando = false;
-    bool ativa = false;
+    bool unloading = false;
+    bool active = false;
 };

@@ -126,12 +126,12 @@ frmCalculadora::frmCalculadora()
     Readout->setPalette(preto);
 
     // Buttons: grid position (column, row), captions and colours.
-    struct Posicao {
-        Botao botao;
-        int coluna, linha;
-        const char *legenda;
+    struct ButtonPlace {
+        Botao button;
+        int column, row;
+        const char *caption;
     };
-    const Posicao posicoes[] = {
+    const ButtonPlace posicoes[] = {
         {NumberButton(7), 0, 0, "7"},        {NumberButton(8), 1, 0, "8"},
         {NumberButton(9), 2, 0, "9"},        {CancelEntryButton, 3, 0, "CE"},
         {CancelButton, 4, 0, "C"},          {NumberButton(4), 0, 1, "4"},
@@ -145,26 +145,26 @@ frmCalculadora::frmCalculadora()
     };
     const int esquerdas[] = {75, 675, 1275, 1875, 2475};
     const int topos[] = {555, 1050, 1545, 2040};
-    for (const Posicao &p : posicoes) {
-        const bool numero = p.botao < NumberButton0 + 10;
-        int esquerda = esquerdas[p.coluna];
-        if (p.botao == CancelButton)
+    for (const ButtonPlace &p : posicoes) {
+        const bool numero = p.button < NumberButton0 + 10;
+        int esquerda = esquerdas[p.column];
+        if (p.button == CancelButton)
             esquerda = 2490;
-        const int largura = p.botao == NumberButton(0) ? 1140 : 540;
+        const int largura = p.button == NumberButton(0) ? 1140 : 540;
         auto *botao = new PictureButton(this);
-        botao->setGeometry(Pixels(esquerda), Pixels(topos[p.linha]), Pixels(largura), Pixels(435));
+        botao->setGeometry(Pixels(esquerda), Pixels(topos[p.row]), Pixels(largura), Pixels(435));
         botao->setPicture(imgBotao[Normal]);
         botao->installEventFilter(this);
-        buttons[p.botao] = botao;
+        buttons[p.button] = botao;
 
-        auto *legenda = new QLabel(QString::fromUtf8(p.legenda), this);
+        auto *legenda = new QLabel(QString::fromUtf8(p.caption), this);
         legenda->setFont(fonte);
         QPalette cor = legenda->palette();
-        const bool azul = numero || p.botao == DecimalButton;
+        const bool azul = numero || p.button == DecimalButton;
         cor.setColor(QPalette::WindowText, azul ? QColor(0, 0, 255) : QColor(255, 0, 0));
         legenda->setPalette(cor);
         legenda->installEventFilter(this);
-        captions[p.botao] = legenda;
+        captions[p.button] = legenda;
     }
     auto nomeia = [this](Botao b, const QString &botao, const QString &legenda) {
         buttons[b]->setObjectName(botao);

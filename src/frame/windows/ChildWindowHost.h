@@ -3,7 +3,7 @@
 // only through this interface, never through mdiMenu itself: the frame's windows form a
 // library of their own that knows nothing of theirs (the frame opens cases through the
 // opener of the program's state, ProgramState::caseOpener). mdiMenu implements it; the other
-// way round, the frame asks its children through JanelaFilha.
+// way round, the frame asks its children through ChildWindow.
 
 class QMdiSubWindow;
 class QString;
@@ -38,30 +38,30 @@ public:
     virtual void RunCommand(Command comando) = 0;
 
     // The frame's bars as they are, which the View entries of every window tick.
-    virtual bool BarraPadraoVisivel() const = 0;
-    virtual bool BarraCalculoVisivel() const = 0;
-    virtual bool EtiquetasVisiveis() const = 0;
-    virtual bool StatusBarVisivel() const = 0;
+    virtual bool StandardBarVisible() const = 0;
+    virtual bool CalculationBarVisible() const = 0;
+    virtual bool LabelsVisible() const = 0;
+    virtual bool StatusBarVisible() const = 0;
 
     // Enables a toolbar button by its key ("Salvar", "Calcular", "Calculadora", "Imprimir",
     // "Exportar"...); an unknown key is passed over.
-    virtual void HabilitaBotao(const QString &chave, bool habilitado) = 0;
+    virtual void EnableButton(const QString &chave, bool habilitado) = 0;
 
     // Wraps a child window in a sub-window of the document area, deleted when it closes; to
     // hide the child, hide its sub-window.
-    virtual QMdiSubWindow *AdicionaFilha(QWidget *filha) = 0;
+    virtual QMdiSubWindow *AddChild(QWidget *filha) = 0;
     // Shows a child and makes it the active one (once the frame is no longer busy).
-    virtual void AtivaFilha(QMdiSubWindow *filha) = 0;
+    virtual void ActivateChild(QMdiSubWindow *filha) = 0;
     // The active child window's widget, or nullptr.
     virtual QWidget *ActiveForm() const = 0;
     // Refreshes the frame's title and recent-files menu.
     virtual void Atualiza() = 0;
 
     // True while the frame is closing: the children's unloads then go through.
-    virtual bool Encerrando() const = 0;
+    virtual bool IsClosing() const = 0;
     // True while the frame unloads its children after every one of them agreed to close: a
     // child then closes without asking again.
-    virtual bool DescarregandoFilhas() const = 0;
+    virtual bool IsUnloadingChildren() const = 0;
 
 protected:
     ~ChildWindowHost() = default;

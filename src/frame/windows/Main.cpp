@@ -2,14 +2,14 @@
 
 #include "calculation/modCalculo.h"
 #include "frame/FrameRules.h"
-#include "frame/ProgramState.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
-#include "frame/windows/JanelasAuxiliares.h"
-#include "frame/windows/ServidorComandos.h"
+#include "frame/ProgramState.h"
+#include "frame/windows/AuxiliaryWindows.h"
+#include "frame/windows/CommandServer.h"
 #include "frame/windows/frmAbertura.h"
 #include "frame/windows/mdiMenu.h"
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/modBaseWindows.h"
 #include "platform/AppInfo.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@
 #include <exception>
 #include <memory>
 
-QString NomeServidorPrograma()
+QString ProgramServerName()
 {
     return frame::ServerName(
         platform::AppTitle, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
@@ -29,16 +29,16 @@ QString NomeServidorPrograma()
 namespace {
 
 // The second start: up to 20 tries to reach the running instance, then the command.
-void EntregaComando(const QString &nome, const QString &linha)
+void HandOver(const QString &nome, const QString &linha)
 {
     for (int tentativa = 0; tentativa < 20; ++tentativa) {
-        if (EnviaComando(nome, frame::ComandoDDE(linha)))
+        if (SendCommand(nome, frame::ComandoDDE(linha)))
             return;
         QApplication::processEvents();
     }
 }
 
-void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertura,
+void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertura,
                       const QString &nomeServidor, ProgramState &estado)
 {
     estado.restoreDefaultPointer = &RestoreDefaultPointer;
@@ -46,8 +46,8 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
     SetFolders(QCoreApplication::applicationDirPath());
     calculation::IniciaTabelas();
     try {
-        mdiMenu *menu = mdiMenu::Instancia();
-        menu->IniciaServidor(nomeServidor);
+        mdiMenu *menu = mdiMenu::Instance();
+        menu->StartServer(nomeServidor);
         abertura->exec();
         abertura.reset();
         ArquivoAbrir() = frame::CaseFileOfCommandLine(linha);
@@ -68,13 +68,13 @@ void PrimeiraExecucao(const QString &linha, std::unique_ptr<frmAbertura> abertur
         }
     } catch (const RuntimeError &erro) {
         MostraErro(erro.number, erro.description);
-        mdiMenu::Instancia()->show();
+        mdiMenu::Instance()->show();
     } catch (const std::bad_alloc &) {
         MostraErro(ErrorOutOfMemory, QStringLiteral("Out of memory"));
-        mdiMenu::Instancia()->show();
+        mdiMenu::Instance()->show();
     } catch (const std::exception &erro) {
         MostraErro(5, QString::fromLocal8Bit(erro.what()));
-        mdiMenu::Instancia()->show();
+        mdiMenu::Instance()->show();
     }
 }
 
@@ -84,13 +84,13 @@ bool Main(const QStringList &argumentos, ProgramState &estado)
 {
     // The splash's two seconds count from here.
     auto abertura = std::make_unique<frmAbertura>();
-    const QString nome = NomeServidorPrograma();
+    const QString nome = ProgramServerName();
     const QString linha =
         frame::MakePathAbsolute(frame::CommandLine(argumentos), QDir::currentPath());
-    if (InstanciaAnterior(nome)) {
-        EntregaComando(nome, linha);
+    if (IsInstanceRunning(nome)) {
+        HandOver(nome, linha);
         return false;
     }
-    PrimeiraExecucao(linha, std::move(abertura), nome, estado);
+    RunFirstInstance(linha, std::move(abertura), nome, estado);
     return true;
 }

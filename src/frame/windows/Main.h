@@ -16,4 +16,4 @@ bool Main(const QStringList &argumentos, ProgramState &estado);
 
 // The local server the running instance answers second starts on: a socket in the user's
 // runtime folder, so one instance per user and desktop session; empty without that folder.
-QString NomeServidorPrograma();
+QString ProgramServerName();

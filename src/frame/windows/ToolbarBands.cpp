@@ -43,9 +43,9 @@ ToolbarBands::ToolbarBands(QWidget *parent,
 {
     cobBarra = new QWidget(parent);
     cobBarra->setObjectName(QStringLiteral("cobBarra"));
-    auto *bandas = new QHBoxLayout(cobBarra);
-    bandas->setContentsMargins(2, 2, 2, 2);
-    bandas->setSpacing(4);
+    auto *layout = new QHBoxLayout(cobBarra);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
     tbPadrao = new QToolBar(QStringLiteral("tbPadrao"), cobBarra);
     tbCalculo = new QToolBar(QStringLiteral("tbCalculo"), cobBarra);
     for (QToolBar *barra : {tbPadrao, tbCalculo}) {
@@ -54,9 +54,9 @@ ToolbarBands::ToolbarBands(QWidget *parent,
         barra->setFloatable(false);
         barra->setIconSize(QSize(16, 16));
         barra->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        bandas->addWidget(barra);
+        layout->addWidget(barra);
     }
-    bandas->addStretch(1);
+    layout->addStretch(1);
     addButtons(clicked);
 }
 
@@ -153,16 +153,16 @@ void ToolbarBands::fit(bool labels)
 {
     for (QToolBar *barra : {tbPadrao, tbCalculo})
         barra->adjustSize();
-    bandas = frame::AjustaBandas(bandas, labels, Twips(tbPadrao->sizeHint().width()),
-                                 Twips(tbPadrao->sizeHint().height()),
-                                 Twips(tbCalculo->sizeHint().width()));
+    bandSizes = frame::AjustaBandas(bandSizes, labels, Twips(tbPadrao->sizeHint().width()),
+                                    Twips(tbPadrao->sizeHint().height()),
+                                    Twips(tbCalculo->sizeHint().width()));
     apply();
 }
 
 void ToolbarBands::apply()
 {
-    const std::pair<QToolBar *, frame::Band> faixas[] = {{tbPadrao, bandas.standard},
-                                                         {tbCalculo, bandas.calculation}};
+    const std::pair<QToolBar *, frame::Band> faixas[] = {{tbPadrao, bandSizes.standard},
+                                                         {tbCalculo, bandSizes.calculation}};
     for (const auto &[barra, banda] : faixas) {
         // A band never hides its own buttons behind the toolbar's extension arrow.
         barra->setMinimumWidth(

@@ -36,7 +36,7 @@ public:
     // The buttons' captions under their icons, or no captions and no room for them.
     void showLabels(bool labels);
     // The sizes of the two bands, in twips, as fit last set them.
-    frame::Bands bands() const { return bandas; }
+    frame::Bands bands() const { return bandSizes; }
     // Sizes the bands after the bars' contents and applies them.
     void fit(bool labels);
     // Gives each bar the size of its band, never less than its buttons need.
@@ -48,5 +48,5 @@ private:
     QWidget *cobBarra = nullptr;
     QToolBar *tbPadrao = nullptr;
     QToolBar *tbCalculo = nullptr;
-    frame::Bands bandas = frame::DesignBands();
+    frame::Bands bandSizes = frame::DesignBands();
 };

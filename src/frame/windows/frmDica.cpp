@@ -23,7 +23,7 @@ using platform::PixelsRect;
 
 namespace {
 
-QPointer<frmDica> &InstanciaGlobal()
+QPointer<frmDica> &TheInstance()
 {
     static QPointer<frmDica> instancia;
     return instancia;
@@ -95,14 +95,14 @@ frmDica::frmDica(QWidget *parent) : QWidget(parent)
     connect(chkDicasIniciar, &QCheckBox::toggled, this, &frmDica::chkDicasIniciar_Click);
 }
 
-frmDica *frmDica::Instancia()
+frmDica *frmDica::Instance()
 {
-    return InstanciaGlobal().data();
+    return TheInstance().data();
 }
 
-frmDica *frmDica::Mostra(QMdiArea *area)
+frmDica *frmDica::ShowIn(QMdiArea *area)
 {
-    QPointer<frmDica> &instancia = InstanciaGlobal();
+    QPointer<frmDica> &instancia = TheInstance();
     if (!instancia) {
         instancia = new frmDica;
         instancia->Form_Load(area);
@@ -130,7 +130,7 @@ void frmDica::Form_Load(QMdiArea *area)
         moldura->setWindowIcon(windowIcon());
         // Maximised, the tip stays at the top left as at its own size.
         moldura->layout()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Centraliza(area);
+        Center(area);
     }
     Dicas().Seed(quint32(QDateTime::currentMSecsSinceEpoch()));
     const QString arquivo = QDir(QCoreApplication::applicationDirPath()).filePath(
@@ -141,7 +141,7 @@ void frmDica::Form_Load(QMdiArea *area)
 
 // Moves the window to the document area's origin, then centres it in the part of the main
 // window right of and below that origin.
-void frmDica::Centraliza(QMdiArea *area)
+void frmDica::Center(QMdiArea *area)
 {
     QWidget *moldura = parentWidget();
     QWidget *principal = area->window();

@@ -17,9 +17,9 @@ class frmDica : public QWidget
 
 public:
     // Shows the tip window in the document area, loading it first when it is not open.
-    static frmDica *Mostra(QMdiArea *area);
+    static frmDica *ShowIn(QMdiArea *area);
     // The open tip window, or nullptr.
-    static frmDica *Instancia();
+    static frmDica *Instance();
 
     // Adds the lines of a tips file and draws a tip; false when there is no such file.
     bool LoadTips(const QString &NomeArquivo);
@@ -39,7 +39,7 @@ protected:
 private:
     explicit frmDica(QWidget *parent = nullptr);
     void Form_Load(QMdiArea *area);
-    void Centraliza(QMdiArea *area);
+    void Center(QMdiArea *area);
     void DicaProxima();
     void cmdOK_Click();
     void chkDicasIniciar_Click();

@@ -10,15 +10,15 @@ using platform::PixelsRect;
 
 namespace {
 
-struct Caixa
+struct CheckBoxSpec
 {
-    int indice;
-    bool emExibir; // in "Exibir", else in "Geral"
-    const char *texto;
-    QRect posicao;
+    int index;
+    bool inView; // in "Exibir", else in "Geral"
+    const char *caption;
+    QRect place;
 };
 
-const Caixa Caixas[] = {
+const CheckBoxSpec CheckBoxes[] = {
     {0, true, "Barra de Ferramentas Botões Padrão", PixelsRect(120, 300, 4635, 195)},
     {1, true, "Barra de Ferramentas de Cálculo", PixelsRect(120, 600, 4635, 195)},
     {2, true, "Nome dos botões das Barras de Ferramentas", PixelsRect(240, 900, 4635, 195)},
@@ -28,7 +28,7 @@ const Caixa Caixas[] = {
     {5, true, "&Mostrar dicas ao iniciar", PixelsRect(120, 1470, 2055, 255)},
 };
 
-QPushButton *NovoBotao(QWidget *pai, const char *nome, const QString &texto, QRect posicao)
+QPushButton *NewButton(QWidget *pai, const char *nome, const QString &texto, QRect posicao)
 {
     auto *botao = new QPushButton(texto, pai);
     botao->setObjectName(QString::fromLatin1(nome));
@@ -39,7 +39,7 @@ QPushButton *NovoBotao(QWidget *pai, const char *nome, const QString &texto, QRe
 
 } // namespace
 
-frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(std::move(barras_))
+frmOpcao::frmOpcao(Bars barras_, QWidget *parent) : QDialog(parent), bars(std::move(barras_))
 {
     setObjectName(QStringLiteral("frmOpcao"));
     setWindowTitle(QStringLiteral("Opções"));
@@ -55,22 +55,22 @@ frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(st
     fraGeral = new QGroupBox(QStringLiteral("Geral"), this);
     fraGeral->setGeometry(PixelsRect(120, 2070, 4905, 645));
 
-    for (const Caixa &caixa : Caixas) {
-        auto *box = new QCheckBox(QString::fromUtf8(caixa.texto),
-                                  caixa.emExibir ? fraExibir : fraGeral);
-        box->setObjectName(QStringLiteral("chkOpcao%1").arg(caixa.indice));
-        QRect posicao = caixa.posicao;
+    for (const CheckBoxSpec &caixa : CheckBoxes) {
+        auto *box = new QCheckBox(QString::fromUtf8(caixa.caption),
+                                  caixa.inView ? fraExibir : fraGeral);
+        box->setObjectName(QStringLiteral("chkOpcao%1").arg(caixa.index));
+        QRect posicao = caixa.place;
         posicao.setHeight(std::max(posicao.height(), box->sizeHint().height()));
         posicao.setWidth(std::max(posicao.width(), box->sizeHint().width()));
         box->setGeometry(posicao);
-        chkOpcao[size_t(caixa.indice)] = box;
+        chkOpcao[size_t(caixa.index)] = box;
         connect(box, &QCheckBox::toggled, this, &frmOpcao::chkOpcao_Click);
     }
 
-    cmdOK = NovoBotao(this, "cmdOK", QStringLiteral("&OK"), PixelsRect(1500, 2835, 1095, 375));
-    cmdCancel = NovoBotao(this, "cmdCancel", QStringLiteral("Cancela&r"),
+    cmdOK = NewButton(this, "cmdOK", QStringLiteral("&OK"), PixelsRect(1500, 2835, 1095, 375));
+    cmdCancel = NewButton(this, "cmdCancel", QStringLiteral("Cancela&r"),
                           PixelsRect(2730, 2835, 1095, 375));
-    cmdApply = NovoBotao(this, "cmdApply", QStringLiteral("&Aplicar"),
+    cmdApply = NewButton(this, "cmdApply", QStringLiteral("&Aplicar"),
                          PixelsRect(3930, 2835, 1095, 375));
     cmdApply->setEnabled(false);
 
@@ -102,20 +102,20 @@ frmOpcao::frmOpcao(Barras barras_, QWidget *parent) : QDialog(parent), barras(st
 
 void frmOpcao::Form_Load()
 {
-    estado.BeginLoad();
+    state.BeginLoad();
     std::array<bool, frame::BarCount> visiveis{};
     for (int i = 0; i < frame::BarCount; ++i)
-        visiveis[size_t(i)] = !barras.visivel || barras.visivel(i);
+        visiveis[size_t(i)] = !bars.isShown || bars.isShown(i);
     const auto marcadas = frame::ReadOptions(visiveis);
     for (int i = 0; i < frame::OptionCount; ++i)
         chkOpcao[size_t(i)]->setChecked(marcadas[size_t(i)]);
-    estado.EndLoad();
+    state.EndLoad();
     chkOpcao[0]->setFocus();
 }
 
 void frmOpcao::chkOpcao_Click()
 {
-    if (estado.OpcaoAlterada())
+    if (state.OpcaoAlterada())
         cmdApply->setEnabled(true);
 }
 
@@ -126,10 +126,10 @@ void frmOpcao::cmdApply_Click()
         marcadas[size_t(i)] = chkOpcao[size_t(i)]->isChecked();
     frame::WriteOptions(marcadas);
     // The dialog does what it shows: the main window's bars follow the four view boxes.
-    if (barras.visivel && barras.alterna) {
+    if (bars.isShown && bars.toggle) {
         for (int i = 0; i < frame::BarCount; ++i) {
-            if (barras.visivel(i) != marcadas[size_t(i)])
-                barras.alterna(i);
+            if (bars.isShown(i) != marcadas[size_t(i)])
+                bars.toggle(i);
         }
     }
     cmdCancel->setText(QStringLiteral("Fecha&r"));
@@ -138,7 +138,7 @@ void frmOpcao::cmdApply_Click()
 
 void frmOpcao::cmdOK_Click()
 {
-    if (estado.Changed())
+    if (state.Changed())
         cmdApply_Click();
     accept();
 }

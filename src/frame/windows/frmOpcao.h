@@ -22,13 +22,13 @@ class frmOpcao : public QDialog
 public:
     // What the dialog needs of the main window: whether bar i (frame::OptionBar) shows, and
     // the toggle of bar i. Without them the bars read as shown and are left alone.
-    struct Barras
+    struct Bars
     {
-        std::function<bool(int)> visivel;
-        std::function<void(int)> alterna;
+        std::function<bool(int)> isShown;
+        std::function<void(int)> toggle;
     };
 
-    explicit frmOpcao(Barras barras, QWidget *parent = nullptr);
+    explicit frmOpcao(Bars bars, QWidget *parent = nullptr);
 
     void cmdApply_Click();
     void cmdOK_Click();
@@ -41,12 +41,12 @@ public:
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdApply = nullptr;
 
-    bool OpcoesAlteradas() const { return estado.Changed(); }
+    bool OpcoesAlteradas() const { return state.Changed(); }
 
 private:
     void Form_Load();
     void chkOpcao_Click();
 
-    Barras barras;
-    frame::OptionsState estado;
+    Bars bars;
+    frame::OptionsState state;
 };

@@ -17,7 +17,7 @@ using platform::PixelsRect;
 
 namespace {
 
-QLabel *NovoRotulo(QWidget *pai, const QString &nome, const QFont &fonte, const QRect &posicao)
+QLabel *NewLabel(QWidget *pai, const QString &nome, const QFont &fonte, const QRect &posicao)
 {
     auto *rotulo = new QLabel(pai);
     rotulo->setObjectName(nome);
@@ -26,7 +26,7 @@ QLabel *NovoRotulo(QWidget *pai, const QString &nome, const QFont &fonte, const 
     return rotulo;
 }
 
-QFont Fonte(const char *familia, qreal pontos, bool negrito, bool italico = false)
+QFont MakeFont(const char *familia, qreal pontos, bool negrito, bool italico = false)
 {
     QFont fonte(QString::fromLatin1(familia));
     fonte.setPointSizeF(pontos);
@@ -48,23 +48,23 @@ frmSobre::frmSobre(QWidget *parent) : QDialog(parent)
     cmdOK->setGeometry(PixelsRect(4680, 5400, 1215, 405));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    lblTitulo = NovoRotulo(this, QStringLiteral("lblTitulo"), Fonte("Arial", 18, true, true),
-                           PixelsRect(240, 240, 5640, 600));
-    lblVersao = NovoRotulo(this, QStringLiteral("lblVersao"),
-                           Fonte("Times New Roman", 12, true), PixelsRect(240, 960, 5640, 360));
-    lblWindows = NovoRotulo(this, QStringLiteral("lblWindows"),
-                            Fonte("Times New Roman", 12, true),
-                            PixelsRect(240, 1380, 5640, 360));
+    lblTitulo = NewLabel(this, QStringLiteral("lblTitulo"), MakeFont("Arial", 18, true, true),
+                         PixelsRect(240, 240, 5640, 600));
+    lblVersao = NewLabel(this, QStringLiteral("lblVersao"),
+                         MakeFont("Times New Roman", 12, true), PixelsRect(240, 960, 5640, 360));
+    lblWindows = NewLabel(this, QStringLiteral("lblWindows"),
+                          MakeFont("Times New Roman", 12, true),
+                          PixelsRect(240, 1380, 5640, 360));
     lblWindows->setText(frame::AboutPlatformLine);
-    lblAviso = NovoRotulo(this, QStringLiteral("lblAviso"), Fonte("Arial", 9, false),
-                          PixelsRect(240, 2040, 5640, 1800));
+    lblAviso = NewLabel(this, QStringLiteral("lblAviso"), MakeFont("Arial", 9, false),
+                        PixelsRect(240, 2040, 5640, 1800));
     lblAviso->setWordWrap(true);
     lblAviso->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < int(lblLink.size()); ++i) {
-        QLabel *link = NovoRotulo(this, QStringLiteral("lblLink%1").arg(i),
-                                  Fonte("Arial", 9.75, true),
-                                  PixelsRect(240, 4080 + 480 * i, 5640, 300));
+        QLabel *link = NewLabel(this, QStringLiteral("lblLink%1").arg(i),
+                                MakeFont("Arial", 9.75, true),
+                                PixelsRect(240, 4080 + 480 * i, 5640, 300));
         link->setText(frame::LinkText(i));
         link->setToolTip(frame::LinkTip(i));
         link->setProperty("Tag", frame::LinkTag(i));
@@ -92,7 +92,7 @@ frmSobre::frmSobre(QWidget *parent) : QDialog(parent)
     cmdOK->setFocus();
 }
 
-QRect frmSobre::RetanguloLink(int Index) const
+QRect frmSobre::LinkRect(int Index) const
 {
     const QLabel *link = lblLink.at(size_t(Index));
     return QRect(link->mapToGlobal(QPoint(0, 0)), link->size());
@@ -104,7 +104,7 @@ void frmSobre::tmrSublinha_Timer(QPoint ponteiro)
 {
     for (int i = 0; i < int(lblLink.size()); ++i) {
         QLabel *link = lblLink[size_t(i)];
-        const bool dentro = frame::IsInsideRect(RetanguloLink(i), ponteiro);
+        const bool dentro = frame::IsInsideRect(LinkRect(i), ponteiro);
         if (link->font().underline() != dentro) {
             QFont fonte = link->font();
             fonte.setUnderline(dentro);

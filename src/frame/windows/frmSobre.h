@@ -23,7 +23,7 @@ public:
     // A click on link Index (0 e-mail, 1 web site).
     void lblLink_Click(int Index);
     // The screen rectangle of a link label.
-    QRect RetanguloLink(int Index) const;
+    QRect LinkRect(int Index) const;
 
     QLabel *lblTitulo = nullptr;
     QLabel *lblVersao = nullptr;

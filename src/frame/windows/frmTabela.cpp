@@ -12,7 +12,7 @@
 #include <QTableWidget>
 
 // The program's resources live in a static library: register them before the first read.
-static void CarregaRecursos()
+static void LoadResources()
 {
     static const bool carregados = [] {
         Q_INIT_RESOURCE(resources);
@@ -23,12 +23,12 @@ static void CarregaRecursos()
 
 namespace {
 
-constexpr int LarguraPressao = platform::Pixels(390);
-constexpr int LarguraTemperatura = platform::Pixels(720);
+constexpr int PressureColumnWidth = platform::Pixels(390);
+constexpr int TemperatureColumnWidth = platform::Pixels(720);
 
-QList<QStringList> LeTabela(int tipo)
+QList<QStringList> ReadTable(int tipo)
 {
-    CarregaRecursos();
+    LoadResources();
     QFile arquivo(frame::SteamTableFile(tipo));
     if (!arquivo.open(QIODevice::ReadOnly))
         return {};
@@ -53,9 +53,9 @@ frmTabela::frmTabela(QWidget *parent) : QWidget(parent)
     MSF->setHorizontalHeaderLabels(frame::SteamTableHeader().mid(1));
     MSF->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSF->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSF->horizontalHeader()->setDefaultSectionSize(LarguraTemperatura);
+    MSF->horizontalHeader()->setDefaultSectionSize(TemperatureColumnWidth);
     MSF->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    MSF->verticalHeader()->setFixedWidth(LarguraPressao);
+    MSF->verticalHeader()->setFixedWidth(PressureColumnWidth);
     MSF->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSF->verticalHeader()->setMinimumSectionSize(1);
     MSF->verticalHeader()->setDefaultSectionSize(MSF->fontMetrics().height() + 4);
@@ -77,7 +77,7 @@ void frmTabela::TabelaInicia(int Index)
 void frmTabela::TabelaPreenche()
 {
     setWindowTitle(frame::SteamTableTitle(TipoTabela));
-    const QList<QStringList> linhas = LeTabela(TipoTabela);
+    const QList<QStringList> linhas = ReadTable(TipoTabela);
     MSF->setRowCount(int(linhas.size()));
     QStringList pressoes;
     for (int linha = 0; linha < linhas.size(); ++linha) {
@@ -94,7 +94,7 @@ void frmTabela::TabelaPreenche()
 
 // The grid fills the window below its top, less the window's own margins; a minimised window
 // or one too small for a grid leaves the grid as it is.
-void frmTabela::AjustaGrade()
+void frmTabela::FitGrid()
 {
     auto *moldura = qobject_cast<QMdiSubWindow *>(parentWidget());
     const QSize externo = moldura ? moldura->size() : frameGeometry().size();
@@ -111,12 +111,12 @@ void frmTabela::AjustaGrade()
 void frmTabela::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    AjustaGrade();
+    FitGrid();
 }
 
 void frmTabela::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        AjustaGrade();
+        FitGrid();
 }

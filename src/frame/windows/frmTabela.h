@@ -31,5 +31,5 @@ protected:
 
 private:
     void TabelaPreenche();
-    void AjustaGrade();
+    void FitGrid();
 };

@@ -3,13 +3,14 @@
 #include "frame/FrameRules.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
+#include "frame/Options.h"
 #include "frame/ProgramState.h"
-#include "frame/windows/ArranjoJanelas.h"
-#include "frame/windows/JanelaFilha.h"
-#include "frame/windows/JanelasAuxiliares.h"
-#include "frame/windows/ServidorComandos.h"
+#include "frame/windows/AuxiliaryWindows.h"
+#include "frame/windows/ChildWindow.h"
+#include "frame/windows/CommandServer.h"
+#include "frame/windows/MdiArrangement.h"
+#include "frame/windows/modBaseWindows.h"
 #include "frame/windows/ToolbarBands.h"
-#include "frame/windows/modBaseJanelas.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
@@ -42,15 +43,15 @@ using platform::Twips;
 
 namespace {
 
-mdiMenu *instancia = nullptr;
+mdiMenu *instance = nullptr;
 
-const QString SecaoConfig = QStringLiteral("Config");
-const QString SecaoMenu = QStringLiteral("Config\\Menu");
-const QString SecaoMRU = QStringLiteral("FilesMRU");
-const char *const PropriedadeLista = "quirasolListaJanelas";
+const QString ConfigSection = QStringLiteral("Config");
+const QString MenuSection = QStringLiteral("Config\\Menu");
+const QString MruSection = QStringLiteral("FilesMRU");
+const char *const WindowListProperty = "quirasolListaJanelas";
 
 // A case window: its class or its object name is exactly "frmCalcQuirasol".
-bool JanelaDeCaso(const QWidget *janela)
+bool IsCaseWindow(const QWidget *janela)
 {
     const QLatin1String nome("frmCalcQuirasol");
     return janela
@@ -58,46 +59,41 @@ bool JanelaDeCaso(const QWidget *janela)
                || janela->objectName() == nome);
 }
 
-QString TextoBool(bool valor)
-{
-    return valor ? QStringLiteral("True") : QStringLiteral("False");
-}
-
 } // namespace
 
-struct mdiMenu::Privado {
-    ServidorComandos *servidor = nullptr;
-    std::unique_ptr<ToolbarBands> barras;
-    QList<QAction *> menusProprios; // the frame's own menu bar entries
+struct mdiMenu::Private {
+    CommandServer *server = nullptr;
+    std::unique_ptr<ToolbarBands> bars;
+    QList<QAction *> ownMenus; // the frame's own menu bar entries
     QMenu *mnuJanela = nullptr;
-    QLabel *painelData = nullptr;
-    QLabel *painelHora = nullptr;
-    QPointer<QMdiSubWindow> filhaAtiva; // the child whose menus the frame shows
+    QLabel *datePanel = nullptr;
+    QLabel *timePanel = nullptr;
+    QPointer<QMdiSubWindow> activeChild; // the child whose menus the frame shows
     // A child opened while the frame was busy: it becomes active once the frame is enabled.
-    QPointer<QMdiSubWindow> ativarAoHabilitar;
-    bool retomadaPendente = false;
+    QPointer<QMdiSubWindow> activateWhenEnabled;
+    bool resumePending = false;
 };
 
-mdiMenu *mdiMenu::Instancia()
+mdiMenu *mdiMenu::Instance()
 {
-    if (!instancia) {
-        instancia = new mdiMenu;
-        instancia->MDIForm_Load();
+    if (!instance) {
+        instance = new mdiMenu;
+        instance->MDIForm_Load();
     }
-    return instancia;
+    return instance;
 }
 
-mdiMenu *mdiMenu::Existente()
+mdiMenu *mdiMenu::Existing()
 {
-    return instancia;
+    return instance;
 }
 
 ChildWindowHost *ChildWindowHost::Loaded()
 {
-    return instancia;
+    return instance;
 }
 
-mdiMenu::mdiMenu() : d(new Privado)
+mdiMenu::mdiMenu() : d(new Private)
 {
     setObjectName(QStringLiteral("mdiMenu"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -113,10 +109,10 @@ mdiMenu::mdiMenu() : d(new Privado)
         else
             tbCalculo_ButtonClick(chave);
     };
-    d->barras = std::make_unique<ToolbarBands>(centro, botao);
-    cobBarra = d->barras->container();
-    tbPadrao = d->barras->standardBar();
-    tbCalculo = d->barras->calculationBar();
+    d->bars = std::make_unique<ToolbarBands>(centro, botao);
+    cobBarra = d->bars->container();
+    tbPadrao = d->bars->standardBar();
+    tbCalculo = d->bars->calculationBar();
     mdiArea = new QMdiArea(centro);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -125,12 +121,12 @@ mdiMenu::mdiMenu() : d(new Privado)
     vertical->addWidget(mdiArea, 1);
     setCentralWidget(centro);
 
-    criaMenus();
-    criaStatusBar();
-    d->barras->apply();
+    createMenus();
+    createStatusBar();
+    d->bars->apply();
     // The right button anywhere over the two bars: their menu.
-    d->barras->setContextMenu(mnuExibirBarra);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { FilhaAtivada(); });
+    d->bars->setContextMenu(mnuExibirBarra);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this] { ChildActivated(); });
     // Every child, however it was added, is watched for hiding and closing.
     mdiArea->viewport()->installEventFilter(this);
 
@@ -142,12 +138,12 @@ mdiMenu::~mdiMenu()
 {
     // The children go after this object is gone: no activation news from them any more.
     disconnect(mdiArea, nullptr, this, nullptr);
-    if (instancia == this)
-        instancia = nullptr;
+    if (instance == this)
+        instance = nullptr;
     delete d;
 }
 
-void mdiMenu::criaMenus()
+void mdiMenu::createMenus()
 {
     using enum platform::MenuFlag;
     // A click on a View entry leaves the tick to its handler, which toggles the bar and ticks
@@ -217,8 +213,8 @@ void mdiMenu::criaMenus()
         {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol...", {}, {},
          [this] { mnuAjudaSobre_Click(); }},
     };
-    d->menusProprios = platform::BuildMenus(this, linhas);
-    menuBar()->addActions(d->menusProprios);
+    d->ownMenus = platform::BuildMenus(this, linhas);
+    menuBar()->addActions(d->ownMenus);
 
     const auto entrada = [this](const char *nome) {
         return findChild<QAction *>(QString::fromLatin1(nome));
@@ -229,35 +225,35 @@ void mdiMenu::criaMenus()
     mnuExibirStatusBar = entrada("mnuExibirStatusBar");
     mnuExibirBarra = findChild<QMenu *>(QStringLiteral("mnuExibirBarra"));
     d->mnuJanela = findChild<QMenu *>(QStringLiteral("mnuJanela"));
-    ListaJanelasEm(d->mnuJanela);
+    ListWindowsIn(d->mnuJanela);
 }
 
-void mdiMenu::criaStatusBar()
+void mdiMenu::createStatusBar()
 {
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     setStatusBar(sbStatusBar);
     auto *status = new QLabel(QStringLiteral("Status"), sbStatusBar);
     sbStatusBar->addWidget(status, 1);
-    d->painelData = new QLabel(sbStatusBar);
-    d->painelHora = new QLabel(sbStatusBar);
-    for (QLabel *painel : {d->painelData, d->painelHora}) {
+    d->datePanel = new QLabel(sbStatusBar);
+    d->timePanel = new QLabel(sbStatusBar);
+    for (QLabel *painel : {d->datePanel, d->timePanel}) {
         painel->setFixedWidth(Pixels(1440));
         painel->setAlignment(Qt::AlignCenter);
         sbStatusBar->addPermanentWidget(painel);
     }
     auto *relogio = new QTimer(this);
     relogio->setInterval(1000);
-    connect(relogio, &QTimer::timeout, this, [this] { AtualizaRelogio(); });
+    connect(relogio, &QTimer::timeout, this, [this] { UpdateClock(); });
     relogio->start();
-    AtualizaRelogio();
+    UpdateClock();
 }
 
-void mdiMenu::AtualizaRelogio()
+void mdiMenu::UpdateClock()
 {
     const QLocale local;
-    d->painelData->setText(local.toString(QDate::currentDate(), QLocale::ShortFormat));
-    d->painelHora->setText(local.toString(QTime::currentTime(), QStringLiteral("HH:mm")));
+    d->datePanel->setText(local.toString(QDate::currentDate(), QLocale::ShortFormat));
+    d->timePanel->setText(local.toString(QTime::currentTime(), QStringLiteral("HH:mm")));
 }
 
 // ---- Lifecycle -------------------------------------------------------------------------
@@ -272,18 +268,18 @@ void mdiMenu::MDIForm_Load()
         {"Barra3", &mdiMenu::mnuExibirStatusBar_Click},
     };
     for (const auto &[chave, toggle] : barras) {
-        if (GetConfig(SecaoConfig, QString::fromLatin1(chave)) == QStringLiteral("False"))
+        if (GetConfig(ConfigSection, QString::fromLatin1(chave)) == QStringLiteral("False"))
             (this->*toggle)();
     }
 
     // The stored place is the frame's (title bar included), the stored size the client
     // area's. Without a stored place the window manager places the window.
-    const auto esquerda = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainLeft")));
-    const auto topo = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainTop")));
+    const auto esquerda = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainLeft")));
+    const auto topo = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainTop")));
     QSize tamanho = size();
-    if (auto valor = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainWidth"))))
+    if (auto valor = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainWidth"))))
         tamanho.setWidth(Pixels(*valor));
-    if (auto valor = frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainHeight"))))
+    if (auto valor = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainHeight"))))
         tamanho.setHeight(Pixels(*valor));
     // The size the layout would give it on showing, given now: a size changed between
     // showing and framing would pin the client area where the frame was meant to be.
@@ -296,7 +292,7 @@ void mdiMenu::MDIForm_Load()
         platform::FollowNormalPlace(this); // for the place stored at the end
     }
     if (auto estado =
-            frame::PlacementValue(GetConfig(SecaoMenu, QStringLiteral("MainWindowsState")))) {
+            frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainWindowsState")))) {
         if (*estado == 2)
             setWindowState(windowState() | Qt::WindowMaximized);
         else if (*estado == 1)
@@ -304,7 +300,7 @@ void mdiMenu::MDIForm_Load()
     }
 
     for (int n = 1; n <= 4; ++n)
-        ListaMRU()[n - 1] = GetConfig(SecaoMRU, QString::number(n));
+        ListaMRU()[n - 1] = GetConfig(MruSection, QString::number(n));
     Atualiza();
 }
 
@@ -313,7 +309,7 @@ void mdiMenu::MDIForm_QueryUnload()
     for (int n = 1; n <= 4; ++n) {
         if (ListaMRU()[n - 1].isEmpty())
             break;
-        SaveConfig(SecaoMRU, QString::number(n), ListaMRU()[n - 1]);
+        SaveConfig(MruSection, QString::number(n), ListaMRU()[n - 1]);
     }
 }
 
@@ -326,7 +322,8 @@ void mdiMenu::MDIForm_Unload()
         {"Barra3", mnuExibirStatusBar},
     };
     for (const auto &[chave, entrada] : barras)
-        SaveConfig(SecaoConfig, QString::fromLatin1(chave), TextoBool(entrada->isChecked()));
+        SaveConfig(ConfigSection, QString::fromLatin1(chave),
+                   frame::BarStateText(entrada->isChecked()));
 
     // A maximised window (also one minimised from there) knows its normal size only as its
     // normal geometry (client area), read before the state changes; the place of its frame in
@@ -338,7 +335,7 @@ void mdiMenu::MDIForm_Unload()
     const std::optional<QPoint> lugarNormal = platform::NormalFramePlace(this);
     if (estado & (Qt::WindowMaximized | Qt::WindowMinimized))
         setWindowState(estado & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    SaveConfig(SecaoMenu, QStringLiteral("MainWindowsState"),
+    SaveConfig(MenuSection, QStringLiteral("MainWindowsState"),
                maximizada ? QStringLiteral("2") : QStringLiteral("0"));
     QApplication::processEvents();
     QRect normal(pos(), size());
@@ -347,11 +344,11 @@ void mdiMenu::MDIForm_Unload()
     if ((estado & (Qt::WindowMaximized | Qt::WindowMinimized)) && lugarNormal)
         normal.moveTopLeft(*lugarNormal);
 
-    SaveConfig(SecaoMenu, QStringLiteral("MainLeft"), QString::number(Twips(normal.x())));
-    SaveConfig(SecaoMenu, QStringLiteral("MainTop"), QString::number(Twips(normal.y())));
-    SaveConfig(SecaoMenu, QStringLiteral("MainWidth"),
+    SaveConfig(MenuSection, QStringLiteral("MainLeft"), QString::number(Twips(normal.x())));
+    SaveConfig(MenuSection, QStringLiteral("MainTop"), QString::number(Twips(normal.y())));
+    SaveConfig(MenuSection, QStringLiteral("MainWidth"),
                QString::number(Twips(normal.width())));
-    SaveConfig(SecaoMenu, QStringLiteral("MainHeight"),
+    SaveConfig(MenuSection, QStringLiteral("MainHeight"),
                QString::number(Twips(normal.height())));
 
     // Every other window of the program goes with the main window.
@@ -367,31 +364,31 @@ void mdiMenu::MDIForm_Unload()
 
 void mdiMenu::closeEvent(QCloseEvent *event)
 {
-    if (encerrando) {
+    if (closing) {
         // Already closing (a case window may be asking its question): one closing at a time.
         event->ignore();
         return;
     }
     MDIForm_QueryUnload();
-    encerrando = true;
+    closing = true;
     // Every child is asked first; one refusal keeps them all open.
     const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
     const QList<QPointer<QMdiSubWindow>> perguntar(filhas.begin(), filhas.end());
     for (const QPointer<QMdiSubWindow> &filha : perguntar) {
-        auto *janela = filha ? dynamic_cast<JanelaFilha *>(filha->widget()) : nullptr;
+        auto *janela = filha ? dynamic_cast<ChildWindow *>(filha->widget()) : nullptr;
         if (janela && !janela->Form_QueryUnload()) {
-            encerrando = false;
+            closing = false;
             event->ignore();
             return;
         }
     }
-    descarregandoFilhas = true;
+    unloadingChildren = true;
     const QList<QMdiSubWindow *> restantes = mdiArea->subWindowList();
     const QList<QPointer<QMdiSubWindow>> pendentes(restantes.begin(), restantes.end());
     for (const QPointer<QMdiSubWindow> &filha : pendentes) {
-        if (filha && mdiArea->subWindowList().contains(filha.data()) && !Descarrega(filha)) {
-            descarregandoFilhas = false;
-            encerrando = false;
+        if (filha && mdiArea->subWindowList().contains(filha.data()) && !UnloadChild(filha)) {
+            unloadingChildren = false;
+            closing = false;
             event->ignore();
             return;
         }
@@ -406,10 +403,10 @@ void mdiMenu::changeEvent(QEvent *event)
         UltimoEstado = (windowState() & Qt::WindowMaximized) ? 2 : 0;
     // A child opened while the frame was busy (disabled) could not become active then.
     if (event->type() == QEvent::EnabledChange && isEnabled()) {
-        if (QMdiSubWindow *pendente = d->ativarAoHabilitar; pendente && !pendente->isHidden())
+        if (QMdiSubWindow *pendente = d->activateWhenEnabled; pendente && !pendente->isHidden())
             mdiArea->setActiveSubWindow(pendente);
-        d->ativarAoHabilitar = nullptr;
-        RetomaAtivacao();
+        d->activateWhenEnabled = nullptr;
+        ResumeActivation();
     }
     QMainWindow::changeEvent(event);
 }
@@ -424,12 +421,12 @@ bool mdiMenu::eventFilter(QObject *objeto, QEvent *event)
     } else if (event->type() == QEvent::Hide && !event->spontaneous()) {
         // A minimised frame hides its children spontaneously; those stay as they are.
         if (auto *filha = qobject_cast<QMdiSubWindow *>(objeto))
-            FilhaEscondida(filha);
+            ChildHidden(filha);
     }
     return QMainWindow::eventFilter(objeto, event);
 }
 
-bool mdiMenu::Descarrega(QMdiSubWindow *filha)
+bool mdiMenu::UnloadChild(QMdiSubWindow *filha)
 {
     QPointer<QMdiSubWindow> guarda(filha);
     if (!filha->close())
@@ -444,14 +441,14 @@ bool mdiMenu::Descarrega(QMdiSubWindow *filha)
 
 // ---- Second start ----------------------------------------------------------------------
 
-bool mdiMenu::IniciaServidor(const QString &nome)
+bool mdiMenu::StartServer(const QString &nome)
 {
-    if (!d->servidor) {
-        d->servidor = new ServidorComandos(this);
-        connect(d->servidor, &ServidorComandos::ComandoRecebido, this,
+    if (!d->server) {
+        d->server = new CommandServer(this);
+        connect(d->server, &CommandServer::CommandReceived, this,
                 [this](const QString &comando) { MDIForm_LinkExecute(comando); });
     }
-    return d->servidor->Escuta(nome);
+    return d->server->Listen(nome);
 }
 
 void mdiMenu::MDIForm_LinkExecute(const QString &comando)
@@ -477,7 +474,7 @@ void mdiMenu::MDIForm_LinkExecute(const QString &comando)
 
 // ---- Children --------------------------------------------------------------------------
 
-QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
+QMdiSubWindow *mdiMenu::AddChild(QWidget *filha)
 {
     QMdiSubWindow *sub = mdiArea->addSubWindow(filha);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -485,12 +482,12 @@ QMdiSubWindow *mdiMenu::AdicionaFilha(QWidget *filha)
     return sub;
 }
 
-void mdiMenu::AtivaFilha(QMdiSubWindow *filha)
+void mdiMenu::ActivateChild(QMdiSubWindow *filha)
 {
     filha->show();
     mdiArea->setActiveSubWindow(filha);
     if (mdiArea->activeSubWindow() != filha)
-        d->ativarAoHabilitar = filha;
+        d->activateWhenEnabled = filha;
 }
 
 QWidget *mdiMenu::ActiveForm() const
@@ -499,50 +496,50 @@ QWidget *mdiMenu::ActiveForm() const
     return sub && !sub->isHidden() ? sub->widget() : nullptr;
 }
 
-void mdiMenu::FilhaAtivada()
+void mdiMenu::ChildActivated()
 {
     QMdiSubWindow *nova = mdiArea->currentSubWindow();
     if (nova && nova->isHidden())
         nova = nullptr;
-    if (nova == d->filhaAtiva)
+    if (nova == d->activeChild)
         return;
-    if (d->filhaAtiva) {
-        if (auto *anterior = dynamic_cast<JanelaFilha *>(d->filhaAtiva->widget()))
+    if (d->activeChild) {
+        if (auto *anterior = dynamic_cast<ChildWindow *>(d->activeChild->widget()))
             anterior->Form_Deactivate();
     }
-    d->filhaAtiva = nova;
-    MostraMenus();
+    d->activeChild = nova;
+    ShowChildMenus();
     if (nova) {
-        if (auto *filha = dynamic_cast<JanelaFilha *>(nova->widget()))
+        if (auto *filha = dynamic_cast<ChildWindow *>(nova->widget()))
             filha->Form_Activate();
     }
 }
 
-void mdiMenu::FilhaEscondida(QMdiSubWindow *filha)
+void mdiMenu::ChildHidden(QMdiSubWindow *filha)
 {
     // A hidden or closing child's menus leave the frame's menu bar at once: the window may be
     // deleted soon, and a command of its own may be what hides it.
-    if (filha == d->filhaAtiva) {
-        d->filhaAtiva = nullptr;
-        if (auto *janela = dynamic_cast<JanelaFilha *>(filha->widget()))
+    if (filha == d->activeChild) {
+        d->activeChild = nullptr;
+        if (auto *janela = dynamic_cast<ChildWindow *>(filha->widget()))
             janela->Form_Deactivate();
-        MostraMenus();
+        ShowChildMenus();
     }
     // Nor does it stay the area's active child: shown again, it would not be activated anew.
     if (mdiArea->activeSubWindow() == filha)
         mdiArea->setActiveSubWindow(nullptr);
     // Once the area is done with it, the next child becomes active: Qt's own hand-on stops at
     // a hidden report window and leaves no child active.
-    if (!d->retomadaPendente) {
-        d->retomadaPendente = true;
-        QTimer::singleShot(0, this, [this] { RetomaAtivacao(); });
+    if (!d->resumePending) {
+        d->resumePending = true;
+        QTimer::singleShot(0, this, [this] { ResumeActivation(); });
     }
 }
 
-void mdiMenu::RetomaAtivacao()
+void mdiMenu::ResumeActivation()
 {
-    d->retomadaPendente = false;
-    if (encerrando || !isEnabled())
+    d->resumePending = false;
+    if (closing || !isEnabled())
         return; // a busy frame does this when it is enabled again
     QMdiSubWindow *ativa = mdiArea->activeSubWindow();
     if (!ativa || ativa->isHidden()) {
@@ -555,21 +552,21 @@ void mdiMenu::RetomaAtivacao()
             }
         }
     }
-    FilhaAtivada();
+    ChildActivated();
 }
 
-void mdiMenu::MostraMenus()
+void mdiMenu::ShowChildMenus()
 {
-    QList<QAction *> acoes = d->menusProprios;
-    QWidget *ativa = d->filhaAtiva ? d->filhaAtiva->widget() : nullptr;
-    if (auto *filha = dynamic_cast<JanelaFilha *>(ativa)) {
-        if (QMenuBar *propria = filha->BarraMenu()) {
+    QList<QAction *> acoes = d->ownMenus;
+    QWidget *ativa = d->activeChild ? d->activeChild->widget() : nullptr;
+    if (auto *filha = dynamic_cast<ChildWindow *>(ativa)) {
+        if (QMenuBar *propria = filha->OwnMenuBar()) {
             acoes = propria->actions();
             for (QAction *acao : acoes) {
                 QMenu *menu = acao->menu();
                 if (menu && (menu->objectName() == QStringLiteral("mnuJanela")
                              || acao->text() == QStringLiteral("&Janela")))
-                    ListaJanelasEm(menu);
+                    ListWindowsIn(menu);
             }
         }
     }
@@ -582,15 +579,15 @@ void mdiMenu::MostraMenus()
     barra->addActions(acoes);
 }
 
-void mdiMenu::ListaJanelasEm(QMenu *menu)
+void mdiMenu::ListWindowsIn(QMenu *menu)
 {
-    if (menu->property(PropriedadeLista).toBool())
+    if (menu->property(WindowListProperty).toBool())
         return;
-    menu->setProperty(PropriedadeLista, true);
+    menu->setProperty(WindowListProperty, true);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         const QList<QAction *> antigas = menu->actions();
         for (QAction *acao : antigas) {
-            if (acao->property(PropriedadeLista).toBool()) {
+            if (acao->property(WindowListProperty).toBool()) {
                 menu->removeAction(acao);
                 acao->deleteLater();
             }
@@ -601,10 +598,10 @@ void mdiMenu::ListaJanelasEm(QMenu *menu)
             if (!sub->isVisible())
                 continue;
             if (n == 0)
-                menu->addSeparator()->setProperty(PropriedadeLista, true);
+                menu->addSeparator()->setProperty(WindowListProperty, true);
             QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
                 sub->windowTitle()));
-            item->setProperty(PropriedadeLista, true);
+            item->setProperty(WindowListProperty, true);
             item->setCheckable(true);
             item->setChecked(sub == mdiArea->currentSubWindow());
             QPointer<QMdiSubWindow> alvo(sub);
@@ -620,10 +617,10 @@ void mdiMenu::ListaJanelasEm(QMenu *menu)
 
 QAction *mdiMenu::Botao(const QString &chave) const
 {
-    return d->barras->button(chave);
+    return d->bars->button(chave);
 }
 
-void mdiMenu::HabilitaBotao(const QString &chave, bool habilitado)
+void mdiMenu::EnableButton(const QString &chave, bool habilitado)
 {
     if (QAction *botao = Botao(chave))
         botao->setEnabled(habilitado);
@@ -631,13 +628,13 @@ void mdiMenu::HabilitaBotao(const QString &chave, bool habilitado)
 
 void mdiMenu::tbCalculo_ButtonClick(const QString &chave)
 {
-    auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm());
+    auto *filha = dynamic_cast<ChildWindow *>(ActiveForm());
     if (!filha)
         return;
     if (chave == QStringLiteral("Calcular")) {
-        filha->PressionaCalcular();
+        filha->PressCalculate();
     } else if (chave == QStringLiteral("Calculadora")) {
-        if (const auto index = filha->IndiceControleAtivo())
+        if (const auto index = filha->ActiveFieldIndex())
             filha->txtDados_DblClick(*index);
     } else if (chave == QStringLiteral("Imprimir")) {
         filha->mnuArquivoImprimir_Click();
@@ -658,7 +655,7 @@ void mdiMenu::tbPadrao_ButtonClick(const QString &chave)
     } else if (chave == QStringLiteral("Abrir")) {
         mnuArquivoOpen_Click();
     } else if (chave == QStringLiteral("Salvar")) {
-        if (auto *filha = dynamic_cast<JanelaFilha *>(ActiveForm()))
+        if (auto *filha = dynamic_cast<ChildWindow *>(ActiveForm()))
             filha->mnuArquivoSalvar_Click();
     } else if (chave == QStringLiteral("Sair")) {
         mnuArquivoSair_Click();
@@ -667,75 +664,75 @@ void mdiMenu::tbPadrao_ButtonClick(const QString &chave)
 
 // ---- View ------------------------------------------------------------------------------
 
-bool mdiMenu::BarraPadraoVisivel() const
+bool mdiMenu::StandardBarVisible() const
 {
     return !tbPadrao->isHidden();
 }
 
-bool mdiMenu::BarraCalculoVisivel() const
+bool mdiMenu::CalculationBarVisible() const
 {
     return !tbCalculo->isHidden();
 }
 
-bool mdiMenu::EtiquetasVisiveis() const
+bool mdiMenu::LabelsVisible() const
 {
     return mnuExibirEtiqueta->isChecked();
 }
 
-bool mdiMenu::StatusBarVisivel() const
+bool mdiMenu::StatusBarVisible() const
 {
     return !sbStatusBar->isHidden();
 }
 
-void mdiMenu::AlternaBanda(QToolBar *banda, QAction *entrada)
+void mdiMenu::ToggleBand(QToolBar *banda, QAction *entrada)
 {
-    d->barras->toggle(banda);
+    d->bars->toggle(banda);
     entrada->setChecked(!banda->isHidden());
-    MarcaNasFilhas(entrada);
-    d->barras->fit(mnuExibirEtiqueta->isChecked());
+    CheckInChildren(entrada);
+    d->bars->fit(mnuExibirEtiqueta->isChecked());
     cobBarra->update();
 }
 
-void mdiMenu::MarcaNasFilhas(QAction *entrada)
+void mdiMenu::CheckInChildren(QAction *entrada)
 {
     // Every child's entry, not only the active one's: each window's ticks show the bars as
     // they are, whichever window's menu toggled them.
     const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
     for (QMdiSubWindow *sub : filhas) {
-        if (auto *filha = dynamic_cast<JanelaFilha *>(sub->widget()))
-            filha->MarcaExibir(entrada->objectName(), entrada->isChecked());
+        if (auto *filha = dynamic_cast<ChildWindow *>(sub->widget()))
+            filha->SetViewCheck(entrada->objectName(), entrada->isChecked());
     }
 }
 
 void mdiMenu::mnuExibirBarraPadrao_Click()
 {
-    AlternaBanda(tbPadrao, mnuExibirBarraPadrao);
+    ToggleBand(tbPadrao, mnuExibirBarraPadrao);
 }
 
 void mdiMenu::mnuExibirBarraCalculo_Click()
 {
-    AlternaBanda(tbCalculo, mnuExibirBarraCalculo);
+    ToggleBand(tbCalculo, mnuExibirBarraCalculo);
 }
 
 void mdiMenu::mnuExibirEtiqueta_Click()
 {
     mnuExibirEtiqueta->setChecked(!mnuExibirEtiqueta->isChecked());
     const bool etiquetas = mnuExibirEtiqueta->isChecked();
-    MarcaNasFilhas(mnuExibirEtiqueta);
-    d->barras->showLabels(etiquetas);
-    d->barras->fit(etiquetas);
+    CheckInChildren(mnuExibirEtiqueta);
+    d->bars->showLabels(etiquetas);
+    d->bars->fit(etiquetas);
 }
 
 void mdiMenu::mnuExibirStatusBar_Click()
 {
     sbStatusBar->setVisible(sbStatusBar->isHidden());
     mnuExibirStatusBar->setChecked(!sbStatusBar->isHidden());
-    MarcaNasFilhas(mnuExibirStatusBar);
+    CheckInChildren(mnuExibirStatusBar);
 }
 
 frame::Bands mdiMenu::Bands() const
 {
-    return d->barras->bands();
+    return d->bars->bands();
 }
 
 void mdiMenu::mnuExibirRelatorio_Click()
@@ -785,14 +782,14 @@ void mdiMenu::mnuArquivoFecharTodos_Click()
         QMdiSubWindow *caso = nullptr;
         const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
         for (QMdiSubWindow *sub : filhas) {
-            if (JanelaDeCaso(sub->widget())) {
+            if (IsCaseWindow(sub->widget())) {
                 caso = sub;
                 break;
             }
         }
         if (!caso)
             break;
-        Descarrega(caso);
+        UnloadChild(caso);
     }
     HabilitaMenu(true);
 }
@@ -839,7 +836,7 @@ void mdiMenu::RunCommand(Command comando)
     case CascadeWindows:
         return mdiArea->cascadeSubWindows();
     case ArrangeIcons:
-        return OrganizaIcones(mdiArea);
+        return ArrangeMinimizedChildren(mdiArea);
     }
 }
 

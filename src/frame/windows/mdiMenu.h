@@ -4,13 +4,13 @@
 // Main (Main.h) creates it hidden; its load restores the bar switches, the placement and the
 // recent-files list from the settings store. The two toolbars sit side by side in the band
 // container cobBarra above the document area (ToolbarBands); their buttons act on the active
-// child window through JanelaFilha, and the child windows enable them by key (HabilitaBotao).
+// child window through ChildWindow, and the child windows enable them by key (EnableButton).
 // Child windows reach the frame only through ChildWindowHost, which it implements; the frame
 // opens cases through the program state's case opener. A child that has a menu bar of its
 // own replaces the frame's menus while it is active. Closing the frame stores the recent
 // files, asks every child in turn (a case with changes may refuse, and then every window
 // stays open), unloads the children, then stores the bars and the placement. A second start
-// of the program hands its command line over the local server started by IniciaServidor,
+// of the program hands its command line over the local server started by StartServer,
 // which arrives in MDIForm_LinkExecute.
 
 #include "frame/FrameRules.h"
@@ -19,7 +19,7 @@
 #include <QMainWindow>
 #include <QString>
 
-class JanelaFilha;
+class ChildWindow;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -27,7 +27,7 @@ class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
-class ServidorComandos;
+class CommandServer;
 class ToolbarBands;
 
 class mdiMenu : public QMainWindow, public ChildWindowHost
@@ -36,9 +36,9 @@ class mdiMenu : public QMainWindow, public ChildWindowHost
 
 public:
     // The single instance, created hidden (and loaded) on first use.
-    static mdiMenu *Instancia();
+    static mdiMenu *Instance();
     // The instance when it exists, else nullptr (for windows that must not create it).
-    static mdiMenu *Existente();
+    static mdiMenu *Existing();
 
     ~mdiMenu() override;
 
@@ -69,39 +69,39 @@ public:
     // A second start's command ("/P " and its command line, or a case path).
     void MDIForm_LinkExecute(const QString &comando);
     // Starts answering second starts on the named local server; false when it cannot.
-    bool IniciaServidor(const QString &nome);
+    bool StartServer(const QString &nome);
 
     // Toolbar buttons by key: "Novo", "Abrir", "Salvar", "Sair" (tbPadrao), "Calcular",
     // "Calculadora", "Imprimir", "Exportar" (tbCalculo). nullptr for an unknown key.
     QAction *Botao(const QString &chave) const;
-    void HabilitaBotao(const QString &chave, bool habilitado) override;
+    void EnableButton(const QString &chave, bool habilitado) override;
 
     // The view state the child windows copy into their own View menus.
-    bool BarraPadraoVisivel() const override;
-    bool BarraCalculoVisivel() const override;
-    bool EtiquetasVisiveis() const override;
-    bool StatusBarVisivel() const override;
+    bool StandardBarVisible() const override;
+    bool CalculationBarVisible() const override;
+    bool LabelsVisible() const override;
+    bool StatusBarVisible() const override;
     // The sizes of the two toolbar bands, in twips, as they were last fitted.
     frame::Bands Bands() const;
 
     // A frame command a child window's menu gives.
     void RunCommand(Command comando) override;
 
-    // The document area; children are added with AdicionaFilha, which wraps the widget in a
+    // The document area; children are added with AddChild, which wraps the widget in a
     // sub-window that is deleted when it closes. To hide a child, hide its sub-window
     // (filha->parentWidget()).
     QMdiArea *Area() const { return mdiArea; }
-    QMdiSubWindow *AdicionaFilha(QWidget *filha) override;
+    QMdiSubWindow *AddChild(QWidget *filha) override;
     // Shows a child and makes it the active one. While the frame is busy (disabled) no child
     // can become active: this one does as soon as the frame is enabled again.
-    void AtivaFilha(QMdiSubWindow *filha) override;
+    void ActivateChild(QMdiSubWindow *filha) override;
     // The active child window's widget, or nullptr.
     QWidget *ActiveForm() const override;
     // True while the frame is closing: the children's unloads then go through.
-    bool Encerrando() const override { return encerrando; }
+    bool IsClosing() const override { return closing; }
     // True while the frame unloads its children after every one of them agreed to close:
     // a child then closes without asking again.
-    bool DescarregandoFilhas() const override { return descarregandoFilhas; }
+    bool IsUnloadingChildren() const override { return unloadingChildren; }
 
     // The last window state other than minimised: 0 normal, 2 maximised.
     int UltimoEstado = 0;
@@ -125,28 +125,28 @@ protected:
 
 private:
     mdiMenu();
-    void criaMenus();
-    void criaStatusBar();
-    void AtualizaRelogio();
+    void createMenus();
+    void createStatusBar();
+    void UpdateClock();
 
     void MDIForm_Load();
     void MDIForm_QueryUnload();
     void MDIForm_Unload();
     // Closes one child window; false when it refused.
-    bool Descarrega(QMdiSubWindow *filha);
+    bool UnloadChild(QMdiSubWindow *filha);
 
-    void FilhaAtivada();
-    void FilhaEscondida(QMdiSubWindow *filha);
-    void RetomaAtivacao();
-    void MostraMenus();
-    void ListaJanelasEm(QMenu *menu);
+    void ChildActivated();
+    void ChildHidden(QMdiSubWindow *filha);
+    void ResumeActivation();
+    void ShowChildMenus();
+    void ListWindowsIn(QMenu *menu);
 
-    void AlternaBanda(QToolBar *banda, QAction *entrada);
-    void MarcaNasFilhas(QAction *entrada);
+    void ToggleBand(QToolBar *banda, QAction *entrada);
+    void CheckInChildren(QAction *entrada);
 
-    struct Privado;
-    Privado *d;
+    struct Private;
+    Private *d;
     QMdiArea *mdiArea = nullptr;
-    bool encerrando = false;
-    bool descarregandoFilhas = false;
+    bool closing = false;
+    bool unloadingChildren = false;
 };

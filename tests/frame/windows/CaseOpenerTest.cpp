@@ -40,7 +40,7 @@ protected:
     // start's case.
     void GiveEveryOpeningCommand()
     {
-        menu = mdiMenu::Instancia();
+        menu = mdiMenu::Instance();
         ListaMRU() = {QStringLiteral("/casos/a.qzv"), QStringLiteral("/casos/b.qzv"), {}, {}};
         for (const char *nome : {"mnuArquivoNew", "mnuArquivoOpen", "mnuArquivoMRU2"})
             menu->findChild<QAction *>(QString::fromLatin1(nome))->trigger();

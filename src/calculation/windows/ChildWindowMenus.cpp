@@ -1,4 +1,4 @@
-#include "calculation/windows/AcoesMenuFilha.h"
+#include "calculation/windows/ChildWindowMenus.h"
 
 #include "calculation/windows/AbreJanela.h"
 #include "frame/ProgramState.h"
@@ -8,14 +8,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
-void AcoesMenuFilha::BuildMenuBar(QWidget *janela, std::span<const platform::MenuRow> linhas)
+void ChildWindowMenus::BuildMenuBar(QWidget *janela, std::span<const platform::MenuRow> linhas)
 {
-    barraMenu = new QMenuBar(janela);
-    barraMenu->hide();
-    barraMenu->addActions(platform::BuildMenus(barraMenu, linhas));
+    ownMenuBar = new QMenuBar(janela);
+    ownMenuBar->hide();
+    ownMenuBar->addActions(platform::BuildMenus(ownMenuBar, linhas));
 
     const auto entrada = [this](const QString &nome) {
-        return barraMenu->findChild<QAction *>(nome);
+        return ownMenuBar->findChild<QAction *>(nome);
     };
     mnuArquivoNovo = entrada(QStringLiteral("mnuArquivoNovo"));
     mnuArquivoAbrir = entrada(QStringLiteral("mnuArquivoAbrir"));
@@ -36,7 +36,7 @@ void AcoesMenuFilha::BuildMenuBar(QWidget *janela, std::span<const platform::Men
     mnuExibirStatusBar = entrada(QStringLiteral("mnuExibirStatusBar"));
     mnuExibirRelatorio = entrada(QStringLiteral("mnuExibirRelatorio"));
     mnuFerramentasOpcoes = entrada(QStringLiteral("mnuFerramentasOpcoes"));
-    mnuJanela = barraMenu->findChild<QMenu *>(QStringLiteral("mnuJanela"));
+    mnuJanela = ownMenuBar->findChild<QMenu *>(QStringLiteral("mnuJanela"));
     mnuJanelaCascata = entrada(QStringLiteral("mnuJanelaCascata"));
     mnuJanelaOrganizarIcones = entrada(QStringLiteral("mnuJanelaOrganizarIcones"));
     mnuAjudaConteudo = entrada(QStringLiteral("mnuAjudaConteudo"));
@@ -49,15 +49,15 @@ void AcoesMenuFilha::BuildMenuBar(QWidget *janela, std::span<const platform::Men
     mnuAjudaSobre = entrada(QStringLiteral("mnuAjudaSobre"));
 }
 
-void AcoesMenuFilha::CopyViewChecks()
+void ChildWindowMenus::CopyViewChecks()
 {
     const ChildWindowHost *principal = ChildWindowHost::Loaded();
     if (!principal)
         return;
-    mnuExibirStatusBar->setChecked(principal->StatusBarVisivel());
-    mnuExibirBarraPadrao->setChecked(principal->BarraPadraoVisivel());
-    mnuExibirBarraCalculo->setChecked(principal->BarraCalculoVisivel());
-    mnuExibirEtiqueta->setChecked(principal->EtiquetasVisiveis());
+    mnuExibirStatusBar->setChecked(principal->StatusBarVisible());
+    mnuExibirBarraPadrao->setChecked(principal->StandardBarVisible());
+    mnuExibirBarraCalculo->setChecked(principal->CalculationBarVisible());
+    mnuExibirEtiqueta->setChecked(principal->LabelsVisible());
 }
 
 namespace {
@@ -70,24 +70,24 @@ void RunOnFrame(ChildWindowHost::Command comando)
 
 } // namespace
 
-std::function<void()> AcoesMenuFilha::FrameCommand(ChildWindowHost::Command comando)
+std::function<void()> ChildWindowMenus::FrameCommand(ChildWindowHost::Command comando)
 {
     return [comando] { RunOnFrame(comando); };
 }
 
-void AcoesMenuFilha::NewCase()
+void ChildWindowMenus::NewCase()
 {
     QString caminho;
     AbreJanela(false, caminho);
 }
 
-void AcoesMenuFilha::OpenCase()
+void ChildWindowMenus::OpenCase()
 {
     QString caminho;
     AbreJanela(true, caminho);
 }
 
-std::function<void()> AcoesMenuFilha::OpenRecentCase(int n)
+std::function<void()> ChildWindowMenus::OpenRecentCase(int n)
 {
     return [n] {
         QString caminho = ListaMRU()[n - 1];
@@ -95,27 +95,27 @@ std::function<void()> AcoesMenuFilha::OpenRecentCase(int n)
     };
 }
 
-void AcoesMenuFilha::PrintSetup()
+void ChildWindowMenus::PrintSetup()
 {
     ConfiguraImpressora(true);
 }
 
-void AcoesMenuFilha::Options()
+void ChildWindowMenus::Options()
 {
     RunOnFrame(ChildWindowHost::Options);
 }
 
-void AcoesMenuFilha::CascadeWindows()
+void ChildWindowMenus::CascadeWindows()
 {
     RunOnFrame(ChildWindowHost::CascadeWindows);
 }
 
-void AcoesMenuFilha::ArrangeIcons()
+void ChildWindowMenus::ArrangeIcons()
 {
     RunOnFrame(ChildWindowHost::ArrangeIcons);
 }
 
-std::function<void()> AcoesMenuFilha::SteamTable(int index)
+std::function<void()> ChildWindowMenus::SteamTable(int index)
 {
     return FrameCommand(index == 0 ? ChildWindowHost::SteamMassTable
                                    : ChildWindowHost::SteamVolumeTable);

@@ -1,4 +1,4 @@
-#include "frame/windows/ArranjoJanelas.h"
+#include "frame/windows/MdiArrangement.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -7,14 +7,14 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
-QWidget *QuadroMdi(QWidget *janela)
+QWidget *MdiFrame(QWidget *janela)
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget()))
         return sub;
     return janela;
 }
 
-void OrganizaIcones(QMdiArea *area)
+void ArrangeMinimizedChildren(QMdiArea *area)
 {
     if (!area)
         return;
@@ -34,7 +34,7 @@ void OrganizaIcones(QMdiArea *area)
     }
 }
 
-bool AtalhoDoMenu(const QMenuBar *barra, const QKeyEvent *tecla)
+bool IsMenuShortcut(const QMenuBar *barra, const QKeyEvent *tecla)
 {
     if (!barra)
         return false;
@@ -46,10 +46,10 @@ bool AtalhoDoMenu(const QMenuBar *barra, const QKeyEvent *tecla)
     return false;
 }
 
-bool MenuAntesDaCaixa(const QMenuBar *barra, QObject *objeto, QEvent *evento)
+bool MenuBeforeTextBox(const QMenuBar *barra, QObject *objeto, QEvent *evento)
 {
     if (evento->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit *>(objeto)
-        || !AtalhoDoMenu(barra, static_cast<QKeyEvent *>(evento)))
+        || !IsMenuShortcut(barra, static_cast<QKeyEvent *>(evento)))
         return false;
     evento->ignore();
     return true;

@@ -1,9 +1,9 @@
-#include "frame/windows/JanelaFilha.h"
+#include "frame/windows/ChildWindow.h"
 
 #include <QAction>
 #include <QObject>
 
-void JanelaFilha::MarcaExibir(const QString &nome, bool marcado)
+void ChildWindow::SetViewCheck(const QString &nome, bool marcado)
 {
     auto *objeto = dynamic_cast<QObject *>(this);
     if (!objeto)

@@ -1,4 +1,4 @@
-#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/AuxiliaryWindows.h"
 #include "frame/windows/frmDica.h"
 #include "frame/windows/frmOpcao.h"
 #include "frame/windows/frmSobre.h"
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
 {
-    mdiMenu *principal = mdiMenu::Instancia();
+    mdiMenu *principal = mdiMenu::Instance();
     principal->resize(1000, 700);
     principal->show();
     principal->mnuAjudaDocumentacaoTabela_Click(0);
@@ -71,7 +71,7 @@ TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
     EXPECT_TRUE(janelas[0]->windowTitle().startsWith(QStringLiteral("Massa específica")));
     EXPECT_TRUE(janelas[1]->windowTitle().startsWith(QStringLiteral("Volume específico")));
     EXPECT_EQ(janelas[1]->windowTitle(), janelas[2]->windowTitle());
-    EXPECT_EQ(janelas[3]->widget(), frmDica::Instancia());
+    EXPECT_EQ(janelas[3]->widget(), frmDica::Instance());
     principal->mnuAjudaDicas_Click();
     EXPECT_EQ(principal->Area()->subWindowList().size(), 4);
     delete principal;
@@ -79,7 +79,7 @@ TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
 
 TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
 {
-    mdiMenu *principal = mdiMenu::Instancia();
+    mdiMenu *principal = mdiMenu::Instance();
     ASSERT_TRUE(principal->mnuExibirStatusBar->isChecked());
     bool visto = false;
     NoDialogo<frmOpcao>(
@@ -92,13 +92,13 @@ TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
     principal->mnuExibirOptions_Click();
     EXPECT_TRUE(visto);
     EXPECT_FALSE(principal->mnuExibirStatusBar->isChecked());
-    EXPECT_FALSE(principal->StatusBarVisivel());
+    EXPECT_FALSE(principal->StatusBarVisible());
     delete principal;
 }
 
 TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
 {
-    mdiMenu *principal = mdiMenu::Instancia();
+    mdiMenu *principal = mdiMenu::Instance();
     bool visto = false;
     NoDialogo<frmOpcao>(
         [principal](frmOpcao *dialogo) {
@@ -114,7 +114,7 @@ TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
 
 TEST_F(Auxiliares, AboutBoxIsOwnedByTheMainWindow)
 {
-    mdiMenu *principal = mdiMenu::Instancia();
+    mdiMenu *principal = mdiMenu::Instance();
     bool visto = false;
     NoDialogo<frmSobre>(
         [principal](frmSobre *sobre) {

@@ -10,16 +10,16 @@ class QWidget;
 
 // The frame a child window is drawn in: its MDI sub-window, or the window itself when it is
 // not in a document area. Showing, hiding and raising a child go through it.
-QWidget *QuadroMdi(QWidget *janela);
+QWidget *MdiFrame(QWidget *janela);
 
 // Lines up the minimised child windows along the bottom edge of the area, left to right, in
 // the order the children were opened, starting a row above when one is full.
-void OrganizaIcones(QMdiArea *area);
+void ArrangeMinimizedChildren(QMdiArea *area);
 
 // Whether an enabled entry of a child's menu bar has this key as its shortcut.
-bool AtalhoDoMenu(const QMenuBar *barra, const QKeyEvent *tecla);
+bool IsMenuShortcut(const QMenuBar *barra, const QKeyEvent *tecla);
 
 // For a window's event filter: a shortcut-override event of one of its line edits whose key
 // is a shortcut of the window's menu bar is taken from the box, so the menu acts (Ctrl+A opens
 // a case rather than selecting the box's text). True when the event was taken.
-bool MenuAntesDaCaixa(const QMenuBar *barra, QObject *objeto, QEvent *evento);
+bool MenuBeforeTextBox(const QMenuBar *barra, QObject *objeto, QEvent *evento);

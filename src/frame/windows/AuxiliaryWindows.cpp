@@ -1,4 +1,4 @@
-#include "frame/windows/JanelasAuxiliares.h"
+#include "frame/windows/AuxiliaryWindows.h"
 
 #include "frame/windows/frmDica.h"
 #include "frame/windows/frmOpcao.h"
@@ -12,7 +12,7 @@
 namespace {
 
 // The main window's view entry of bar i (frame::OptionBar order).
-QAction *EntradaBarra(mdiMenu *principal, int i)
+QAction *BarEntry(mdiMenu *principal, int i)
 {
     switch (i) {
     case frame::OptionStandardBar:
@@ -26,7 +26,7 @@ QAction *EntradaBarra(mdiMenu *principal, int i)
     }
 }
 
-void AlternaBarra(mdiMenu *principal, int i)
+void ToggleBar(mdiMenu *principal, int i)
 {
     switch (i) {
     case frame::OptionStandardBar:
@@ -48,10 +48,10 @@ void AlternaBarra(mdiMenu *principal, int i)
 
 void ShowOptions(QWidget *owner)
 {
-    mdiMenu *principal = mdiMenu::Instancia();
-    frmOpcao::Barras barras{
-        [principal](int i) { return EntradaBarra(principal, i)->isChecked(); },
-        [principal](int i) { AlternaBarra(principal, i); },
+    mdiMenu *principal = mdiMenu::Instance();
+    frmOpcao::Bars barras{
+        [principal](int i) { return BarEntry(principal, i)->isChecked(); },
+        [principal](int i) { ToggleBar(principal, i); },
     };
     // Centred on its owner: the main window unless a caller names another.
     frmOpcao dialogo(std::move(barras), owner ? owner : principal);
@@ -61,21 +61,21 @@ void ShowOptions(QWidget *owner)
 void ShowSteamTable(int index)
 {
     auto *tabela = new frmTabela;
-    mdiMenu *principal = mdiMenu::Instancia();
-    QMdiSubWindow *moldura = principal->AdicionaFilha(tabela);
+    mdiMenu *principal = mdiMenu::Instance();
+    QMdiSubWindow *moldura = principal->AddChild(tabela);
     tabela->TabelaInicia(index);
     // The area sized the window by its design size; while another child is maximised it
     // opens maximised instead, as the area opens it.
-    principal->AtivaFilha(moldura);
+    principal->ActivateChild(moldura);
 }
 
 void ShowTipOfTheDay()
 {
-    frmDica::Mostra(mdiMenu::Instancia()->Area());
+    frmDica::ShowIn(mdiMenu::Instance()->Area());
 }
 
 void ShowAbout(QWidget *owner)
 {
-    frmSobre sobre(owner ? owner : mdiMenu::Instancia());
+    frmSobre sobre(owner ? owner : mdiMenu::Instance());
     sobre.exec();
 }

@@ -8,29 +8,29 @@
 
 class QLocalServer;
 
-class ServidorComandos : public QObject
+class CommandServer : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ServidorComandos(QObject *parent = nullptr);
+    explicit CommandServer(QObject *parent = nullptr);
 
     // Listens on the name; a name left behind by a crashed instance is cleaned up first. An
     // empty name (no runtime folder) gives no server.
-    bool Escuta(const QString &nome);
-    QString Nome() const;
+    bool Listen(const QString &nome);
+    QString Name() const;
 
 Q_SIGNALS:
     // One command text, delivered when its sender has closed the connection.
-    void ComandoRecebido(const QString &comando);
+    void CommandReceived(const QString &comando);
 
 private:
-    QLocalServer *servidor;
+    QLocalServer *server;
 };
 
 // Connects to a running instance and sends one command text. False when no instance
 // answered within the wait (milliseconds), or the text could not be delivered.
-bool EnviaComando(const QString &nome, const QString &comando, int esperaMs = 10000);
+bool SendCommand(const QString &nome, const QString &comando, int esperaMs = 10000);
 
 // True when an instance answers on the name.
-bool InstanciaAnterior(const QString &nome);
+bool IsInstanceRunning(const QString &nome);

@@ -1,4 +1,4 @@
-#include "frame/windows/ServidorComandos.h"
+#include "frame/windows/CommandServer.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -7,53 +7,53 @@
 
 namespace {
 // A command is a command line; anything longer is not one of ours.
-constexpr qint64 TamanhoMaximo = 64 * 1024;
+constexpr qint64 MaxCommandBytes = 64 * 1024;
 } // namespace
 
-ServidorComandos::ServidorComandos(QObject *parent)
-    : QObject(parent), servidor(new QLocalServer(this))
+CommandServer::CommandServer(QObject *parent)
+    : QObject(parent), server(new QLocalServer(this))
 {
     // Only this user's own second starts may hand over a file to open.
-    servidor->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(servidor, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = servidor->nextPendingConnection()) {
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = server->nextPendingConnection()) {
             auto recebido = std::make_shared<QByteArray>();
             auto le = [socket, recebido] {
                 recebido->append(socket->readAll());
-                if (recebido->size() > TamanhoMaximo)
+                if (recebido->size() > MaxCommandBytes)
                     socket->abort();
             };
             connect(socket, &QLocalSocket::readyRead, this, le);
             connect(socket, &QLocalSocket::disconnected, this, [this, socket, recebido, le] {
                 le();
                 socket->deleteLater();
-                if (!recebido->isEmpty() && recebido->size() <= TamanhoMaximo)
-                    Q_EMIT ComandoRecebido(QString::fromUtf8(*recebido));
+                if (!recebido->isEmpty() && recebido->size() <= MaxCommandBytes)
+                    Q_EMIT CommandReceived(QString::fromUtf8(*recebido));
             });
         }
     });
 }
 
-bool ServidorComandos::Escuta(const QString &nome)
+bool CommandServer::Listen(const QString &nome)
 {
-    if (servidor->isListening())
-        servidor->close();
+    if (server->isListening())
+        server->close();
     if (nome.isEmpty())
         return false;
     // A live instance keeps its name; a name nobody answers on (a crashed instance left
     // it) is taken over.
-    if (InstanciaAnterior(nome))
+    if (IsInstanceRunning(nome))
         return false;
     QLocalServer::removeServer(nome);
-    return servidor->listen(nome);
+    return server->listen(nome);
 }
 
-QString ServidorComandos::Nome() const
+QString CommandServer::Name() const
 {
-    return servidor->serverName();
+    return server->serverName();
 }
 
-bool EnviaComando(const QString &nome, const QString &comando, int esperaMs)
+bool SendCommand(const QString &nome, const QString &comando, int esperaMs)
 {
     QLocalSocket socket;
     socket.connectToServer(nome);
@@ -67,7 +67,7 @@ bool EnviaComando(const QString &nome, const QString &comando, int esperaMs)
     return enviado;
 }
 
-bool InstanciaAnterior(const QString &nome)
+bool IsInstanceRunning(const QString &nome)
 {
     QLocalSocket socket;
     socket.connectToServer(nome);

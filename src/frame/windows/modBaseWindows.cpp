@@ -1,4 +1,4 @@
-#include "frame/windows/modBaseJanelas.h"
+#include "frame/windows/modBaseWindows.h"
 
 #include "frame/modBase.h"
 #include "frame/windows/mdiMenu.h"
@@ -12,7 +12,7 @@
 namespace {
 
 // The screen's pointer: the hourglass, or the default shape (any hourglass cleared).
-void PonteiroAmpulheta(bool ampulheta)
+void SetHourglass(bool ampulheta)
 {
     if (ampulheta) {
         if (QApplication::overrideCursor())
@@ -27,7 +27,7 @@ void PonteiroAmpulheta(bool ampulheta)
 
 // A menu item of the window itself, by name: the items of windows inside it (the main
 // window's children have recent-files items of their own) do not count.
-QAction *ItemDaJanela(QWidget *janela, const QString &nome)
+QAction *OwnItem(QWidget *janela, const QString &nome)
 {
     const QList<QAction *> itens = janela->findChildren<QAction *>(nome);
     for (QAction *item : itens) {
@@ -48,7 +48,7 @@ void AtualizaMRU(QWidget *janela)
         return;
     bool primeiroVisivel = false;
     for (int n = 1; n <= 4; ++n) {
-        QAction *item = ItemDaJanela(janela, QStringLiteral("mnuArquivoMRU%1").arg(n));
+        QAction *item = OwnItem(janela, QStringLiteral("mnuArquivoMRU%1").arg(n));
         if (!item)
             continue;
         const QString &caminho = ListaMRU()[n - 1];
@@ -57,15 +57,15 @@ void AtualizaMRU(QWidget *janela)
         if (n == 1)
             primeiroVisivel = item->isVisible();
     }
-    if (QAction *vazio = ItemDaJanela(janela, QStringLiteral("mnuArquivoMRUVazio")))
+    if (QAction *vazio = OwnItem(janela, QStringLiteral("mnuArquivoMRUVazio")))
         vazio->setVisible(!primeiroVisivel);
 }
 
 void HabilitaMenu(bool estado)
 {
     QApplication::processEvents();
-    PonteiroAmpulheta(!estado);
-    if (mdiMenu *menu = mdiMenu::Existente())
+    SetHourglass(!estado);
+    if (mdiMenu *menu = mdiMenu::Existing())
         menu->setEnabled(estado);
     QApplication::processEvents();
 }
@@ -78,5 +78,5 @@ void SelecionaTexto(QLineEdit *caixa)
 
 void RestoreDefaultPointer()
 {
-    PonteiroAmpulheta(false);
+    SetHourglass(false);
 }

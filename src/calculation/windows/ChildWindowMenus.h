@@ -16,8 +16,8 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-struct AcoesMenuFilha {
-    QMenuBar *barraMenu = nullptr;
+struct ChildWindowMenus {
+    QMenuBar *ownMenuBar = nullptr;
     QAction *mnuArquivoNovo = nullptr;
     QAction *mnuArquivoAbrir = nullptr;
     QAction *mnuArquivoFechar = nullptr;
