@@ -20,7 +20,7 @@ public:
     }
 };
 
-void Calculo(benchmark::State &state)
+void OneCalculation(benchmark::State &state)
 {
     calculation::IniciaTabelas();
     const int fluido = int(state.range(0));
@@ -42,7 +42,7 @@ void Calculo(benchmark::State &state)
                    + calculation::NomeTomada[tomada].toStdString());
 }
 
-BENCHMARK(Calculo)
+BENCHMARK(OneCalculation)
     ->ArgsProduct({{calculation::Liquid, calculation::Gas, calculation::Steam},
                    {calculation::FlangeTaps, calculation::RadiusTaps, calculation::VenaContracta,
                     calculation::CornerTaps}})

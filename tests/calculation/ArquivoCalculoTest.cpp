@@ -17,7 +17,7 @@ QByteArray Bytes(const char *utf8)
     return platform::ToCodepage1252(QString::fromUtf8(utf8));
 }
 
-CaseFile ExemploGas()
+CaseFile GasExample()
 {
     CaseFile caso;
     caso.date = "09/12/2026 10:15:00";
@@ -38,9 +38,9 @@ const char *const kHeader =
 
 } // namespace
 
-TEST(ArquivoCalculo, WritesTheExactFormat)
+TEST(ArquivoCalculoTest, WritesTheExactFormat)
 {
-    CaseFile caso = ExemploGas();
+    CaseFile caso = GasExample();
     caso.date.clear();
     caso.serviceOrder.clear();
     caso.client.clear();
@@ -50,9 +50,9 @@ TEST(ArquivoCalculo, WritesTheExactFormat)
                          "29,\"0,0000173\",0\r\n"));
 }
 
-TEST(ArquivoCalculo, RoundTripKeepsEverythingAsTyped)
+TEST(ArquivoCalculoTest, RoundTripKeepsEverythingAsTyped)
 {
-    const CaseFile caso = ExemploGas();
+    const CaseFile caso = GasExample();
     const CaseFileReading leitura = ReadCase(WriteCase(caso));
     ASSERT_EQ(leitura.stop, CaseFileReading::ReadToEnd);
     EXPECT_EQ(leitura.itemsRead, HeaderItems);
@@ -65,7 +65,7 @@ TEST(ArquivoCalculo, RoundTripKeepsEverythingAsTyped)
     EXPECT_EQ(leitura.caseFile.fields, caso.fields); // decimal commas untouched
 }
 
-TEST(ArquivoCalculo, ReadsHeaderItemsByTheOldRules)
+TEST(ArquivoCalculoTest, ReadsHeaderItemsByTheOldRules)
 {
     const struct {
         const char *fluidLine;
@@ -94,7 +94,7 @@ TEST(ArquivoCalculo, ReadsHeaderItemsByTheOldRules)
     }
 }
 
-TEST(ArquivoCalculo, IndicesRoundHalfToEven)
+TEST(ArquivoCalculoTest, IndicesRoundHalfToEven)
 {
     constexpr int kInvalid = 99; // -1 is the selector's "nothing selected"
     const struct {
@@ -115,7 +115,7 @@ TEST(ArquivoCalculo, IndicesRoundHalfToEven)
     }
 }
 
-TEST(ArquivoCalculo, FileEndingAfterTheTagHasNoFields)
+TEST(ArquivoCalculoTest, FileEndingAfterTheTagHasNoFields)
 {
     for (const char *tail : {"", "\r\n\r\n", "   \r\n"}) {
         const CaseFileReading leitura = ReadCase(QByteArray(kHeader) + tail);
@@ -129,7 +129,7 @@ TEST(ArquivoCalculo, FileEndingAfterTheTagHasNoFields)
     EXPECT_EQ(ReadCase(noEnd).caseFile.tag, "T");
 }
 
-TEST(ArquivoCalculo, HeaderErrorsReportWhatWasRead)
+TEST(ArquivoCalculoTest, HeaderErrorsReportWhatWasRead)
 {
     const struct {
         const char *file;
@@ -158,7 +158,7 @@ TEST(ArquivoCalculo, HeaderErrorsReportWhatWasRead)
     EXPECT_EQ(parcial.caseFile.serviceOrder, "o");
 }
 
-TEST(ArquivoCalculo, BadFieldRecordsAreSkipped)
+TEST(ArquivoCalculoTest, BadFieldRecordsAreSkipped)
 {
     const QByteArray file = QByteArray(kHeader)
         + "3,\"7\",1\r\n"       // no value box for field 3
@@ -175,9 +175,9 @@ TEST(ArquivoCalculo, BadFieldRecordsAreSkipped)
     EXPECT_EQ(leitura.caseFile.fields, expected);
 }
 
-TEST(ArquivoCalculo, DoubleQuoteInsideATextKeepsTheFileReadable)
+TEST(ArquivoCalculoTest, DoubleQuoteInsideATextKeepsTheFileReadable)
 {
-    CaseFile caso = ExemploGas();
+    CaseFile caso = GasExample();
     caso.tag = "FE-\"A\"";
     caso.fluidText = "Gas (\"GLP\")";
     caso.client = "\"";
@@ -196,23 +196,23 @@ TEST(ArquivoCalculo, DoubleQuoteInsideATextKeepsTheFileReadable)
               WriteCase(ReadCase(WriteCase(leitura.caseFile)).caseFile));
 }
 
-TEST(ArquivoCalculo, CharactersOutsideTheCodePageBecomeQuestionMarks)
+TEST(ArquivoCalculoTest, CharactersOutsideTheCodePageBecomeQuestionMarks)
 {
-    CaseFile caso = ExemploGas();
+    CaseFile caso = GasExample();
     caso.fluidText = QString::fromUtf8("Gas (метан €)");
     const CaseFileReading leitura = ReadCase(WriteCase(caso));
     EXPECT_EQ(leitura.caseFile.fluidText, QString::fromUtf8("Gas (????? €)"));
 }
 
-TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
+TEST(ArquivoCalculoTest, FailedSaveKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString path = dir.path() + "/caso.qzv";
-    ASSERT_FALSE(WriteCaseFile(path, ExemploGas()));
-    const QByteArray old = WriteCase(ExemploGas());
+    ASSERT_FALSE(WriteCaseFile(path, GasExample()));
+    const QByteArray old = WriteCase(GasExample());
 
     // A write the file-size limit cuts short (for root too): the old file stays whole.
-    CaseFile grande = ExemploGas();
+    CaseFile grande = GasExample();
     grande.tag = QString(5000, u'x');
     rlimit limite{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
@@ -244,7 +244,7 @@ TEST(ArquivoCalculo, FailedSaveKeepsTheOldFile)
         EXPECT_EQ(ReadCaseFile(other).error.number, ErrorFileAccess) << other.toStdString();
 }
 
-TEST(ArquivoCalculo, HostileFilesAreReadSanely)
+TEST(ArquivoCalculoTest, HostileFilesAreReadSanely)
 {
     // Unbalanced quote: the item runs to the end of the data, nothing more.
     CaseFileReading leitura = ReadCase("\"d\r\n\"o\"\r\n");
@@ -259,7 +259,7 @@ TEST(ArquivoCalculo, HostileFilesAreReadSanely)
     EXPECT_LE(int(leitura.caseFile.fields.size()), MaxFieldRecords);
 }
 
-TEST(ArquivoCalculo, FilesBeyondTheLimitsAreRefusedWhole)
+TEST(ArquivoCalculoTest, FilesBeyondTheLimitsAreRefusedWhole)
 {
     auto registro = [](const QByteArray &valor) { return "2,\"" + valor + "\",1\r\n"; };
     auto recusado = [](const CaseFileReading &leitura) {
@@ -301,7 +301,7 @@ TEST(ArquivoCalculo, FilesBeyondTheLimitsAreRefusedWhole)
 
     // What the writer writes is always read back: a longer text is cut to the limit, also
     // where its double quotes grow.
-    CaseFile caso = ExemploGas();
+    CaseFile caso = GasExample();
     caso.tag = QString(MaxItemLength, u'"');
     leitura = ReadCase(WriteCase(caso));
     ASSERT_TRUE(leitura.ok());

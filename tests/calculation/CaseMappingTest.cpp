@@ -9,7 +9,7 @@ using namespace calculation;
 
 namespace {
 
-class CaseMapping : public ::testing::Test
+class CaseMappingTest : public ::testing::Test
 {
 protected:
     void SetUp() override { IniciaTabelas(); }
@@ -39,7 +39,7 @@ GridState LiquidCase(const char *records)
 
 } // namespace
 
-TEST_F(CaseMapping, ReadCaseGridAndWrittenCaseRoundTrip)
+TEST_F(CaseMappingTest, ReadCaseGridAndWrittenCaseRoundTrip)
 {
     // A case as the program writes it comes back byte for byte.
     const QByteArray liquido = DataFile("liquido-flange.qzv");
@@ -73,7 +73,7 @@ TEST_F(CaseMapping, ReadCaseGridAndWrittenCaseRoundTrip)
     EXPECT_FLOAT_EQ(vapor.FatorDP, 0.102f);
 }
 
-TEST_F(CaseMapping, PressureUnitsMoveTogetherOnlyWhenAUnitChanges)
+TEST_F(CaseMappingTest, PressureUnitsMoveTogetherOnlyWhenAUnitChanges)
 {
     // Gas in M³/h: a pressure unit read that changes the list moves the three and writes one
     // atmosphere into the reading pressure; a unit already chosen changes nothing.
@@ -97,7 +97,7 @@ TEST_F(CaseMapping, PressureUnitsMoveTogetherOnlyWhenAUnitChanges)
     EXPECT_TRUE(GasCase("").fields[17].applicable);
 }
 
-TEST_F(CaseMapping, DensityChoiceFromTheClassThenFromTheFile)
+TEST_F(CaseMappingTest, DensityChoiceFromTheClassThenFromTheFile)
 {
     // Gas chooses relative density, liquid keeps specific mass.
     GridState g = GasCase("19,\"0,65\",1\r\n");
@@ -125,7 +125,7 @@ TEST_F(CaseMapping, DensityChoiceFromTheClassThenFromTheFile)
     EXPECT_FALSE(MassDensityChoice(caso).has_value());
 }
 
-TEST_F(CaseMapping, MaterialFactorFollowsTheDesignTemperatureRead)
+TEST_F(CaseMappingTest, MaterialFactorFollowsTheDesignTemperatureRead)
 {
     // Steel: a design temperature read writes the factor; a factor read after it stays.
     EXPECT_EQ(LiquidCase("9,\"120\",0\r\n").fields[29].text, QStringLiteral("1,0034"));
@@ -138,7 +138,7 @@ TEST_F(CaseMapping, MaterialFactorFollowsTheDesignTemperatureRead)
     EXPECT_EQ(LiquidCase("29,\"7\",1\r\n9,\"120\",0\r\n").fields[29].text, QStringLiteral("7"));
 }
 
-TEST_F(CaseMapping, DamagedHeaderAppliesOnlyTheItemsRead)
+TEST_F(CaseMappingTest, DamagedHeaderAppliesOnlyTheItemsRead)
 {
     const CaseFileReading curto = ReadCase("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
     ASSERT_EQ(curto.stop, CaseFileReading::HeaderError);

@@ -4,7 +4,7 @@
 
 using namespace calculation;
 
-TEST(GridRules, FewRowsDisableTheScrollBar)
+TEST(GridRulesTest, FewRowsDisableTheScrollBar)
 {
     // The fixed rows, the mass/density row and 28, 29: 7 positions fit the 9 visible rows.
     const RowLayout d = OrganizaCampos([](int n) { return n == 28 || n == 29; });
@@ -20,7 +20,7 @@ TEST(GridRules, FewRowsDisableTheScrollBar)
     EXPECT_FALSE(OrganizaCampos(dez, 249).scrollBarEnabled);
 }
 
-TEST(GridRules, ScrollIntoView)
+TEST(GridRulesTest, ScrollIntoView)
 {
     const struct {
         float row;
@@ -34,7 +34,7 @@ TEST(GridRules, ScrollIntoView)
             << c.row << " from " << c.current;
 }
 
-TEST(GridRules, MaterialFactorFollowsDesignTemperature)
+TEST(GridRulesTest, MaterialFactorFollowsDesignTemperature)
 {
     const struct {
         const char *temperature, *factor;
@@ -48,7 +48,7 @@ TEST(GridRules, MaterialFactorFollowsDesignTemperature)
             << c.temperature;
 }
 
-TEST(GridRules, KeyFilterAndFormatting)
+TEST(GridRulesTest, KeyFilterAndFormatting)
 {
     const struct {
         int in, out;
@@ -65,7 +65,7 @@ TEST(GridRules, KeyFilterAndFormatting)
     EXPECT_EQ(FormattedText(QString()), QString());
 }
 
-TEST(GridRules, CalculatorPlacement)
+TEST(GridRulesTest, CalculatorPlacement)
 {
     const QRect janela(100, 100, 600, 400); // bottom edge at 500
     // Near the top: directly below the box, left edges aligned.

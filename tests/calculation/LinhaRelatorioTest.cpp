@@ -97,7 +97,7 @@ TEST_F(LinhaRelatorioTest, ItemHasOneLeadingBlank)
     EXPECT_EQ(ReportItem(QString()), QStringLiteral(" "));
 }
 
-TEST(Arredonda, SignificantDigits)
+TEST(LinhaRelatorioArredondaTest, SignificantDigits)
 {
     const struct {
         double value;
@@ -112,7 +112,7 @@ TEST(Arredonda, SignificantDigits)
         EXPECT_DOUBLE_EQ(Arredonda(c.value, c.digits), c.expected) << c.value;
 }
 
-TEST(Arredonda, ValuesAtOrBelowZeroStayUnrounded)
+TEST(LinhaRelatorioArredondaTest, ValuesAtOrBelowZeroStayUnrounded)
 {
     for (double v : {0.0, -0.0, -1234.5678, -0.001})
         EXPECT_EQ(Arredonda(v, 1), v);

@@ -6,7 +6,7 @@ using namespace calculation;
 
 namespace {
 
-ReportHeader Cabecalho(const QString &data, const QString &os, const QString &cliente)
+ReportHeader Header(const QString &data, const QString &os, const QString &cliente)
 {
     ReportHeader header = ReportLabels();
     header.date = data;
@@ -15,13 +15,13 @@ ReportHeader Cabecalho(const QString &data, const QString &os, const QString &cl
     return header;
 }
 
-const QString Regua = QString(33, QLatin1Char('=')) + QStringLiteral(" Data Sheet ")
+const QString Rule = QString(33, QLatin1Char('=')) + QStringLiteral(" Data Sheet ")
                       + QString(33, QLatin1Char('='));
-const QString Fecho(78, QLatin1Char('='));
+const QString ClosingRule(78, QLatin1Char('='));
 
 } // namespace
 
-TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
+TEST(ReportSheetTest, ColumnHeaderLinesUpWithTheItems)
 {
     const QString texto = ColumnHeader();
     ASSERT_EQ(texto.size(), 79);
@@ -32,7 +32,7 @@ TEST(ReportSheet, ColumnHeaderLinesUpWithTheItems)
     EXPECT_EQ(texto.mid(41, 32).trimmed(), QString());
 }
 
-TEST(ReportSheet, DateTextIsShortTimeAndLongDate)
+TEST(ReportSheetTest, DateTextIsShortTimeAndLongDate)
 {
     EXPECT_EQ(DateTimeText(QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42))),
               QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
@@ -40,36 +40,36 @@ TEST(ReportSheet, DateTextIsShortTimeAndLongDate)
               QStringLiteral("07:05 - segunda-feira, 1 de março de 2027"));
 }
 
-TEST(ReportSheet, EmptyListExportsHeaderAndRulesOnly)
+TEST(ReportSheetTest, EmptyListExportsHeaderAndRulesOnly)
 {
     const QStringList linhas =
-        ExportedLines(Cabecalho(QStringLiteral("10:15 - quarta-feira"), QStringLiteral("123"),
-                                QStringLiteral("ACME")),
+        ExportedLines(Header(QStringLiteral("10:15 - quarta-feira"), QStringLiteral("123"),
+                             QStringLiteral("ACME")),
                       {});
-    const QStringList esperado = {Regua,
+    const QStringList esperado = {Rule,
                                   QString(),
                                   QStringLiteral("Hora - data......: 10:15 - quarta-feira"),
                                   QString(),
                                   QStringLiteral("Ordem de serviço.: 123"),
                                   QStringLiteral("Cliente..........: ACME"),
-                                  Fecho};
+                                  ClosingRule};
     EXPECT_EQ(linhas, esperado);
-    EXPECT_EQ(Regua.size(), 78);
+    EXPECT_EQ(Rule.size(), 78);
 }
 
-TEST(ReportSheet, ItemsLoseTheirFirstCharacter)
+TEST(ReportSheetTest, ItemsLoseTheirFirstCharacter)
 {
     const QStringList itens = {QStringLiteral(" "), QStringLiteral(" Beta = d/D _ 0,65432"),
                                QString(), QStringLiteral("  dois")};
-    const QStringList linhas = ExportedLines(Cabecalho({}, {}, {}), itens);
+    const QStringList linhas = ExportedLines(Header({}, {}, {}), itens);
     ASSERT_EQ(linhas.size(), 7 + itens.size());
     EXPECT_EQ(linhas.mid(6, 4), (QStringList{QString(), QStringLiteral("Beta = d/D _ 0,65432"),
                                              QString(), QStringLiteral(" dois")}));
     EXPECT_EQ(linhas[4], QStringLiteral("Ordem de serviço.: "));
-    EXPECT_EQ(linhas.last(), Fecho);
+    EXPECT_EQ(linhas.last(), ClosingRule);
 }
 
-TEST(ReportSheet, FileTextIsWindows1252WithCrLf)
+TEST(ReportSheetTest, FileTextIsWindows1252WithCrLf)
 {
     const QByteArray bytes =
         ExportedBytes({QStringLiteral("Vazão"), QString(), QStringLiteral("Kg/m³")});
@@ -77,10 +77,10 @@ TEST(ReportSheet, FileTextIsWindows1252WithCrLf)
     EXPECT_TRUE(ExportedBytes({}).isEmpty());
 }
 
-TEST(ReportSheet, PrintLayout)
+TEST(ReportSheetTest, PrintLayout)
 {
     const ReportHeader header =
-        Cabecalho(QStringLiteral("10:15 - hoje"), QStringLiteral("OS 7"), QStringLiteral("ACME"));
+        Header(QStringLiteral("10:15 - hoje"), QStringLiteral("OS 7"), QStringLiteral("ACME"));
     const QList<PrintedLine> linhas =
         PrintLayout(header, ColumnHeader(), {QStringLiteral(" a"), QStringLiteral(" b")});
     using P = PrintedLine;

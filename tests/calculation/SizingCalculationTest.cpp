@@ -18,9 +18,9 @@ using testsupport::ScriptedInteraction;
 
 namespace {
 
-const QString Interrompido = QStringLiteral("Cálculo interrompido");
+const QString InterruptedTitle = QStringLiteral("Cálculo interrompido");
 
-class CalculoTest : public ::testing::Test
+class SizingCalculationTest : public ::testing::Test
 {
 protected:
     void SetUp() override { IniciaTabelas(); }
@@ -63,15 +63,22 @@ protected:
 // --- golden data sheets ---
 
 struct Golden {
+    const char *name;
     const char *file;
     CaseSnapshot (*caso)();
 };
 
-class GoldenSheet : public CalculoTest, public ::testing::WithParamInterface<Golden>
+// A failure names the sample case.
+void PrintTo(const Golden &golden, std::ostream *out)
+{
+    *out << golden.name;
+}
+
+class GoldenSheetTest : public SizingCalculationTest, public ::testing::WithParamInterface<Golden>
 {
 };
 
-TEST_P(GoldenSheet, MatchesLineByLine)
+TEST_P(GoldenSheetTest, MatchesLineByLine)
 {
     const Golden g = GetParam();
     const CalculationResult r = Run(g.caso());
@@ -98,14 +105,17 @@ TEST_P(GoldenSheet, MatchesLineByLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PerFluidClass, GoldenSheet,
-    ::testing::Values(Golden{"calculo-liquido-flange.txt", [] { return samples::Liquid(); }},
-                      Golden{"calculo-gas-radius.txt", [] { return samples::Gas(); }},
-                      Golden{"calculo-vapor-vena.txt", [] { return samples::Steam(); }},
-                      Golden{"calculo-gas-corner.txt", [] { return samples::GasByMass(); }}));
+    PerFluidClass, GoldenSheetTest,
+    ::testing::Values(
+        Golden{"LiquidFlangeTaps", "calculo-liquido-flange.txt", [] { return samples::Liquid(); }},
+        Golden{"GasRadiusTaps", "calculo-gas-radius.txt", [] { return samples::Gas(); }},
+        Golden{"SteamVenaContracta", "calculo-vapor-vena.txt", [] { return samples::Steam(); }},
+        Golden{"GasByMassCornerTaps", "calculo-gas-corner.txt",
+               [] { return samples::GasByMass(); }}),
+    [](const auto &p) { return std::string(p.param.name); });
 
-// Key numbers recomputed independently (tools/verifica_calculo.py).
-TEST_F(CalculoTest, KeyNumbersAgreeWithTheIndependentCheck)
+// Key numbers recomputed independently (tools/check_calculation.py).
+TEST_F(SizingCalculationTest, KeyNumbersAgreeWithTheIndependentCheck)
 {
     const struct {
         CaseSnapshot caso;
@@ -129,8 +139,8 @@ TEST_F(CalculoTest, KeyNumbersAgreeWithTheIndependentCheck)
     }
 }
 
-// The four tap equations at fixed points, values from tools/verifica_calculo.py.
-TEST(CoefTomada, EquationsAtFixedPoints)
+// The four tap equations at fixed points, values from tools/check_calculation.py.
+TEST(SizingCalculationCoefficientTest, EquationsAtFixedPoints)
 {
     const struct {
         Coefficient (*coef)(double, double, double);
@@ -151,7 +161,7 @@ TEST(CoefTomada, EquationsAtFixedPoints)
 }
 
 // Every tap type sizes the same liquid; the diameter ratios come from the independent check.
-TEST_F(CalculoTest, EveryTapTypeConverges)
+TEST_F(SizingCalculationTest, EveryTapTypeConverges)
 {
     const struct {
         int tap;
@@ -173,7 +183,7 @@ TEST_F(CalculoTest, EveryTapTypeConverges)
 
 // --- reading ---
 
-TEST_F(CalculoTest, ReadOrderPerFluidClass)
+TEST_F(SizingCalculationTest, ReadOrderPerFluidClass)
 {
     auto liquidoMassico = [] {
         CaseSnapshot c = samples::Liquid();
@@ -200,7 +210,7 @@ TEST_F(CalculoTest, ReadOrderPerFluidClass)
     }
 }
 
-TEST_F(CalculoTest, TonnesPerHourGiveTheSameSizingFactorAsKilograms)
+TEST_F(SizingCalculationTest, TonnesPerHourGiveTheSameSizingFactorAsKilograms)
 {
     using Make = CaseSnapshot (*)();
     for (Make make :
@@ -216,7 +226,7 @@ TEST_F(CalculoTest, TonnesPerHourGiveTheSameSizingFactorAsKilograms)
     EXPECT_EQ(Run(vaporKg).CoeficienteCarga, Run(samples::Steam()).CoeficienteCarga);
 }
 
-TEST_F(CalculoTest, GasInCubicMetresReadsAtOneAtmosphere)
+TEST_F(SizingCalculationTest, GasInCubicMetresReadsAtOneAtmosphere)
 {
     CaseSnapshot outro = samples::Gas();
     outro.fields[10].text = QStringLiteral("5");
@@ -235,7 +245,7 @@ TEST_F(CalculoTest, GasInCubicMetresReadsAtOneAtmosphere)
     EXPECT_NEAR(Run(kgcm2).CoeficienteCarga, S, 1e-6);
 }
 
-TEST_F(CalculoTest, HumidityZeroSkipsTheSaturationPressure)
+TEST_F(SizingCalculationTest, HumidityZeroSkipsTheSaturationPressure)
 {
     Run(samples::GasByMass());
     EXPECT_FALSE(HasLine(NomeCampo[14]));
@@ -243,7 +253,7 @@ TEST_F(CalculoTest, HumidityZeroSkipsTheSaturationPressure)
     EXPECT_FALSE(HasLine(NomeCampo[25]));
 }
 
-TEST_F(CalculoTest, StainlessSteelRewritesTheMaterialFactor)
+TEST_F(SizingCalculationTest, StainlessSteelRewritesTheMaterialFactor)
 {
     const struct {
         QString temperature, factor;
@@ -269,7 +279,7 @@ TEST_F(CalculoTest, StainlessSteelRewritesTheMaterialFactor)
                                                               "Outro material")));
 }
 
-TEST_F(CalculoTest, RelativeDensityLinesCarryTheirOwnLabelsWithoutUnit)
+TEST_F(SizingCalculationTest, RelativeDensityLinesCarryTheirOwnLabelsWithoutUnit)
 {
     CaseSnapshot caso = samples::Liquid();
     caso.relativeDensity = true;
@@ -286,7 +296,7 @@ TEST_F(CalculoTest, RelativeDensityLinesCarryTheirOwnLabelsWithoutUnit)
     EXPECT_DOUBLE_EQ(r.DensidadeProjeto, 0.98411 * 999.08);
 }
 
-TEST_F(CalculoTest, HeaderShowsThisCasesOwnSelectorTexts)
+TEST_F(SizingCalculationTest, HeaderShowsThisCasesOwnSelectorTexts)
 {
     NomeFluido[0] = QStringLiteral("Vapor (de outra janela)");
     NomeTomada[0] = QStringLiteral("Corner Taps");
@@ -299,14 +309,14 @@ TEST_F(CalculoTest, HeaderShowsThisCasesOwnSelectorTexts)
 
 // --- limits ---
 
-CaseSnapshot Com(CaseSnapshot caso, int campo, const char *texto)
+CaseSnapshot With(CaseSnapshot caso, int campo, const char *texto)
 {
     caso.fields[campo].text = QString::fromUtf8(texto);
     return caso;
 }
 
 // A liquid of 1 mm bore, 1 Pa, 1 kg/m³ and material factor 1: S = W / 0,0039986 exactly.
-CaseSnapshot LiquidoUnitario(const QString &vazao)
+CaseSnapshot LiquidInKgPerHour(const QString &vazao)
 {
     CaseSnapshot caso = samples::Liquid();
     samples::SetField(caso, 2, vazao, 1, 2);
@@ -319,7 +329,7 @@ CaseSnapshot LiquidoUnitario(const QString &vazao)
     return caso;
 }
 
-TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
+TEST_F(SizingCalculationTest, SizingFactorAtItsBoundsAsks)
 {
     const struct {
         QString vazao, title;
@@ -331,7 +341,7 @@ TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
         ScriptedInteraction answers;
         answers.messageAnswers = {platform::vbOK, platform::vbYes};
         host = FakeHost();
-        const CalculationResult r = Run(LiquidoUnitario(c.vazao));
+        const CalculationResult r = Run(LiquidInKgPerHour(c.vazao));
         ASSERT_EQ(answers.messages().size(), 2u);
         EXPECT_EQ(answers.messages()[0].text,
                   QStringLiteral("Valor de Coeficiente de 'Coeficiente de Carga' fora dos "
@@ -349,16 +359,16 @@ TEST_F(CalculoTest, SizingFactorAtItsBoundsAsks)
     }
 }
 
-TEST_F(CalculoTest, SizingFactorOutsideBoundsGoesOnWithNo)
+TEST_F(SizingCalculationTest, SizingFactorOutsideBoundsGoesOnWithNo)
 {
     ScriptedInteraction answers; // No
-    const CalculationResult r = Run(Com(samples::Steam(), 2, "5"));
+    const CalculationResult r = Run(With(samples::Steam(), 2, "5"));
     EXPECT_EQ(answers.messages().size(), 2u);
     EXPECT_TRUE(r.complete);
     EXPECT_EQ(r.Escala, platform::vbNo);
 }
 
-TEST_F(CalculoTest, PressureRatioOfExactlyThreeQuartersIsRefused)
+TEST_F(SizingCalculationTest, PressureRatioOfExactlyThreeQuartersIsRefused)
 {
     CaseSnapshot caso = samples::Steam();
     samples::SetField(caso, 12, QStringLiteral("100"), 0, 10);
@@ -384,7 +394,7 @@ TEST_F(CalculoTest, PressureRatioOfExactlyThreeQuartersIsRefused)
 
 // --- results section ---
 
-TEST_F(CalculoTest, SectionsPerFluidClass)
+TEST_F(SizingCalculationTest, SectionsPerFluidClass)
 {
     Run(samples::Liquid());
     EXPECT_FALSE(HasLine(QStringLiteral("Epsilo")));
@@ -403,7 +413,7 @@ TEST_F(CalculoTest, SectionsPerFluidClass)
     }
 }
 
-TEST_F(CalculoTest, DrawingQuestion)
+TEST_F(SizingCalculationTest, DrawingQuestion)
 {
     const QString question =
         QStringLiteral("Deseja entrar com os dados para o desenho de fabricação agora?");
@@ -435,7 +445,7 @@ TEST_F(CalculoTest, DrawingQuestion)
     }
 }
 
-TEST_F(CalculoTest, CompletedRunFillsAndShowsTheReportWindow)
+TEST_F(SizingCalculationTest, CompletedRunFillsAndShowsTheReportWindow)
 {
     Run(samples::Gas());
     Run(samples::Gas()); // a second run gives one data sheet, not two
@@ -449,7 +459,7 @@ TEST_F(CalculoTest, CompletedRunFillsAndShowsTheReportWindow)
 
 // --- early ends ---
 
-TEST_F(CalculoTest, EmptyFieldEndsWithItsLineWritten)
+TEST_F(SizingCalculationTest, EmptyFieldEndsWithItsLineWritten)
 {
     CaseSnapshot caso = samples::Gas();
     caso.fields[19].text.clear();
@@ -474,19 +484,25 @@ TEST_F(CalculoTest, EmptyFieldEndsWithItsLineWritten)
     EXPECT_TRUE(host.lines().last().contains(QStringLiteral("  _")));
 }
 
-struct Falha {
+struct Failure {
     const char *name;
     CaseSnapshot (*caso)();
     QString message; // the start of the one message that ends the run
 };
 
-class EarlyEnd : public CalculoTest, public ::testing::WithParamInterface<Falha>
+void PrintTo(const Failure &failure, std::ostream *out)
+{
+    *out << failure.name;
+}
+
+class SizingCalculationEarlyEndTest : public SizingCalculationTest,
+                                      public ::testing::WithParamInterface<Failure>
 {
 };
 
-TEST_P(EarlyEnd, OneClearMessageAndThePartialSheet)
+TEST_P(SizingCalculationEarlyEndTest, OneClearMessageAndThePartialSheet)
 {
-    const Falha f = GetParam();
+    const Failure f = GetParam();
     const CalculationResult r = Run(f.caso());
     EXPECT_FALSE(r.complete);
     ASSERT_FALSE(ui.messages().empty());
@@ -500,80 +516,79 @@ TEST_P(EarlyEnd, OneClearMessageAndThePartialSheet)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    MendedFaults, EarlyEnd,
+    MendedFaults, SizingCalculationEarlyEndTest,
     ::testing::Values(
-        Falha{"NotANumber", [] { return Com(samples::Liquid(), 4, "1O2"); },
-              QStringLiteral("O campo 'Diâmetro interno do tubo' não contém um número: "
+        Failure{"NotANumber", [] { return With(samples::Liquid(), 4, "1O2"); },
+                QStringLiteral("O campo 'Diâmetro interno do tubo' não contém um número: "
                              "\"1O2\"")},
-        Falha{"BlankIsNotANumber", [] { return Com(samples::Gas(), 27, " "); },
-              QStringLiteral("O campo 'Relação k=Cp/Cv' não contém um número")},
-        Falha{"ZeroDiameter", [] { return Com(samples::Liquid(), 4, "0"); },
-              QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser zero.")},
-        Falha{"NegativeDiameter", [] { return Com(samples::Steam(), 4, "-50"); },
-              QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser negativo.")},
-        Falha{"ZeroViscosity", [] { return Com(samples::Gas(), 20, "0"); },
-              QStringLiteral("O campo 'Viscosidade dinâmica (proj)' não pode ser zero.")},
-        Falha{"ZeroDensity", [] { return Com(samples::Liquid(), 18, "0"); },
-              QStringLiteral("O campo 'Massa Específica (proj)' não pode ser zero.")},
-        Falha{"NegativeDensity", [] { return Com(samples::Steam(), 18, "-4,9"); },
-              QStringLiteral("O campo 'Massa Específica (proj)' não pode ser negativo.")},
-        Falha{"ZeroCompressibility", [] { return Com(samples::Gas(), 26, "0"); },
-              QStringLiteral("O campo 'Fator Compensado (proj)' não pode ser zero.")},
-        Falha{"ZeroReadingCompressibility", [] { return Com(samples::Gas(), 25, "0"); },
-              QStringLiteral("O campo 'Fator Compensado (leit)' não pode ser zero.")},
-        Falha{"ZeroRelativeDensity", [] { return Com(samples::Gas(), 19, "0"); },
-              QStringLiteral("O campo 'Densidade relativa (Ar = 1)' não pode ser zero.")},
-        Falha{"ZeroDesignPressure", [] { return Com(samples::Steam(), 12, "0"); },
-              QStringLiteral("O campo 'Pressão Absoluta (proj)' não pode ser zero.")},
-        Falha{"ZeroGasPressure", [] { return Com(samples::Gas(), 12, "0"); },
-              QStringLiteral("A massa específica de projeto calculada")},
-        Falha{"AbsoluteZero", [] { return Com(samples::Gas(), 9, "-273,15"); },
-              QStringLiteral("O campo 'Temperatura de projeto' não pode ser -273,15 ºC")},
-        Falha{"ZeroDifferentialPressure", [] { return Com(samples::Liquid(), 5, "0"); },
-              QStringLiteral("O campo 'Pressão diferencial' não pode ser zero.")},
-        Falha{"NegativeDifferentialPressure", [] { return Com(samples::Gas(), 5, "-100"); },
-              QStringLiteral("O campo 'Pressão diferencial' não pode ser negativo.")},
-        Falha{"ZeroMaterialFactor", [] { return Com(samples::Gas(), 29, "0"); },
-              QStringLiteral("O campo 'Fator do material utilizado' não pode ser zero.")},
-        Falha{"ZeroHeatRatio", [] { return Com(samples::Gas(), 27, "0"); },
-              QStringLiteral("O campo 'Relação k=Cp/Cv' não pode ser zero.")},
-        Falha{"ZeroFlow", [] { return Com(samples::Liquid(), 2, "0"); },
-              QStringLiteral("Coeficiente de Carga = 0: tem que ser maior que zero")},
-        Falha{"ZeroUsualFlow", [] { return Com(samples::Liquid(), 28, "0"); },
-              QStringLiteral("N.º de reynolds usual = 0: tem que ser maior que zero")},
-        Falha{"EqualResiduals",
-              [] {
+        Failure{"BlankIsNotANumber", [] { return With(samples::Gas(), 27, " "); },
+                QStringLiteral("O campo 'Relação k=Cp/Cv' não contém um número")},
+        Failure{"ZeroDiameter", [] { return With(samples::Liquid(), 4, "0"); },
+                QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser zero.")},
+        Failure{"NegativeDiameter", [] { return With(samples::Steam(), 4, "-50"); },
+                QStringLiteral("O campo 'Diâmetro interno do tubo' não pode ser negativo.")},
+        Failure{"ZeroViscosity", [] { return With(samples::Gas(), 20, "0"); },
+                QStringLiteral("O campo 'Viscosidade dinâmica (proj)' não pode ser zero.")},
+        Failure{"ZeroDensity", [] { return With(samples::Liquid(), 18, "0"); },
+                QStringLiteral("O campo 'Massa Específica (proj)' não pode ser zero.")},
+        Failure{"NegativeDensity", [] { return With(samples::Steam(), 18, "-4,9"); },
+                QStringLiteral("O campo 'Massa Específica (proj)' não pode ser negativo.")},
+        Failure{"ZeroCompressibility", [] { return With(samples::Gas(), 26, "0"); },
+                QStringLiteral("O campo 'Fator Compensado (proj)' não pode ser zero.")},
+        Failure{"ZeroReadingCompressibility", [] { return With(samples::Gas(), 25, "0"); },
+                QStringLiteral("O campo 'Fator Compensado (leit)' não pode ser zero.")},
+        Failure{"ZeroRelativeDensity", [] { return With(samples::Gas(), 19, "0"); },
+                QStringLiteral("O campo 'Densidade relativa (Ar = 1)' não pode ser zero.")},
+        Failure{"ZeroDesignPressure", [] { return With(samples::Steam(), 12, "0"); },
+                QStringLiteral("O campo 'Pressão Absoluta (proj)' não pode ser zero.")},
+        Failure{"ZeroGasPressure", [] { return With(samples::Gas(), 12, "0"); },
+                QStringLiteral("A massa específica de projeto calculada")},
+        Failure{"AbsoluteZero", [] { return With(samples::Gas(), 9, "-273,15"); },
+                QStringLiteral("O campo 'Temperatura de projeto' não pode ser -273,15 ºC")},
+        Failure{"ZeroDifferentialPressure", [] { return With(samples::Liquid(), 5, "0"); },
+                QStringLiteral("O campo 'Pressão diferencial' não pode ser zero.")},
+        Failure{"NegativeDifferentialPressure", [] { return With(samples::Gas(), 5, "-100"); },
+                QStringLiteral("O campo 'Pressão diferencial' não pode ser negativo.")},
+        Failure{"ZeroMaterialFactor", [] { return With(samples::Gas(), 29, "0"); },
+                QStringLiteral("O campo 'Fator do material utilizado' não pode ser zero.")},
+        Failure{"ZeroHeatRatio", [] { return With(samples::Gas(), 27, "0"); },
+                QStringLiteral("O campo 'Relação k=Cp/Cv' não pode ser zero.")},
+        Failure{"ZeroFlow", [] { return With(samples::Liquid(), 2, "0"); },
+                QStringLiteral("Coeficiente de Carga = 0: tem que ser maior que zero")},
+        Failure{"ZeroUsualFlow", [] { return With(samples::Liquid(), 28, "0"); },
+                QStringLiteral("N.º de reynolds usual = 0: tem que ser maior que zero")},
+        Failure{"EqualResiduals",
+                [] {
                   CaseSnapshot c = samples::Liquid();
                   c.Tomada = 5; // a tap type without an equation
                   return c;
               },
-              QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o mesmo")},
-        Falha{"CornerBetaReachesOne",
-              [] {
-                  CaseSnapshot c = LiquidoUnitario(QStringLiteral("0,02"));
+                QStringLiteral("O cálculo de Beta parou: dois passos seguidos deram o mesmo")},
+        Failure{"CornerBetaReachesOne",
+                [] {
+                  CaseSnapshot c = LiquidInKgPerHour(QStringLiteral("0,02"));
                   c.Tomada = CornerTaps;
                   return c;
               },
-              QStringLiteral("Beta = 1,0")},
-        Falha{"EpsiloNotPositive", [] { return Com(Com(samples::Gas(), 27, "0,01"), 28, "1"); },
-              QStringLiteral("Epsilo = -")},
-        Falha{"NoConvergence",
-              [] {
-                  CaseSnapshot c = LiquidoUnitario(QStringLiteral("0,01"));
+                QStringLiteral("Beta = 1,0")},
+        Failure{"EpsiloNotPositive", [] { return With(With(samples::Gas(), 27, "0,01"), 28, "1"); },
+                QStringLiteral("Epsilo = -")},
+        Failure{"NoConvergence",
+                [] {
+                  CaseSnapshot c = LiquidInKgPerHour(QStringLiteral("0,01"));
                   c.fields[4].text = QStringLiteral("0,5");
                   return c;
               },
-              QStringLiteral("O cálculo de Beta não convergiu em 200 passos.")}),
-    [](const ::testing::TestParamInfo<Falha> &info) { return info.param.name; });
+                QStringLiteral("O cálculo de Beta não convergiu em 200 passos.")}),
+    [](const ::testing::TestParamInfo<Failure> &info) { return info.param.name; });
 
-TEST(Arredonda, LossAtOrBelowZeroIsWrittenUnrounded)
+// The permanent loss goes through Arredonda, which leaves a value at or below zero as it is.
+TEST_F(SizingCalculationTest, LossAtOrBelowZeroIsWrittenUnrounded)
 {
-    IniciaTabelas();
-    ScriptedInteraction ui; // No: go on with S >= 1
-    FakeHost host;
-    CaseSnapshot caso = LiquidoUnitario(QStringLiteral("0,004"));
+    // ui answers No: go on with S >= 1
+    CaseSnapshot caso = LiquidInKgPerHour(QStringLiteral("0,004"));
     caso.Tomada = VenaContracta;
-    const CalculationResult r = cmdCalcular_Click(caso, host);
+    const CalculationResult r = Run(caso);
     ASSERT_TRUE(r.complete);
     ASSERT_GT(r.CoeficienteCarga, 1);
     const double loss = 1 * 1.0 * (1 - r.CoeficienteCarga) / (1 + r.CoeficienteCarga);

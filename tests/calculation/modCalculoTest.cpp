@@ -4,7 +4,7 @@
 
 using namespace calculation;
 
-TEST(IniciaTabelas, VocabularyAndLimits)
+TEST(modCalculoTest, VocabularyAndLimits)
 {
     IniciaTabelas();
     EXPECT_EQ(Sublinha, QStringLiteral("_"));

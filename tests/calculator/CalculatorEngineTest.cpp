@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <map>
+#include <sstream>
 #include <vector>
 
 using namespace calculator;
@@ -11,7 +13,7 @@ using namespace calculator;
 namespace {
 
 // A window that records what the engine shows and writes.
-struct JanelaDeTeste final : CalculatorWindow {
+struct TestWindow final : CalculatorWindow {
     QString visor, decimal;
     QStringList escritos;
     int fechamentos = 0;
@@ -28,7 +30,7 @@ struct JanelaDeTeste final : CalculatorWindow {
 };
 
 // Keys separated by blanks: digits, "," (decimal), the operators, "%", "C" and "CE".
-bool Tecla(CalculatorEngine &calc, const QString &tecla)
+bool PressKey(CalculatorEngine &calc, const QString &tecla)
 {
     if (tecla == QLatin1String(","))
         return calc.Decimal();
@@ -45,26 +47,26 @@ bool Tecla(CalculatorEngine &calc, const QString &tecla)
     return calc.Digit(tecla.toInt());
 }
 
-void Teclas(CalculatorEngine &calc, const char *teclas)
+void PressKeys(CalculatorEngine &calc, const char *teclas)
 {
     const QStringList lista = QString::fromUtf8(teclas).split(QLatin1Char(' '),
                                                               Qt::SkipEmptyParts);
     for (const QString &tecla : lista)
-        Tecla(calc, tecla);
+        PressKey(calc, tecla);
 }
 
-class CalculadoraTest : public ::testing::Test
+class CalculatorEngineTest : public ::testing::Test
 {
 protected:
     void SetUp() override { calc.Load(&janela); }
-    testsupport::ScriptedInteraction interacao;
-    JanelaDeTeste janela;
+    testsupport::ScriptedInteraction ui;
+    TestWindow janela;
     CalculatorEngine calc;
 };
 
 } // namespace
 
-TEST_F(CalculadoraTest, FreshCalculatorShowsZeroWithSeparator)
+TEST_F(CalculatorEngineTest, FreshCalculatorShowsZeroWithSeparator)
 {
     EXPECT_EQ(janela.visor, QStringLiteral("0,"));
     EXPECT_EQ(janela.decimal, QStringLiteral(","));
@@ -74,25 +76,46 @@ TEST_F(CalculadoraTest, FreshCalculatorShowsZeroWithSeparator)
 }
 
 // Each row: keys, readout after the last key, the text written ("" when nothing is).
-struct Sequencia {
+struct KeySequence {
     const char *teclas;
     const char *visor;
     const char *escrito;
 };
 
-void PrintTo(const Sequencia &s, std::ostream *os)
+void PrintTo(const KeySequence &s, std::ostream *os)
 {
     *os << '"' << s.teclas << '"';
 }
 
-class SequenciasTest : public CalculadoraTest, public ::testing::WithParamInterface<Sequencia>
+// The test's name spells its keys: "5 + 3 % =" is Five_Plus_Three_Percent_Equals.
+std::string KeysName(const ::testing::TestParamInfo<KeySequence> &info)
+{
+    static const std::map<std::string, std::string> words = {
+        {"0", "Zero"},  {"1", "One"},   {"2", "Two"},    {"3", "Three"},  {"4", "Four"},
+        {"5", "Five"},  {"6", "Six"},   {"7", "Seven"},  {"8", "Eight"},  {"9", "Nine"},
+        {",", "Comma"}, {"+", "Plus"},  {"-", "Minus"},  {"*", "Times"},  {"/", "Over"},
+        {"=", "Equals"}, {"%", "Percent"},
+    };
+    std::string name;
+    std::istringstream keys(info.param.teclas);
+    for (std::string key; keys >> key;) {
+        if (!name.empty())
+            name += '_';
+        const auto word = words.find(key);
+        name += word == words.end() ? key : word->second;
+    }
+    return name;
+}
+
+class CalculatorEngineSequenceTest : public CalculatorEngineTest,
+                                     public ::testing::WithParamInterface<KeySequence>
 {
 };
 
-TEST_P(SequenciasTest, ReadoutAndWrittenResult)
+TEST_P(CalculatorEngineSequenceTest, ReadoutAndWrittenResult)
 {
-    const Sequencia &s = GetParam();
-    Teclas(calc, s.teclas);
+    const KeySequence &s = GetParam();
+    PressKeys(calc, s.teclas);
     EXPECT_EQ(calc.ReadoutText(), QString::fromUtf8(s.visor)) << s.teclas;
     EXPECT_EQ(janela.visor, calc.ReadoutText());
     const QString escrito = QString::fromUtf8(s.escrito);
@@ -106,86 +129,88 @@ TEST_P(SequenciasTest, ReadoutAndWrittenResult)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedSequences, SequenciasTest,
-    ::testing::Values(Sequencia{"1 2 , 5", "12,5", ""}, Sequencia{"2 + 3 +", "5", ""},
-                      Sequencia{"2 + 3 + 4 =", "9", "9"}, Sequencia{"5 =", "5,", "5,"},
-                      Sequencia{"=", "0,", "0,"}, Sequencia{"5 + 3 % =", "0,15", "0,15"},
-                      Sequencia{"5 + -", "-", ""}, Sequencia{"5 + - 3", "-3,", ""},
-                      Sequencia{"5 + - 3 =", "2", "2"}, Sequencia{"- 5", "-5,", ""},
-                      Sequencia{"5 + * 2 =", "10", "10"}, Sequencia{"8 / 0 =", "8,", "8,"},
-                      Sequencia{"5 + 3 CE 4 =", "9", "9"}));
+    WorkedSequences, CalculatorEngineSequenceTest,
+    ::testing::Values(KeySequence{"1 2 , 5", "12,5", ""}, KeySequence{"2 + 3 +", "5", ""},
+                      KeySequence{"2 + 3 + 4 =", "9", "9"}, KeySequence{"5 =", "5,", "5,"},
+                      KeySequence{"=", "0,", "0,"}, KeySequence{"5 + 3 % =", "0,15", "0,15"},
+                      KeySequence{"5 + -", "-", ""}, KeySequence{"5 + - 3", "-3,", ""},
+                      KeySequence{"5 + - 3 =", "2", "2"}, KeySequence{"- 5", "-5,", ""},
+                      KeySequence{"5 + * 2 =", "10", "10"}, KeySequence{"8 / 0 =", "8,", "8,"},
+                      KeySequence{"5 + 3 CE 4 =", "9", "9"}),
+    KeysName);
 
 INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, SequenciasTest,
+    EdgeCases, CalculatorEngineSequenceTest,
     ::testing::Values(
         // The first digit replaces the fresh readout; digits go ahead of the separator
         // until the decimal key, then behind it; a leading zero stays.
-        Sequencia{"5", "5,", ""}, Sequencia{"1 2", "12,", ""},
-        Sequencia{"1 , 0 5", "1,05", ""}, Sequencia{"0 5", "05,", ""},
+        KeySequence{"5", "5,", ""}, KeySequence{"1 2", "12,", ""},
+        KeySequence{"1 , 0 5", "1,05", ""}, KeySequence{"0 5", "05,", ""},
         // A second decimal key changes nothing.
-        Sequencia{"1 , 5 , 2", "1,52", ""},
+        KeySequence{"1 , 5 , 2", "1,52", ""},
         // After an operator the decimal key starts 0,; after a waiting minus, -0,.
-        Sequencia{"5 + ,", "0,", ""}, Sequencia{"5 + - ,", "-0,", ""},
-        Sequencia{"5 + - , 5 =", "4,5", "4,5"},
+        KeySequence{"5 + ,", "0,", ""}, KeySequence{"5 + - ,", "-0,", ""},
+        KeySequence{"5 + - , 5 =", "4,5", "4,5"},
         // A minus key first gives -0,; a second one changes nothing.
-        Sequencia{"-", "-0,", ""}, Sequencia{"- -", "-0,", ""},
-        Sequencia{"- , 5 =", "-0,5", "-0,5"},
+        KeySequence{"-", "-0,", ""}, KeySequence{"- -", "-0,", ""},
+        KeySequence{"- , 5 =", "-0,5", "-0,5"},
         // Operator after operator: the last one is pending.
-        Sequencia{"6 + / 3 =", "2", "2"}, Sequencia{"6 * - 3 =", "-18", "-18"},
+        KeySequence{"6 + / 3 =", "2", "2"}, KeySequence{"6 * - 3 =", "-18", "-18"},
         // Percent alone, and the percent key counting an operand.
-        Sequencia{"5 %", "0,05", ""}, Sequencia{"5 % =", "0,05", "0,05"},
-        Sequencia{"5 + 3 % 2 =", "2,", "2,"},
+        KeySequence{"5 %", "0,05", ""}, KeySequence{"5 % =", "0,05", "0,05"},
+        KeySequence{"5 + 3 % 2 =", "2,", "2,"},
         // A computed result has no trailing separator, a typed number has one.
-        Sequencia{"4 + 5 =", "9", "9"}, Sequencia{"9 =", "9,", "9,"},
+        KeySequence{"4 + 5 =", "9", "9"}, KeySequence{"9 =", "9,", "9,"},
         // An operator, even =, while a minus sign waits does not close.
-        Sequencia{"5 + - =", "-", ""}, Sequencia{"- =", "-0,", ""},
+        KeySequence{"5 + - =", "-", ""}, KeySequence{"- =", "-0,", ""},
         // The lone minus sign is no operand: the first operand stays.
-        Sequencia{"5 + - * 3 =", "2", "2"}, Sequencia{"5 + - % =", "0", "0"},
+        KeySequence{"5 + - * 3 =", "2", "2"}, KeySequence{"5 + - % =", "0", "0"},
         // Division results and the division by zero keeping the first operand.
-        Sequencia{"1 / 3 =", "0,333333333333333", "0,333333333333333"},
-        Sequencia{"8 / 0 + 2 =", "10", "10"},
+        KeySequence{"1 / 3 =", "0,333333333333333", "0,333333333333333"},
+        KeySequence{"8 / 0 + 2 =", "10", "10"},
         // CE keeps the pending operation and the first operand; C clears everything.
-        Sequencia{"7 * 2 CE", "0,", ""}, Sequencia{"7 * 2 CE 3 =", "21", "21"},
-        Sequencia{"7 * 2 C 3 =", "3,", "3,"}, Sequencia{"7 * 2 C", "0,", ""},
+        KeySequence{"7 * 2 CE", "0,", ""}, KeySequence{"7 * 2 CE 3 =", "21", "21"},
+        KeySequence{"7 * 2 C 3 =", "3,", "3,"}, KeySequence{"7 * 2 C", "0,", ""},
         // Chained computations.
-        Sequencia{"1 0 - 4 * 3 =", "18", "18"}, Sequencia{"2 , 5 * 4 - 1 =", "9", "9"}));
+        KeySequence{"1 0 - 4 * 3 =", "18", "18"}, KeySequence{"2 , 5 * 4 - 1 =", "9", "9"}),
+    KeysName);
 
-TEST_F(CalculadoraTest, DivisionByZeroShowsTheMessage)
+TEST_F(CalculatorEngineTest, DivisionByZeroShowsTheMessage)
 {
-    Teclas(calc, "8 / 0 =");
-    ASSERT_EQ(interacao.messages().size(), 1u);
-    const auto mensagem = interacao.messages().front();
+    PressKeys(calc, "8 / 0 =");
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const auto mensagem = ui.messages().front();
     EXPECT_EQ(mensagem.text, QStringLiteral("Não é possível dividir por zero"));
     EXPECT_EQ(mensagem.title, QStringLiteral("Calculadora"));
     EXPECT_EQ(mensagem.style, platform::vbExclamation);
 }
 
-TEST_F(CalculadoraTest, ClearResetsOperandsClearEntryKeepsThem)
+TEST_F(CalculatorEngineTest, ClearResetsOperandsClearEntryKeepsThem)
 {
-    Teclas(calc, "7 * 2 CE");
+    PressKeys(calc, "7 * 2 CE");
     EXPECT_EQ(CalculatorEngine::TextOf(calc.Operando1()), QStringLiteral("7,"));
     EXPECT_EQ(calc.OperacaoPendente(), QStringLiteral("*"));
     EXPECT_EQ(calc.NumOperandos(), 1);
     EXPECT_EQ(calc.UltimaEntrada(), QStringLiteral("CE"));
-    Teclas(calc, "C");
+    PressKeys(calc, "C");
     EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando1()), 0);
     EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando2()), 0);
     EXPECT_EQ(calc.NumOperandos(), 0);
     EXPECT_EQ(calc.OperacaoPendente(), QStringLiteral(" "));
 }
 
-TEST_F(CalculadoraTest, OperandsSurviveTheNextOpening)
+TEST_F(CalculatorEngineTest, OperandsSurviveTheNextOpening)
 {
-    Teclas(calc, "2 + 3 +");
+    PressKeys(calc, "2 + 3 +");
     calc.Unload(&janela);
-    JanelaDeTeste outra;
+    TestWindow outra;
     calc.Load(&outra);
     EXPECT_EQ(outra.visor, QStringLiteral("0,"));
     EXPECT_EQ(calc.NumOperandos(), 0);
     EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando1()), 5);
 }
 
-TEST_F(CalculadoraTest, ColaTypesTheFieldText)
+TEST_F(CalculatorEngineTest, ColaTypesTheFieldText)
 {
     const struct {
         const char *texto;
@@ -206,7 +231,7 @@ TEST_F(CalculadoraTest, ColaTypesTheFieldText)
     };
     for (const auto &c : casos) {
         CalculatorEngine nova;
-        JanelaDeTeste janelaNova;
+        TestWindow janelaNova;
         nova.Load(&janelaNova);
         nova.Cola(QString::fromUtf8(c.texto));
         EXPECT_EQ(nova.ReadoutText(), QString::fromUtf8(c.visor)) << c.texto;
@@ -214,30 +239,30 @@ TEST_F(CalculadoraTest, ColaTypesTheFieldText)
     }
 }
 
-TEST_F(CalculadoraTest, ColaThenComputation)
+TEST_F(CalculatorEngineTest, ColaThenComputation)
 {
     calc.Cola(QStringLiteral("-3,5"));
-    Teclas(calc, "* 2 =");
+    PressKeys(calc, "* 2 =");
     EXPECT_EQ(janela.escritos, QStringList{QStringLiteral("-7")});
 }
 
-TEST_F(CalculadoraTest, OutOfRangeValuesShowTheirText)
+TEST_F(CalculatorEngineTest, OutOfRangeValuesShowTheirText)
 {
     // A typed number too large for a double works as infinity; no crash, no 0.
     calc.Cola(QString(400, QLatin1Char('9')));
-    Teclas(calc, "* 2 =");
+    PressKeys(calc, "* 2 =");
     EXPECT_EQ(janela.escritos, QStringList{QStringLiteral("Infinito")});
 
     // A computation beyond the range shows the text of its value.
     calc.Load(&janela);
     calc.Cola(QStringLiteral("1E+300"));
-    Teclas(calc, "*");
+    PressKeys(calc, "*");
     calc.Cola(QStringLiteral("-1E+300"));
-    Teclas(calc, "=");
+    PressKeys(calc, "=");
     EXPECT_EQ(janela.escritos.last(), QStringLiteral("-Infinito"));
 }
 
-TEST(CalculadoraNumeros, NumberOfAText)
+TEST(CalculatorEngineNumbersTest, NumberOfAText)
 {
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
@@ -259,7 +284,7 @@ TEST(CalculadoraNumeros, NumberOfAText)
     EXPECT_TRUE(std::isnan(CalculatorEngine::NumberOf(QStringLiteral("NaN"))));
 }
 
-TEST_F(CalculadoraTest, ButtonLooks)
+TEST_F(CalculatorEngineTest, ButtonLooks)
 {
     // The load reset draws "=" first and then every button normal.
     ASSERT_EQ(janela.desenhos.size(), size_t(ButtonCount));
@@ -287,7 +312,7 @@ TEST_F(CalculadoraTest, ButtonLooks)
     EXPECT_EQ(janela.desenhos, (std::vector<Par>{{DecimalButton, Normal}}));
 }
 
-TEST(CalculadoraTeclas, KeyCodesToButtons)
+TEST(CalculatorEngineKeysTest, KeyCodesToButtons)
 {
     for (int d = 0; d <= 9; ++d) {
         EXPECT_EQ(ButtonOfKey(48 + d), NumberButton(d));

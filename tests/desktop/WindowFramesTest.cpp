@@ -8,9 +8,9 @@
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/Twips.h"
-#include "windows/MenuPrincipalTeste.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -28,7 +28,7 @@ using namespace calculation;
 namespace {
 
 // Readable rectangles in failure messages.
-std::string Texto(const QRect &r)
+std::string Describe(const QRect &r)
 {
     return QStringLiteral("%1,%2 %3x%4")
         .arg(r.x())
@@ -39,13 +39,13 @@ std::string Texto(const QRect &r)
 }
 
 // The window manager has framed the window: its frame margins are known.
-bool Emoldurada(const QWidget *janela)
+bool IsFramed(const QWidget *janela)
 {
     return janela->isVisible() && janela->windowHandle()
            && !janela->windowHandle()->frameMargins().isNull();
 }
 
-class JanelasNaTela : public ::testing::Test
+class WindowFramesTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { IniciaTabelas(); }
@@ -54,10 +54,10 @@ protected:
     {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
             << "run through tests/desktop/run-desktop.sh";
-        testsupport::DescarregaMenuPrincipal();
+        testsupport::UnloadMainWindow();
         ListaMRU() = {};
-        PathSaves() = configuracao.path() + QStringLiteral("/Saves");
-        PathRelatorios() = configuracao.path() + QStringLiteral("/Relatorios");
+        PathSaves() = settings.path() + QStringLiteral("/Saves");
+        PathRelatorios() = settings.path() + QStringLiteral("/Relatorios");
     }
 
     void TearDown() override
@@ -65,12 +65,12 @@ protected:
         if (frmCalculadora *calculadora = frmCalculadora::Instance())
             calculadora->close();
         if (menu) {
-            interacao.messageAnswers.assign(10, platform::vbNo);
+            ui.messageAnswers.assign(10, platform::vbNo);
             for (QMdiSubWindow *sub : menu->Area()->subWindowList())
                 sub->close();
         }
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        testsupport::DescarregaMenuPrincipal();
+        testsupport::UnloadMainWindow();
     }
 
     // Loads and shows the main window and waits until the window manager has framed it and
@@ -80,32 +80,32 @@ protected:
         menu = mdiMenu::Instance();
         maximizada ? menu->showMaximized() : menu->show();
         ASSERT_TRUE(QTest::qWaitFor([this, maximizada] {
-            return Emoldurada(menu) && menu->isActiveWindow()
+            return IsFramed(menu) && menu->isActiveWindow()
                    && menu->isMaximized() == maximizada;
         })) << "the window manager did not frame the main window";
     }
 
-    QAction *Acao(const char *nome) const
+    QAction *Action(const char *nome) const
     {
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
-    testsupport::ConfiguracaoTemporaria configuracao;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::OwnProgramState programState{&AbreJanela};
+    testsupport::TemporarySettings settings;
+    testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
 
 } // namespace
 
-TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
+TEST_F(WindowFramesTest, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
 {
     ShowMainWindow(true);
-    Acao("mnuArquivoNew")->trigger();
+    Action("mnuArquivoNew")->trigger();
     auto *caso = qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     ASSERT_NE(caso, nullptr);
     caso->cboQuirasol->pick(0);
-    interacao.inputAnswers.push_back(QString()); // the fluid's name
+    ui.inputAnswers.push_back(QString()); // the fluid's name
     caso->cboFluido->pick(Liquid);
     caso->cboTomada->pick(0);
     ValueBox *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
@@ -123,12 +123,12 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
         // on the box, left edges aligned.
         const auto acima = [&] {
             const QRect moldura = calculadora->frameGeometry();
-            return Emoldurada(calculadora) && moldura.bottom() + 1 == campo.top()
+            return IsFramed(calculadora) && moldura.bottom() + 1 == campo.top()
                    && moldura.left() == campo.left();
         };
         EXPECT_TRUE(QTest::qWaitFor(acima))
-            << "box " << Texto(campo) << ", calculator frame "
-            << Texto(calculadora->frameGeometry());
+            << "box " << Describe(campo) << ", calculator frame "
+            << Describe(calculadora->frameGeometry());
         // Once it has the keyboard, "=" (Enter) writes the readout into the box and closes
         // the calculator.
         ASSERT_TRUE(QTest::qWaitFor([&] {
@@ -139,7 +139,7 @@ TEST_F(JanelasNaTela, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
     }
 }
 
-TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
+TEST_F(WindowFramesTest, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
 {
     ShowMainWindow();
     const QSize desenho = menu->size();
@@ -147,12 +147,12 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
                            .expandedTo(menu->minimumSizeHint()));
     const QRect primeira = menu->frameGeometry();
     const QRect tela = menu->screen()->availableGeometry();
-    EXPECT_TRUE(tela.contains(primeira)) << "frame " << Texto(primeira) << ", screen "
-                                         << Texto(tela);
+    EXPECT_TRUE(tela.contains(primeira)) << "frame " << Describe(primeira) << ", screen "
+                                         << Describe(tela);
     EXPECT_GT(menu->geometry().top(), primeira.top()); // a title bar the user can reach
 
     QPointer<mdiMenu> antigo = menu.data();
-    Acao("mnuArquivoSair")->trigger();
+    Action("mnuArquivoSair")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
     const QString menuConfig = QStringLiteral("Config\\Menu");
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainLeft")),
@@ -163,19 +163,19 @@ TEST_F(JanelasNaTela, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack)
     ShowMainWindow();
     const auto mesmoLugar = [&] { return menu->frameGeometry() == primeira; };
     EXPECT_TRUE(QTest::qWaitFor(mesmoLugar))
-        << "first " << Texto(primeira) << ", next " << Texto(menu->frameGeometry());
+        << "first " << Describe(primeira) << ", next " << Describe(menu->frameGeometry());
     EXPECT_EQ(menu->size(), desenho);
 
     // Closed maximised, it starts maximised; restored, it stands at the same place again.
     menu->showMaximized();
     ASSERT_TRUE(QTest::qWaitFor([this] { return menu->isMaximized(); }));
     antigo = menu.data();
-    Acao("mnuArquivoSair")->trigger();
+    Action("mnuArquivoSair")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainWindowsState")),
               QStringLiteral("2"));
     ShowMainWindow(true);
     menu->showNormal();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
-        << "first " << Texto(primeira) << ", restored " << Texto(menu->frameGeometry());
+        << "first " << Describe(primeira) << ", restored " << Describe(menu->frameGeometry());
 }

@@ -4,7 +4,7 @@
 
 using namespace frame;
 
-TEST(Sobre, PointerOnABorderLineIsOutside)
+TEST(AboutTest, PointerOnABorderLineIsOutside)
 {
     const QRect link(100, 50, 200, 20); // left 100, top 50, right 300, bottom 70
     struct Example
@@ -22,7 +22,7 @@ TEST(Sobre, PointerOnABorderLineIsOutside)
             << caso.ponteiro.x() << "," << caso.ponteiro.y();
 }
 
-TEST(Sobre, MailTargetCarriesTheCaptionAsSubject)
+TEST(AboutTest, MailTargetCarriesTheCaptionAsSubject)
 {
     const QString titulo = AboutTitle(QStringLiteral("Cálculo de Quirasol"));
     EXPECT_EQ(titulo, QStringLiteral("Sobre o Cálculo de Quirasol"));
@@ -32,7 +32,7 @@ TEST(Sobre, MailTargetCarriesTheCaptionAsSubject)
     EXPECT_EQ(LinkTarget(SiteLink, LinkTag(SiteLink), titulo), SupportSite);
 }
 
-TEST(Sobre, VersionText)
+TEST(AboutTest, VersionText)
 {
     EXPECT_EQ(VersionText(2, 0, 15), QStringLiteral("Versão 2.0 - Revisão 15"));
 }

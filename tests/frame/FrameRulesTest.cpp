@@ -6,7 +6,7 @@ namespace {
 
 using namespace frame;
 
-TEST(LinhaComandoTest, JoinsArgumentsAndQuotesThoseWithBlanks)
+TEST(FrameRulesTest, CommandLineJoinsArgumentsAndQuotesThoseWithBlanks)
 {
     EXPECT_EQ(CommandLine({}), QString());
     EXPECT_EQ(CommandLine({QStringLiteral("/A"), QStringLiteral("/tmp/caso.qzv")}),
@@ -16,36 +16,42 @@ TEST(LinhaComandoTest, JoinsArgumentsAndQuotesThoseWithBlanks)
     EXPECT_EQ(CommandLine({QStringLiteral("a"), QString()}), QStringLiteral("a \"\""));
 }
 
-struct CasoLinha {
-    const char *nome;
+struct LineExample {
+    const char *name;
     QString linha;
     QString file;
 };
 
-class ArquivoDaLinhaTest : public ::testing::TestWithParam<CasoLinha> {};
+// A failure names the example.
+void PrintTo(const LineExample &example, std::ostream *out)
+{
+    *out << example.name;
+}
 
-TEST_P(ArquivoDaLinhaTest, TakesTheCasePath)
+class FrameRulesCaseFileTest : public ::testing::TestWithParam<LineExample> {};
+
+TEST_P(FrameRulesCaseFileTest, TakesTheCasePathOfTheCommandLine)
 {
     EXPECT_EQ(CaseFileOfCommandLine(GetParam().linha), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Casos, ArquivoDaLinhaTest,
+    Lines, FrameRulesCaseFileTest,
     ::testing::Values(
-        CasoLinha{"Empty", QString(), QString()},
-        CasoLinha{"WholeLine", QStringLiteral("/tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
-        CasoLinha{"SwitchA", QStringLiteral("/A /tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
-        CasoLinha{"SwitchC", QStringLiteral("/C /tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
-        CasoLinha{"LowerCaseTakenWhole", QStringLiteral("/a /tmp/caso.qzv"),
-                  QStringLiteral("/a /tmp/caso.qzv")},
-        CasoLinha{"SwitchAlone", QStringLiteral("/A"), QString()},
-        CasoLinha{"QuotesKept", QStringLiteral("\"/tmp/meus casos/b.qzv\""),
-                  QStringLiteral("\"/tmp/meus casos/b.qzv\"")},
-        CasoLinha{"SwitchThenQuotes", QStringLiteral("/C \"/tmp/a b.qzv\""),
-                  QStringLiteral("\"/tmp/a b.qzv\"")}),
-    [](const auto &info) { return std::string(info.param.nome); });
+        LineExample{"Empty", QString(), QString()},
+        LineExample{"WholeLine", QStringLiteral("/tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
+        LineExample{"SwitchA", QStringLiteral("/A /tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
+        LineExample{"SwitchC", QStringLiteral("/C /tmp/caso.qzv"), QStringLiteral("/tmp/caso.qzv")},
+        LineExample{"LowerCaseTakenWhole", QStringLiteral("/a /tmp/caso.qzv"),
+                    QStringLiteral("/a /tmp/caso.qzv")},
+        LineExample{"SwitchAlone", QStringLiteral("/A"), QString()},
+        LineExample{"QuotesKept", QStringLiteral("\"/tmp/meus casos/b.qzv\""),
+                    QStringLiteral("\"/tmp/meus casos/b.qzv\"")},
+        LineExample{"SwitchThenQuotes", QStringLiteral("/C \"/tmp/a b.qzv\""),
+                    QStringLiteral("\"/tmp/a b.qzv\"")}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
+TEST(FrameRulesTest, UnquotedPathDropsOnePairOfEnclosingQuotes)
 {
     EXPECT_EQ(UnquotedPath(QStringLiteral("\"/tmp/a b.qzv\"")),
               QStringLiteral("/tmp/a b.qzv"));
@@ -55,40 +61,40 @@ TEST(CaminhoDoArquivoTest, OnePairOfEnclosingQuotesIsDropped)
     EXPECT_EQ(UnquotedPath(QStringLiteral("\"/a.qzv")), QStringLiteral("\"/a.qzv"));
 }
 
-class MakePathAbsoluteTest : public ::testing::TestWithParam<CasoLinha> {};
+class FrameRulesMakePathAbsoluteTest : public ::testing::TestWithParam<LineExample> {};
 
 // The line column holds what was typed in the folder /casos/obra; the file column the line
 // the program goes on with.
-TEST_P(MakePathAbsoluteTest, AgainstTheWorkingFolder)
+TEST_P(FrameRulesMakePathAbsoluteTest, AgainstTheWorkingFolder)
 {
     EXPECT_EQ(MakePathAbsolute(GetParam().linha, QStringLiteral("/casos/obra")),
               GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Casos, MakePathAbsoluteTest,
+    Lines, FrameRulesMakePathAbsoluteTest,
     ::testing::Values(
-        CasoLinha{"Relative", QStringLiteral("a.qzv"), QStringLiteral("/casos/obra/a.qzv")},
-        CasoLinha{"Parent", QStringLiteral("../b/./a.qzv"), QStringLiteral("/casos/b/a.qzv")},
-        CasoLinha{"SwitchKept", QStringLiteral("/A a.qzv"),
-                  QStringLiteral("/A /casos/obra/a.qzv")},
-        CasoLinha{"QuotesKept", QStringLiteral("/C \"x y.qzv\""),
-                  QStringLiteral("/C \"/casos/obra/x y.qzv\"")},
-        CasoLinha{"Absolute", QStringLiteral("\"/tmp/a.qzv\""), QStringLiteral("\"/tmp/a.qzv\"")},
-        CasoLinha{"LowerCaseSwitchIsAnAbsoluteName", QStringLiteral("/a a.qzv"),
-                  QStringLiteral("/a a.qzv")},
-        CasoLinha{"NoName", QString(), QString()},
-        CasoLinha{"SwitchAlone", QStringLiteral("/C"), QStringLiteral("/C")},
-        CasoLinha{"EmptyQuotes", QStringLiteral("\"\""), QStringLiteral("\"\"")}),
-    [](const auto &info) { return std::string(info.param.nome); });
+        LineExample{"Relative", QStringLiteral("a.qzv"), QStringLiteral("/casos/obra/a.qzv")},
+        LineExample{"Parent", QStringLiteral("../b/./a.qzv"), QStringLiteral("/casos/b/a.qzv")},
+        LineExample{"SwitchKept", QStringLiteral("/A a.qzv"),
+                    QStringLiteral("/A /casos/obra/a.qzv")},
+        LineExample{"QuotesKept", QStringLiteral("/C \"x y.qzv\""),
+                    QStringLiteral("/C \"/casos/obra/x y.qzv\"")},
+        LineExample{"Absolute", QStringLiteral("\"/tmp/a.qzv\""), QStringLiteral("\"/tmp/a.qzv\"")},
+        LineExample{"LowerCaseSwitchIsAnAbsoluteName", QStringLiteral("/a a.qzv"),
+                    QStringLiteral("/a a.qzv")},
+        LineExample{"NoName", QString(), QString()},
+        LineExample{"SwitchAlone", QStringLiteral("/C"), QStringLiteral("/C")},
+        LineExample{"EmptyQuotes", QStringLiteral("\"\""), QStringLiteral("\"\"")}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ComandoDDETest, PrefixesTheWholeLine)
+TEST(FrameRulesTest, ComandoDDEPrefixesTheWholeLine)
 {
     EXPECT_EQ(ComandoDDE(QString()), QStringLiteral("/P "));
     EXPECT_EQ(ComandoDDE(QStringLiteral("\"/x y.qzv\"")), QStringLiteral("/P \"/x y.qzv\""));
 }
 
-TEST(InterpretaComandoTest, SlashPRestoresAndStripsThreeCharacters)
+TEST(FrameRulesTest, ParseCommandRestoresAfterSlashPAndStripsThreeCharacters)
 {
     auto recebido = ParseCommand(QStringLiteral("/P /tmp/a.qzv"));
     EXPECT_EQ(recebido.file, QStringLiteral("/tmp/a.qzv"));
@@ -102,7 +108,7 @@ TEST(InterpretaComandoTest, SlashPRestoresAndStripsThreeCharacters)
     EXPECT_FALSE(recebido.restoreState);
 }
 
-TEST(DecideInicioTest, TipsSettingAndNamedFile)
+TEST(FrameRulesTest, DecideStartupByTheTipsSettingAndTheNamedFile)
 {
     struct Example {
         QString dicas;
@@ -126,7 +132,7 @@ TEST(DecideInicioTest, TipsSettingAndNamedFile)
     }
 }
 
-TEST(ValorPosicaoTest, OnlyPositiveLeadingNumbers)
+TEST(FrameRulesTest, PlacementValueTakesOnlyPositiveLeadingNumbers)
 {
     EXPECT_EQ(PlacementValue(QStringLiteral("1500")), 1500);
     EXPECT_EQ(PlacementValue(QStringLiteral(" 1500xyz")), 1500);
@@ -139,7 +145,7 @@ TEST(ValorPosicaoTest, OnlyPositiveLeadingNumbers)
     EXPECT_EQ(PlacementValue(QStringLiteral("99999999999")), std::nullopt);
 }
 
-TEST(AjustaBandasTest, CaptionsHiddenGiveFixedWidthsShownFollowTheToolbars)
+TEST(FrameRulesTest, AjustaBandasFixedWithoutCaptionsFollowsTheToolbarsWithThem)
 {
     const Bands ocultas = AjustaBandas(DesignBands(), false, 4000, 600, 5000);
     EXPECT_EQ(ocultas.standard.minWidth, 1600);
@@ -157,7 +163,7 @@ TEST(AjustaBandasTest, CaptionsHiddenGiveFixedWidthsShownFollowTheToolbars)
     EXPECT_EQ(visiveis.calculation.minHeight, 800);
 }
 
-TEST(NomeServidorTest, ASocketOfTitleAndTopicInTheRuntimeFolder)
+TEST(FrameRulesTest, ServerNameIsASocketOfTitleAndTopicInTheRuntimeFolder)
 {
     EXPECT_EQ(ServerName(QStringLiteral("Cálculo de Quirasol"), QStringLiteral("/run/user/7")),
               QStringLiteral("/run/user/7/Cálculo de Quirasol|Menu"));

@@ -8,7 +8,7 @@
 
 using namespace frame;
 
-TEST(Opcoes, OnlyTheExactUntickedTextLeavesABoxUnticked)
+TEST(OptionsTest, OnlyTheExactUntickedTextLeavesABoxUnticked)
 {
     struct Example
     {
@@ -27,7 +27,7 @@ TEST(Opcoes, OnlyTheExactUntickedTextLeavesABoxUnticked)
             << caso.indice << " '" << caso.guardado.toStdString() << "'";
 }
 
-TEST(Opcoes, StoredTexts)
+TEST(OptionsTest, StoredTexts)
 {
     EXPECT_EQ(OptionValue(true), QStringLiteral("1"));
     EXPECT_EQ(OptionValue(false), QStringLiteral("0"));
@@ -35,7 +35,7 @@ TEST(Opcoes, StoredTexts)
     EXPECT_EQ(BarStateText(false), QStringLiteral("False"));
 }
 
-TEST(Opcoes, ChangesWhileLoadingDoNotCount)
+TEST(OptionsTest, ChangesWhileLoadingDoNotCount)
 {
     OptionsState estado;
     estado.BeginLoad();
@@ -48,7 +48,7 @@ TEST(Opcoes, ChangesWhileLoadingDoNotCount)
 }
 
 namespace {
-class OpcoesGuardadas : public ::testing::Test
+class OptionsStoreTest : public ::testing::Test
 {
 protected:
     void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
@@ -57,7 +57,7 @@ protected:
 };
 } // namespace
 
-TEST_F(OpcoesGuardadas, OpeningStoresTheBarsAndTicksNeverStoredSwitches)
+TEST_F(OptionsStoreTest, OpeningStoresTheBarsAndTicksNeverStoredSwitches)
 {
     const auto marcadas = ReadOptions({true, false, true, false});
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
@@ -69,7 +69,7 @@ TEST_F(OpcoesGuardadas, OpeningStoresTheBarsAndTicksNeverStoredSwitches)
     EXPECT_EQ(GetConfig("System", "Associa"), QString()); // reading writes nothing
 }
 
-TEST_F(OpcoesGuardadas, ApplyingStoresEveryBoxAsOneOrZero)
+TEST_F(OptionsStoreTest, ApplyingStoresEveryBoxAsOneOrZero)
 {
     WriteOptions({true, false, false, true, false, true});
     const char *esperados[][3] = {

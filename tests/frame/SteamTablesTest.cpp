@@ -4,7 +4,7 @@
 
 using namespace frame;
 
-TEST(TabelaVapor, HeaderHoldsTheSixteenTemperatures)
+TEST(SteamTablesTest, HeaderHoldsTheSixteenTemperatures)
 {
     const QStringList cabecalho = SteamTableHeader();
     ASSERT_EQ(cabecalho.size(), SteamTableColumns);
@@ -14,7 +14,7 @@ TEST(TabelaVapor, HeaderHoldsTheSixteenTemperatures)
     EXPECT_EQ(cabecalho.last(), QStringLiteral("500 ºC"));
 }
 
-TEST(TabelaVapor, CaptionsNameTheTable)
+TEST(SteamTablesTest, CaptionsNameTheTable)
 {
     EXPECT_EQ(SteamTableTitle(MassTable),
               QStringLiteral("Massa específica do vapor superaquecido - "
@@ -24,7 +24,7 @@ TEST(TabelaVapor, CaptionsNameTheTable)
                              "Pressão (kgf/cm2) / Temperatura (ºC)"));
 }
 
-TEST(TabelaVapor, RowsAreCutOrPaddedToTheGrid)
+TEST(SteamTablesTest, RowsAreCutOrPaddedToTheGrid)
 {
     QString longa = QStringLiteral("250");
     for (int i = 0; i < 9; ++i)
@@ -43,7 +43,7 @@ TEST(TabelaVapor, RowsAreCutOrPaddedToTheGrid)
     EXPECT_EQ(linhas[1].at(16), QStringLiteral("0,011"));
 }
 
-TEST(TabelaVapor, GridKeepsItsSizeWhenTheWindowIsTooSmallOrMinimised)
+TEST(SteamTablesTest, GridKeepsItsSizeWhenTheWindowIsTooSmallOrMinimised)
 {
     // Margins: 420 twips (28 px) below, 135 twips (9 px) at the side.
     EXPECT_EQ(SteamGridSize(QSize(449, 258), 0, false), QSize(440, 230));

@@ -7,7 +7,7 @@
 using namespace frame;
 
 namespace {
-QString EscreveArquivo(const QTemporaryDir &pasta, const QByteArray &conteudo)
+QString WriteFile(const QTemporaryDir &pasta, const QByteArray &conteudo)
 {
     const QString caminho = pasta.filePath(TipsFileName);
     QFile arquivo(caminho);
@@ -17,7 +17,7 @@ QString EscreveArquivo(const QTemporaryDir &pasta, const QByteArray &conteudo)
 }
 } // namespace
 
-TEST(TipsOfTheDay, LinesEndAtCrCrLfOrLf)
+TEST(TipsOfTheDayTest, LinesEndAtCrCrLfOrLf)
 {
     struct Example
     {
@@ -37,7 +37,7 @@ TEST(TipsOfTheDay, LinesEndAtCrCrLfOrLf)
         EXPECT_EQ(TipLines(caso.conteudo), caso.linhas) << caso.conteudo.toStdString();
 }
 
-TEST(TipsOfTheDay, TipNumberCoversTheWholeList)
+TEST(TipsOfTheDayTest, TipNumberCoversTheWholeList)
 {
     EXPECT_EQ(TipNumber(0.0, 0), 1);
     EXPECT_EQ(TipNumber(0.0, 1), 1);
@@ -48,7 +48,7 @@ TEST(TipsOfTheDay, TipNumberCoversTheWholeList)
     EXPECT_EQ(TipNumber(0.9999999, 25), 25);
 }
 
-TEST(TipsOfTheDay, MissingFileMessage)
+TEST(TipsOfTheDayTest, MissingFileMessage)
 {
     EXPECT_EQ(NoTipsMessage(QStringLiteral("Título")),
               QStringLiteral("Este arquivo 'DicaDoDia.txt' não foi encontrado? \r\n\r\n"
@@ -56,7 +56,7 @@ TEST(TipsOfTheDay, MissingFileMessage)
                              "Título"));
 }
 
-TEST(TipsOfTheDay, MissingOrEmptyNameReadsNothing)
+TEST(TipsOfTheDayTest, MissingOrEmptyNameReadsNothing)
 {
     QTemporaryDir pasta;
     TipsOfTheDay dicas;
@@ -69,22 +69,22 @@ TEST(TipsOfTheDay, MissingOrEmptyNameReadsNothing)
     EXPECT_EQ(dicas.CurrentText(), QString());
 }
 
-TEST(TipsOfTheDay, OneLineFileAlwaysShowsThatLine)
+TEST(TipsOfTheDayTest, OneLineFileAlwaysShowsThatLine)
 {
     QTemporaryDir pasta;
     TipsOfTheDay dicas;
     dicas.Seed(7);
-    ASSERT_TRUE(dicas.LoadTips(EscreveArquivo(pasta, "S\xf3 uma dica\r\n")));
+    ASSERT_TRUE(dicas.LoadTips(WriteFile(pasta, "S\xf3 uma dica\r\n")));
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(dicas.CurrentText(), QStringLiteral("Só uma dica"));
         dicas.DicaProxima();
     }
 }
 
-TEST(TipsOfTheDay, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
+TEST(TipsOfTheDayTest, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
 {
     QTemporaryDir pasta;
-    const QString caminho = EscreveArquivo(pasta, "a\r\n\r\nc\r\n");
+    const QString caminho = WriteFile(pasta, "a\r\n\r\nc\r\n");
     TipsOfTheDay dicas;
     dicas.Seed(1);
     ASSERT_TRUE(dicas.LoadTips(caminho));
@@ -100,7 +100,7 @@ TEST(TipsOfTheDay, EveryOpeningAddsTheLinesAgainAndDrawsAmongThem)
     EXPECT_EQ(vistas.size(), 6); // the empty line too can be drawn
 }
 
-TEST(TipsOfTheDay, WindowIsCentredRightOfAndBelowTheDocumentArea)
+TEST(TipsOfTheDayTest, WindowIsCentredRightOfAndBelowTheDocumentArea)
 {
     EXPECT_EQ(TipWindowPosition(QSize(800, 600), QSize(361, 219), QPoint(4, 90)),
               QPoint((800 - 361 - 4) / 2, (600 - 219 - 90) / 2));

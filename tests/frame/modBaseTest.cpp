@@ -7,35 +7,41 @@
 
 namespace {
 
-using Lista = std::array<QString, 4>;
+using RecentList = std::array<QString, 4>;
 
 // A program state of the test's own, installed for the object's lifetime.
-class EstadoProprio
+class InstalledState
 {
 public:
-    ~EstadoProprio() { InstallProgramState(anterior); }
+    ~InstalledState() { InstallProgramState(anterior); }
 
 private:
     ProgramState estado;
     ProgramState *anterior = InstallProgramState(&estado);
 };
 
-struct CasoMRU {
-    const char *nome;
-    Lista antes;
+struct MruExample {
+    const char *name;
+    RecentList antes;
     QString caminho;
-    Lista depois;
+    RecentList depois;
 };
 
-class AddFileMRUTest : public ::testing::TestWithParam<CasoMRU>
+// A failure names the example.
+void PrintTo(const MruExample &example, std::ostream *out)
+{
+    *out << example.name;
+}
+
+class modBaseAddFileMRUTest : public ::testing::TestWithParam<MruExample>
 {
 protected:
-    EstadoProprio estado;
+    InstalledState estado;
 };
 
-TEST_P(AddFileMRUTest, KeepsEachPathOnceNewestFirst)
+TEST_P(modBaseAddFileMRUTest, KeepsEachPathOnceNewestFirst)
 {
-    const CasoMRU &caso = GetParam();
+    const MruExample &caso = GetParam();
     ListaMRU() = caso.antes;
     AddFileMRU(caso.caminho);
     EXPECT_EQ(ListaMRU(), caso.depois);
@@ -48,58 +54,63 @@ const QString D = QStringLiteral("C:\\d.qzv");
 const QString E = QStringLiteral("C:\\e.qzv");
 
 INSTANTIATE_TEST_SUITE_P(
-    Casos, AddFileMRUTest,
+    Lists, modBaseAddFileMRUTest,
     ::testing::Values(
-        CasoMRU{"IntoEmpty", {}, A, {A, {}, {}, {}}},
-        CasoMRU{"EmptyPathChangesNothing", {A, B, {}, {}}, QString(), {A, B, {}, {}}},
-        CasoMRU{"NewestInOtherCaseKeepsOldCase", {A, B, {}, {}}, A.toLower(), {A, B, {}, {}}},
-        CasoMRU{"SecondMovesToFront", {A, B, C, {}}, B, {B, A, C, {}}},
-        CasoMRU{"ThirdInOtherCaseTakesNewCase", {A, B, C, D}, C.toLower(),
-                {C.toLower(), A, B, D}},
-        CasoMRU{"FourthDropsOut", {A, B, C, D}, D, {D, A, B, C}},
-        CasoMRU{"FifthDistinctDropsOldest", {A, B, C, D}, E, {E, A, B, C}}),
-    [](const auto &info) { return std::string(info.param.nome); });
+        MruExample{"IntoEmpty", {}, A, {A, {}, {}, {}}},
+        MruExample{"EmptyPathChangesNothing", {A, B, {}, {}}, QString(), {A, B, {}, {}}},
+        MruExample{"NewestInOtherCaseKeepsOldCase", {A, B, {}, {}}, A.toLower(), {A, B, {}, {}}},
+        MruExample{"SecondMovesToFront", {A, B, C, {}}, B, {B, A, C, {}}},
+        MruExample{"ThirdInOtherCaseTakesNewCase", {A, B, C, D}, C.toLower(),
+                   {C.toLower(), A, B, D}},
+        MruExample{"FourthDropsOut", {A, B, C, D}, D, {D, A, B, C}},
+        MruExample{"FifthDistinctDropsOldest", {A, B, C, D}, E, {E, A, B, C}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-struct CasoCaminho {
-    const char *nome;
+struct PathExample {
+    const char *name;
     QString caminho;
     QString mostrado;
 };
 
-class EncurtaCaminhoTest : public ::testing::TestWithParam<CasoCaminho> {};
+void PrintTo(const PathExample &example, std::ostream *out)
+{
+    *out << example.name;
+}
 
-TEST_P(EncurtaCaminhoTest, ShortensForTheMenu)
+class modBaseShortenPathTest : public ::testing::TestWithParam<PathExample> {};
+
+TEST_P(modBaseShortenPathTest, ShortensForTheMenu)
 {
     EXPECT_EQ(ShortenPath(GetParam().caminho), GetParam().mostrado);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Casos, EncurtaCaminhoTest,
+    Paths, modBaseShortenPathTest,
     ::testing::Values(
-        CasoCaminho{"Example",
+        PathExample{"Example",
                     QStringLiteral("C:\\Arquivos de programas\\Projetos\\Saves\\BOMBA.qzv"),
                     QStringLiteral("C:\\Arq..\\Pro..\\Saves\\BOMBA.qzv")},
         // 30 characters stay whole, 31 are shortened.
-        CasoCaminho{"ThirtyWhole", QStringLiteral("C:\\pasta123456\\arquivo1234.qzv"),
+        PathExample{"ThirtyWhole", QStringLiteral("C:\\pasta123456\\arquivo1234.qzv"),
                     QStringLiteral("C:\\pasta123456\\arquivo1234.qzv")},
-        CasoCaminho{"ThirtyOneShortened", QStringLiteral("C:\\pasta123456\\arquivo12345.qzv"),
+        PathExample{"ThirtyOneShortened", QStringLiteral("C:\\pasta123456\\arquivo12345.qzv"),
                     QStringLiteral("C:\\Pas..\\arquivo12345.qzv")},
         // A folder name of five characters stays whole (proper case), six are cut.
-        CasoCaminho{"FiveAndSix", QStringLiteral("C:\\SAVES\\dados6\\um arquivo longo.qzv"),
+        PathExample{"FiveAndSix", QStringLiteral("C:\\SAVES\\dados6\\um arquivo longo.qzv"),
                     QStringLiteral("C:\\Saves\\Dad..\\um arquivo longo.qzv")},
-        CasoCaminho{"UnixRootKept", QStringLiteral("/home/engenheiro/Saves/bomba centrifuga.qzv"),
+        PathExample{"UnixRootKept", QStringLiteral("/home/engenheiro/Saves/bomba centrifuga.qzv"),
                     QStringLiteral("/Home/Eng../Saves/bomba centrifuga.qzv")},
-        CasoCaminho{"AmpersandKept", QStringLiteral("C:\\R&D\\projetos antigos\\x&y final.qzv"),
+        PathExample{"AmpersandKept", QStringLiteral("C:\\R&D\\projetos antigos\\x&y final.qzv"),
                     QStringLiteral("C:\\R&d\\Pro..\\x&y final.qzv")}),
-    [](const auto &info) { return std::string(info.param.nome); });
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
+TEST(modBaseTest, MostraErroShowsNumberInTitleAndDescriptionWithAdvice)
 {
-    EstadoProprio estado;
-    testsupport::ScriptedInteraction interacao;
+    InstalledState estado;
+    testsupport::ScriptedInteraction ui;
     MostraErro(53, QStringLiteral("Arquivo não encontrado"));
-    ASSERT_EQ(interacao.messages().size(), 1u);
-    const auto caixa = interacao.messages().front(); // messages() is a temporary
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const auto caixa = ui.messages().front(); // messages() is a temporary
     EXPECT_EQ(caixa.title, QStringLiteral("Informação de Erro Código :53"));
     EXPECT_EQ(caixa.style, 16);
     EXPECT_EQ(caixa.text,
@@ -108,9 +119,9 @@ TEST(MostraErroTest, ShowsNumberInTitleAndDescriptionWithAdvice)
                              "fabricante do software"));
 }
 
-TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)
+TEST(modBaseTest, SetFoldersPutsSavesAndReportsInAWritableProgramFolder)
 {
-    EstadoProprio estado;
+    InstalledState estado;
     QTemporaryDir pasta;
     SetFolders(pasta.path());
     EXPECT_EQ(PathSaves(), pasta.path() + QStringLiteral("/Saves"));
@@ -118,26 +129,26 @@ TEST(DefinePastasTest, WritableProgramFolderHoldsSavesAndReports)
     EXPECT_FALSE(QDir(PathSaves()).exists());
 }
 
-TEST(DefinePastasTest, UnusableProgramFolderGoesToDocuments)
+TEST(modBaseTest, SetFoldersGoesToDocumentsForAnUnusableProgramFolder)
 {
-    EstadoProprio estado;
+    InstalledState estado;
     SetFolders(QStringLiteral("/proc/inexistente"));
     EXPECT_TRUE(PathSaves().endsWith(QStringLiteral("/Cálculo de Quirasol/Saves")));
     EXPECT_TRUE(PathRelatorios().endsWith(QStringLiteral("/Cálculo de Quirasol/Relatorios")));
     EXPECT_FALSE(PathSaves().startsWith(QStringLiteral("/proc")));
 }
 
-TEST(ConfiguraImpressoraTest, CancelGivesFalseAndConfirmGivesCopies)
+TEST(modBaseTest, ConfiguraImpressoraCancelGivesFalseAndConfirmGivesCopies)
 {
-    testsupport::ScriptedInteraction interacao;
-    interacao.printerAnswers = {0, 3};
+    testsupport::ScriptedInteraction ui;
+    ui.printerAnswers = {0, 3};
     EXPECT_FALSE(ConfiguraImpressora(true));
     int copias = 0;
     EXPECT_TRUE(ConfiguraImpressora(false, &copias));
     EXPECT_EQ(copias, 3);
-    ASSERT_EQ(interacao.asked.size(), 2u);
-    EXPECT_EQ(interacao.asked[0].style, 1); // set-up dialog
-    EXPECT_EQ(interacao.asked[1].style, 0); // print dialog
+    ASSERT_EQ(ui.asked.size(), 2u);
+    EXPECT_EQ(ui.asked[0].style, 1);        // set-up dialog
+    EXPECT_EQ(ui.asked[1].style, 0);        // print dialog
 }
 
 } // namespace

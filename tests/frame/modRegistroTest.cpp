@@ -1,4 +1,6 @@
 #include "frame/modRegistro.h"
+#include "platform/DesktopAssociation.h"
+#include "support/ScriptedInteraction.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,7 @@ using platform::SettingsFiles;
 
 namespace {
 
-class Settings : public ::testing::Test
+class modRegistroTest : public ::testing::Test
 {
 protected:
     void SetUp() override { SettingsFiles::instance().setFolder(dir.path() + "/store"); }
@@ -21,7 +23,7 @@ protected:
 
 } // namespace
 
-TEST_F(Settings, KeyPathAndHiveRule)
+TEST_F(modRegistroTest, KeyPathAndHiveRule)
 {
     EXPECT_EQ(ChaveConfig("Config"),
               QString::fromUtf8("Software\\Morvane\\Cálculo de Quirasol\\2.0\\Config"));
@@ -39,7 +41,7 @@ TEST_F(Settings, KeyPathAndHiveRule)
         EXPECT_EQ(HiveOfSection(c.section), c.hive) << c.section;
 }
 
-TEST_F(Settings, SectionsGoToTheirHiveFile)
+TEST_F(modRegistroTest, SectionsGoToTheirHiveFile)
 {
     SaveConfig("Config\\Menu", "MainLeft", "120");
     SaveConfig("config", "X", "machine");
@@ -50,7 +52,7 @@ TEST_F(Settings, SectionsGoToTheirHiveFile)
     EXPECT_TRUE(QFile::exists(dir.path() + "/store/machine.ini"));
 }
 
-TEST_F(Settings, MissingReadsEmptyAndEmptyIsStoredAsBlank)
+TEST_F(modRegistroTest, MissingReadsEmptyAndEmptyIsStoredAsBlank)
 {
     EXPECT_EQ(GetConfig("FilesMRU", "1"), "");
     SaveConfig("FilesMRU", "1", "/casos/a.qzv");
@@ -62,7 +64,7 @@ TEST_F(Settings, MissingReadsEmptyAndEmptyIsStoredAsBlank)
     EXPECT_EQ(GetConfig("FilesMRU", "1"), "/casos/b.qzv");
 }
 
-TEST_F(Settings, NamesCompareWithoutCase)
+TEST_F(modRegistroTest, NamesCompareWithoutCase)
 {
     SaveConfig("System", "Associa", "1");
     SaveConfig("System", "ASSOCIA", "0");
@@ -70,7 +72,7 @@ TEST_F(Settings, NamesCompareWithoutCase)
     EXPECT_EQ(QueryValue(Hive::LocalMachine, ChaveConfig("SYSTEM"), "Associa"), "0");
 }
 
-TEST_F(Settings, AwkwardTextsRoundTripExactly)
+TEST_F(modRegistroTest, AwkwardTextsRoundTripExactly)
 {
     const QString texts[] = {
         " leading and trailing ",
@@ -97,7 +99,7 @@ TEST_F(Settings, AwkwardTextsRoundTripExactly)
     EXPECT_EQ(GetConfig("Config/Menu", "a/b"), "");
 }
 
-TEST_F(Settings, ReadLimitIs1024BytesWithTerminator)
+TEST_F(modRegistroTest, ReadLimitIs1024BytesWithTerminator)
 {
     SaveConfig("Config", "fits", QString(1022, u'x'));
     SaveConfig("Config", "toolong", QString(1023, u'x'));
@@ -107,7 +109,7 @@ TEST_F(Settings, ReadLimitIs1024BytesWithTerminator)
     EXPECT_EQ(GetConfig("Config", "zero"), "ab");
 }
 
-TEST_F(Settings, UnwritableStoreLosesWritesSilently)
+TEST_F(modRegistroTest, UnwritableStoreLosesWritesSilently)
 {
     QFile blocker(dir.path() + "/store");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
@@ -117,7 +119,7 @@ TEST_F(Settings, UnwritableStoreLosesWritesSilently)
     EXPECT_EQ(GetConfig("Config", "Barra0"), "");
 }
 
-TEST_F(Settings, DefaultFolderIsUnderTheUsersConfiguration)
+TEST_F(modRegistroTest, DefaultFolderIsUnderTheUsersConfiguration)
 {
     SettingsFiles::instance().setFolder({});
     EXPECT_TRUE(QStandardPaths::isTestModeEnabled());
@@ -126,7 +128,7 @@ TEST_F(Settings, DefaultFolderIsUnderTheUsersConfiguration)
                   + QString::fromUtf8("/Morvane/Cálculo de Quirasol/2.0"));
 }
 
-TEST_F(Settings, DamagedHiveFileReadsEmptyAndIsRewritten)
+TEST_F(modRegistroTest, DamagedHiveFileReadsEmptyAndIsRewritten)
 {
     QDir().mkpath(dir.path() + "/store");
     QFile file(dir.path() + "/store/machine.ini");
@@ -140,3 +142,174 @@ TEST_F(Settings, DamagedHiveFileReadsEmptyAndIsRewritten)
     SaveConfig("FilesMRU", "1", "/casos/a.qzv");
     EXPECT_EQ(GetConfig("FilesMRU", "1"), "/casos/a.qzv");
 }
+
+namespace {
+
+// The start-up check of the case-file association, in the desktop folders of the test.
+const QString kQuestion = QString::fromUtf8(
+    "Os arquivos de extenção 'qzv' não estão associados a este programa de Cálculo de Quirasol.");
+const QString kQuestionTitle =
+    QString::fromUtf8("Deseja restaurar a associação dos arquivos ?");
+
+class modRegistroAssociationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+        qputenv("XDG_DATA_DIRS", (dir.path() + "/system").toUtf8());
+        platform::SettingsFiles::instance().setFolder(dir.path() + "/store");
+    }
+    void TearDown() override
+    {
+        platform::SettingsFiles::instance().setFolder({});
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_DIRS");
+    }
+
+    QString data(const QString &rel) const { return dir.path() + "/data/" + rel; }
+    QString config(const QString &rel) const { return dir.path() + "/config/" + rel; }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(path.section('/', 0, -2));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // The association as ours, then its open command replaced.
+    void registeredWith(const QString &command)
+    {
+        ASSERT_TRUE(AssociaArquivo());
+        write(data("applications/quirasol.desktop"),
+              "[Desktop Entry]\nType=Application\nName=X\nExec=" + command.toUtf8() + "\n");
+    }
+
+    QTemporaryDir dir;
+    testsupport::ScriptedInteraction ui;
+};
+
+} // namespace
+
+TEST_F(modRegistroAssociationTest, MissingAssociationIsWrittenSilently)
+{
+    VerificaAssociacao();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
+    EXPECT_TRUE(read(data("mime/packages/quirasol.xml"))
+                    .contains(QString::fromUtf8("<comment>Arquivo de Cálculo de Quirasol")
+                                  .toUtf8()));
+    // Both icons, whole SVG documents, and the program's named by the desktop file.
+    EXPECT_TRUE(read(data("icons/hicolor/scalable/mimetypes/application-x-quirasol.svg"))
+                    .contains("</svg>"));
+    EXPECT_TRUE(read(data("icons/hicolor/scalable/apps/quirasol.svg")).contains("</svg>"));
+    EXPECT_TRUE(read(data("applications/quirasol.desktop")).contains("\nIcon=quirasol\n"));
+    EXPECT_TRUE(read(config("mimeapps.list"))
+                    .contains("[Default Applications]\napplication/x-quirasol=quirasol.desktop"));
+    VerificaAssociacao(); // now ours: silent
+    EXPECT_TRUE(ui.asked.empty());
+}
+
+TEST_F(modRegistroAssociationTest, ForeignMappingIsWrittenSilently)
+{
+    write(data("mime/packages/quirasol.xml"),
+          "<mime-info><mime-type type=\"text/x-outro\"><glob pattern=\"*.qzv\"/></mime-type>"
+          "</mime-info>");
+    registeredWith("/outro/programa %f");
+    write(data("mime/packages/quirasol.xml"),
+          "<mime-info><mime-type type=\"text/x-outro\"><glob pattern=\"*.qzv\"/></mime-type>"
+          "</mime-info>");
+    VerificaAssociacao();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_EQ(platform::CaseExtensionType(), "application/x-quirasol");
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
+}
+
+TEST_F(modRegistroAssociationTest, CommandDifferingOnlyInCaseAsksNothing)
+{
+    registeredWith(OwnOpenCommand().toUpper());
+    VerificaAssociacao();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand().toUpper());
+}
+
+TEST_F(modRegistroAssociationTest, NoOpenCommandAsksAndWritesNothing)
+{
+    ASSERT_TRUE(AssociaArquivo());
+    QFile::remove(data("applications/quirasol.desktop"));
+    VerificaAssociacao();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_FALSE(QFile::exists(data("applications/quirasol.desktop")));
+}
+
+TEST_F(modRegistroAssociationTest, OtherCommandAsksAndYesRestores)
+{
+    registeredWith("/programa/antigo/quirasol %f");
+    ui.messageAnswers = {platform::vbYes};
+    VerificaAssociacao();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, kQuestion);
+    EXPECT_EQ(ui.messages()[0].title, kQuestionTitle);
+    EXPECT_EQ(ui.messages()[0].style, 52);
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
+}
+
+TEST_F(modRegistroAssociationTest, NoThenNoStopsTheQuestionForGood)
+{
+    registeredWith("/programa/antigo/quirasol %f");
+    ui.messageAnswers = {platform::vbNo, platform::vbNo};
+    VerificaAssociacao();
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].text, "Deseja receber esta mensagem novamente?");
+    EXPECT_EQ(ui.messages()[1].title, QString::fromUtf8("Associação de arquivos"));
+    EXPECT_EQ(ui.messages()[1].style, 52);
+    EXPECT_EQ(GetConfig("System", "Associa"), "0");
+    EXPECT_EQ(platform::CaseOpenCommand(), "/programa/antigo/quirasol %f");
+
+    VerificaAssociacao(); // a later start stays silent
+    EXPECT_EQ(ui.messages().size(), 2u);
+}
+
+TEST_F(modRegistroAssociationTest, NoThenYesAsksAgainNextTime)
+{
+    registeredWith("/programa/antigo/quirasol %f");
+    ui.messageAnswers = {platform::vbNo, platform::vbYes, platform::vbNo, platform::vbYes};
+    VerificaAssociacao();
+    EXPECT_EQ(GetConfig("System", "Associa"), "");
+    VerificaAssociacao();
+    EXPECT_EQ(ui.messages().size(), 4u);
+}
+
+TEST_F(modRegistroAssociationTest, ForeignDefaultApplicationCountsAsAnotherCommand)
+{
+    ASSERT_TRUE(AssociaArquivo());
+    write(dir.path() + "/system/applications/outro.desktop",
+          "[Desktop Entry]\nType=Application\nName=Outro\nExec=outro %U\n");
+    write(config("mimeapps.list"), "[Default Applications]\ntext/plain=gedit.desktop\n"
+                                   "application/x-quirasol=outro.desktop;\n");
+    EXPECT_EQ(platform::CaseOpenCommand(), "outro %U");
+    ui.messageAnswers = {platform::vbYes};
+    VerificaAssociacao();
+    EXPECT_EQ(ui.messages().size(), 1u);
+    const QByteArray apps = read(config("mimeapps.list"));
+    EXPECT_TRUE(apps.contains("text/plain=gedit.desktop\n")); // other entries kept
+    EXPECT_TRUE(apps.contains("application/x-quirasol=quirasol.desktop\n"));
+    EXPECT_FALSE(apps.contains("outro.desktop"));
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
+}
+
+TEST_F(modRegistroAssociationTest, QuotedCommandSurvivesTheDesktopFile)
+{
+    const QString command = platform::ProgramOpenCommand("/opt/Meus Programas\\x/quirasol");
+    ASSERT_TRUE(platform::WriteCaseApplication("Q", command));
+    EXPECT_EQ(platform::CaseOpenCommand(), command);
+}
+

@@ -1,5 +1,5 @@
 #include "platform/AtomicWrite.h"
-#include "support/LimiteTamanhoArquivo.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@ using platform::WriteFileAtomically;
 
 namespace {
 
-QByteArray Conteudo(const QString &caminho)
+QByteArray FileBytes(const QString &caminho)
 {
     QFile arquivo(caminho);
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
@@ -18,18 +18,18 @@ QByteArray Conteudo(const QString &caminho)
 
 } // namespace
 
-TEST(WriteFileAtomically, ReplacesTheFileWhole)
+TEST(AtomicWriteTest, ReplacesTheFileWhole)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
     const QString caminho = pasta.filePath(QStringLiteral("ACME.txt"));
     EXPECT_EQ(WriteFileAtomically(caminho, "velho\r\n"), QString());
     EXPECT_EQ(WriteFileAtomically(caminho, "novo\r\n"), QString());
-    EXPECT_EQ(Conteudo(caminho), QByteArray("novo\r\n"));
+    EXPECT_EQ(FileBytes(caminho), QByteArray("novo\r\n"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"ACME.txt"});
 }
 
-TEST(WriteFileAtomically, ParentThatIsAFileFailsForEveryUser)
+TEST(AtomicWriteTest, ParentThatIsAFileFailsForEveryUser)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
@@ -38,10 +38,10 @@ TEST(WriteFileAtomically, ParentThatIsAFileFailsForEveryUser)
     const QString caminho = arquivo + QStringLiteral("/ACME.txt");
     EXPECT_FALSE(WriteFileAtomically(caminho, "novo").isEmpty());
     EXPECT_FALSE(QFile::exists(caminho));
-    EXPECT_EQ(Conteudo(arquivo), QByteArray("x"));
+    EXPECT_EQ(FileBytes(arquivo), QByteArray("x"));
 }
 
-TEST(WriteFileAtomically, WriteCutShortKeepsTheOlderFile)
+TEST(AtomicWriteTest, WriteCutShortKeepsTheOlderFile)
 {
     // The file size limit cuts the write short, for root too; QSaveFile::commit() alone
     // would put the cut file in place of the old one.
@@ -52,12 +52,12 @@ TEST(WriteFileAtomically, WriteCutShortKeepsTheOlderFile)
 
     QString erro;
     {
-        testsupport::LimiteTamanhoArquivo limite(1024);
-        ASSERT_TRUE(limite.ativo);
+        testsupport::FileSizeLimit limite(1024);
+        ASSERT_TRUE(limite.active);
         erro = WriteFileAtomically(caminho, QByteArray(5000, 'x'));
     }
 
     EXPECT_FALSE(erro.isEmpty());
-    EXPECT_EQ(Conteudo(caminho), QByteArray("antigo"));
+    EXPECT_EQ(FileBytes(caminho), QByteArray("antigo"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"antigo.txt"});
 }

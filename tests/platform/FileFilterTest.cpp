@@ -6,7 +6,7 @@ using platform::DefaultExtension;
 using platform::QtNameFilters;
 using platform::WithFilterExtension;
 
-TEST(FileFilter, FiltersAndDefaultExtensions)
+TEST(FileFilterTest, FiltersAndDefaultExtensions)
 {
     const QString caso = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
     EXPECT_EQ(QtNameFilters(caso), QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)"));
@@ -22,7 +22,7 @@ TEST(FileFilter, FiltersAndDefaultExtensions)
     EXPECT_EQ(QtNameFilters(QStringLiteral("Todos|*")), QStringLiteral("Todos (*)"));
 }
 
-TEST(FileFilter, ChosenNameGetsTheSelectedFiltersExtension)
+TEST(FileFilterTest, ChosenNameGetsTheSelectedFiltersExtension)
 {
     const QString texto = QStringLiteral("Documentos de texto (*.txt)");
     const QString caso = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");

@@ -1,11 +1,10 @@
-#include "platform/Codepage.h"
 #include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
-TEST(FormatDouble, DefaultTextForm)
+TEST(NumbersTest, FormatDoubleGivesTheDefaultTextForm)
 {
     const struct {
         double value;
@@ -32,7 +31,7 @@ TEST(FormatDouble, DefaultTextForm)
         EXPECT_EQ(FormatDouble(c.value), QString::fromUtf8(c.text)) << c.value;
 }
 
-TEST(ParseNumber, DecimalCommaAndFailures)
+TEST(NumbersTest, ParseNumberTakesTheDecimalCommaAndRefusesTheRest)
 {
     EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral("1,5")), 1.5);
     EXPECT_DOUBLE_EQ(*ParseNumber(QStringLiteral(" 250 ")), 250);
@@ -47,7 +46,7 @@ TEST(ParseNumber, DecimalCommaAndFailures)
     EXPECT_FALSE(ParseNumber(QStringLiteral("1e999")).has_value());
 }
 
-TEST(LeadingNumber, LeadingNumberWithPoint)
+TEST(NumbersTest, LeadingNumberReadsThePointAsDecimalSeparator)
 {
     EXPECT_EQ(LeadingNumber(QStringLiteral("  12abc")), 12);
     EXPECT_EQ(LeadingNumber(QStringLiteral("1.5")), 1.5);
@@ -58,20 +57,10 @@ TEST(LeadingNumber, LeadingNumberWithPoint)
     EXPECT_EQ(LeadingNumber(QStringLiteral("1 2")), 12);
 }
 
-TEST(RoundHalfEven, HalvesToEven)
+TEST(NumbersTest, RoundHalfEvenTakesHalvesToEven)
 {
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
     EXPECT_EQ(RoundHalfEven(2.6), 3);
-}
-
-TEST(Codepage, RoundTripAndUnknownCharacters)
-{
-    const QString text = QStringLiteral("Liqüido ºC M³/h Kg/m² € “x”");
-    EXPECT_EQ(FromCodepage1252(ToCodepage1252(text)), text);
-    EXPECT_EQ(ToCodepage1252(QStringLiteral("ação")), QByteArray("a\xE7\xE3o"));
-    EXPECT_EQ(ToCodepage1252(QStringLiteral("Газ")), QByteArray("???"));
-    EXPECT_EQ(ToCodepage1252(QString::fromUtf8("a\U0001F600b")), QByteArray("a?b"));
-    EXPECT_EQ(FromCodepage1252(QByteArray("\x81", 1)), QString(QChar(0x81)));
 }

@@ -62,7 +62,7 @@ ToolbarBands::ToolbarBands(QWidget *parent,
 
 void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &clicked)
 {
-    struct Botao {
+    struct ButtonSpec {
         QToolBar *bar;
         const char *key;
         const char *tip;
@@ -71,7 +71,7 @@ void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &
         bool enabled;
         bool separatorBefore;
     };
-    const Botao botoes[] = {
+    const ButtonSpec botoes[] = {
         {tbPadrao, "Novo", "Novo calculo", "document-new", QStyle::SP_FileIcon, true, false},
         {tbPadrao, "Abrir", "Abrir calculo", "document-open", QStyle::SP_DialogOpenButton, true,
          false},
@@ -87,7 +87,7 @@ void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &
         {tbCalculo, "Exportar", "Exportar relatório", "document-send",
          QStyle::SP_ArrowRight, false, false},
     };
-    for (const Botao &botao : botoes) {
+    for (const ButtonSpec &botao : botoes) {
         if (botao.separatorBefore)
             botao.bar->addSeparator();
         const QString key = QString::fromUtf8(botao.key);

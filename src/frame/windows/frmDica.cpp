@@ -30,7 +30,7 @@ QPointer<frmDica> &TheInstance()
 }
 
 // The tips read in this run: they outlive the window.
-frame::TipsOfTheDay &Dicas()
+frame::TipsOfTheDay &Tips()
 {
     static frame::TipsOfTheDay dicas;
     return dicas;
@@ -132,7 +132,7 @@ void frmDica::Form_Load(QMdiArea *area)
         moldura->layout()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Center(area);
     }
-    Dicas().Seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+    Tips().Seed(quint32(QDateTime::currentMSecsSinceEpoch()));
     const QString arquivo = QDir(QCoreApplication::applicationDirPath()).filePath(
         frame::TipsFileName);
     if (!LoadTips(arquivo))
@@ -154,7 +154,7 @@ void frmDica::Center(QMdiArea *area)
 
 bool frmDica::LoadTips(const QString &NomeArquivo)
 {
-    if (!Dicas().LoadTips(NomeArquivo))
+    if (!Tips().LoadTips(NomeArquivo))
         return false;
     DicaMostrarAtual();
     return true;
@@ -162,13 +162,13 @@ bool frmDica::LoadTips(const QString &NomeArquivo)
 
 void frmDica::DicaMostrarAtual()
 {
-    if (!Dicas().IsEmpty())
-        lblTipText->setText(Dicas().CurrentText());
+    if (!Tips().IsEmpty())
+        lblTipText->setText(Tips().CurrentText());
 }
 
 void frmDica::DicaProxima()
 {
-    Dicas().DicaProxima();
+    Tips().DicaProxima();
     DicaMostrarAtual();
 }
 

@@ -2,9 +2,9 @@
 // window, so a call from the frame into the case windows fails to link. The frame opens cases
 // only through the case opener the program's state is given.
 #include "frame/ProgramState.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "support/ScriptedInteraction.h"
-#include "windows/MenuPrincipalTeste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,16 +24,16 @@ void RecordingOpener(bool abrir, QString &caminho)
     openerCalls.emplace_back(abrir, caminho);
 }
 
-class CaseOpener : public ::testing::Test
+class CaseOpenerTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         openerCalls.clear();
-        PathSaves() = configuracao.filePath(QStringLiteral("Saves"));
+        PathSaves() = settings.filePath(QStringLiteral("Saves"));
     }
-    void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
+    void TearDown() override { testsupport::UnloadMainWindow(); }
 
     // Loads the frame with two recent files and gives every command that opens a case: the
     // File menu's New, Open and second recent file, the toolbar's New and Open, and a second
@@ -50,17 +50,17 @@ protected:
         QApplication::processEvents();
     }
 
-    testsupport::OwnProgramState estadoPrograma;
-    testsupport::ConfiguracaoTemporaria configuracao;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::OwnProgramState programState;
+    testsupport::TemporarySettings settings;
+    testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
 
 } // namespace
 
-TEST_F(CaseOpener, FrameCommandsThatOpenCasesReachTheOpener)
+TEST_F(CaseOpenerTest, FrameCommandsThatOpenCasesReachTheOpener)
 {
-    estadoPrograma.state().caseOpener = &RecordingOpener;
+    programState.state().caseOpener = &RecordingOpener;
     GiveEveryOpeningCommand();
     const std::vector<std::pair<bool, QString>> esperado = {
         {false, QString()},
@@ -73,12 +73,12 @@ TEST_F(CaseOpener, FrameCommandsThatOpenCasesReachTheOpener)
     EXPECT_EQ(openerCalls, esperado);
 }
 
-TEST_F(CaseOpener, WithoutAnOpenerTheFrameOpensNothingAndStaysUsable)
+TEST_F(CaseOpenerTest, WithoutAnOpenerTheFrameOpensNothingAndStaysUsable)
 {
     GiveEveryOpeningCommand();
     EXPECT_TRUE(openerCalls.empty());
     EXPECT_TRUE(menu->Area()->subWindowList().isEmpty());
-    EXPECT_TRUE(interacao.asked.empty());
+    EXPECT_TRUE(ui.asked.empty());
     // The toolbar's New makes the frame busy around the opening, and gives it back.
     EXPECT_TRUE(menu->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -8,8 +8,8 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
-#include "MenuPrincipalTeste.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
 
@@ -39,12 +39,12 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int 
 
 namespace {
 
-class CasoCompleto : public ::testing::Test
+class WholeCaseTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         ASSERT_TRUE(pasta.isValid());
         platform::SettingsFiles::instance().setFolder(pasta.path());
         IniciaTabelas();
@@ -58,7 +58,7 @@ protected:
     {
         if (menu) {
             // Close the cases first (answering No to any save question), as the program does.
-            interacao.messageAnswers.assign(20, platform::vbNo);
+            ui.messageAnswers.assign(20, platform::vbNo);
             for (QMdiSubWindow *sub : menu->Area()->subWindowList())
                 if (qobject_cast<frmCalcQuirasol *>(sub->widget()))
                     sub->close();
@@ -70,14 +70,14 @@ protected:
         platform::SettingsFiles::instance().setFolder(QString());
     }
 
-    frmCalcQuirasol *Novo()
+    frmCalcQuirasol *NewCase()
     {
         QString caminho;
         AbreJanela(false, caminho);
         return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     }
 
-    frmCalcQuirasol *Abre(const QString &arquivo)
+    frmCalcQuirasol *OpenCase(const QString &arquivo)
     {
         QString caminho = arquivo;
         const int antes = menu->Area()->subWindowList().size();
@@ -87,12 +87,12 @@ protected:
         return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     }
 
-    bool Botao(const char *chave) const
+    bool ButtonEnabled(const char *chave) const
     {
         return menu->Botao(QString::fromLatin1(chave))->isEnabled();
     }
 
-    static QStringList Folha(const char *arquivo)
+    static QStringList Sheet(const char *arquivo)
     {
         QFile in(QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(arquivo));
         EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << arquivo;
@@ -101,7 +101,7 @@ protected:
         return linhas;
     }
 
-    static QStringList Lista(frmCalcQuirasol *w)
+    static QStringList ReportLines(frmCalcQuirasol *w)
     {
         QStringList itens;
         for (int i = 0; i < w->Relatorio->lstRelatorio->count(); ++i)
@@ -109,47 +109,47 @@ protected:
         return itens;
     }
 
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState programState;
     QTemporaryDir pasta;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
 
-TEST_F(CasoCompleto, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
+TEST_F(WholeCaseTest, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
 {
-    frmCalcQuirasol *primeiro = Novo();
+    frmCalcQuirasol *primeiro = NewCase();
     ASSERT_NE(primeiro, nullptr);
     const long n = ContadorCalculos();
     EXPECT_EQ(primeiro->Caption(), QStringLiteral("Cálculo %1").arg(n));
     EXPECT_EQ(primeiro->Arquivo, PathSaves() + QStringLiteral("/Cálculo %1").arg(n));
     primeiro->mdiFrame()->close();
-    frmCalcQuirasol *segundo = Novo();
+    frmCalcQuirasol *segundo = NewCase();
     EXPECT_EQ(segundo->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
     EXPECT_FALSE(segundo->Alterado());
     EXPECT_FALSE(segundo->TemArquivo);
 
     // A missing file: its path titles the message and no window is made.
     const QString falta = pasta.filePath(QStringLiteral("falta.qzv"));
-    EXPECT_EQ(Abre(falta), nullptr);
-    ASSERT_EQ(interacao.messages().size(), 1u);
-    EXPECT_EQ(interacao.messages()[0].text, QStringLiteral("Arquivo não encontrado"));
-    EXPECT_EQ(interacao.messages()[0].title, falta);
-    EXPECT_EQ(interacao.messages()[0].style, platform::vbExclamation);
+    EXPECT_EQ(OpenCase(falta), nullptr);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Arquivo não encontrado"));
+    EXPECT_EQ(ui.messages()[0].title, falta);
+    EXPECT_EQ(ui.messages()[0].style, platform::vbExclamation);
 }
 
-TEST_F(CasoCompleto, OpenDialogWritesThePathBack)
+TEST_F(WholeCaseTest, OpenDialogWritesThePathBack)
 {
-    frmCalcQuirasol *w = Novo();
-    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    frmCalcQuirasol *w = NewCase();
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
 
     QString caminho;
     AbreJanela(true, caminho); // cancelled: nothing happens
     EXPECT_TRUE(caminho.isEmpty());
-    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
     AbreJanela(true, caminho);
     EXPECT_EQ(caminho, pasta.filePath(QStringLiteral("a.qzv")));
-    const auto abrir = interacao.asked.back();
+    const auto abrir = ui.asked.back();
     EXPECT_EQ(abrir.kind, Asked::Open);
     EXPECT_EQ(abrir.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
     EXPECT_EQ(abrir.file.filter, QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv"));
@@ -158,11 +158,11 @@ TEST_F(CasoCompleto, OpenDialogWritesThePathBack)
     EXPECT_EQ(menu->ActiveForm()->windowTitle(), QStringLiteral("a.qzv"));
 }
 
-TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
+TEST_F(WholeCaseTest, CalculatorOpensBesideTheBox)
 {
     menu->resize(900, 700);
     menu->show();
-    frmCalcQuirasol *w = Novo();
+    frmCalcQuirasol *w = NewCase();
     w->cboQuirasol->pick(0);
     w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
@@ -191,32 +191,32 @@ TEST_F(CasoCompleto, CalculatorOpensBesideTheBox)
     }
 }
 
-TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
+TEST_F(WholeCaseTest, ToolbarFollowsTheActiveCase)
 {
-    frmCalcQuirasol *w = Novo();
-    EXPECT_FALSE(Botao("Calcular"));
-    EXPECT_FALSE(Botao("Salvar"));
+    frmCalcQuirasol *w = NewCase();
+    EXPECT_FALSE(ButtonEnabled("Calcular"));
+    EXPECT_FALSE(ButtonEnabled("Salvar"));
     w->cboQuirasol->pick(0);
     w->cboFluido->pick(Liquid);
-    EXPECT_FALSE(Botao("Salvar")); // not before all three selectors are chosen
+    EXPECT_FALSE(ButtonEnabled("Salvar")); // not before all three selectors are chosen
     w->cboTomada->pick(0);
-    EXPECT_TRUE(Botao("Calcular"));
-    EXPECT_TRUE(Botao("Salvar"));
+    EXPECT_TRUE(ButtonEnabled("Calcular"));
+    EXPECT_TRUE(ButtonEnabled("Salvar"));
 
-    frmCalcQuirasol *outro = Novo();
-    EXPECT_FALSE(Botao("Calcular"));
-    EXPECT_FALSE(Botao("Salvar"));
+    frmCalcQuirasol *outro = NewCase();
+    EXPECT_FALSE(ButtonEnabled("Calcular"));
+    EXPECT_FALSE(ButtonEnabled("Salvar"));
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->mdiFrame()));
-    EXPECT_TRUE(Botao("Calcular"));
-    EXPECT_TRUE(Botao("Salvar"));
+    EXPECT_TRUE(ButtonEnabled("Calcular"));
+    EXPECT_TRUE(ButtonEnabled("Salvar"));
     // The report window leaves them off, also when its case changes meanwhile.
-    interacao.fileAnswers.push_back(pasta.filePath(QStringLiteral("t.qzv")));
+    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("t.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     w->Relatorio->Show();
-    EXPECT_FALSE(Botao("Calcular"));
-    EXPECT_FALSE(Botao("Salvar"));
+    EXPECT_FALSE(ButtonEnabled("Calcular"));
+    EXPECT_FALSE(ButtonEnabled("Salvar"));
     w->txtDados[4]->setText(QStringLiteral("80"));
-    EXPECT_FALSE(Botao("Salvar"));
+    EXPECT_FALSE(ButtonEnabled("Salvar"));
     (void)outro;
 
     // A bar hidden from one window shows in the next window's checks.
@@ -230,31 +230,31 @@ TEST_F(CasoCompleto, ToolbarFollowsTheActiveCase)
     EXPECT_TRUE(w->mnuExibirBarraCalculo->isChecked());
 }
 
-TEST_F(CasoCompleto, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
+TEST_F(WholeCaseTest, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
 {
     // The View entries of a window: standard bar, calculation bar, labels, status bar.
-    using Vista = std::array<QAction *, 4>;
+    using ViewEntry = std::array<QAction *, 4>;
     const auto vista = [](auto *janela) {
-        return Vista{janela->mnuExibirBarraPadrao, janela->mnuExibirBarraCalculo,
-                     janela->mnuExibirEtiqueta, janela->mnuExibirStatusBar};
+        return ViewEntry{janela->mnuExibirBarraPadrao, janela->mnuExibirBarraCalculo,
+                         janela->mnuExibirEtiqueta, janela->mnuExibirStatusBar};
     };
     const auto estado = [this] {
         return std::array<bool, 4>{menu->StandardBarVisible(), menu->CalculationBarVisible(),
                                    menu->LabelsVisible(), menu->StatusBarVisible()};
     };
-    const auto marcas = [](const Vista &entradas) {
+    const auto marcas = [](const ViewEntry &entradas) {
         std::array<bool, 4> marcado{};
         for (int i = 0; i < 4; ++i)
             marcado[i] = entradas[i]->isChecked();
         return marcado;
     };
-    frmCalcQuirasol *caso = Novo();
-    frmCalcQuirasol *outro = Novo();
+    frmCalcQuirasol *caso = NewCase();
+    frmCalcQuirasol *outro = NewCase();
     caso->Relatorio->Show(); // the report window is active, the two cases are not
-    const std::pair<const char *, Vista> janelas[] = {{"frame", vista(menu.data())},
-                                                      {"case", vista(caso)},
-                                                      {"report", vista(caso->Relatorio.data())},
-                                                      {"other case", vista(outro)}};
+    const std::pair<const char *, ViewEntry> janelas[] = {{"frame", vista(menu.data())},
+                                                          {"case", vista(caso)},
+                                                          {"report", vista(caso->Relatorio.data())},
+                                                          {"other case", vista(outro)}};
     for (int i = 0; i < 4; ++i) {
         for (const auto &[origem, entradas] : janelas) {
             const bool antes = estado()[i];
@@ -268,16 +268,16 @@ TEST_F(CasoCompleto, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
     // A window made while bars are hidden shows them so once it is active.
     menu->mnuExibirEtiqueta->trigger();
     outro->mnuExibirStatusBar->trigger();
-    frmCalcQuirasol *novo = Novo();
+    frmCalcQuirasol *novo = NewCase();
     EXPECT_EQ(marcas(vista(novo)), estado());
     novo->Relatorio->Show();
     EXPECT_EQ(marcas(vista(novo->Relatorio.data())), estado());
 }
 
-TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
+TEST_F(WholeCaseTest, CancelWhileClosingKeepsEveryCaseOpen)
 {
-    QPointer<frmCalcQuirasol> primeiro = Novo();
-    QPointer<frmCalcQuirasol> segundo = Novo();
+    QPointer<frmCalcQuirasol> primeiro = NewCase();
+    QPointer<frmCalcQuirasol> segundo = NewCase();
     for (frmCalcQuirasol *w : {primeiro.data(), segundo.data()}) {
         w->cboQuirasol->pick(0);
         w->cboFluido->pick(Liquid);
@@ -287,29 +287,29 @@ TEST_F(CasoCompleto, CancelWhileClosingKeepsEveryCaseOpen)
     const QString pergunta =
         QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?");
     // No for the first case, Cancel for the second: both stay open, the first still modified.
-    interacao.messageAnswers = {platform::vbNo, platform::vbCancel};
+    ui.messageAnswers = {platform::vbNo, platform::vbCancel};
     EXPECT_FALSE(menu->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(interacao.messageTexts(), QStringList({pergunta, pergunta}));
+    EXPECT_EQ(ui.messageTexts(), QStringList({pergunta, pergunta}));
     ASSERT_TRUE(primeiro && segundo);
     EXPECT_TRUE(primeiro->Alterado());
 
     // No for both: each is asked once and the program closes.
-    interacao.asked.clear();
-    interacao.messageAnswers = {platform::vbNo, platform::vbNo};
+    ui.asked.clear();
+    ui.messageAnswers = {platform::vbNo, platform::vbNo};
     EXPECT_TRUE(menu->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(interacao.messageTexts(), QStringList({pergunta, pergunta}));
+    EXPECT_EQ(ui.messageTexts(), QStringList({pergunta, pergunta}));
     EXPECT_FALSE(primeiro);
     EXPECT_FALSE(segundo);
     EXPECT_FALSE(menu);
 }
 
-TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
+TEST_F(WholeCaseTest, MenuShortcutsWinOverTheTextBoxes)
 {
     menu->show();
     QApplication::setActiveWindow(menu);
-    frmCalcQuirasol *w = Novo();
+    frmCalcQuirasol *w = NewCase();
     w->cboQuirasol->pick(0);
     w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
@@ -317,43 +317,43 @@ TEST_F(CasoCompleto, MenuShortcutsWinOverTheTextBoxes)
     for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
                                                           w->cboDados[5]}) {
         alvo->setFocus(Qt::TabFocusReason);
-        const size_t antes = interacao.asked.size();
+        const size_t antes = ui.asked.size();
         // Ctrl+A opens a case (the dialog, cancelled); Ctrl+P is a disabled entry.
         EXPECT_TRUE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_A, Qt::ControlModifier,
                                                  QStringLiteral("\x01"), false, 1));
-        ASSERT_EQ(interacao.asked.size(), antes + 1);
-        EXPECT_EQ(interacao.asked.back().kind, Asked::Open);
+        ASSERT_EQ(ui.asked.size(), antes + 1);
+        EXPECT_EQ(ui.asked.back().kind, Asked::Open);
         EXPECT_FALSE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_P, Qt::ControlModifier,
                                                   QStringLiteral("\x10"), false, 1));
     }
 }
 
-TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
+TEST_F(WholeCaseTest, ReopenedCaseKeepsFluidNameAndValues)
 {
-    frmCalcQuirasol *w = Novo();
+    frmCalcQuirasol *w = NewCase();
     w->cboQuirasol->pick(0);
-    interacao.inputAnswers.push_back(QStringLiteral("methane"));
+    ui.inputAnswers.push_back(QStringLiteral("methane"));
     w->cboFluido->pick(Gas);
     w->cboTomada->pick(1);
     w->txtTag->setText(QStringLiteral("FT \"01\""));
     w->txtDados[4]->setText(QStringLiteral("154,08"));
     w->cboDados[14]->pick(1);
     const QString arquivo = pasta.filePath(QStringLiteral("gas.qzv"));
-    interacao.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(w->Caption(), QStringLiteral("gas.qzv"));
     EXPECT_EQ(ListaMRU()[0], arquivo);
 
     // Saving again without Save As: a case begun new keeps asking for the name.
     w->txtDados[4]->setText(QStringLiteral("150"));
-    interacao.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
-    EXPECT_EQ(interacao.asked.back().kind, Asked::Save);
-    EXPECT_EQ(interacao.asked.back().file.initialDir, pasta.path() + QLatin1Char('/'));
-    EXPECT_EQ(interacao.asked.back().file.fileName, QStringLiteral("gas.qzv"));
+    EXPECT_EQ(ui.asked.back().kind, Asked::Save);
+    EXPECT_EQ(ui.asked.back().file.initialDir, pasta.path() + QLatin1Char('/'));
+    EXPECT_EQ(ui.asked.back().file.fileName, QStringLiteral("gas.qzv"));
 
-    interacao.asked.clear();
-    frmCalcQuirasol *r = Abre(arquivo);
+    ui.asked.clear();
+    frmCalcQuirasol *r = OpenCase(arquivo);
     ASSERT_NE(r, nullptr);
     EXPECT_NE(r, w);
     EXPECT_EQ(r->Caption(), QStringLiteral("gas.qzv"));
@@ -366,23 +366,23 @@ TEST_F(CasoCompleto, ReopenedCaseKeepsFluidNameAndValues)
     EXPECT_EQ(r->txtDados[10]->text(), QStringLiteral("1,03323"));
     EXPECT_EQ(r->txtTag->text(), w->txtTag->text().replace(QLatin1Char('"'),
                                                             QStringLiteral("''")));
-    EXPECT_TRUE(Botao("Calcular"));
-    EXPECT_FALSE(Botao("Salvar"));
-    EXPECT_TRUE(interacao.asked.empty()); // no fluid question while reading
+    EXPECT_TRUE(ButtonEnabled("Calcular"));
+    EXPECT_FALSE(ButtonEnabled("Salvar"));
+    EXPECT_TRUE(ui.asked.empty()); // no fluid question while reading
 }
 
-TEST_F(CasoCompleto, DensityChoiceComesBackFromTheUnits)
+TEST_F(WholeCaseTest, DensityChoiceComesBackFromTheUnits)
 {
-    frmCalcQuirasol *w = Novo();
+    frmCalcQuirasol *w = NewCase();
     w->cboQuirasol->pick(0);
     w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
     w->cboMassaDensidade->pick(1);
     w->txtDados[17]->setText(QStringLiteral("1,02"));
     const QString arquivo = pasta.filePath(QStringLiteral("densidade.qzv"));
-    interacao.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(arquivo);
     ASSERT_TRUE(w->QuraSave(true));
-    frmCalcQuirasol *r = Abre(arquivo);
+    frmCalcQuirasol *r = OpenCase(arquivo);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->cboMassaDensidade->currentIndex(), 1);
     EXPECT_EQ(r->lblDados[17]->text(), NomeCampo[22]);
@@ -391,16 +391,16 @@ TEST_F(CasoCompleto, DensityChoiceComesBackFromTheUnits)
     EXPECT_FALSE(r->Alterado());
 }
 
-TEST_F(CasoCompleto, FileEndingAfterTheTagOpensWithoutValues)
+TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
 {
     const QString arquivo = pasta.filePath(QStringLiteral("tag.qzv"));
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n");
     f.close();
-    frmCalcQuirasol *w = Abre(arquivo);
+    frmCalcQuirasol *w = OpenCase(arquivo);
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(interacao.asked.empty());
+    EXPECT_TRUE(ui.asked.empty());
     EXPECT_EQ(w->Placa, 2);
     EXPECT_EQ(w->Fluido, Steam);
     EXPECT_EQ(w->Tomada, 4);
@@ -411,18 +411,18 @@ TEST_F(CasoCompleto, FileEndingAfterTheTagOpensWithoutValues)
     EXPECT_EQ(w->Relatorio->txtData->text(), QString()); // the header is filled
 }
 
-TEST_F(CasoCompleto, DamagedHeaderShowsTheErrorAndTheWindow)
+TEST_F(WholeCaseTest, DamagedHeaderShowsTheErrorAndTheWindow)
 {
     const QString arquivo = pasta.filePath(QStringLiteral("curto.qzv"));
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
     f.close();
-    interacao.inputAnswers.push_back({});
-    frmCalcQuirasol *w = Abre(arquivo);
+    ui.inputAnswers.push_back({});
+    frmCalcQuirasol *w = OpenCase(arquivo);
     ASSERT_NE(w, nullptr);
-    ASSERT_FALSE(interacao.messages().empty());
-    EXPECT_EQ(interacao.messages().back().style, platform::vbCritical);
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back().style, platform::vbCritical);
     EXPECT_FALSE(w->TemArquivo);
     EXPECT_FALSE(w->Carregando);
     EXPECT_EQ(w->Arquivo, arquivo);
@@ -430,7 +430,7 @@ TEST_F(CasoCompleto, DamagedHeaderShowsTheErrorAndTheWindow)
     EXPECT_TRUE(w->isEnabled());
 }
 
-TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
+TEST_F(WholeCaseTest, OversizedFileIsRefusedAndNothingLoaded)
 {
     // A whole case, then a value far beyond what a box of a case holds.
     const QString arquivo = pasta.filePath(QStringLiteral("grande.qzv"));
@@ -439,10 +439,10 @@ TEST_F(CasoCompleto, OversizedFileIsRefusedAndNothingLoaded)
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n"
             "4,\"102,26\",0\r\n9,\"" + QByteArray(MaxCaseBytes, '1') + "\",0\r\n");
     f.close();
-    frmCalcQuirasol *w = Abre(arquivo);
+    frmCalcQuirasol *w = OpenCase(arquivo);
     ASSERT_NE(w, nullptr);
-    ASSERT_EQ(interacao.messages().size(), 1u);
-    const Asked erro = interacao.messages().front();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const Asked erro = ui.messages().front();
     EXPECT_EQ(erro.style, platform::vbCritical);
     EXPECT_EQ(erro.title, QStringLiteral("Informação de Erro Código :62"));
     EXPECT_TRUE(erro.text.contains(arquivo)) << erro.text.toStdString();
@@ -477,7 +477,7 @@ std::string Describe(const GridState &g)
     return d.toStdString();
 }
 
-TEST_F(CasoCompleto, OpenedCaseHoldsTheGridTheMappingWorksOut)
+TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
 {
     // The sample cases, and files the program would not write: records out of order, unit
     // positions the lists lack, a density unit against the others, a damaged header.
@@ -506,8 +506,8 @@ TEST_F(CasoCompleto, OpenedCaseHoldsTheGridTheMappingWorksOut)
         arquivos << arquivo;
     }
     for (const QString &arquivo : arquivos) {
-        interacao.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
-        frmCalcQuirasol *w = Abre(arquivo);
+        ui.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
+        frmCalcQuirasol *w = OpenCase(arquivo);
         ASSERT_NE(w, nullptr) << arquivo.toStdString();
         EXPECT_EQ(Describe(w->gridState()), Describe(GridStateFromCase(ReadCaseFile(arquivo))))
             << arquivo.toStdString();
@@ -515,19 +515,26 @@ TEST_F(CasoCompleto, OpenedCaseHoldsTheGridTheMappingWorksOut)
 }
 
 // One case per fluid class, typed as a user would, against the calculation's data sheets.
-struct Exemplo {
+struct Sample {
+    const char *name;
     const char *folha;
     std::function<void(frmCalcQuirasol *, testsupport::ScriptedInteraction &)> preenche;
 };
 
-void Digita(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char *>> valores)
+// A failure names the sample.
+void PrintTo(const Sample &sample, std::ostream *out)
+{
+    *out << sample.name;
+}
+
+void Type(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char *>> valores)
 {
     for (const auto &[campo, texto] : valores)
         w->txtDados[campo]->setText(QString::fromUtf8(texto));
 }
 
-const Exemplo exemplos[] = {
-    {"calculo-liquido-flange.txt",
+const Sample samples[] = {
+    {"LiquidFlangeTaps", "calculo-liquido-flange.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back(QStringLiteral("Água de alimentação"));
@@ -535,24 +542,24 @@ const Exemplo exemplos[] = {
          w->cboTomada->pick(0);
          w->txtTag->setText(QStringLiteral("FE-101"));
          w->cboDados[5]->pick(2);
-         Digita(w, {{2, "50"}, {4, "102,26"}, {5, "2500"}, {8, "20"}, {9, "60"},
-                    {17, "998,2"}, {18, "983,2"}, {20, "0,47"}, {28, "0,8"}});
+         Type(w, {{2, "50"}, {4, "102,26"}, {5, "2500"}, {8, "20"}, {9, "60"},
+                  {17, "998,2"}, {18, "983,2"}, {20, "0,47"}, {28, "0,8"}});
      }},
-    {"calculo-gas-radius.txt",
+    {"GasRadiusTaps", "calculo-gas-radius.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back({});
          w->cboFluido->pick(Gas);
          w->cboTomada->pick(1);
          w->txtTag->setText(QStringLiteral("FE-202"));
-         Digita(w, {{2, "1500"}, {4, "154,08"}, {5, "12500"}, {8, "15"}, {9, "40"},
-                    {12, "700"}, {14, "7,38"}, {16, "60"}, {19, "0,65"}, {20, "0,011"},
-                    {25, "0,998"}, {26, "0,985"}, {27, "1,3"}, {28, "0,75"}});
+         Type(w, {{2, "1500"}, {4, "154,08"}, {5, "12500"}, {8, "15"}, {9, "40"},
+                  {12, "700"}, {14, "7,38"}, {16, "60"}, {19, "0,65"}, {20, "0,011"},
+                  {25, "0,998"}, {26, "0,985"}, {27, "1,3"}, {28, "0,75"}});
          ui.inputAnswers.push_back({});
          w->cboDados[29]->pick(1);
-         Digita(w, {{29, "1,0005"}});
+         Type(w, {{29, "1,0005"}});
      }},
-    {"calculo-vapor-vena.txt",
+    {"SteamVenaContracta", "calculo-vapor-vena.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(1);
          ui.inputAnswers.push_back({});
@@ -563,10 +570,10 @@ const Exemplo exemplos[] = {
          w->cboDados[5]->pick(1);
          w->cboDados[12]->pick(1);
          w->cboDados[20]->pick(1);
-         Digita(w, {{2, "2"}, {4, "77,92"}, {5, "2000"}, {9, "250"}, {12, "10"},
-                    {18, "4,9"}, {20, "0,000018"}, {27, "1,3"}, {28, "0,7"}});
+         Type(w, {{2, "2"}, {4, "77,92"}, {5, "2000"}, {9, "250"}, {12, "10"},
+                  {18, "4,9"}, {20, "0,000018"}, {27, "1,3"}, {28, "0,7"}});
      }},
-    {"calculo-gas-corner.txt",
+    {"GasByMassCornerTaps", "calculo-gas-corner.txt",
      [](frmCalcQuirasol *w, testsupport::ScriptedInteraction &ui) {
          w->cboQuirasol->pick(0);
          ui.inputAnswers.push_back({});
@@ -575,47 +582,49 @@ const Exemplo exemplos[] = {
          w->txtTag->setText(QStringLiteral("FE-404"));
          w->cboDados[2]->pick(1);
          w->cboMassaDensidade->pick(0);
-         Digita(w, {{2, "2000"}, {4, "154,08"}, {5, "12500"}, {9, "40"}, {12, "700"},
-                    {16, "0"}, {19, "0,84"}, {20, "0,011"}, {26, "0,985"}, {27, "1,3"},
-                    {28, "0,75"}});
+         Type(w, {{2, "2000"}, {4, "154,08"}, {5, "12500"}, {9, "40"}, {12, "700"},
+                  {16, "0"}, {19, "0,84"}, {20, "0,011"}, {26, "0,985"}, {27, "1,3"},
+                  {28, "0,75"}});
      }},
 };
 
-class PorClasse : public CasoCompleto, public ::testing::WithParamInterface<int>
+class WholeCasePerFluidClassTest : public WholeCaseTest,
+                                   public ::testing::WithParamInterface<Sample>
 {
 };
 
-TEST_P(PorClasse, DataSheetThenSaveReopenAndCalculateAgain)
+TEST_P(WholeCasePerFluidClassTest, DataSheetThenSaveReopenAndCalculateAgain)
 {
-    const Exemplo &e = exemplos[GetParam()];
-    const QStringList folha = Folha(e.folha);
-    frmCalcQuirasol *w = Novo();
-    e.preenche(w, interacao);
+    const Sample &e = GetParam();
+    const QStringList folha = Sheet(e.folha);
+    frmCalcQuirasol *w = NewCase();
+    e.preenche(w, ui);
     menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
-    EXPECT_EQ(Lista(w), folha);
+    EXPECT_EQ(ReportLines(w), folha);
     EXPECT_TRUE(w->Relatorio->isVisibleTo(menu));
     EXPECT_EQ(w->Relatorio->Caption(), QStringLiteral("Relatório de Cálculo - ") + w->Caption());
-    EXPECT_TRUE(interacao.messages().empty()) << interacao.messages()[0].text.toStdString();
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages()[0].text.toStdString();
 
     const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
     const int massaDensidade = w->cboMassaDensidade->currentIndex();
-    interacao.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
     EXPECT_FALSE(w->Alterado());
     QPointer<frmCalcQuirasol> fechado = w;
     EXPECT_TRUE(w->mdiFrame()->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fechado.isNull());
-    EXPECT_TRUE(interacao.messages().empty());
+    EXPECT_TRUE(ui.messages().empty());
 
-    interacao.inputAnswers.push_back({}); // a material other than steel is asked again
-    frmCalcQuirasol *r = Abre(arquivo);
+    ui.inputAnswers.push_back({}); // a material other than steel is asked again
+    frmCalcQuirasol *r = OpenCase(arquivo);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->cboMassaDensidade->currentIndex(), massaDensidade);
     r->PressCalculate();
-    EXPECT_EQ(Lista(r), folha);
+    EXPECT_EQ(ReportLines(r), folha);
 }
 
-INSTANTIATE_TEST_SUITE_P(Exemplos, PorClasse, ::testing::Range(0, 4));
+INSTANTIATE_TEST_SUITE_P(PerFluidClass, WholeCasePerFluidClassTest, ::testing::ValuesIn(samples),
+                         [](const auto &p) { return std::string(p.param.name); });
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/Main.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseWindows.h"
-#include "MenuPrincipalTeste.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
 
@@ -27,7 +27,7 @@ class MainTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         ArquivoAbrir().clear();
     }
     void TearDown() override
@@ -37,14 +37,14 @@ protected:
             if (janela != mdiMenu::Existing())
                 janela->hide();
         }
-        testsupport::DescarregaMenuPrincipal();
+        testsupport::UnloadMainWindow();
     }
-    void Dicas(const char *valor)
+    void SetTipsAtStart(const char *valor)
     {
         frame::SaveConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar"),
                           QString::fromLatin1(valor));
     }
-    QStringList Casos() const
+    QStringList CaseTitles() const
     {
         QStringList titulos;
         const QList<QMdiSubWindow *> filhas = mdiMenu::Existing()->Area()->subWindowList();
@@ -56,7 +56,7 @@ protected:
         }
         return titulos;
     }
-    bool DicaVisivel() const
+    bool TipShown() const
     {
         const QWidgetList todas = QApplication::allWidgets();
         for (QWidget *janela : todas) {
@@ -65,34 +65,34 @@ protected:
         }
         return false;
     }
-    QString CopiaCaso(const QString &nome)
+    QString CopyCase(const QString &nome)
     {
         const QString destino = pasta.filePath(nome);
         QFile::copy(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv"), destino);
         return destino;
     }
 
-    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
-    testsupport::ConfiguracaoTemporaria pasta;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::OwnProgramState programState{&AbreJanela};
+    testsupport::TemporarySettings pasta;
+    testsupport::ScriptedInteraction ui;
     testsupport::OwnRuntimeFolder runtime;
 };
 
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
 {
-    Dicas("0");
-    ASSERT_TRUE(Main({}, estadoPrograma.state()));
+    SetTipsAtStart("0");
+    ASSERT_TRUE(Main({}, programState.state()));
     ASSERT_NE(mdiMenu::Existing(), nullptr);
     EXPECT_TRUE(mdiMenu::Existing()->isVisible());
-    EXPECT_EQ(Casos().size(), 1);
-    EXPECT_FALSE(DicaVisivel());
+    EXPECT_EQ(CaseTitles().size(), 1);
+    EXPECT_FALSE(TipShown());
 }
 
 // The state Main is given becomes the program's, set up: the window side's pointer for the
 // error box, the folders, and the count the first new case raises.
 TEST_F(MainTest, SetsUpAndInstallsTheStateItIsGiven)
 {
-    Dicas("0");
+    SetTipsAtStart("0");
     ProgramState estado;
     estado.caseOpener = &AbreJanela; // as the program gives it
     ASSERT_TRUE(Main({}, estado));
@@ -100,77 +100,77 @@ TEST_F(MainTest, SetsUpAndInstallsTheStateItIsGiven)
     EXPECT_EQ(estado.restoreDefaultPointer, &RestoreDefaultPointer);
     EXPECT_EQ(estado.pathSaves, QCoreApplication::applicationDirPath() + QStringLiteral("/Saves"));
     EXPECT_EQ(estado.contadorCalculos, 1);
-    EXPECT_EQ(Casos(), QStringList(QStringLiteral("Cálculo 1")));
-    testsupport::DescarregaMenuPrincipal(); // while its state is still installed
+    EXPECT_EQ(CaseTitles(), QStringList(QStringLiteral("Cálculo 1")));
+    testsupport::UnloadMainWindow(); // while its state is still installed
 }
 
 TEST_F(MainTest, OtherTipsSettingShowsTheTipAndNoCase)
 {
-    Dicas("1");
+    SetTipsAtStart("1");
     // A switch alone names no file.
-    ASSERT_TRUE(Main({QStringLiteral("/C")}, estadoPrograma.state()));
+    ASSERT_TRUE(Main({QStringLiteral("/C")}, programState.state()));
     EXPECT_TRUE(ArquivoAbrir().isEmpty());
-    EXPECT_TRUE(Casos().isEmpty());
-    EXPECT_TRUE(DicaVisivel());
+    EXPECT_TRUE(CaseTitles().isEmpty());
+    EXPECT_TRUE(TipShown());
 }
 
 TEST_F(MainTest, SwitchAndPathOpenTheCaseWhateverTheSetting)
 {
-    Dicas("1");
-    const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
-    ASSERT_TRUE(Main({QStringLiteral("/A"), caso}, estadoPrograma.state()));
+    SetTipsAtStart("1");
+    const QString caso = CopyCase(QStringLiteral("bomba.qzv"));
+    ASSERT_TRUE(Main({QStringLiteral("/A"), caso}, programState.state()));
     EXPECT_EQ(ArquivoAbrir(), caso);
-    EXPECT_EQ(Casos(), QStringList(QStringLiteral("bomba.qzv")));
-    EXPECT_FALSE(DicaVisivel());
+    EXPECT_EQ(CaseTitles(), QStringList(QStringLiteral("bomba.qzv")));
+    EXPECT_FALSE(TipShown());
 }
 
 TEST_F(MainTest, LowerCaseSwitchIsPartOfTheName)
 {
-    const QString caso = CopiaCaso(QStringLiteral("bomba.qzv"));
-    ASSERT_TRUE(Main({QStringLiteral("/a"), caso}, estadoPrograma.state()));
+    const QString caso = CopyCase(QStringLiteral("bomba.qzv"));
+    ASSERT_TRUE(Main({QStringLiteral("/a"), caso}, programState.state()));
     EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/a ") + caso);
-    EXPECT_TRUE(Casos().isEmpty());
-    ASSERT_FALSE(interacao.messages().empty());
-    EXPECT_EQ(interacao.messages().back().text, QStringLiteral("Arquivo não encontrado"));
+    EXPECT_TRUE(CaseTitles().isEmpty());
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back().text, QStringLiteral("Arquivo não encontrado"));
 }
 
 TEST_F(MainTest, PathWithBlanksKeepsItsQuotesAndStillOpens)
 {
-    const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
-    ASSERT_TRUE(Main({caso}, estadoPrograma.state()));
+    const QString caso = CopyCase(QStringLiteral("meu caso.qzv"));
+    ASSERT_TRUE(Main({caso}, programState.state()));
     EXPECT_EQ(ArquivoAbrir(), QLatin1Char('"') + caso + QLatin1Char('"'));
-    EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
+    EXPECT_EQ(CaseTitles(), QStringList(QStringLiteral("meu caso.qzv")));
 }
 
 } // namespace
 
 TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
 {
-    const QString caso = CopiaCaso(QStringLiteral("meu caso.qzv"));
+    const QString caso = CopyCase(QStringLiteral("meu caso.qzv"));
     const QString antes = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(pasta.path()));
     const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")},
-                              estadoPrograma.state());
+                              programState.state());
     QDir::setCurrent(antes);
     ASSERT_TRUE(iniciou);
     EXPECT_EQ(ArquivoAbrir(), QStringLiteral("\"") + caso + QStringLiteral("\""));
-    EXPECT_EQ(Casos(), QStringList(QStringLiteral("meu caso.qzv")));
+    EXPECT_EQ(CaseTitles(), QStringList(QStringLiteral("meu caso.qzv")));
     // The recent files hold the whole path: chosen from any folder later, it still opens.
     EXPECT_EQ(ListaMRU()[0], caso);
 }
 
 TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)
 {
-    Dicas("1");
-    const QString caso = CopiaCaso(QStringLiteral("entregue.qzv"));
+    SetTipsAtStart("1");
+    const QString caso = CopyCase(QStringLiteral("entregue.qzv"));
     // A second start's command arrives while the splash is still up.
     QTimer::singleShot(300, [caso] {
         if (mdiMenu *menu = mdiMenu::Existing())
             menu->MDIForm_LinkExecute(QStringLiteral("/P ") + caso);
     });
-    ASSERT_TRUE(Main({}, estadoPrograma.state()));
-    EXPECT_EQ(Casos(), QStringList(QStringLiteral("entregue.qzv")));
-    EXPECT_FALSE(DicaVisivel());
+    ASSERT_TRUE(Main({}, programState.state()));
+    EXPECT_EQ(CaseTitles(), QStringList(QStringLiteral("entregue.qzv")));
+    EXPECT_FALSE(TipShown());
     ASSERT_NE(mdiMenu::Existing()->ActiveForm(), nullptr);
     EXPECT_EQ(mdiMenu::Existing()->ActiveForm()->windowTitle(), QStringLiteral("entregue.qzv"));
 }

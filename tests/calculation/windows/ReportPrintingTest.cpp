@@ -1,6 +1,6 @@
-#include "calculation/windows/ReportPrinting.h"
 #include "calculation/windows/frmRelatorio.h"
-#include "MenuPrincipalTeste.h"
+#include "calculation/windows/ReportPrinting.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/ScriptedInteraction.h"
 
@@ -20,7 +20,7 @@ using namespace calculation;
 namespace {
 
 // Pages of a PDF written by Qt: its page objects.
-int Paginas(const QString &pdf)
+int Pages(const QString &pdf)
 {
     QFile arquivo(pdf);
     if (!arquivo.open(QIODevice::ReadOnly))
@@ -30,7 +30,7 @@ int Paginas(const QString &pdf)
 }
 
 // The text of a PDF laid out as on the page, or nullopt without poppler's pdftotext.
-std::optional<QString> TextoPdf(const QString &pdf)
+std::optional<QString> PdfText(const QString &pdf)
 {
     const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (programa.isEmpty())
@@ -42,7 +42,7 @@ std::optional<QString> TextoPdf(const QString &pdf)
     return QString::fromUtf8(processo.readAllStandardOutput());
 }
 
-QStringList Itens(int quantos)
+QStringList Items(int quantos)
 {
     QStringList itens;
     for (int i = 1; i <= quantos; ++i)
@@ -69,7 +69,7 @@ public:
     QString caminho;
 };
 
-ReportHeader Cabecalho()
+ReportHeader Header()
 {
     ReportHeader header = ReportLabels();
     header.date = QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026");
@@ -80,7 +80,7 @@ ReportHeader Cabecalho()
 
 } // namespace
 
-TEST(ReportPrinting, FontsFallBackToNearestFamilies)
+TEST(ReportPrintingTest, FontsFallBackToNearestFamilies)
 {
     const QFontInfo texto(PrintFont(PrintedLine::Text));
     EXPECT_TRUE(texto.fixedPitch()) << texto.family().toStdString();
@@ -90,16 +90,16 @@ TEST(ReportPrinting, FontsFallBackToNearestFamilies)
     EXPECT_EQ(titulo.pointSizeF(), 28);
 }
 
-TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
+TEST(ReportPrintingTest, LongSheetRunsOnToFurtherPages)
 {
     PrinterToPdf saida;
-    const QStringList itens = Itens(150);
+    const QStringList itens = Items(150);
     ASSERT_EQ(PrintLines(platform::ProgramPrinter(),
-                         PrintLayout(Cabecalho(), ColumnHeader(), itens)),
+                         PrintLayout(Header(), ColumnHeader(), itens)),
               QString());
-    EXPECT_GE(Paginas(saida.caminho), 2);
+    EXPECT_GE(Pages(saida.caminho), 2);
 
-    const auto texto = TextoPdf(saida.caminho);
+    const auto texto = PdfText(saida.caminho);
     if (!texto)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     EXPECT_TRUE(texto->contains(QStringLiteral("Data Sheet")));
@@ -118,14 +118,14 @@ TEST(ReportPrinting, LongSheetRunsOnToFurtherPages)
     }
 }
 
-TEST(ReportPrinting, WindowPrintsItsSheetWithTheChosenCopies)
+TEST(ReportPrintingTest, WindowPrintsItsSheetWithTheChosenCopies)
 {
     testsupport::ScriptedInteraction respostas;
     PrinterToPdf saida;
     frmRelatorio janela;
     janela.txtData->setText(QStringLiteral("agora"));
     janela.txtCliente->setText(QStringLiteral("ACME"));
-    janela.lstRelatorio->addItems(Itens(3));
+    janela.lstRelatorio->addItems(Items(3));
     respostas.printerAnswers = {2};
     janela.mnuArquivoImprimir_Click();
     ASSERT_EQ(respostas.asked.size(), 1u);
@@ -133,28 +133,28 @@ TEST(ReportPrinting, WindowPrintsItsSheetWithTheChosenCopies)
     EXPECT_EQ(respostas.asked[0].style, 0); // the print dialog, not the set-up
     EXPECT_EQ(platform::ProgramPrinter().copyCount(), 2);
     EXPECT_TRUE(janela.isEnabled());
-    EXPECT_EQ(Paginas(saida.caminho), 1);
-    if (const auto texto = TextoPdf(saida.caminho)) {
+    EXPECT_EQ(Pages(saida.caminho), 1);
+    if (const auto texto = PdfText(saida.caminho)) {
         EXPECT_TRUE(texto->contains(QStringLiteral("Linha 3")));
         EXPECT_TRUE(texto->contains(QStringLiteral("Descrição")));
     }
 }
 
-TEST(ReportPrinting, CancelledDialogPrintsNothing)
+TEST(ReportPrintingTest, CancelledDialogPrintsNothing)
 {
     testsupport::ScriptedInteraction respostas;
     PrinterToPdf saida;
     frmRelatorio janela;
-    janela.lstRelatorio->addItems(Itens(3));
+    janela.lstRelatorio->addItems(Items(3));
     respostas.printerAnswers = {0};
     janela.mnuArquivoImprimir_Click();
     EXPECT_FALSE(QFile::exists(saida.caminho));
     EXPECT_TRUE(respostas.messages().empty());
 }
 
-TEST(ReportPrinting, FailedJobReportsTheErrorAndFreesTheWindow)
+TEST(ReportPrintingTest, FailedJobReportsTheErrorAndFreesTheWindow)
 {
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState programState;
     testsupport::ScriptedInteraction respostas;
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
@@ -176,7 +176,7 @@ TEST(ReportPrinting, FailedJobReportsTheErrorAndFreesTheWindow)
     EXPECT_TRUE(janela.isEnabled());
 }
 
-TEST(ReportPrinting, PrintSetUpAsksTheSetUpDialog)
+TEST(ReportPrintingTest, PrintSetUpAsksTheSetUpDialog)
 {
     testsupport::ScriptedInteraction respostas;
     frmRelatorio janela;

@@ -1,8 +1,8 @@
 // The value boxes of the case window's grid as the user meets them: typed, pasted, dropped
 // and composed text through the key filter, and Enter acting on its own release.
 #include "calculation/GridRules.h"
+#include "calculation/windows/CaseWindowFixture.h"
 #include "calculator/windows/frmCalculadora.h"
-#include "JanelaCalculoTeste.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,8 +19,8 @@ using namespace calculation;
 
 namespace {
 
-void Tecla(QWidget *alvo, int key, const QString &texto,
-           Qt::KeyboardModifiers mod = Qt::NoModifier)
+void PressKey(QWidget *alvo, int key, const QString &texto,
+              Qt::KeyboardModifiers mod = Qt::NoModifier)
 {
     QKeyEvent press(QEvent::KeyPress, key, mod, texto);
     QApplication::sendEvent(alvo, &press);
@@ -29,16 +29,16 @@ void Tecla(QWidget *alvo, int key, const QString &texto,
 }
 
 // A liquid case on the screen, its grid in use.
-class ValueBoxTest : public testsupport::JanelaCalculoTeste
+class ValueBoxTest : public testsupport::CaseWindowFixture
 {
 protected:
     void SetUp() override
     {
-        JanelaCalculoTeste::SetUp();
+        CaseWindowFixture::SetUp();
         if (HasFatalFailure())
             return;
-        Escolhe(0, Liquid, 0);
-        ShowIn();
+        Pick(0, Liquid, 0);
+        ShowWindow();
     }
 };
 
@@ -46,19 +46,19 @@ TEST_F(ValueBoxTest, KeyFilterAndEnter)
 {
     ValueBox *caixa = w->txtDados[4];
     caixa->setFocus(Qt::TabFocusReason);
-    Tecla(caixa, Qt::Key_1, QStringLiteral("1"));
-    Tecla(caixa, Qt::Key_Period, QStringLiteral("."));
-    Tecla(caixa, Qt::Key_5, QStringLiteral("5"));
-    Tecla(caixa, Qt::Key_A, QStringLiteral("a"));
-    Tecla(caixa, Qt::Key_Space, QStringLiteral(" "));
+    PressKey(caixa, Qt::Key_1, QStringLiteral("1"));
+    PressKey(caixa, Qt::Key_Period, QStringLiteral("."));
+    PressKey(caixa, Qt::Key_5, QStringLiteral("5"));
+    PressKey(caixa, Qt::Key_A, QStringLiteral("a"));
+    PressKey(caixa, Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
-    Tecla(caixa, Qt::Key_Plus, QStringLiteral("+"));
-    Tecla(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
+    PressKey(caixa, Qt::Key_Plus, QStringLiteral("+"));
+    PressKey(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
     EXPECT_TRUE(w->Alterado());
 
     // Enter, with or without Shift, opens the calculator on the box and types nothing.
-    Tecla(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
+    PressKey(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
     frmCalculadora *calculadora = frmCalculadora::Instance();
     ASSERT_NE(calculadora, nullptr);
@@ -137,7 +137,7 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
                            QStringLiteral("Arquivo não encontrado"), QMessageBox::Ok, w.get());
     QTimer::singleShot(0, &caixaModal, [&] { QTest::keyPress(&caixaModal, Qt::Key_Return); });
     caixaModal.exec();
-    ShowIn(); // the window system gives the activation back, and the box its focus
+    ShowWindow(); // the window system gives the activation back, and the box its focus
     ASSERT_EQ(QApplication::focusWidget(), caixa);
     QTest::keyRelease(caixa, Qt::Key_Return);
     QApplication::processEvents();

@@ -16,13 +16,13 @@ namespace {
 
 // A window with two value fields standing in for a calculation window; it counts the
 // change handling of the first field.
-struct JanelaAlvo {
+struct TargetWindow {
     QWidget janela;
     QLineEdit *campo = new QLineEdit(&janela);
     QLineEdit *outro = new QLineEdit(&janela);
     QStringList mudancas;
 
-    JanelaAlvo()
+    TargetWindow()
     {
         auto *layout = new QVBoxLayout(&janela);
         layout->addWidget(campo);
@@ -45,13 +45,13 @@ void Mouse(QWidget *widget, QEvent::Type tipo, Qt::MouseButton botao, QPoint pon
     QApplication::sendEvent(widget, &evento);
 }
 
-void Clique(QWidget *widget, Qt::MouseButton botao = Qt::LeftButton)
+void Click(QWidget *widget, Qt::MouseButton botao = Qt::LeftButton)
 {
     Mouse(widget, QEvent::MouseButtonPress, botao);
     Mouse(widget, QEvent::MouseButtonRelease, botao);
 }
 
-void Esvazia()
+void Drain()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -65,13 +65,13 @@ protected:
     {
         if (calc)
             calc->close();
-        Esvazia();
+        Drain();
         ASSERT_EQ(frmCalculadora::Instance(), nullptr);
     }
 
     QString ReadoutText() const { return calc->Readout->text(); }
 
-    void Tecla(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    void PressKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
             if (calc.isNull())
@@ -81,7 +81,7 @@ protected:
         }
     }
 
-    testsupport::ScriptedInteraction interacao;
+    testsupport::ScriptedInteraction ui;
     QPointer<frmCalculadora> calc;
 };
 
@@ -115,17 +115,17 @@ TEST_F(frmCalculadoraTest, FixedToolWindowLaidOutInTwips)
 
 TEST_F(frmCalculadoraTest, CaptionClickActsLikeItsButton)
 {
-    Clique(calc->caption(NumberButton(1)));
-    Clique(calc->button(NumberButton(2)));
-    Clique(calc->caption(DecimalButton));
-    Clique(calc->caption(NumberButton(5)));
+    Click(calc->caption(NumberButton(1)));
+    Click(calc->button(NumberButton(2)));
+    Click(calc->caption(DecimalButton));
+    Click(calc->caption(NumberButton(5)));
     EXPECT_EQ(ReadoutText(), QStringLiteral("12,5"));
-    Clique(calc->caption(PercentButton));
+    Click(calc->caption(PercentButton));
     EXPECT_EQ(ReadoutText(), QStringLiteral("0,125"));
-    Clique(calc->caption(CancelButton), Qt::RightButton);
+    Click(calc->caption(CancelButton), Qt::RightButton);
     EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
-    Clique(calc->caption(NumberButton(9)));
-    Clique(calc->caption(CancelEntryButton));
+    Click(calc->caption(NumberButton(9)));
+    Click(calc->caption(CancelEntryButton));
     EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
     for (int b = 0; b < ButtonCount; ++b)
         EXPECT_EQ(calc->look(Botao(b)), Normal);
@@ -147,36 +147,36 @@ TEST_F(frmCalculadoraTest, PressedLookMovesFromButtonToButton)
 
 TEST_F(frmCalculadoraTest, KeypadAndMainKeyboardDigits)
 {
-    Tecla(Qt::Key_5, Qt::KeypadModifier);
-    Tecla(Qt::Key_5);
-    Tecla(Qt::Key_7, Qt::ShiftModifier);
+    PressKey(Qt::Key_5, Qt::KeypadModifier);
+    PressKey(Qt::Key_5);
+    PressKey(Qt::Key_7, Qt::ShiftModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("557,"));
     // The keypad decimal key is the decimal key, whatever character it sends.
-    Tecla(Qt::Key_Period, Qt::KeypadModifier);
-    Tecla(Qt::Key_1, Qt::KeypadModifier);
-    Tecla(Qt::Key_Comma, Qt::KeypadModifier);
-    Tecla(Qt::Key_2);
+    PressKey(Qt::Key_Period, Qt::KeypadModifier);
+    PressKey(Qt::Key_1, Qt::KeypadModifier);
+    PressKey(Qt::Key_Comma, Qt::KeypadModifier);
+    PressKey(Qt::Key_2);
     EXPECT_EQ(ReadoutText(), QStringLiteral("557,12"));
     // Keypad operators.
-    Tecla(Qt::Key_Asterisk, Qt::KeypadModifier);
-    Tecla(Qt::Key_2, Qt::KeypadModifier);
-    Tecla(Qt::Key_Minus, Qt::KeypadModifier);
+    PressKey(Qt::Key_Asterisk, Qt::KeypadModifier);
+    PressKey(Qt::Key_2, Qt::KeypadModifier);
+    PressKey(Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("1114,24"));
-    Tecla(Qt::Key_4);
-    Tecla(Qt::Key_Slash, Qt::KeypadModifier);
+    PressKey(Qt::Key_4);
+    PressKey(Qt::Key_Slash, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("1110,24"));
-    Tecla(Qt::Key_2);
-    Tecla(Qt::Key_Plus, Qt::KeypadModifier);
+    PressKey(Qt::Key_2);
+    PressKey(Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("555,12"));
 }
 
 TEST_F(frmCalculadoraTest, KeysOutsideTheMapDoNothing)
 {
-    Tecla(Qt::Key_8);
+    PressKey(Qt::Key_8);
     for (int key : {int(Qt::Key_A), int(Qt::Key_Minus), int(Qt::Key_Comma),
                     int(Qt::Key_Period), int(Qt::Key_Escape), int(Qt::Key_Delete),
                     int(Qt::Key_Percent), int(Qt::Key_Plus), int(Qt::Key_Exclam)})
-        Tecla(key);
+        PressKey(key);
     EXPECT_EQ(ReadoutText(), QStringLiteral("8,"));
     EXPECT_FALSE(calc.isNull());
     EXPECT_EQ(frmCalculadora::KeyCode(Qt::Key_Exclam, Qt::ShiftModifier, 10), 49);
@@ -205,7 +205,7 @@ TEST_F(frmCalculadoraTest, HeldKeyRepeatsOnlyThePressedLook)
 
 TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     alvo.campo->setText(QStringLiteral("12,5"));
     alvo.mudancas.clear();
     calc->Cola(alvo.campo->text());
@@ -214,33 +214,33 @@ TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(calc->pos(), QPoint(40, 60));
     EXPECT_EQ(ReadoutText(), QStringLiteral("12,5"));
-    Tecla(Qt::Key_Plus, Qt::KeypadModifier);
-    Tecla(Qt::Key_2);
-    Tecla(Qt::Key_Return);
+    PressKey(Qt::Key_Plus, Qt::KeypadModifier);
+    PressKey(Qt::Key_2);
+    PressKey(Qt::Key_Return);
     EXPECT_EQ(alvo.mudancas, QStringList{QStringLiteral("14,5")});
     EXPECT_EQ(alvo.outro->text(), QString());
-    Esvazia();
+    Drain();
     EXPECT_TRUE(calc.isNull());
 }
 
 TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->Inicia(&alvo.janela);
-    Clique(calc->caption(NumberButton(5)));
-    Clique(calc->caption(OperatorButton(OpEquals)));
+    Click(calc->caption(NumberButton(5)));
+    Click(calc->caption(OperatorButton(OpEquals)));
     EXPECT_EQ(alvo.campo->text(), QStringLiteral("5,"));
-    Esvazia();
+    Drain();
     EXPECT_TRUE(calc.isNull());
 }
 
 TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->Inicia(&alvo.janela);
     for (int key : {Qt::Key_8, Qt::Key_Slash, Qt::Key_0, Qt::Key_Plus})
-        Tecla(key, Qt::KeypadModifier);
-    EXPECT_EQ(interacao.messageTexts(),
+        PressKey(key, Qt::KeypadModifier);
+    EXPECT_EQ(ui.messageTexts(),
               QStringList{QStringLiteral("Não é possível dividir por zero")});
     EXPECT_EQ(ReadoutText(), QStringLiteral("8,"));
     EXPECT_FALSE(calc.isNull());
@@ -249,21 +249,21 @@ TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
 
 TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->Inicia(&alvo.janela);
-    Tecla(Qt::Key_9);
-    Tecla(Qt::Key_Enter, Qt::KeypadModifier);
-    Esvazia();
+    PressKey(Qt::Key_9);
+    PressKey(Qt::Key_Enter, Qt::KeypadModifier);
+    Drain();
     // "9 =" closed it with a result; open it again and leave it without one.
     alvo.mudancas.clear();
     calc = frmCalculadora::Load();
     calc->Inicia(&alvo.janela);
-    Tecla(Qt::Key_7);
+    PressKey(Qt::Key_7);
     ASSERT_EQ(QGuiApplication::focusWindow(), calc->windowHandle());
     // Another window of the program takes the activation.
     alvo.janela.activateWindow();
     QCoreApplication::processEvents();
-    Esvazia();
+    Drain();
     EXPECT_TRUE(calc.isNull());
     EXPECT_TRUE(alvo.mudancas.isEmpty());
     EXPECT_EQ(alvo.campo->text(), QStringLiteral("9,"));
@@ -271,37 +271,37 @@ TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
 
 TEST_F(frmCalculadoraTest, AnotherProgramTakingTheActivationLeavesItOpen)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->Inicia(&alvo.janela);
     // The window system reports no focus window of ours: another program is active.
     Q_EMIT qApp->focusWindowChanged(nullptr);
-    Esvazia();
+    Drain();
     EXPECT_FALSE(calc.isNull());
     // Coming back to the case window closes it.
     Q_EMIT qApp->focusWindowChanged(alvo.janela.windowHandle());
-    Esvazia();
+    Drain();
     EXPECT_TRUE(calc.isNull());
     EXPECT_TRUE(alvo.mudancas.isEmpty());
 }
 
 TEST_F(frmCalculadoraTest, NotClosedBeforeItWasEverActive)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->show(); // shown without Inicia: never active
     Q_EMIT qApp->focusWindowChanged(alvo.janela.windowHandle());
-    Esvazia();
+    Drain();
     EXPECT_FALSE(calc.isNull());
 }
 
 TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
 {
-    JanelaAlvo alvo;
+    TargetWindow alvo;
     calc->Inicia(&alvo.janela);
     for (int key : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_Plus})
-        Tecla(key, Qt::KeypadModifier);
+        PressKey(key, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("5"));
     calc->close();
-    Esvazia();
+    Drain();
     EXPECT_TRUE(alvo.mudancas.isEmpty());
     // The next opening starts fresh; the first operand of the last one is still there.
     calc = frmCalculadora::Load();
@@ -311,11 +311,11 @@ TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
 
 TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
 {
-    auto *alvo = new JanelaAlvo;
+    auto *alvo = new TargetWindow;
     calc->Inicia(&alvo->janela);
-    Tecla(Qt::Key_4);
+    PressKey(Qt::Key_4);
     delete alvo; // the calculator floats above its target and goes with it
-    Esvazia();
+    Drain();
     EXPECT_TRUE(calc.isNull());
 }
 
@@ -325,10 +325,10 @@ TEST_F(frmCalculadoraTest, ReopenedWhileTheOldWindowIsStillBeingDeleted)
     velha->close(); // deletion pending
     calc = frmCalculadora::Load();
     ASSERT_NE(calc.data(), velha.data());
-    Esvazia();
+    Drain();
     EXPECT_TRUE(velha.isNull());
     EXPECT_EQ(frmCalculadora::Instance(), calc.data());
-    Tecla(Qt::Key_3);
+    PressKey(Qt::Key_3);
     EXPECT_EQ(ReadoutText(), QStringLiteral("3,"));
 }
 

@@ -4,9 +4,9 @@
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/windows/ChildWindow.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseWindows.h"
-#include "MenuPrincipalTeste.h"
 #include "platform/Icons.h"
 #include "platform/SettingsFiles.h"
 #include "platform/widgets/WindowIcons.h"
@@ -47,10 +47,10 @@ const QString Menu = QStringLiteral("Config\\Menu");
 
 // A child window that records what the frame asks of it. Named "frmCalcQuirasol" it stands
 // for a case window; it refuses to close as many times as told.
-class FilhaTeste : public QWidget, public ChildWindow
+class TestChild : public QWidget, public ChildWindow
 {
 public:
-    explicit FilhaTeste(const QString &nome = QStringLiteral("frmCalcQuirasol"))
+    explicit TestChild(const QString &nome = QStringLiteral("frmCalcQuirasol"))
     {
         setObjectName(nome);
         for (const char *vista : {"mnuExibirBarraPadrao", "mnuExibirBarraCalculo",
@@ -61,7 +61,7 @@ public:
             acao->setChecked(true);
         }
     }
-    QAction *vista(const char *nome) { return findChild<QAction *>(QString::fromLatin1(nome)); }
+    QAction *viewEntry(const char *nome) { return findChild<QAction *>(QString::fromLatin1(nome)); }
 
     void PressCalculate() override { chamadas << QStringLiteral("Calcular"); }
     std::optional<int> ActiveFieldIndex() const override { return indice; }
@@ -102,48 +102,48 @@ protected:
     }
 };
 
-class MdiMenuTest : public ::testing::Test
+class mdiMenuTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         ListaMRU() = {};
         PathSaves() = pasta.path() + QStringLiteral("/Saves");
         PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
     }
-    void TearDown() override { testsupport::DescarregaMenuPrincipal(); }
-    mdiMenu *Carrega()
+    void TearDown() override { testsupport::UnloadMainWindow(); }
+    mdiMenu *Load()
     {
         menu = mdiMenu::Instance();
         return menu;
     }
-    void Fecha()
+    void Close()
     {
         menu->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    FilhaTeste *NovaFilha(const QString &nome = QStringLiteral("frmCalcQuirasol"))
+    TestChild *NewChild(const QString &nome = QStringLiteral("frmCalcQuirasol"))
     {
-        auto *filha = new FilhaTeste(nome);
+        auto *filha = new TestChild(nome);
         menu->AddChild(filha)->show();
         menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(filha->parentWidget()));
         return filha;
     }
-    QAction *Acao(const char *nome) const
+    QAction *Action(const char *nome) const
     {
         return menu->findChild<QAction *>(QString::fromLatin1(nome));
     }
 
-    testsupport::OwnProgramState estadoPrograma;
-    testsupport::ConfiguracaoTemporaria pasta;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::OwnProgramState programState;
+    testsupport::TemporarySettings pasta;
+    testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
 
-TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
+TEST_F(mdiMenuTest, LoadsAsDesignedWithoutSettings)
 {
-    Carrega();
+    Load();
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(menu->windowTitle(), QStringLiteral("Cálculo de Quirasol"));
     EXPECT_TRUE(menu->StandardBarVisible());
@@ -153,19 +153,19 @@ TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
     for (QAction *vista : {menu->mnuExibirBarraPadrao, menu->mnuExibirBarraCalculo,
                            menu->mnuExibirEtiqueta, menu->mnuExibirStatusBar})
         EXPECT_TRUE(vista->isChecked());
-    struct Botao {
+    struct ToolbarButton {
         const char *chave;
         bool habilitado;
         const char *dica;
     };
-    for (const Botao &botao : {Botao{"Novo", true, "Novo calculo"},
-                               Botao{"Abrir", true, "Abrir calculo"},
-                               Botao{"Salvar", false, "Salvar calculo"},
-                               Botao{"Sair", true, "Sair do Caluculo de Quirasol"},
-                               Botao{"Calcular", false, "Calcular"},
-                               Botao{"Calculadora", false, "Exibir a calculadora"},
-                               Botao{"Imprimir", false, "Imprimir relatório"},
-                               Botao{"Exportar", false, "Exportar relatório"}}) {
+    for (const ToolbarButton &botao : {ToolbarButton{"Novo", true, "Novo calculo"},
+                                       ToolbarButton{"Abrir", true, "Abrir calculo"},
+                                       ToolbarButton{"Salvar", false, "Salvar calculo"},
+                                       ToolbarButton{"Sair", true, "Sair do Caluculo de Quirasol"},
+                                       ToolbarButton{"Calcular", false, "Calcular"},
+                                       ToolbarButton{"Calculadora", false, "Exibir a calculadora"},
+                                       ToolbarButton{"Imprimir", false, "Imprimir relatório"},
+                                       ToolbarButton{"Exportar", false, "Exportar relatório"}}) {
         QAction *acao = menu->Botao(QString::fromUtf8(botao.chave));
         ASSERT_NE(acao, nullptr) << botao.chave;
         EXPECT_EQ(acao->isEnabled(), botao.habilitado) << botao.chave;
@@ -182,24 +182,24 @@ TEST_F(MdiMenuTest, LoadsAsDesignedWithoutSettings)
     };
     EXPECT_EQ(ordem(menu->tbPadrao), QStringLiteral("Novo Abrir Salvar | Sair"));
     EXPECT_EQ(ordem(menu->tbCalculo), QStringLiteral("Calcular Calculadora | Imprimir Exportar"));
-    EXPECT_FALSE(Acao("mnuArquivoMRU1")->isVisible());
-    EXPECT_TRUE(Acao("mnuArquivoMRUVazio")->isVisible());
-    EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isEnabled());
-    EXPECT_FALSE(Acao("mnuAjudaConteudo")->isEnabled());
-    EXPECT_FALSE(Acao("mnuArquivoSaveAll")->isVisible());
+    EXPECT_FALSE(Action("mnuArquivoMRU1")->isVisible());
+    EXPECT_TRUE(Action("mnuArquivoMRUVazio")->isVisible());
+    EXPECT_FALSE(Action("mnuArquivoMRUVazio")->isEnabled());
+    EXPECT_FALSE(Action("mnuAjudaConteudo")->isEnabled());
+    EXPECT_FALSE(Action("mnuArquivoSaveAll")->isVisible());
 }
 
-TEST_F(MdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
+TEST_F(mdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
 {
-    Carrega();
-    struct Entrada {
+    Load();
+    struct MenuEntry {
         const char *nome;
         const char *texto;
         QKeySequence atalho;
         bool habilitado;
     };
     const QKeySequence nenhum;
-    const Entrada entradas[] = {
+    const MenuEntry entradas[] = {
         {"mnuArquivoNew", "&Novo", QKeySequence(Qt::CTRL | Qt::Key_O), true},
         {"mnuArquivoOpen", "&Abrir", QKeySequence(Qt::CTRL | Qt::Key_A), true},
         {"mnuArquivoFechar", "&Fechar", nenhum, false},
@@ -227,8 +227,8 @@ TEST_F(MdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
         {"mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", nenhum, true},
         {"mnuAjudaSobre", "&Sobre o Calculo de Quirasol...", nenhum, true},
     };
-    for (const Entrada &entrada : entradas) {
-        QAction *acao = Acao(entrada.nome);
+    for (const MenuEntry &entrada : entradas) {
+        QAction *acao = Action(entrada.nome);
         ASSERT_NE(acao, nullptr) << entrada.nome;
         EXPECT_EQ(acao->text(), QString::fromUtf8(entrada.texto)) << entrada.nome;
         EXPECT_EQ(acao->shortcut(), entrada.atalho) << entrada.nome;
@@ -252,13 +252,13 @@ TEST_F(MdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
     EXPECT_EQ(submenu("mnuAjudaDocumentacao")->title(), QStringLiteral("D&ocumentação"));
 }
 
-TEST_F(MdiMenuTest, OnlyFalseHidesABarAtLoad)
+TEST_F(mdiMenuTest, OnlyFalseHidesABarAtLoad)
 {
     SaveConfig(Config, QStringLiteral("Barra0"), QStringLiteral("False"));
     SaveConfig(Config, QStringLiteral("Barra1"), QStringLiteral("false"));
     SaveConfig(Config, QStringLiteral("Barra2"), QStringLiteral("0"));
     SaveConfig(Config, QStringLiteral("Barra3"), QStringLiteral("False"));
-    Carrega();
+    Load();
     EXPECT_FALSE(menu->StandardBarVisible());
     EXPECT_FALSE(menu->mnuExibirBarraPadrao->isChecked());
     EXPECT_TRUE(menu->CalculationBarVisible());
@@ -266,16 +266,16 @@ TEST_F(MdiMenuTest, OnlyFalseHidesABarAtLoad)
     EXPECT_FALSE(menu->StatusBarVisible());
     EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
     // The next exit writes "True" or "False" again.
-    Fecha();
+    Close();
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QStringLiteral("False"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra1")), QStringLiteral("True"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra2")), QStringLiteral("True"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra3")), QStringLiteral("False"));
 }
 
-TEST_F(MdiMenuTest, HidingBothBandsHidesTheBarShowingOneBringsItBack)
+TEST_F(mdiMenuTest, HidingBothBandsHidesTheBarShowingOneBringsItBack)
 {
-    Carrega();
+    Load();
     menu->mnuExibirBarraPadrao_Click();
     EXPECT_FALSE(menu->cobBarra->isHidden());
     menu->mnuExibirBarraCalculo_Click();
@@ -287,9 +287,9 @@ TEST_F(MdiMenuTest, HidingBothBandsHidesTheBarShowingOneBringsItBack)
     EXPECT_FALSE(menu->StandardBarVisible());
 }
 
-TEST_F(MdiMenuTest, MenuClickOnAViewEntryTogglesOnce)
+TEST_F(mdiMenuTest, MenuClickOnAViewEntryTogglesOnce)
 {
-    Carrega();
+    Load();
     menu->mnuExibirStatusBar->trigger();
     EXPECT_FALSE(menu->StatusBarVisible());
     EXPECT_FALSE(menu->mnuExibirStatusBar->isChecked());
@@ -297,9 +297,9 @@ TEST_F(MdiMenuTest, MenuClickOnAViewEntryTogglesOnce)
     EXPECT_FALSE(menu->LabelsVisible());
 }
 
-TEST_F(MdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
+TEST_F(mdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
 {
-    Carrega();
+    Load();
     menu->mnuExibirEtiqueta_Click();
     EXPECT_FALSE(menu->mnuExibirEtiqueta->isChecked());
     EXPECT_EQ(menu->Botao(QStringLiteral("Novo"))->text(), QString());
@@ -319,32 +319,32 @@ TEST_F(MdiMenuTest, CaptionsOffGiveFixedBandWidthsAndEmptyButtonTexts)
     EXPECT_EQ(bandas.calculation.minHeight, bandas.standard.minHeight);
 }
 
-TEST_F(MdiMenuTest, PlacementRestoredWhenPositiveDesignValueOtherwise)
+TEST_F(mdiMenuTest, PlacementRestoredWhenPositiveDesignValueOtherwise)
 {
     SaveConfig(Menu, QStringLiteral("MainLeft"), QStringLiteral("0"));
     SaveConfig(Menu, QStringLiteral("MainTop"), QStringLiteral("-150"));
     SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("9000"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500,7"));
-    Carrega();
+    Load();
     EXPECT_EQ(menu->width(), 600);
     EXPECT_EQ(menu->height(), 500);
     EXPECT_EQ(menu->pos(), QPoint(0, 0));
     EXPECT_FALSE(menu->isMaximized());
 }
 
-TEST_F(MdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
+TEST_F(mdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
 {
     SaveConfig(Menu, QStringLiteral("MainLeft"), QStringLiteral("1500"));
     SaveConfig(Menu, QStringLiteral("MainTop"), QStringLiteral("750"));
     SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
     SaveConfig(Menu, QStringLiteral("MainWindowsState"), QStringLiteral("2"));
-    Carrega();
+    Load();
     menu->show();
     QApplication::processEvents();
     EXPECT_TRUE(menu->isMaximized());
     EXPECT_EQ(menu->UltimoEstado, 2);
-    Fecha();
+    Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("2"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainLeft")), QStringLiteral("1500"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainTop")), QStringLiteral("750"));
@@ -352,53 +352,53 @@ TEST_F(MdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
 }
 
-TEST_F(MdiMenuTest, ClosingMinimisedStoresState0)
+TEST_F(mdiMenuTest, ClosingMinimisedStoresState0)
 {
     SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
-    Carrega();
+    Load();
     menu->show();
     menu->showMinimized();
     QApplication::processEvents();
     EXPECT_EQ(menu->UltimoEstado, 0);
-    Fecha();
+    Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
 }
 
-TEST_F(MdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlacement)
+TEST_F(mdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlacement)
 {
     SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
-    Carrega();
+    Load();
     menu->show();
     menu->showMaximized();
     QApplication::processEvents();
     menu->setWindowState(menu->windowState() | Qt::WindowMinimized);
     QApplication::processEvents();
-    Fecha();
+    Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
 }
 
-TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
+TEST_F(mdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
 {
     SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("1"), QStringLiteral("/tmp/a.qzv"));
-    Carrega();
+    Load();
     EXPECT_EQ(ListaMRU()[0], QStringLiteral("/tmp/a.qzv"));
-    EXPECT_TRUE(Acao("mnuArquivoMRU1")->isVisible());
-    EXPECT_EQ(Acao("mnuArquivoMRU1")->text(), QStringLiteral("&1 /tmp/a.qzv"));
-    EXPECT_FALSE(Acao("mnuArquivoMRU2")->isVisible());
-    EXPECT_FALSE(Acao("mnuArquivoMRUVazio")->isVisible());
+    EXPECT_TRUE(Action("mnuArquivoMRU1")->isVisible());
+    EXPECT_EQ(Action("mnuArquivoMRU1")->text(), QStringLiteral("&1 /tmp/a.qzv"));
+    EXPECT_FALSE(Action("mnuArquivoMRU2")->isVisible());
+    EXPECT_FALSE(Action("mnuArquivoMRUVazio")->isVisible());
 
     SaveConfig(QStringLiteral("FilesMRU"), QStringLiteral("3"), QStringLiteral("/velho.qzv"));
     AddFileMRU(QStringLiteral("/home/engenheiro/projetos/bomba centrifuga.qzv"));
     menu->Atualiza();
-    EXPECT_EQ(Acao("mnuArquivoMRU1")->text(),
+    EXPECT_EQ(Action("mnuArquivoMRU1")->text(),
               QStringLiteral("&1 /Home/Eng../Pro../bomba centrifuga.qzv"));
-    EXPECT_EQ(Acao("mnuArquivoMRU2")->text(), QStringLiteral("&2 /tmp/a.qzv"));
-    Fecha();
+    EXPECT_EQ(Action("mnuArquivoMRU2")->text(), QStringLiteral("&2 /tmp/a.qzv"));
+    Close();
     EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("1")),
               QStringLiteral("/home/engenheiro/projetos/bomba centrifuga.qzv"));
     EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("2")),
@@ -407,11 +407,11 @@ TEST_F(MdiMenuTest, RecentFilesLoadShowAndStoreUpToTheFirstEmpty)
               QStringLiteral("/velho.qzv"));
 }
 
-TEST_F(MdiMenuTest, RecentFilesMenuOfTheFrameNotOfItsChildren)
+TEST_F(mdiMenuTest, RecentFilesMenuOfTheFrameNotOfItsChildren)
 {
-    Carrega();
+    Load();
     // A child with recent-files items of its own, as the case and report windows have.
-    FilhaTeste *filha = NovaFilha();
+    TestChild *filha = NewChild();
     for (const char *nome : {"mnuArquivoMRU1", "mnuArquivoMRU2", "mnuArquivoMRU3",
                              "mnuArquivoMRU4", "mnuArquivoMRUVazio"}) {
         auto *item = new QAction(QStringLiteral("x"), filha);
@@ -438,12 +438,12 @@ TEST_F(MdiMenuTest, RecentFilesMenuOfTheFrameNotOfItsChildren)
               QStringLiteral("x"));
 }
 
-TEST_F(MdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
+TEST_F(mdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
 {
-    Carrega();
+    Load();
     for (const char *chave : {"Calcular", "Calculadora", "Imprimir", "Exportar"})
         menu->tbCalculo_ButtonClick(QString::fromLatin1(chave)); // no child: nothing
-    FilhaTeste *filha = NovaFilha();
+    TestChild *filha = NewChild();
     filha->chamadas.clear();
     menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora")); // no focused field: skipped
     filha->indice = 9;
@@ -456,41 +456,41 @@ TEST_F(MdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
                            QStringLiteral("Salvar")}));
 }
 
-TEST_F(MdiMenuTest, ChildWithoutMembersIsSkippedSilently)
+TEST_F(mdiMenuTest, ChildWithoutMembersIsSkippedSilently)
 {
-    Carrega();
+    Load();
     auto *simples = new QWidget;
     menu->AddChild(simples)->show();
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(simples->parentWidget()));
     menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
     menu->tbPadrao_ButtonClick(QStringLiteral("Salvar"));
     menu->mnuExibirStatusBar_Click();
-    EXPECT_TRUE(interacao.asked.empty());
+    EXPECT_TRUE(ui.asked.empty());
 }
 
-TEST_F(MdiMenuTest, ViewTogglesReachTheActiveChild)
+TEST_F(mdiMenuTest, ViewTogglesReachTheActiveChild)
 {
-    Carrega();
-    FilhaTeste *filha = NovaFilha(QStringLiteral("frmRelatorio"));
+    Load();
+    TestChild *filha = NewChild(QStringLiteral("frmRelatorio"));
     menu->mnuExibirBarraCalculo_Click();
-    EXPECT_FALSE(filha->vista("mnuExibirBarraCalculo")->isChecked());
+    EXPECT_FALSE(filha->viewEntry("mnuExibirBarraCalculo")->isChecked());
     menu->mnuExibirStatusBar_Click();
-    EXPECT_FALSE(filha->vista("mnuExibirStatusBar")->isChecked());
+    EXPECT_FALSE(filha->viewEntry("mnuExibirStatusBar")->isChecked());
     menu->mnuExibirEtiqueta_Click();
-    EXPECT_FALSE(filha->vista("mnuExibirEtiqueta")->isChecked());
-    EXPECT_TRUE(filha->vista("mnuExibirBarraPadrao")->isChecked());
+    EXPECT_FALSE(filha->viewEntry("mnuExibirEtiqueta")->isChecked());
+    EXPECT_TRUE(filha->viewEntry("mnuExibirBarraPadrao")->isChecked());
 }
 
-TEST_F(MdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
+TEST_F(mdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
 {
-    Carrega();
+    Load();
     const QList<QAction *> proprios = menu->menuBar()->actions();
-    FilhaTeste *primeira = NovaFilha();
+    TestChild *primeira = NewChild();
     primeira->barra = new QMenuBar(primeira);
     primeira->barra->hide();
     primeira->barra->addMenu(QStringLiteral("&Arquivo"));
     primeira->barra->addMenu(QStringLiteral("&Janela"));
-    FilhaTeste *segunda = NovaFilha();
+    TestChild *segunda = NewChild();
     EXPECT_TRUE(primeira->chamadas.contains(QStringLiteral("Deactivate")));
     EXPECT_TRUE(segunda->chamadas.contains(QStringLiteral("Activate")));
     EXPECT_EQ(menu->menuBar()->actions(), proprios); // the second has no menu bar
@@ -503,12 +503,12 @@ TEST_F(MdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
     EXPECT_EQ(menu->menuBar()->actions(), proprios);
 }
 
-TEST_F(MdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
+TEST_F(mdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
 {
-    Carrega();
+    Load();
     menu->show();
     HabilitaMenu(false);
-    FilhaTeste *filha = NovaFilha();
+    TestChild *filha = NewChild();
     filha->barra = new QMenuBar(filha);
     filha->barra->hide();
     filha->barra->addMenu(QStringLiteral("&Arquivo"));
@@ -518,12 +518,12 @@ TEST_F(MdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
     EXPECT_EQ(menu->menuBar()->actions(), filha->barra->actions());
 }
 
-TEST_F(MdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
+TEST_F(mdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
 {
-    Carrega();
-    QPointer<FilhaTeste> primeira = NovaFilha();
-    QPointer<FilhaTeste> teimosa = NovaFilha();
-    QPointer<FilhaTeste> relatorio = NovaFilha(QStringLiteral("frmRelatorio"));
+    Load();
+    QPointer<TestChild> primeira = NewChild();
+    QPointer<TestChild> teimosa = NewChild();
+    QPointer<TestChild> relatorio = NewChild(QStringLiteral("frmRelatorio"));
     teimosa->recusas = 2;
     menu->mnuArquivoFecharTodos_Click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -534,17 +534,17 @@ TEST_F(MdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(MdiMenuTest, CloseAllWithoutCasesOnlySwitchesTheBusyState)
+TEST_F(mdiMenuTest, CloseAllWithoutCasesOnlySwitchesTheBusyState)
 {
-    Carrega();
+    Load();
     menu->mnuArquivoFecharTodos_Click();
     EXPECT_TRUE(menu->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(MdiMenuTest, BusyStateHasNoCounter)
+TEST_F(mdiMenuTest, BusyStateHasNoCounter)
 {
-    Carrega();
+    Load();
     HabilitaMenu(false);
     HabilitaMenu(false);
     EXPECT_FALSE(menu->isEnabled());
@@ -560,12 +560,12 @@ TEST_F(MdiMenuTest, BusyStateHasNoCounter)
     HabilitaMenu(true);
 }
 
-TEST_F(MdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
+TEST_F(mdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
 {
-    Carrega();
+    Load();
     menu->show();
     AddFileMRU(QStringLiteral("/tmp/x.qzv"));
-    FilhaTeste *filha = NovaFilha();
+    TestChild *filha = NewChild();
     filha->recusas = 1;
     EXPECT_FALSE(menu->close());
     EXPECT_TRUE(menu);
@@ -574,17 +574,17 @@ TEST_F(MdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
     EXPECT_EQ(GetConfig(QStringLiteral("FilesMRU"), QStringLiteral("1")),
               QStringLiteral("/tmp/x.qzv"));
     EXPECT_EQ(GetConfig(Config, QStringLiteral("Barra0")), QString()); // not unloaded
-    Fecha();
+    Close();
     EXPECT_FALSE(menu);
 }
 
-TEST_F(MdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
+TEST_F(mdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
 {
-    Carrega();
+    Load();
     menu->show();
-    QPointer<FilhaTeste> primeira = NovaFilha();
-    QPointer<FilhaTeste> recusa = NovaFilha();
-    QPointer<FilhaTeste> terceira = NovaFilha(QStringLiteral("frmRelatorio"));
+    QPointer<TestChild> primeira = NewChild();
+    QPointer<TestChild> recusa = NewChild();
+    QPointer<TestChild> terceira = NewChild(QStringLiteral("frmRelatorio"));
     recusa->recusasConsulta = 1;
     EXPECT_FALSE(menu->close());
     ASSERT_TRUE(primeira && recusa && terceira);
@@ -604,9 +604,9 @@ TEST_F(MdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
     EXPECT_FALSE(menu);
 }
 
-TEST_F(MdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
+TEST_F(mdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
 {
-    Carrega();
+    Load();
     menu->show();
     menu->showMaximized();
     QApplication::processEvents();
@@ -620,9 +620,9 @@ TEST_F(MdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
     EXPECT_TRUE(menu->isMaximized());
 }
 
-TEST_F(MdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
+TEST_F(mdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
 {
-    Carrega();
+    Load();
     menu->show();
     menu->showMinimized();
     QApplication::processEvents();
@@ -634,41 +634,41 @@ TEST_F(MdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
     EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(MdiMenuTest, ReportsFolderIsCreatedThenOpened)
+TEST_F(mdiMenuTest, ReportsFolderIsCreatedThenOpened)
 {
-    Carrega();
+    Load();
     ASSERT_FALSE(QDir(PathRelatorios()).exists());
     menu->mnuExibirRelatorio_Click();
     EXPECT_TRUE(QDir(PathRelatorios()).exists());
-    EXPECT_EQ(interacao.externals(), QStringList(PathRelatorios()));
+    EXPECT_EQ(ui.externals(), QStringList(PathRelatorios()));
 }
 
-TEST_F(MdiMenuTest, HelpEntries)
+TEST_F(mdiMenuTest, HelpEntries)
 {
-    Carrega();
+    Load();
     menu->mnuAjudaConteudo_Click();
-    ASSERT_EQ(interacao.messages().size(), 1u);
-    EXPECT_EQ(interacao.messages()[0].text,
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text,
               QStringLiteral("Não foi possivel exibir o arquivo da ajuda. Não há nenhum arquivo "
                              "de Ajuda associado à este projeto."));
-    EXPECT_EQ(interacao.messages()[0].style, 64);
-    EXPECT_EQ(interacao.messages()[0].title, QStringLiteral("Cálculo de Quirasol"));
+    EXPECT_EQ(ui.messages()[0].style, 64);
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Cálculo de Quirasol"));
     menu->mnuAjudaComoUsar_Click();
-    EXPECT_EQ(interacao.externals(), QStringList(QStringLiteral("help:")));
+    EXPECT_EQ(ui.externals(), QStringList(QStringLiteral("help:")));
 }
 
-TEST_F(MdiMenuTest, PageSetupGoesThroughThePrinterDialog)
+TEST_F(mdiMenuTest, PageSetupGoesThroughThePrinterDialog)
 {
-    Carrega();
-    Acao("mnuArquivoPageSetup")->trigger();
-    ASSERT_EQ(interacao.asked.size(), 1u);
-    EXPECT_EQ(interacao.asked[0].kind, testsupport::Asked::Printer);
-    EXPECT_EQ(interacao.asked[0].style, 1);
+    Load();
+    Action("mnuArquivoPageSetup")->trigger();
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(ui.asked[0].kind, testsupport::Asked::Printer);
+    EXPECT_EQ(ui.asked[0].style, 1);
 }
 
-TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
+TEST_F(mdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
 {
-    Carrega();
+    Load();
     menu->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     // The band container, an enabled button, disabled buttons of both bars ("Salvar",
@@ -691,40 +691,28 @@ TEST_F(MdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
     }
 }
 
-// Both icons are compiled in at every size they are asked for, each drawn for that size.
-TEST(WindowIconsTest, EveryIconComesInEverySize)
-{
-    for (const QString &nome : {platform::ProgramIconName, platform::CaseIconName}) {
-        for (int tamanho : platform::IconSizes) {
-            const QImage imagem(platform::IconPngPath(nome, tamanho));
-            EXPECT_EQ(imagem.size(), QSize(tamanho, tamanho))
-                << nome.toStdString() << " " << tamanho;
-        }
-    }
-}
-
 // Title bars: a case window's frame shows the case-file icon, every other child the
 // program's icon (the application's window icon), never Qt's stand-in.
-TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
+TEST_F(mdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
 {
     ASSERT_FALSE(platform::ProgramIcon().pixmap(16, 16).isNull());
     ASSERT_FALSE(platform::CaseIcon().pixmap(16, 16).isNull());
     QApplication::setWindowIcon(platform::ProgramIcon());
     const qint64 programa = QApplication::windowIcon().cacheKey();
-    estadoPrograma.state().caseOpener = &AbreJanela; // real case windows
-    Carrega();
+    programState.state().caseOpener = &AbreJanela; // real case windows
+    Load();
     menu->show();
     auto icone = [this] { return menu->Area()->currentSubWindow()->windowIcon().cacheKey(); };
 
-    Acao("mnuArquivoNew")->trigger();
+    Action("mnuArquivoNew")->trigger();
     QMdiSubWindow *caso = menu->Area()->currentSubWindow();
     ASSERT_NE(caso, nullptr);
     EXPECT_EQ(icone(), caso->widget()->windowIcon().cacheKey());
     EXPECT_NE(icone(), programa);
-    Acao("mnuAjudaDocumentacaoTabela0")->trigger();
+    Action("mnuAjudaDocumentacaoTabela0")->trigger();
     EXPECT_NE(menu->Area()->currentSubWindow(), caso);
     EXPECT_EQ(icone(), programa);
-    Acao("mnuAjudaDicas")->trigger();
+    Action("mnuAjudaDicas")->trigger();
     EXPECT_EQ(icone(), programa);
     // The case's report window, hidden until a calculation shows it.
     int relatorios = 0;
@@ -737,37 +725,6 @@ TEST_F(MdiMenuTest, ChildFramesShowTheCaseIconOrTheProgramsIcon)
     }
     EXPECT_EQ(relatorios, 1);
     QApplication::setWindowIcon(QIcon());
-}
-
-TEST(AtualizaMRUTest, WindowWithoutRecentItemsIsPassedOver)
-{
-    testsupport::OwnProgramState estadoPrograma;
-    ListaMRU() = {QStringLiteral("/a.qzv"), {}, {}, {}};
-    QWidget semItens;
-    AtualizaMRU(&semItens);
-    AtualizaMRU(nullptr);
-    QWidget janela;
-    auto *vazio = new QAction(QStringLiteral("Vazio"), &janela);
-    vazio->setObjectName(QStringLiteral("mnuArquivoMRUVazio"));
-    auto *item = new QAction(&janela);
-    item->setObjectName(QStringLiteral("mnuArquivoMRU1"));
-    AtualizaMRU(&janela);
-    EXPECT_EQ(item->text(), QStringLiteral("&1 /a.qzv"));
-    EXPECT_FALSE(vazio->isVisible());
-    ListaMRU() = {};
-    AtualizaMRU(&janela);
-    EXPECT_FALSE(item->isVisible());
-    EXPECT_TRUE(vazio->isVisible());
-}
-
-TEST(SelecionaTextoTest, SelectsTheWholeText)
-{
-    QLineEdit caixa(QStringLiteral("12,5"));
-    caixa.setCursorPosition(2);
-    SelecionaTexto(&caixa);
-    EXPECT_EQ(caixa.selectedText(), QStringLiteral("12,5"));
-    EXPECT_EQ(caixa.selectionStart(), 0);
-    SelecionaTexto(nullptr);
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 #include "frame/modBase.h"
 #include "frame/windows/ChildWindow.h"
 #include "frame/windows/frmDica.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
-#include "MenuPrincipalTeste.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -29,16 +29,16 @@
 
 namespace {
 
-const QString CasoLiquido = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
-const QString CasoRelativo =
+const QString LiquidCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
+const QString RelativeDensityCaseFile =
     QStringLiteral(QUIRASOL_TEST_DATA "/liquido-densidade-relativa.qzv");
 
-class WindowLifecycle : public ::testing::Test
+class WindowLifecycleTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         calculation::IniciaTabelas();
         ListaMRU() = {};
         PathSaves() = pasta.filePath(QStringLiteral("Saves"));
@@ -49,7 +49,7 @@ protected:
         menu->activateWindow();
         // On a real display the window manager makes it the active window in its own time.
         ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
-        interacao.messageAnswers.assign(20, platform::vbNo); // "Não" to every save question
+        ui.messageAnswers.assign(20, platform::vbNo); // "Não" to every save question
     }
     void TearDown() override
     {
@@ -57,31 +57,31 @@ protected:
             for (QMdiSubWindow *sub : menu->Area()->subWindowList())
                 if (qobject_cast<frmCalcQuirasol *>(sub->widget()))
                     sub->close();
-            Espera();
+            WaitFor();
         }
-        testsupport::DescarregaMenuPrincipal();
+        testsupport::UnloadMainWindow();
     }
 
     // The event loop runs a while: queued commands, deferred deletes, activation.
-    static void Espera() { QTest::qWait(30); }
+    static void WaitFor() { QTest::qWait(30); }
 
-    QAction *Acao(QObject *dono, const char *nome) const
+    QAction *Action(QObject *dono, const char *nome) const
     {
         return dono->findChild<QAction *>(QString::fromLatin1(nome));
     }
     // "Abrir" in the frame's menu, the file picked in the open dialog.
-    frmCalcQuirasol *Abre(const QString &arquivo)
+    frmCalcQuirasol *OpenCase(const QString &arquivo)
     {
-        interacao.fileAnswers.push_back(arquivo);
+        ui.fileAnswers.push_back(arquivo);
         menu->Botao(QStringLiteral("Abrir"))->trigger();
-        Espera();
+        WaitFor();
         return CaseWindow();
     }
     frmCalcQuirasol *CaseWindow() const
     {
         return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     }
-    int Casos() const
+    int CaseCount() const
     {
         int n = 0;
         for (QMdiSubWindow *sub : menu->Area()->subWindowList())
@@ -89,7 +89,7 @@ protected:
         return n;
     }
     // The frame's menu bar shows the menus of its active child, or its own with none.
-    void MenusDe(QWidget *filha) const
+    void MenusOf(QWidget *filha) const
     {
         const QList<QAction *> barra = menu->menuBar()->actions();
         ASSERT_FALSE(barra.isEmpty());
@@ -101,9 +101,9 @@ protected:
     }
 
     QTemporaryDir pasta;
-    testsupport::OwnProgramState estadoPrograma{&AbreJanela};
-    testsupport::ConfiguracaoTemporaria configuracao;
-    testsupport::ScriptedInteraction interacao;
+    testsupport::OwnProgramState programState{&AbreJanela};
+    testsupport::TemporarySettings settings;
+    testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
 
@@ -111,7 +111,7 @@ protected:
 
 // Each command is given from the report window in front (or its case), after a calculation,
 // and answered "Não" where the case asks to be saved.
-TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
+TEST_F(WindowLifecycleTest, ClosingCommandsFromTheWindowTheyClose)
 {
     const struct {
         const char *acao;
@@ -130,20 +130,20 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
             menu->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
         }
-        Abre(CasoRelativo);
-        frmCalcQuirasol *caso = Abre(CasoLiquido);
+        OpenCase(RelativeDensityCaseFile);
+        frmCalcQuirasol *caso = OpenCase(LiquidCaseFile);
         ASSERT_NE(caso, nullptr) << nome.toStdString();
         menu->Botao(QStringLiteral("Calcular"))->trigger();
-        Espera();
+        WaitFor();
         QPointer<frmRelatorio> relatorio = caso->Relatorio;
         ASSERT_EQ(menu->ActiveForm(), relatorio.data()) << nome.toStdString();
         if (!c.doRelatorio) {
             menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(caso->mdiFrame()));
-            Espera();
+            WaitFor();
         }
         QObject *origem = c.doRelatorio ? static_cast<QObject *>(relatorio.data()) : caso;
-        Acao(origem, c.acao)->trigger();
-        Espera();
+        Action(origem, c.acao)->trigger();
+        WaitFor();
 
         if (c.fechaPrograma) {
             EXPECT_FALSE(menu) << nome.toStdString();
@@ -152,31 +152,31 @@ TEST_F(WindowLifecycle, ClosingCommandsFromTheWindowTheyClose)
         ASSERT_TRUE(menu) << nome.toStdString();
         EXPECT_FALSE(relatorio) << nome.toStdString();
         const bool todos = QByteArray(c.acao) == "mnuArquivoFecharTodos";
-        EXPECT_EQ(Casos(), todos ? 0 : 1) << nome.toStdString();
-        MenusDe(menu->ActiveForm());
+        EXPECT_EQ(CaseCount(), todos ? 0 : 1) << nome.toStdString();
+        MenusOf(menu->ActiveForm());
         EXPECT_TRUE(menu->isEnabled());
         // Whatever is left closes, ready for the next command.
         menu->mnuArquivoFecharTodos_Click();
-        Espera();
+        WaitFor();
     }
 }
 
-TEST_F(WindowLifecycle, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
+TEST_F(WindowLifecycleTest, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
 {
-    Abre(CasoLiquido);
-    ListaMRU()[0] = CasoRelativo;
+    OpenCase(LiquidCaseFile);
+    ListaMRU()[0] = RelativeDensityCaseFile;
     const std::function<void()> caminhos[] = {
         [&] { menu->Botao(QStringLiteral("Novo"))->trigger(); },
-        [&] { Acao(menu->ActiveForm(), "mnuArquivoNovo")->trigger(); },
+        [&] { Action(menu->ActiveForm(), "mnuArquivoNovo")->trigger(); },
         [&] { QTest::keyClick(menu->ActiveForm(), Qt::Key_O, Qt::ControlModifier); },
-        [&] { Acao(menu->ActiveForm(), "mnuArquivoMRU1")->trigger(); },
-        [&] { menu->MDIForm_LinkExecute(QStringLiteral("/P ") + CasoRelativo); },
+        [&] { Action(menu->ActiveForm(), "mnuArquivoMRU1")->trigger(); },
+        [&] { menu->MDIForm_LinkExecute(QStringLiteral("/P ") + RelativeDensityCaseFile); },
     };
     int n = 0;
     for (const auto &caminho : caminhos) {
         const QList<QMdiSubWindow *> antes = menu->Area()->subWindowList();
         caminho();
-        Espera();
+        WaitFor();
         QMdiSubWindow *novo = nullptr;
         for (QMdiSubWindow *sub : menu->Area()->subWindowList())
             if (!antes.contains(sub) && qobject_cast<frmCalcQuirasol *>(sub->widget()))
@@ -184,67 +184,67 @@ TEST_F(WindowLifecycle, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
         ASSERT_NE(novo, nullptr) << n;
         EXPECT_EQ(menu->Area()->activeSubWindow(), novo) << n;
         EXPECT_EQ(menu->ActiveForm(), novo->widget()) << n;
-        MenusDe(novo->widget());
+        MenusOf(novo->widget());
         ++n;
     }
 }
 
-TEST_F(WindowLifecycle, ClosingOrHidingTheActiveChildActivatesTheNext)
+TEST_F(WindowLifecycleTest, ClosingOrHidingTheActiveChildActivatesTheNext)
 {
-    frmCalcQuirasol *primeiro = Abre(CasoLiquido);
+    frmCalcQuirasol *primeiro = OpenCase(LiquidCaseFile);
     const std::function<void(frmCalcQuirasol *)> fechamentos[] = {
         [&](frmCalcQuirasol *caso) { caso->mnuArquivoFechar->trigger(); },
         [&](frmCalcQuirasol *caso) { caso->mdiFrame()->close(); }, // the close box
         [&](frmCalcQuirasol *caso) {
             menu->Botao(QStringLiteral("Calcular"))->trigger();
-            Espera();
+            WaitFor();
             caso->Relatorio->mnuArquivoFechar->trigger();
         },
         [&](frmCalcQuirasol *) {
-            Acao(menu->ActiveForm(), "mnuAjudaDicas")->trigger();
-            Espera();
+            Action(menu->ActiveForm(), "mnuAjudaDicas")->trigger();
+            WaitFor();
             ASSERT_NE(frmDica::Instance(), nullptr);
             QTest::mouseClick(frmDica::Instance()->cmdOK, Qt::LeftButton);
         },
     };
     int n = 0;
     for (const auto &fecha : fechamentos) {
-        frmCalcQuirasol *segundo = Abre(CasoLiquido);
+        frmCalcQuirasol *segundo = OpenCase(LiquidCaseFile);
         ASSERT_NE(segundo, primeiro);
         fecha(segundo);
-        Espera();
+        WaitFor();
         QWidget *esperado = n < 2 ? static_cast<QWidget *>(primeiro) : segundo;
         EXPECT_EQ(menu->ActiveForm(), esperado) << n;
-        MenusDe(esperado);
+        MenusOf(esperado);
         if (n >= 2) {
             segundo->mnuArquivoFechar->trigger();
-            Espera();
+            WaitFor();
         }
         EXPECT_EQ(menu->ActiveForm(), primeiro) << n;
         ++n;
     }
 }
 
-TEST_F(WindowLifecycle, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndWhole)
+TEST_F(WindowLifecycleTest, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndWhole)
 {
     QMdiArea *area = menu->Area();
-    Acao(menu, "mnuAjudaDocumentacaoTabela0")->trigger();
-    Espera();
+    Action(menu, "mnuAjudaDocumentacaoTabela0")->trigger();
+    WaitFor();
     QMdiSubWindow *massa = area->activeSubWindow();
     ASSERT_NE(massa, nullptr);
     massa->showMaximized();
-    Espera();
+    WaitFor();
 
     const std::function<void()> aberturas[] = {
-        [&] { Acao(menu, "mnuAjudaDocumentacaoTabela1")->trigger(); },
+        [&] { Action(menu, "mnuAjudaDocumentacaoTabela1")->trigger(); },
         [&] { menu->Botao(QStringLiteral("Novo"))->trigger(); },
-        [&] { Acao(menu->ActiveForm(), "mnuAjudaDicas")->trigger(); },
+        [&] { Action(menu->ActiveForm(), "mnuAjudaDicas")->trigger(); },
     };
     int n = 0;
     for (const auto &abre : aberturas) {
         QMdiSubWindow *antes = area->activeSubWindow();
         abre();
-        Espera();
+        WaitFor();
         QMdiSubWindow *nova = area->activeSubWindow();
         ASSERT_NE(nova, antes) << n;
         EXPECT_TRUE(nova->isMaximized()) << n;
@@ -257,22 +257,22 @@ TEST_F(WindowLifecycle, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndWhole
     }
 }
 
-TEST_F(WindowLifecycle, CaseClosedWhileItsCalculatorIsOpen)
+TEST_F(WindowLifecycleTest, CaseClosedWhileItsCalculatorIsOpen)
 {
-    frmCalcQuirasol *caso = Abre(CasoLiquido);
+    frmCalcQuirasol *caso = OpenCase(LiquidCaseFile);
     caso->txtDados[2]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(caso->txtDados[2], Qt::Key_Return);
-    Espera();
+    WaitFor();
     QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
     ASSERT_TRUE(calculadora);
     caso->mnuArquivoFechar->trigger();
-    Espera();
-    EXPECT_EQ(Casos(), 0);
+    WaitFor();
+    EXPECT_EQ(CaseCount(), 0);
     if (calculadora) {
         // Whatever it still shows goes nowhere.
         QTest::keyClick(calculadora, Qt::Key_Equal);
         calculadora->close();
     }
-    Espera();
-    MenusDe(nullptr);
+    WaitFor();
+    MenusOf(nullptr);
 }

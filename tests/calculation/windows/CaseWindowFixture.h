@@ -6,8 +6,8 @@
 
 #include "calculation/modCalculo.h"
 #include "calculation/windows/frmCalcQuirasol.h"
-#include "MenuPrincipalTeste.h"
 #include "frame/modBase.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QApplication>
@@ -17,15 +17,15 @@
 
 namespace testsupport {
 
-class JanelaCalculoTeste : public ::testing::Test
+class CaseWindowFixture : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { calculation::IniciaTabelas(); }
 
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        PathSaves() = pasta.path() + QStringLiteral("/Saves");
+        ASSERT_TRUE(folder.isValid());
+        PathSaves() = folder.path() + QStringLiteral("/Saves");
         w = std::make_unique<frmCalcQuirasol>();
     }
 
@@ -37,7 +37,7 @@ protected:
     }
 
     // The user's picks: plate, fluid (answering the name prompt) and tap.
-    void Escolhe(int placa, int fluido, int tomada, const QString &nome = {})
+    void Pick(int placa, int fluido, int tomada, const QString &nome = {})
     {
         w->cboQuirasol->pick(placa);
         ui.inputAnswers.push_back(nome);
@@ -45,7 +45,7 @@ protected:
         w->cboTomada->pick(tomada);
     }
 
-    void ShowIn()
+    void ShowWindow()
     {
         w->show();
         w->activateWindow();
@@ -53,9 +53,9 @@ protected:
         QApplication::processEvents();
     }
 
-    OwnProgramState estadoPrograma;
+    OwnProgramState programState;
     ScriptedInteraction ui;
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
     std::unique_ptr<frmCalcQuirasol> w;
 };
 

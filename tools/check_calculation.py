@@ -2,9 +2,9 @@
 """Independent check of the sample cases of the calculation tests.
 
 Recomputes, straight from the sizing formulas and with nothing of the C++ code, the key
-numbers of the four sample cases in tests/calculation/CasosExemplo.h (the inputs are repeated
+numbers of the four sample cases in tests/calculation/SampleCases.h (the inputs are repeated
 below) and compares them with the golden data sheets in tests/data/. Run it by hand after
-changing a sample case or a golden file:  python3 tools/verifica_calculo.py
+changing a sample case or a golden file:  python3 tools/check_calculation.py
 """
 import math
 import pathlib

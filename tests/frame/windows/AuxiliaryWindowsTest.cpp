@@ -3,8 +3,8 @@
 #include "frame/windows/frmOpcao.h"
 #include "frame/windows/frmSobre.h"
 #include "frame/windows/frmTabela.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
-#include "MenuPrincipalTeste.h"
 #include "platform/SettingsFiles.h"
 
 #include <QAction>
@@ -21,23 +21,23 @@
 
 namespace {
 
-class Auxiliares : public ::testing::Test
+class AuxiliaryWindowsTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         platform::SettingsFiles::instance().setFolder(pasta.path());
     }
     void TearDown() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one an assertion left loaded
+        testsupport::UnloadMainWindow(); // one an assertion left loaded
         platform::SettingsFiles::instance().setFolder({});
     }
 
     // Runs acao on the modal dialog that the next call opens.
     template <typename Dialogo>
-    static void NoDialogo(std::function<void(Dialogo *)> acao, bool *visto)
+    static void InDialog(std::function<void(Dialogo *)> acao, bool *visto)
     {
         QTimer::singleShot(0, [acao, visto] {
             auto *dialogo = qobject_cast<Dialogo *>(QApplication::activeModalWidget());
@@ -49,13 +49,13 @@ protected:
         });
     }
 
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState programState;
     QTemporaryDir pasta;
 };
 
 } // namespace
 
-TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
+TEST_F(AuxiliaryWindowsTest, MenusOpenTheSteamTablesAndTheTip)
 {
     mdiMenu *principal = mdiMenu::Instance();
     principal->resize(1000, 700);
@@ -77,12 +77,12 @@ TEST_F(Auxiliares, MenusOpenTheSteamTablesAndTheTip)
     delete principal;
 }
 
-TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
+TEST_F(AuxiliaryWindowsTest, OptionsApplyTheBarsToTheMainWindow)
 {
     mdiMenu *principal = mdiMenu::Instance();
     ASSERT_TRUE(principal->mnuExibirStatusBar->isChecked());
     bool visto = false;
-    NoDialogo<frmOpcao>(
+    InDialog<frmOpcao>(
         [](frmOpcao *dialogo) {
             EXPECT_TRUE(dialogo->chkOpcao[3]->isChecked());
             dialogo->chkOpcao[3]->click();
@@ -96,11 +96,11 @@ TEST_F(Auxiliares, OptionsApplyTheBarsToTheMainWindow)
     delete principal;
 }
 
-TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
+TEST_F(AuxiliaryWindowsTest, OptionsFromAChildWindowAreOwnedByTheMainWindow)
 {
     mdiMenu *principal = mdiMenu::Instance();
     bool visto = false;
-    NoDialogo<frmOpcao>(
+    InDialog<frmOpcao>(
         [principal](frmOpcao *dialogo) {
             EXPECT_EQ(dialogo->parentWidget(), principal);
             EXPECT_TRUE(dialogo->isModal());
@@ -112,11 +112,11 @@ TEST_F(Auxiliares, OptionsFromAChildWindowAreOwnedByTheMainWindow)
     delete principal;
 }
 
-TEST_F(Auxiliares, AboutBoxIsOwnedByTheMainWindow)
+TEST_F(AuxiliaryWindowsTest, AboutBoxIsOwnedByTheMainWindow)
 {
     mdiMenu *principal = mdiMenu::Instance();
     bool visto = false;
-    NoDialogo<frmSobre>(
+    InDialog<frmSobre>(
         [principal](frmSobre *sobre) {
             EXPECT_EQ(sobre->parentWidget(), principal);
             EXPECT_TRUE(sobre->isModal());

@@ -15,7 +15,7 @@
 namespace testsupport {
 
 // Deletes the main window, if loaded, and whatever it left to delete later.
-inline void DescarregaMenuPrincipal()
+inline void UnloadMainWindow()
 {
     if (mdiMenu *menu = mdiMenu::Existing()) {
         menu->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -25,16 +25,16 @@ inline void DescarregaMenuPrincipal()
 }
 
 // Settings in a temporary folder for the object's lifetime.
-class ConfiguracaoTemporaria
+class TemporarySettings
 {
 public:
-    ConfiguracaoTemporaria() { platform::SettingsFiles::instance().setFolder(pasta.path()); }
-    ~ConfiguracaoTemporaria() { platform::SettingsFiles::instance().setFolder(QString()); }
-    QString path() const { return pasta.path(); }
-    QString filePath(const QString &nome) const { return pasta.filePath(nome); }
+    TemporarySettings() { platform::SettingsFiles::instance().setFolder(folder.path()); }
+    ~TemporarySettings() { platform::SettingsFiles::instance().setFolder(QString()); }
+    QString path() const { return folder.path(); }
+    QString filePath(const QString &nome) const { return folder.filePath(nome); }
 
 private:
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
 };
 
 // XDG_RUNTIME_DIR pointed at a temporary folder for the object's lifetime, so the program's
@@ -42,21 +42,21 @@ private:
 class OwnRuntimeFolder
 {
 public:
-    OwnRuntimeFolder() { qputenv("XDG_RUNTIME_DIR", pasta.path().toUtf8()); }
+    OwnRuntimeFolder() { qputenv("XDG_RUNTIME_DIR", folder.path().toUtf8()); }
     ~OwnRuntimeFolder()
     {
-        if (antes)
-            qputenv("XDG_RUNTIME_DIR", *antes);
+        if (before)
+            qputenv("XDG_RUNTIME_DIR", *before);
         else
             qunsetenv("XDG_RUNTIME_DIR");
     }
-    QString path() const { return pasta.path(); }
+    QString path() const { return folder.path(); }
 
 private:
-    std::optional<QByteArray> antes = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+    std::optional<QByteArray> before = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
         ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
         : std::nullopt;
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
 };
 
 // A fresh program state, set up as Main sets up the program's (the window side's pointer),
@@ -67,15 +67,15 @@ class OwnProgramState
 public:
     explicit OwnProgramState(void (*caseOpener)(bool, QString &) = nullptr)
     {
-        estado.restoreDefaultPointer = &RestoreDefaultPointer;
-        estado.caseOpener = caseOpener;
+        ownState.restoreDefaultPointer = &RestoreDefaultPointer;
+        ownState.caseOpener = caseOpener;
     }
-    ~OwnProgramState() { InstallProgramState(anterior); }
-    ProgramState &state() { return estado; }
+    ~OwnProgramState() { InstallProgramState(previous); }
+    ProgramState &state() { return ownState; }
 
 private:
-    ProgramState estado;
-    ProgramState *anterior = InstallProgramState(&estado);
+    ProgramState ownState;
+    ProgramState *previous = InstallProgramState(&ownState);
 };
 
 } // namespace testsupport

@@ -12,14 +12,14 @@ using frame::SaveConfig;
 
 namespace {
 
-class Opcoes : public ::testing::Test
+class frmOpcaoTest : public ::testing::Test
 {
 protected:
     void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
     void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
 
     // The main window's four bars, as the dialog sees them.
-    frmOpcao::Bars Principal()
+    frmOpcao::Bars MainBars()
     {
         return {[this](int i) { return barras[size_t(i)]; },
                 [this](int i) {
@@ -35,11 +35,11 @@ protected:
 
 } // namespace
 
-TEST_F(Opcoes, CancelStillStoresTheFourBarStates)
+TEST_F(frmOpcaoTest, CancelStillStoresTheFourBarStates)
 {
     SaveConfig("Config", "DicasIniciar", "0");
     {
-        frmOpcao dialogo(Principal());
+        frmOpcao dialogo(MainBars());
         EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Opções"));
         EXPECT_EQ(dialogo.cmdCancel->text(), QStringLiteral("Cancela&r"));
         EXPECT_FALSE(dialogo.cmdApply->isEnabled());
@@ -55,10 +55,10 @@ TEST_F(Opcoes, CancelStillStoresTheFourBarStates)
     EXPECT_EQ(alternadas, 0);
 }
 
-TEST_F(Opcoes, BoxesShowTheBarsAndNeverStoredSwitchesTicked)
+TEST_F(frmOpcaoTest, BoxesShowTheBarsAndNeverStoredSwitchesTicked)
 {
     SaveConfig("Config", "DicasIniciar", "0");
-    frmOpcao dialogo(Principal());
+    frmOpcao dialogo(MainBars());
     const bool esperadas[] = {true, false, true, true, true, false};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(dialogo.chkOpcao[size_t(i)]->isChecked(), esperadas[i]) << i;
@@ -66,9 +66,9 @@ TEST_F(Opcoes, BoxesShowTheBarsAndNeverStoredSwitchesTicked)
               QStringLiteral("Verificar se os arqivos '.qzv' estão associados a este programa"));
 }
 
-TEST_F(Opcoes, TickingAndUntickingCountsAsAChangeAndOkStoresAllSix)
+TEST_F(frmOpcaoTest, TickingAndUntickingCountsAsAChangeAndOkStoresAllSix)
 {
-    frmOpcao dialogo(Principal());
+    frmOpcao dialogo(MainBars());
     dialogo.chkOpcao[5]->click();
     dialogo.chkOpcao[5]->click();
     EXPECT_TRUE(dialogo.OpcoesAlteradas());
@@ -83,17 +83,17 @@ TEST_F(Opcoes, TickingAndUntickingCountsAsAChangeAndOkStoresAllSix)
     EXPECT_EQ(alternadas, 0);
 }
 
-TEST_F(Opcoes, OkWithoutAChangeStoresNothingMore)
+TEST_F(frmOpcaoTest, OkWithoutAChangeStoresNothingMore)
 {
-    frmOpcao dialogo(Principal());
+    frmOpcao dialogo(MainBars());
     dialogo.cmdOK->click();
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("True"));
     EXPECT_EQ(GetConfig("System", "Associa"), QString());
 }
 
-TEST_F(Opcoes, ApplyTurnsCancelIntoCloseAndSetsTheBars)
+TEST_F(frmOpcaoTest, ApplyTurnsCancelIntoCloseAndSetsTheBars)
 {
-    frmOpcao dialogo(Principal());
+    frmOpcao dialogo(MainBars());
     const QRect botao = dialogo.cmdApply->geometry();
     dialogo.chkOpcao[0]->click(); // hide the standard toolbar
     dialogo.chkOpcao[1]->click(); // show the calculation toolbar

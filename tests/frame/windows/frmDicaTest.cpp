@@ -23,7 +23,7 @@ using frame::SaveConfig;
 
 namespace {
 
-class Dica : public ::testing::Test
+class frmDicaTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -41,7 +41,7 @@ protected:
         platform::SettingsFiles::instance().setFolder({});
     }
 
-    QString Arquivo(const QByteArray &conteudo)
+    QString TipsFile(const QByteArray &conteudo)
     {
         const QString caminho = pasta.filePath(QStringLiteral("DicaDoDia.txt"));
         QFile arquivo(caminho);
@@ -58,7 +58,7 @@ protected:
 } // namespace
 
 // The test program's folder holds no tips file.
-TEST_F(Dica, MissingFileShowsTheMessage)
+TEST_F(frmDicaTest, MissingFileShowsTheMessage)
 {
     frmDica *dica = frmDica::ShowIn(area);
     EXPECT_EQ(dica->windowTitle(), QStringLiteral("Dica do dia"));
@@ -72,7 +72,7 @@ TEST_F(Dica, MissingFileShowsTheMessage)
     EXPECT_EQ(area->subWindowList().size(), 1);
 }
 
-TEST_F(Dica, AbsentSettingOpensCheckedAndWritesOne)
+TEST_F(frmDicaTest, AbsentSettingOpensCheckedAndWritesOne)
 {
     ASSERT_EQ(GetConfig("Config", "DicasIniciar"), QString());
     frmDica *dica = frmDica::ShowIn(area);
@@ -82,7 +82,7 @@ TEST_F(Dica, AbsentSettingOpensCheckedAndWritesOne)
     EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
 }
 
-TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
+TEST_F(frmDicaTest, ZeroOpensUncheckedAndWritesNothing)
 {
     SaveConfig("Config", "DicasIniciar", "0");
     const QString arquivoStore =
@@ -94,10 +94,10 @@ TEST_F(Dica, ZeroOpensUncheckedAndWritesNothing)
     EXPECT_EQ(QFileInfo(arquivoStore).lastModified(), antes);
 }
 
-TEST_F(Dica, OneLineFileAlwaysShowsThatLine)
+TEST_F(frmDicaTest, OneLineFileAlwaysShowsThatLine)
 {
     frmDica *dica = frmDica::ShowIn(area);
-    ASSERT_TRUE(dica->LoadTips(Arquivo("Use a v\xedrgula decimal.\r\n")));
+    ASSERT_TRUE(dica->LoadTips(TipsFile("Use a v\xedrgula decimal.\r\n")));
     // Tips read earlier in the run stay: here there are none but this one.
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(dica->lblTipText->text(), QStringLiteral("Use a vírgula decimal."));
@@ -106,7 +106,7 @@ TEST_F(Dica, OneLineFileAlwaysShowsThatLine)
     EXPECT_FALSE(dica->LoadTips(QString()));
 }
 
-TEST_F(Dica, OkClosesAndTheNextOpeningLoadsAgain)
+TEST_F(frmDicaTest, OkClosesAndTheNextOpeningLoadsAgain)
 {
     frmDica *dica = frmDica::ShowIn(area);
     QMdiSubWindow *moldura = area->subWindowList().first();
@@ -121,7 +121,7 @@ TEST_F(Dica, OkClosesAndTheNextOpeningLoadsAgain)
     EXPECT_EQ(frmDica::Instance(), outra);
 }
 
-TEST_F(Dica, CentredRightOfAndBelowTheDocumentArea)
+TEST_F(frmDicaTest, CentredRightOfAndBelowTheDocumentArea)
 {
     frmDica::ShowIn(area);
     QMdiSubWindow *moldura = area->subWindowList().first();
@@ -133,7 +133,7 @@ TEST_F(Dica, CentredRightOfAndBelowTheDocumentArea)
                      (externo.height() - moldura->height() - origem.y()) / 2));
 }
 
-TEST_F(Dica, EnterAndEscapePressOkButEnterOnNovaDicaDrawsATip)
+TEST_F(frmDicaTest, EnterAndEscapePressOkButEnterOnNovaDicaDrawsATip)
 {
     auto tecla = [](QWidget *alvo, int codigo) {
         QKeyEvent evento(QEvent::KeyPress, codigo, Qt::NoModifier);

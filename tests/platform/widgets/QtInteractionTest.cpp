@@ -21,7 +21,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-TEST(QtInteraction, BoxesShowTheArrowWhileTheProgramIsBusy)
+TEST(QtInteractionTest, BoxesShowTheArrowWhileTheProgramIsBusy)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Qt::CursorShape duranteCaixa = Qt::WaitCursor;
@@ -30,9 +30,9 @@ TEST(QtInteraction, BoxesShowTheArrowWhileTheProgramIsBusy)
         if (auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
             caixa->buttons().constFirst()->click();
     });
-    platform::QtInteraction interacao;
-    EXPECT_EQ(interacao.messageBox(QStringLiteral("Texto"), platform::vbOKOnly,
-                                   QStringLiteral("Título")),
+    platform::QtInteraction ui;
+    EXPECT_EQ(ui.messageBox(QStringLiteral("Texto"), platform::vbOKOnly,
+                            QStringLiteral("Título")),
               platform::vbOK);
     EXPECT_EQ(duranteCaixa, Qt::ArrowCursor);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -58,35 +58,35 @@ void WhileOpen(const std::function<void(QDialog *)> &look, Call call)
     call();
 }
 
-QDialogButtonBox *Botoes(QDialog *dialogo)
+QDialogButtonBox *ButtonBox(QDialog *dialogo)
 {
     return dialogo->findChildren<QDialogButtonBox *>(Qt::FindDirectChildrenOnly).value(0);
 }
 
 // Keeps the program's printer as a test found it.
-class ImpressoraGuardada
+class SavedPrinter
 {
 public:
-    ImpressoraGuardada()
-        : formato(platform::ProgramPrinter().outputFormat())
+    SavedPrinter()
+        : format(platform::ProgramPrinter().outputFormat())
         , arquivo(platform::ProgramPrinter().outputFileName())
     {}
-    ~ImpressoraGuardada()
+    ~SavedPrinter()
     {
-        platform::ProgramPrinter().setOutputFormat(formato);
+        platform::ProgramPrinter().setOutputFormat(format);
         platform::ProgramPrinter().setOutputFileName(arquivo);
     }
 
 private:
-    QPrinter::OutputFormat formato;
+    QPrinter::OutputFormat format;
     QString arquivo;
 };
 
 } // namespace
 
-TEST(QtInteraction, BoxesAreWideEnoughForTheirTitlesUpToHalfTheScreen)
+TEST(QtInteractionTest, BoxesAreWideEnoughForTheirTitlesUpToHalfTheScreen)
 {
-    platform::QtInteraction interacao;
+    platform::QtInteraction ui;
     QFont negrito = QApplication::font();
     negrito.setBold(true);
     const QFontMetrics medida(negrito);
@@ -99,22 +99,22 @@ TEST(QtInteraction, BoxesAreWideEnoughForTheirTitlesUpToHalfTheScreen)
     const QString caminho = QStringLiteral("/tmp/t8kqzxpmorvane/casos/g.qzv");
     int largura = 0;
     WhileOpen([&](QDialog *caixa) { largura = caixa->width(); },
-              [&] { interacao.messageBox(QStringLiteral("Arquivo não encontrado"),
-                                         platform::vbExclamation, caminho); });
+              [&] { ui.messageBox(QStringLiteral("Arquivo não encontrado"),
+                                  platform::vbExclamation, caminho); });
     EXPECT_GE(largura, espaco(caminho));
 
     const QString fluido = QStringLiteral("Tipo de fluido: Liqüido (Água de resfriamento)");
     WhileOpen([&](QDialog *caixa) { largura = caixa->width(); },
-              [&] { interacao.inputBox(QStringLiteral("Digite o nome do 'Fluido' utilizado"),
-                                       fluido, QString()); });
+              [&] { ui.inputBox(QStringLiteral("Digite o nome do 'Fluido' utilizado"),
+                                fluido, QString()); });
     EXPECT_GE(largura, espaco(fluido));
 
     WhileOpen([&](QDialog *caixa) { largura = caixa->width(); },
-              [&] { interacao.inputBox(QStringLiteral("Nome"), fluido.repeated(8), QString()); });
+              [&] { ui.inputBox(QStringLiteral("Nome"), fluido.repeated(8), QString()); });
     EXPECT_LE(largura, metade);
 }
 
-TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQuestion)
+TEST(QtInteractionTest, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQuestion)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
@@ -126,7 +126,7 @@ TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQu
     pedido.initialDir = pasta.path();
     pedido.fileName = QStringLiteral("Refinaria Exemplo S.A.");
     const QString esperado = pasta.filePath(QStringLiteral("Refinaria Exemplo S.A..txt"));
-    platform::QtInteraction interacao;
+    platform::QtInteraction ui;
     const auto enter = [](QDialog *dialogo) {
         auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nome, nullptr);
@@ -136,7 +136,7 @@ TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQu
     };
 
     std::optional<QString> escolhido;
-    WhileOpen(enter, [&] { escolhido = interacao.saveFileName(pedido); });
+    WhileOpen(enter, [&] { escolhido = ui.saveFileName(pedido); });
     EXPECT_EQ(escolhido, esperado);
 
     // The file now exists: the question names it, and Yes takes it.
@@ -156,23 +156,23 @@ TEST(QtInteraction, SavedNameWithAPeriodGetsTheFiltersExtensionAndTheOverwriteQu
             QTimer::singleShot(0, respondeSim);
             enter(dialogo);
         },
-        [&] { escolhido = interacao.saveFileName(pedido); });
+        [&] { escolhido = ui.saveFileName(pedido); });
     EXPECT_TRUE(pergunta.contains(QStringLiteral("Refinaria Exemplo S.A..txt")))
         << pergunta.toStdString();
     EXPECT_EQ(escolhido, esperado);
 }
 
-TEST(QtInteraction, PrinterChosenInTheSetUpIsTheOneThePrintUses)
+TEST(QtInteractionTest, PrinterChosenInTheSetUpIsTheOneThePrintUses)
 {
-    ImpressoraGuardada guarda;
+    SavedPrinter guarda;
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
     const QString antes = pasta.filePath(QStringLiteral("antes.pdf"));
     const QString escolhido = pasta.filePath(QStringLiteral("folha.pdf"));
     platform::ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
     platform::ProgramPrinter().setOutputFileName(antes);
-    platform::QtInteraction interacao;
-    platform::SetInteraction(&interacao);
+    platform::QtInteraction ui;
+    platform::SetInteraction(&ui);
     frmRelatorio janela;
     janela.lstRelatorio->addItem(QStringLiteral(" Linha 1"));
 
@@ -181,7 +181,7 @@ TEST(QtInteraction, PrinterChosenInTheSetUpIsTheOneThePrintUses)
             EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Configurar impressão"));
             auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
             auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
-            QDialogButtonBox *botoes = Botoes(dialogo);
+            QDialogButtonBox *botoes = ButtonBox(dialogo);
             ASSERT_TRUE(impressoras && arquivo && botoes);
             for (QAbstractButton *botao : botoes->buttons()) {
                 if (botoes->buttonRole(botao) == QDialogButtonBox::ResetRole) {
@@ -199,7 +199,7 @@ TEST(QtInteraction, PrinterChosenInTheSetUpIsTheOneThePrintUses)
             auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
             ASSERT_NE(arquivo, nullptr);
             EXPECT_EQ(arquivo->text(), escolhido);
-            Botoes(dialogo)->button(QDialogButtonBox::Ok)->click();
+            ButtonBox(dialogo)->button(QDialogButtonBox::Ok)->click();
         },
         [&] { janela.mnuArquivoImprimir->trigger(); });
     platform::SetInteraction(nullptr);

@@ -1,10 +1,10 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "frame/modBase.h"
+#include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
-#include "MenuPrincipalTeste.h"
 #include "platform/AtomicWrite.h"
 #include "platform/widgets/QtInteraction.h"
-#include "support/LimiteTamanhoArquivo.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>
@@ -33,7 +33,7 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int 
                                                Qt::KeyboardModifiers mods, const QString &text,
                                                bool autorep, ushort count);
 
-TEST(frmRelatorio, DesignTextsAndColumnHeader)
+TEST(frmRelatorioTest, DesignTextsAndColumnHeader)
 {
     frmRelatorio janela;
     EXPECT_EQ(janela.txtData->text(), QStringLiteral("Abrindo"));
@@ -45,7 +45,7 @@ TEST(frmRelatorio, DesignTextsAndColumnHeader)
     EXPECT_FALSE(janela.isVisible());
 }
 
-TEST(frmRelatorio, CloseBoxOnlyHidesAndKeepsTheSheet)
+TEST(frmRelatorioTest, CloseBoxOnlyHidesAndKeepsTheSheet)
 {
     frmRelatorio janela;
     janela.lstRelatorio->addItem(QStringLiteral(" linha"));
@@ -64,7 +64,7 @@ TEST(frmRelatorio, CloseBoxOnlyHidesAndKeepsTheSheet)
     EXPECT_EQ(janela.lstRelatorio->count(), 1);
 }
 
-TEST(frmRelatorio, AgoraFillsTheDate)
+TEST(frmRelatorioTest, AgoraFillsTheDate)
 {
     frmRelatorio janela;
     janela.cmdAgora->click();
@@ -75,7 +75,7 @@ TEST(frmRelatorio, AgoraFillsTheDate)
 namespace {
 
 // The report window of a finished run, its folder in a temporary place.
-class Exportacao : public ::testing::Test
+class frmRelatorioExportTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -86,14 +86,14 @@ protected:
         janela.txtOS->setText(QStringLiteral("4711"));
         janela.txtCliente->setText(QStringLiteral("Usina São João"));
     }
-    QByteArray Conteudo(const QString &caminho)
+    QByteArray FileBytes(const QString &caminho)
     {
         QFile arquivo(caminho);
         return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
     }
 
     // An older export in the reports folder.
-    QString GravaAntigo()
+    QString WriteOlderFile()
     {
         QDir().mkpath(PathRelatorios());
         const QString caminho = PathRelatorios() + QStringLiteral("/antigo.txt");
@@ -101,18 +101,18 @@ protected:
         return caminho;
     }
 
-    testsupport::OwnProgramState estadoPrograma;
+    testsupport::OwnProgramState programState;
     QTemporaryDir pasta;
     testsupport::ScriptedInteraction respostas;
     frmRelatorio janela;
 };
 
-const QByteArray Regua = QByteArray(33, '=') + " Data Sheet " + QByteArray(33, '=') + "\r\n";
-const QByteArray Fecho = QByteArray(78, '=') + "\r\n";
+const QByteArray Rule = QByteArray(33, '=') + " Data Sheet " + QByteArray(33, '=') + "\r\n";
+const QByteArray ClosingRule = QByteArray(78, '=') + "\r\n";
 
 } // namespace
 
-TEST_F(Exportacao, WritesTheSheetAndOpensIt)
+TEST_F(frmRelatorioExportTest, WritesTheSheetAndOpensIt)
 {
     janela.lstRelatorio->addItems({QStringLiteral(" "), QStringLiteral(" Vazão de projeto _ 12,5"),
                                    QStringLiteral(" ===")});
@@ -133,15 +133,15 @@ TEST_F(Exportacao, WritesTheSheetAndOpensIt)
     EXPECT_EQ(respostas.externals(), QStringList{caminho});
 
     const QByteArray esperado =
-        Regua + "\r\n" + "Hora - data......: 10:15 - quarta-feira, 9 de dezembro de 2026\r\n"
+        Rule + "\r\n" + "Hora - data......: 10:15 - quarta-feira, 9 de dezembro de 2026\r\n"
         + "\r\n" + "Ordem de servi\xe7o.: 4711\r\n" + "Cliente..........: Usina S\xe3o Jo\xe3o\r\n"
-        + "\r\n" + "Vaz\xe3o de projeto _ 12,5\r\n" + "===\r\n" + Fecho;
-    EXPECT_EQ(Conteudo(caminho), esperado);
+        + "\r\n" + "Vaz\xe3o de projeto _ 12,5\r\n" + "===\r\n" + ClosingRule;
+    EXPECT_EQ(FileBytes(caminho), esperado);
     EXPECT_TRUE(janela.isEnabled());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(Exportacao, EmptyClientGivesEmptyNameAndCancelEndsSilently)
+TEST_F(frmRelatorioExportTest, EmptyClientGivesEmptyNameAndCancelEndsSilently)
 {
     janela.txtCliente->clear();
     janela.mnuArquivoExportarRelatorio_Click();
@@ -152,18 +152,18 @@ TEST_F(Exportacao, EmptyClientGivesEmptyNameAndCancelEndsSilently)
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
+TEST_F(frmRelatorioExportTest, FailedWriteKeepsTheOlderFile)
 {
     // The write fails half way (file size limit), which holds for root as well.
     janela.lstRelatorio->addItems(QStringList(200, QStringLiteral(" linha longa do relatório")));
-    const QString caminho = GravaAntigo();
+    const QString caminho = WriteOlderFile();
     respostas.fileAnswers = {caminho};
     {
-        testsupport::LimiteTamanhoArquivo limite(1024);
-        ASSERT_TRUE(limite.ativo);
+        testsupport::FileSizeLimit limite(1024);
+        ASSERT_TRUE(limite.active);
         janela.mnuArquivoExportarRelatorio_Click();
     }
-    EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
+    EXPECT_EQ(FileBytes(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(QDir(PathRelatorios()).entryList(QDir::Files), QStringList{"antigo.txt"});
     const auto mensagens = respostas.messages();
     ASSERT_EQ(mensagens.size(), 1u);
@@ -175,30 +175,30 @@ TEST_F(Exportacao, FailedWriteKeepsTheOlderFile)
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(Exportacao, ReadOnlyFolderKeepsTheOlderFile)
+TEST_F(frmRelatorioExportTest, ReadOnlyFolderKeepsTheOlderFile)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders; FailedWriteKeepsTheOlderFile "
                         "covers the failed write for root";
-    const QString caminho = GravaAntigo();
+    const QString caminho = WriteOlderFile();
     QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio_Click();
     QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
-    EXPECT_EQ(Conteudo(caminho), QByteArray("relatorio antigo\r\n"));
+    EXPECT_EQ(FileBytes(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(respostas.messages().size(), 1u);
 }
 
 namespace {
 
 // Report windows inside the main window's document area.
-class NoQuadro : public ::testing::Test
+class frmRelatorioInFrameTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        testsupport::DescarregaMenuPrincipal(); // one left by an earlier test in this process
+        testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         principal = mdiMenu::Instance();
         principal->show();
         principal->activateWindow();
@@ -211,9 +211,9 @@ protected:
             principal->Area()->removeSubWindow(sub);
             delete sub;
         }
-        testsupport::DescarregaMenuPrincipal();
+        testsupport::UnloadMainWindow();
     }
-    frmRelatorio *NovoRelatorio()
+    frmRelatorio *NewReport()
     {
         auto *janela = new frmRelatorio;
         principal->AddChild(janela);
@@ -224,16 +224,16 @@ protected:
         return principal->Botao(QString::fromLatin1(chave))->isEnabled();
     }
 
-    testsupport::OwnProgramState estadoPrograma;
-    testsupport::ConfiguracaoTemporaria pasta; // the main window's settings
+    testsupport::OwnProgramState programState;
+    testsupport::TemporarySettings pasta; // the main window's settings
     mdiMenu *principal = nullptr;
 };
 
 } // namespace
 
-TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
+TEST_F(frmRelatorioInFrameTest, PrintAndExportButtonsFollowTheActiveReportWindow)
 {
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     auto *outra = new QWidget;
     principal->AddChild(outra)->show();
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
@@ -258,9 +258,9 @@ TEST_F(NoQuadro, PrintAndExportButtonsFollowTheActiveReportWindow)
         qobject_cast<QMdiSubWindow *>(relatorio->parentWidget())));
 }
 
-TEST_F(NoQuadro, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
+TEST_F(frmRelatorioInFrameTest, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
 {
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     principal->mnuExibirStatusBar_Click();
     principal->mnuExibirBarraCalculo_Click();
     relatorio->Show();
@@ -276,10 +276,10 @@ TEST_F(NoQuadro, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
     EXPECT_TRUE(relatorio->mnuExibirStatusBar->isChecked());
 }
 
-TEST_F(NoQuadro, RecentFilesMenuFollowsTheList)
+TEST_F(frmRelatorioInFrameTest, RecentFilesMenuFollowsTheList)
 {
     ListaMRU() = {QStringLiteral("/casos/BOMBA.qzv"), QString(), QString(), QString()};
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     relatorio->Atualiza();
     EXPECT_TRUE(relatorio->mnuArquivoMRU[1]->isVisible());
     EXPECT_EQ(relatorio->mnuArquivoMRU[1]->text(), QStringLiteral("&1 /casos/BOMBA.qzv"));
@@ -287,9 +287,9 @@ TEST_F(NoQuadro, RecentFilesMenuFollowsTheList)
     EXPECT_FALSE(relatorio->mnuArquivoMRUVazio->isVisible());
 }
 
-TEST_F(NoQuadro, UnloadGoesThrough)
+TEST_F(frmRelatorioInFrameTest, UnloadGoesThrough)
 {
-    QPointer<frmRelatorio> relatorio = NovoRelatorio();
+    QPointer<frmRelatorio> relatorio = NewReport();
     relatorio->Show();
     relatorio->Unload();
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
@@ -298,7 +298,7 @@ TEST_F(NoQuadro, UnloadGoesThrough)
     EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
 }
 
-TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
+TEST_F(frmRelatorioExportTest, GoldenDataSheetExportsExactlyAndPrints)
 {
     QFile folha(QStringLiteral(QUIRASOL_TEST_DATA "/calculo-liquido-flange.txt"));
     ASSERT_TRUE(folha.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -312,8 +312,8 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
     const QString caminho = PathRelatorios() + QStringLiteral("/Usina São João.txt");
     respostas.fileAnswers = {caminho};
     janela.mnuArquivoExportarRelatorio_Click();
-    EXPECT_EQ(Conteudo(caminho),
-              Conteudo(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.export.txt")));
+    EXPECT_EQ(FileBytes(caminho),
+              FileBytes(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.export.txt")));
 
     // The same sheet on paper, through a PDF file.
     QPrinter &printer = platform::ProgramPrinter();
@@ -342,9 +342,9 @@ TEST_F(Exportacao, GoldenDataSheetExportsExactlyAndPrints)
     }
 }
 
-TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
+TEST_F(frmRelatorioInFrameTest, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
 {
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     ASSERT_EQ(principal->menuBar()->actions(), relatorio->ownMenuBar->actions());
     relatorio->mnuArquivoFechar->trigger();
@@ -357,7 +357,7 @@ TEST_F(NoQuadro, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
     EXPECT_TRUE(IsControlEnabled("Exportar"));
 }
 
-TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
+TEST_F(frmRelatorioInFrameTest, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
 {
     principal->resize(800, 600);
     QList<QMdiSubWindow *> filhas;
@@ -367,7 +367,7 @@ TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
     }
     filhas[0]->showMinimized();
     filhas[2]->showMinimized();
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     relatorio->mnuJanelaOrganizarIcones->trigger();
     const int fundo = principal->Area()->viewport()->height();
@@ -377,10 +377,10 @@ TEST_F(NoQuadro, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
     EXPECT_EQ(filhas[2]->x(), filhas[0]->width());
 }
 
-TEST_F(NoQuadro, MenuShortcutsWinOverTheHeaderBoxes)
+TEST_F(frmRelatorioInFrameTest, MenuShortcutsWinOverTheHeaderBoxes)
 {
     testsupport::ScriptedInteraction respostas;
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     for (QLineEdit *caixa : {relatorio->txtData, relatorio->txtOS, relatorio->txtCliente}) {
         caixa->setFocus(Qt::TabFocusReason);
@@ -396,9 +396,9 @@ TEST_F(NoQuadro, MenuShortcutsWinOverTheHeaderBoxes)
     }
 }
 
-TEST_F(NoQuadro, MaximisedKeepsTheControlsAtTheTopLeft)
+TEST_F(frmRelatorioInFrameTest, MaximisedKeepsTheControlsAtTheTopLeft)
 {
-    frmRelatorio *relatorio = NovoRelatorio();
+    frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     QApplication::processEvents();
     const QPoint normal = relatorio->txtData->mapTo(relatorio, QPoint());

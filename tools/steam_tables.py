@@ -3,7 +3,7 @@
 
 Run by hand from the top of the source tree (the program only reads the files it writes):
     sudo apt-get install python3-iapws
-    /usr/bin/python3 tools/tabela_vapor.py resources/vapor
+    /usr/bin/python3 tools/steam_tables.py resources/vapor
 then rebuild, since the tables are compiled into the program. python3-iapws (IAPWS-IF97) is
 Debian's package for the system's own Python, hence /usr/bin/python3 rather than whichever
 python3 comes first on PATH. The script checks the rows it writes and stops on a failed check.

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(frmSobre, LoadFillsTheTexts)
+TEST(frmSobreTest, LoadFillsTheTexts)
 {
     frmSobre sobre;
     EXPECT_EQ(sobre.windowTitle(), QStringLiteral("Sobre o Cálculo de Quirasol"));
@@ -23,7 +23,7 @@ TEST(frmSobre, LoadFillsTheTexts)
     EXPECT_TRUE(sobre.tmrSublinha->isActive());
 }
 
-TEST(frmSobre, UnderlineFollowsThePointerAndTheBorderIsOutside)
+TEST(frmSobreTest, UnderlineFollowsThePointerAndTheBorderIsOutside)
 {
     frmSobre sobre;
     sobre.show();
@@ -45,19 +45,19 @@ TEST(frmSobre, UnderlineFollowsThePointerAndTheBorderIsOutside)
     EXPECT_EQ(sublinhados(), std::pair(false, false));
 }
 
-TEST(frmSobre, LinksOpenThroughTheDesktop)
+TEST(frmSobreTest, LinksOpenThroughTheDesktop)
 {
-    testsupport::ScriptedInteraction interacao;
+    testsupport::ScriptedInteraction ui;
     frmSobre sobre;
     sobre.lblLink_Click(0);
     sobre.lblLink_Click(1);
-    EXPECT_EQ(interacao.externals(),
+    EXPECT_EQ(ui.externals(),
               QStringList({QStringLiteral("mailto:") + frame::SupportEmail
                                + QStringLiteral("?Subject=Sobre o Cálculo de Quirasol"),
                            frame::SupportSite}));
 }
 
-TEST(frmSobre, OkCloses)
+TEST(frmSobreTest, OkCloses)
 {
     frmSobre sobre;
     sobre.show();

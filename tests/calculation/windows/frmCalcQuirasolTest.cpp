@@ -1,16 +1,18 @@
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
+#include "calculation/windows/CaseWindowFixture.h"
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
-#include "JanelaCalculoTeste.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -24,12 +26,12 @@ using testsupport::Asked;
 
 namespace {
 
-class CalcQuirasol : public testsupport::JanelaCalculoTeste
+class frmCalcQuirasolTest : public testsupport::CaseWindowFixture
 {
 protected:
     void SetUp() override
     {
-        JanelaCalculoTeste::SetUp();
+        CaseWindowFixture::SetUp();
         if (HasFatalFailure())
             return;
         w->setCaption(QStringLiteral("Cálculo 1"));
@@ -37,7 +39,7 @@ protected:
     }
 
     // The visible rows by their position in the grid (field numbers; 1 is mass/density).
-    QList<int> Linhas() const
+    QList<int> Rows() const
     {
         std::map<int, int> porPosicao;
         for (int n = 0; n <= LastField; ++n)
@@ -51,10 +53,10 @@ protected:
         return linhas;
     }
 
-    QString Tag(int n) const { return w->picDados[n]->property("Tag").toString(); }
-    bool Proprio(const QWidget *c) const { return !c->testAttribute(Qt::WA_ForceDisabled); }
+    QString RowTag(int n) const { return w->picDados[n]->property("Tag").toString(); }
+    bool Own(const QWidget *c) const { return !c->testAttribute(Qt::WA_ForceDisabled); }
 
-    std::vector<Asked> Perguntas(Asked::Kind tipo) const
+    std::vector<Asked> Questions(Asked::Kind tipo) const
     {
         std::vector<Asked> r;
         for (const Asked &a : ui.asked)
@@ -64,18 +66,18 @@ protected:
     }
 };
 
-TEST_F(CalcQuirasol, StateAfterLoad)
+TEST_F(frmCalcQuirasolTest, StateAfterLoad)
 {
-    EXPECT_EQ(Linhas(), InitialRowOrder());
-    EXPECT_FALSE(Proprio(w->picLista));
-    EXPECT_FALSE(Proprio(w->cmdCalcular));
-    EXPECT_FALSE(Proprio(w->cboFluido));
-    EXPECT_FALSE(Proprio(w->cboTomada));
+    EXPECT_EQ(Rows(), InitialRowOrder());
+    EXPECT_FALSE(Own(w->picLista));
+    EXPECT_FALSE(Own(w->cmdCalcular));
+    EXPECT_FALSE(Own(w->cboFluido));
+    EXPECT_FALSE(Own(w->cboTomada));
     ASSERT_EQ(w->cboDados[2]->count(), 1);
     EXPECT_EQ(w->cboDados[2]->itemText(0), QStringLiteral("M³/h"));
-    EXPECT_EQ(Tag(8), QStringLiteral("True"));
-    EXPECT_EQ(Tag(17), QStringLiteral("True"));
-    EXPECT_EQ(Tag(9), QString());
+    EXPECT_EQ(RowTag(8), QStringLiteral("True"));
+    EXPECT_EQ(RowTag(17), QStringLiteral("True"));
+    EXPECT_EQ(RowTag(9), QString());
     EXPECT_TRUE(w->txtDados[29]->isReadOnly());
     EXPECT_EQ(w->txtDados[29]->text(), QString());
     EXPECT_EQ(w->FatorDP, 1.0f);
@@ -114,7 +116,7 @@ QStringList Menus(const QList<QAction *> &acoes, const QString &recuo = {})
     return linhas;
 }
 
-TEST_F(CalcQuirasol, MenuBarOfANewCase)
+TEST_F(frmCalcQuirasolTest, MenuBarOfANewCase)
 {
     // The recent-file entries are hidden while the list is empty.
     ListaMRU() = {};
@@ -168,7 +170,7 @@ TEST_F(CalcQuirasol, MenuBarOfANewCase)
     EXPECT_TRUE(menus == esperado) << menus.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
+TEST_F(frmCalcQuirasolTest, RowsAndScrollMaximumPerClass)
 {
     const QList<int> liquido = {0, 2, 4, 5, 8, 9, 1, 17, 18, 20, 28, 29};
     const QList<int> gas = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16, 1, 17, 19, 20, 25, 26, 27, 28, 29};
@@ -189,7 +191,7 @@ TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
         for (int classe : c.classes)
             w->cboFluido->pick(classe);
         w->cboTomada->pick(0);
-        EXPECT_EQ(Linhas(), c.linhas) << c.classes.last();
+        EXPECT_EQ(Rows(), c.linhas) << c.classes.last();
         EXPECT_TRUE(w->barraV->isEnabled());
         EXPECT_EQ(w->barraV->maximum(), c.maximo);
         EXPECT_EQ(w->barraV->pageStep(), c.maximo);
@@ -197,61 +199,61 @@ TEST_F(CalcQuirasol, RowsAndScrollMaximumPerClass)
     }
 }
 
-TEST_F(CalcQuirasol, FlowUnitChangesFlagsInPlace)
+TEST_F(frmCalcQuirasolTest, FlowUnitChangesFlagsInPlace)
 {
-    Escolhe(0, Liquid, 0);
+    Pick(0, Liquid, 0);
     const int topo8 = w->picDados[8]->y();
     w->cboDados[2]->pick(1); // Kg/h
-    EXPECT_EQ(Tag(8), QStringLiteral("False"));
-    EXPECT_EQ(Tag(17), QStringLiteral("False"));
-    EXPECT_FALSE(Proprio(w->txtDados[17]));
+    EXPECT_EQ(RowTag(8), QStringLiteral("False"));
+    EXPECT_EQ(RowTag(17), QStringLiteral("False"));
+    EXPECT_FALSE(Own(w->txtDados[17]));
     EXPECT_FALSE(w->picDados[17]->isHidden());
     EXPECT_EQ(w->picDados[8]->y(), topo8);
     w->cboDados[2]->pick(0);
-    EXPECT_EQ(Tag(8), QStringLiteral("True"));
-    EXPECT_TRUE(Proprio(w->txtDados[17]));
+    EXPECT_EQ(RowTag(8), QStringLiteral("True"));
+    EXPECT_TRUE(Own(w->txtDados[17]));
 
     // Gas: 10 and 25 follow the flow unit too.
     w->cboFluido->pick(Gas);
     w->cboDados[2]->pick(0);
     for (int n : {8, 17, 10, 25})
-        EXPECT_EQ(Tag(n), QStringLiteral("True")) << n;
+        EXPECT_EQ(RowTag(n), QStringLiteral("True")) << n;
     w->cboDados[2]->pick(2); // T/h
     for (int n : {8, 17, 10, 25})
-        EXPECT_EQ(Tag(n), QStringLiteral("False")) << n;
+        EXPECT_EQ(RowTag(n), QStringLiteral("False")) << n;
     // The mass/density row stands right before field 17 while the rule applies it for gas.
     w->cboDados[2]->pick(0);
     w->cboFluido->pick(Steam);
     w->cboFluido->pick(Gas);
-    const QList<int> linhas = Linhas();
+    const QList<int> linhas = Rows();
     EXPECT_EQ(linhas.indexOf(1) + 1, linhas.indexOf(17));
 }
 
-TEST_F(CalcQuirasol, EnablingChainAndSaveCommands)
+TEST_F(frmCalcQuirasolTest, EnablingChainAndSaveCommands)
 {
     EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
     EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
     w->cboQuirasol->pick(1);
     EXPECT_EQ(w->Placa, 2);
-    EXPECT_TRUE(Proprio(w->cboFluido));
-    EXPECT_FALSE(Proprio(w->cboTomada));
+    EXPECT_TRUE(Own(w->cboFluido));
+    EXPECT_FALSE(Own(w->cboTomada));
     ui.inputAnswers.push_back({});
     w->cboFluido->pick(Steam);
-    EXPECT_TRUE(Proprio(w->cboTomada));
-    EXPECT_FALSE(Proprio(w->txtTag));
-    EXPECT_FALSE(Proprio(w->txtDados[9])); // grid still off although the row applies
+    EXPECT_TRUE(Own(w->cboTomada));
+    EXPECT_FALSE(Own(w->txtTag));
+    EXPECT_FALSE(Own(w->txtDados[9])); // grid still off although the row applies
     EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
     w->cboTomada->pick(3);
     EXPECT_EQ(w->Tomada, 4);
     EXPECT_EQ(NomeTomada[0], QStringLiteral("Corner Taps"));
-    EXPECT_TRUE(Proprio(w->picLista));
-    EXPECT_TRUE(Proprio(w->cmdCalcular));
-    EXPECT_TRUE(Proprio(w->txtDados[9]));
+    EXPECT_TRUE(Own(w->picLista));
+    EXPECT_TRUE(Own(w->cmdCalcular));
+    EXPECT_TRUE(Own(w->txtDados[9]));
     EXPECT_TRUE(w->mnuArquivoSalvar->isEnabled());
     EXPECT_TRUE(w->mnuArquivoSalvarComo->isEnabled());
 
     // Saving turns Save off until the next change.
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("vapor.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("vapor.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     EXPECT_FALSE(w->Alterado());
     EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
@@ -261,16 +263,16 @@ TEST_F(CalcQuirasol, EnablingChainAndSaveCommands)
     // Clearing the plate turns the grid off again.
     w->cboQuirasol->setListIndex(-1);
     EXPECT_EQ(w->Placa, 0);
-    EXPECT_FALSE(Proprio(w->cboFluido));
-    EXPECT_FALSE(Proprio(w->cmdCalcular));
+    EXPECT_FALSE(Own(w->cboFluido));
+    EXPECT_FALSE(Own(w->cmdCalcular));
 }
 
-TEST_F(CalcQuirasol, FluidNameRoundTrip)
+TEST_F(frmCalcQuirasolTest, FluidNameRoundTrip)
 {
     w->cboQuirasol->pick(0);
     ui.inputAnswers.push_back(QStringLiteral("methane"));
     w->cboFluido->pick(Gas);
-    auto entradas = Perguntas(Asked::Input);
+    auto entradas = Questions(Asked::Input);
     ASSERT_EQ(entradas.size(), 1u);
     EXPECT_EQ(entradas[0].text, QStringLiteral("Digite o nome do 'Fluido' utilizado"));
     EXPECT_EQ(entradas[0].title, QStringLiteral("Tipo de fluido: Gas"));
@@ -280,7 +282,7 @@ TEST_F(CalcQuirasol, FluidNameRoundTrip)
 
     // Picking gas again proposes the name; cancelling leaves the class name.
     w->cboFluido->pick(Gas);
-    entradas = Perguntas(Asked::Input);
+    entradas = Questions(Asked::Input);
     ASSERT_EQ(entradas.size(), 2u);
     EXPECT_EQ(entradas[1].defaultText, QStringLiteral("methane"));
     EXPECT_EQ(entradas[1].title, QStringLiteral("Tipo de fluido: Gas (methane)"));
@@ -288,12 +290,12 @@ TEST_F(CalcQuirasol, FluidNameRoundTrip)
 
     // Liquid proposes its text and " utilizado".
     w->cboFluido->pick(Liquid);
-    EXPECT_EQ(Perguntas(Asked::Input).back().defaultText, QStringLiteral("Liqüido utilizado"));
+    EXPECT_EQ(Questions(Asked::Input).back().defaultText, QStringLiteral("Liqüido utilizado"));
 }
 
-TEST_F(CalcQuirasol, PressureUnitsMoveTogether)
+TEST_F(frmCalcQuirasolTest, PressureUnitsMoveTogether)
 {
-    Escolhe(0, Gas, 0);
+    Pick(0, Gas, 0);
     w->txtDados[10]->setText(QStringLiteral("500"));
     w->cboDados[14]->pick(1);
     for (int n : {10, 12, 14})
@@ -313,9 +315,9 @@ TEST_F(CalcQuirasol, PressureUnitsMoveTogether)
     EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
 }
 
-TEST_F(CalcQuirasol, DifferentialPressureFactor)
+TEST_F(frmCalcQuirasolTest, DifferentialPressureFactor)
 {
-    Escolhe(0, Liquid, 0);
+    Pick(0, Liquid, 0);
     w->cboDados[5]->pick(2);
     EXPECT_EQ(w->FatorDP, 0.1022f);
     w->cboDados[5]->pick(1);
@@ -324,9 +326,9 @@ TEST_F(CalcQuirasol, DifferentialPressureFactor)
     EXPECT_EQ(w->FatorDP, 1.0f);
 }
 
-TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
+TEST_F(frmCalcQuirasolTest, MaterialFactorFollowsDesignTemperature)
 {
-    Escolhe(0, Liquid, 0);
+    Pick(0, Liquid, 0);
     const struct {
         const char *temperatura, *fator;
     } casos[] = {{"120", "1,0034"}, {"320", "1,0102"}, {"20", "1"}, {"", ""}, {"-", ""}};
@@ -340,7 +342,7 @@ TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
     w->txtDados[9]->setText(QStringLiteral("120"));
     ui.inputAnswers.push_back(QStringLiteral("bronze"));
     w->cboDados[29]->pick(1);
-    const Asked pergunta = Perguntas(Asked::Input).back();
+    const Asked pergunta = Questions(Asked::Input).back();
     EXPECT_EQ(pergunta.text, QStringLiteral("Digite o nome do material utilizado"));
     EXPECT_EQ(pergunta.title, QStringLiteral("Material da placa"));
     EXPECT_EQ(pergunta.defaultText, QStringLiteral("Outro material"));
@@ -354,7 +356,7 @@ TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
     EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,2"));
     // Picking it again proposes bronze; a cancel empties Material and keeps the name.
     w->cboDados[29]->pick(1);
-    EXPECT_EQ(Perguntas(Asked::Input).back().defaultText, QStringLiteral("bronze"));
+    EXPECT_EQ(Questions(Asked::Input).back().defaultText, QStringLiteral("bronze"));
     EXPECT_EQ(w->Material, QString());
     EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
     // Back to stainless steel: locked and computed again.
@@ -363,9 +365,9 @@ TEST_F(CalcQuirasol, MaterialFactorFollowsDesignTemperature)
     EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,00102"));
 }
 
-TEST_F(CalcQuirasol, MassOrRelativeDensity)
+TEST_F(frmCalcQuirasolTest, MassOrRelativeDensity)
 {
-    Escolhe(0, Liquid, 0);
+    Pick(0, Liquid, 0);
     w->cboMassaDensidade->pick(1);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[22 + k]);
@@ -389,10 +391,10 @@ TEST_F(CalcQuirasol, MassOrRelativeDensity)
     EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 0);
 }
 
-TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
+TEST_F(frmCalcQuirasolTest, ScrollingFollowsTheFocus)
 {
-    Escolhe(0, Gas, 0); // 19 positions; field 19 stands at position 12
-    ShowIn();
+    Pick(0, Gas, 0); // 19 positions; field 19 stands at position 12
+    ShowWindow();
     EXPECT_EQ(w->picDados[19]->y(), 12 * RowPitch);
     w->txtDados[19]->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w->barraV->value(), 4);
@@ -417,10 +419,10 @@ TEST_F(CalcQuirasol, ScrollingFollowsTheFocus)
     EXPECT_GT(w->barraV->value(), 0);
 }
 
-TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
+TEST_F(frmCalcQuirasolTest, LeavingABoxReformatsItsNumber)
 {
-    Escolhe(0, Liquid, 0);
-    ShowIn();
+    Pick(0, Liquid, 0);
+    ShowWindow();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
     w->txtDados[5]->setFocus(Qt::TabFocusReason);
@@ -430,13 +432,13 @@ TEST_F(CalcQuirasol, LeavingABoxReformatsItsNumber)
     EXPECT_EQ(w->txtDados[5]->text(), QStringLiteral("1+2"));
 }
 
-TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
+TEST_F(frmCalcQuirasolTest, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
 {
-    Escolhe(0, Liquid, 0);
-    ShowIn();
+    Pick(0, Liquid, 0);
+    ShowWindow();
     w->txtDados[4]->setFocus(Qt::TabFocusReason);
     w->txtDados[4]->setText(QStringLiteral("102,50"));
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("foco.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("foco.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     EXPECT_FALSE(w->Alterado());
     EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
@@ -444,10 +446,10 @@ TEST_F(CalcQuirasol, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
     EXPECT_EQ(w->txtDados[4]->text(), QStringLiteral("102,50"));
 }
 
-TEST_F(CalcQuirasol, HeaderSyncOnlyOnceTheHeaderIsFilled)
+TEST_F(frmCalcQuirasolTest, HeaderSyncOnlyOnceTheHeaderIsFilled)
 {
-    Escolhe(0, Liquid, 0);
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("h.qzv")));
+    Pick(0, Liquid, 0);
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("h.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     w->Relatorio->txtOS->setText(QStringLiteral("OS-9"));
     w->Form_Activate();
@@ -464,7 +466,7 @@ TEST_F(CalcQuirasol, HeaderSyncOnlyOnceTheHeaderIsFilled)
     EXPECT_FALSE(w->Alterado());
 }
 
-TEST_F(CalcQuirasol, CloseQuestions)
+TEST_F(frmCalcQuirasolTest, CloseQuestions)
 {
     // A modified case whose grid is not in use asks nothing.
     w->cboQuirasol->pick(0);
@@ -487,7 +489,7 @@ TEST_F(CalcQuirasol, CloseQuestions)
     // Yes, then a cancelled Save As: the window stays, still modified.
     ui.messageAnswers = {platform::vbYes};
     EXPECT_FALSE(w->close());
-    const auto salvar = Perguntas(Asked::Save);
+    const auto salvar = Questions(Asked::Save);
     ASSERT_EQ(salvar.size(), 1u);
     EXPECT_EQ(salvar[0].file.title, QStringLiteral("Salvar Como"));
     EXPECT_EQ(salvar[0].file.filter, QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv"));
@@ -499,7 +501,7 @@ TEST_F(CalcQuirasol, CloseQuestions)
 
     // Yes and a save that fails: the error is shown, path and state come back, it stays.
     ui.messageAnswers = {platform::vbYes};
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("nao/existe/x.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("nao/existe/x.qzv")));
     EXPECT_FALSE(w->close());
     EXPECT_EQ(ui.messages().back().style, platform::vbCritical);
     EXPECT_TRUE(w->Alterado());
@@ -510,10 +512,10 @@ TEST_F(CalcQuirasol, CloseQuestions)
     EXPECT_TRUE(w->close());
 }
 
-TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
+TEST_F(frmCalcQuirasolTest, SaveAnswerYesSavesAndCloses)
 {
-    Escolhe(0, Liquid, 0);
-    const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
+    Pick(0, Liquid, 0);
+    const QString arquivo = folder.filePath(QStringLiteral("caso.qzv"));
     ui.messageAnswers = {platform::vbYes};
     ui.fileAnswers.push_back(arquivo);
     EXPECT_TRUE(w->close());
@@ -523,9 +525,9 @@ TEST_F(CalcQuirasol, SaveAnswerYesSavesAndCloses)
     EXPECT_EQ(ListaMRU()[0], arquivo);
 }
 
-TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
+TEST_F(frmCalcQuirasolTest, TextThatIsNotANumberEndsTheCalculationWithAMessage)
 {
-    Escolhe(0, Liquid, 0);
+    Pick(0, Liquid, 0);
     for (int n : {2, 4, 5, 8, 9, 17, 18, 20, 28})
         w->txtDados[n]->setText(QStringLiteral("10"));
     w->txtDados[4]->setText(QStringLiteral("1+2"));
@@ -535,16 +537,89 @@ TEST_F(CalcQuirasol, TextThatIsNotANumberEndsTheCalculationWithAMessage)
     EXPECT_FALSE(w->Relatorio->isVisible());
 }
 
-TEST_F(CalcQuirasol, EmptyFieldMessageAndFocus)
+TEST_F(frmCalcQuirasolTest, EmptyFieldMessageAndFocus)
 {
-    Escolhe(0, Liquid, 0);
-    ShowIn();
+    Pick(0, Liquid, 0);
+    ShowWindow();
     w->txtDados[2]->setText(QStringLiteral("50"));
     w->cmdCalcular->click();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Todos os campos devem ser preenchidos"));
     EXPECT_EQ(w->focusWidget(), w->txtDados[4]);
     EXPECT_FALSE(w->Relatorio->lstRelatorio->count() == 0);
+}
+
+void PressKey(QWidget *alvo, int key, Qt::KeyboardModifiers mod = Qt::NoModifier)
+{
+    for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent evento(tipo, key, mod);
+        QApplication::sendEvent(alvo, &evento);
+    }
+}
+
+// The calculator opened from a value field: its result goes back into that field and runs
+// the field's change handling.
+class frmCalcQuirasolCalculatorTest : public testsupport::CaseWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        CaseWindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        w->Atualiza();
+        w->cboQuirasol->pick(0);
+        ui.inputAnswers.push_back(QString());
+        w->cboFluido->pick(Liquid);
+        w->cboTomada->pick(0);
+        w->show();
+        w->activateWindow();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        if (frmCalculadora *calc = frmCalculadora::Instance())
+            calc->close();
+        CaseWindowFixture::TearDown();
+    }
+
+    // Opens the calculator on field n, as a double click on the box does.
+    QPointer<frmCalculadora> OpenCalculator(int n)
+    {
+        w->txtDados[n]->setFocus();
+        w->txtDados_DblClick(n);
+        return frmCalculadora::Instance();
+    }
+};
+
+TEST_F(frmCalcQuirasolCalculatorTest, EnterWritesTheResultAndField29FollowsField9)
+{
+    w->txtDados[9]->setText(QStringLiteral("160"));
+    QPointer<frmCalculadora> calc = OpenCalculator(9);
+    ASSERT_FALSE(calc.isNull());
+    EXPECT_EQ(calc->Readout->text(), QStringLiteral("160,"));
+    PressKey(calc, Qt::Key_Asterisk, Qt::KeypadModifier);
+    PressKey(calc, Qt::Key_2);
+    PressKey(calc, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w->txtDados[9]->text(), QStringLiteral("320"));
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0102"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(calc.isNull());
+}
+
+TEST_F(frmCalcQuirasolCalculatorTest, EmptyFieldStartsFreshAndDeactivationWritesNothing)
+{
+    w->txtDados[4]->setText(QString());
+    QPointer<frmCalculadora> calc = OpenCalculator(4);
+    ASSERT_FALSE(calc.isNull());
+    EXPECT_EQ(calc->Readout->text(), QStringLiteral("0,"));
+    PressKey(calc, Qt::Key_7);
+    // A click into the calculation window takes the activation away.
+    Q_EMIT qApp->focusWindowChanged(w->window()->windowHandle());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(calc.isNull());
+    EXPECT_EQ(w->txtDados[4]->text(), QString());
 }
 
 } // namespace

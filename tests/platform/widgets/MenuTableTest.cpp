@@ -10,7 +10,7 @@
 
 using namespace platform;
 
-TEST(MenuTable, LevelsNestTheRowsAndFlagsSetStateAndTiming)
+TEST(MenuTableTest, LevelsNestTheRowsAndFlagsSetStateAndTiming)
 {
     using enum MenuFlag;
     QWidget janela;
