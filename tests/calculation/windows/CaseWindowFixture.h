@@ -11,11 +11,22 @@
 #include "support/ScriptedInteraction.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace testsupport {
+
+// A key typed into a control: pressed and released, with the text it types.
+inline void PressKey(QWidget *target, int key, const QString &text = {},
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, modifiers, text);
+        QApplication::sendEvent(target, &event);
+    }
+}
 
 class CaseWindowFixture : public ::testing::Test
 {

@@ -19,15 +19,6 @@ using namespace calculation;
 
 namespace {
 
-void PressKey(QWidget *alvo, int key, const QString &texto,
-              Qt::KeyboardModifiers mod = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, key, mod, texto);
-    QApplication::sendEvent(alvo, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, mod, texto);
-    QApplication::sendEvent(alvo, &release);
-}
-
 // A liquid case on the screen, its grid in use.
 class ValueBoxTest : public testsupport::CaseWindowFixture
 {
@@ -46,19 +37,19 @@ TEST_F(ValueBoxTest, KeyFilterAndEnter)
 {
     ValueBox *caixa = w->txtDados[4];
     caixa->setFocus(Qt::TabFocusReason);
-    PressKey(caixa, Qt::Key_1, QStringLiteral("1"));
-    PressKey(caixa, Qt::Key_Period, QStringLiteral("."));
-    PressKey(caixa, Qt::Key_5, QStringLiteral("5"));
-    PressKey(caixa, Qt::Key_A, QStringLiteral("a"));
-    PressKey(caixa, Qt::Key_Space, QStringLiteral(" "));
+    testsupport::PressKey(caixa, Qt::Key_1, QStringLiteral("1"));
+    testsupport::PressKey(caixa, Qt::Key_Period, QStringLiteral("."));
+    testsupport::PressKey(caixa, Qt::Key_5, QStringLiteral("5"));
+    testsupport::PressKey(caixa, Qt::Key_A, QStringLiteral("a"));
+    testsupport::PressKey(caixa, Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
-    PressKey(caixa, Qt::Key_Plus, QStringLiteral("+"));
-    PressKey(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
+    testsupport::PressKey(caixa, Qt::Key_Plus, QStringLiteral("+"));
+    testsupport::PressKey(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
     EXPECT_TRUE(w->Alterado());
 
     // Enter, with or without Shift, opens the calculator on the box and types nothing.
-    PressKey(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
+    testsupport::PressKey(caixa, Qt::Key_Return, QStringLiteral("\r"), Qt::ShiftModifier);
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5"));
     frmCalculadora *calculadora = frmCalculadora::Instance();
     ASSERT_NE(calculadora, nullptr);

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -549,14 +548,6 @@ TEST_F(frmCalcQuirasolTest, EmptyFieldMessageAndFocus)
     EXPECT_FALSE(w->Relatorio->lstRelatorio->count() == 0);
 }
 
-void PressKey(QWidget *alvo, int key, Qt::KeyboardModifiers mod = Qt::NoModifier)
-{
-    for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent evento(tipo, key, mod);
-        QApplication::sendEvent(alvo, &evento);
-    }
-}
-
 // The calculator opened from a value field: its result goes back into that field and runs
 // the field's change handling.
 class frmCalcQuirasolCalculatorTest : public testsupport::CaseWindowFixture
@@ -599,9 +590,9 @@ TEST_F(frmCalcQuirasolCalculatorTest, EnterWritesTheResultAndField29FollowsField
     QPointer<frmCalculadora> calc = OpenCalculator(9);
     ASSERT_FALSE(calc.isNull());
     EXPECT_EQ(calc->Readout->text(), QStringLiteral("160,"));
-    PressKey(calc, Qt::Key_Asterisk, Qt::KeypadModifier);
-    PressKey(calc, Qt::Key_2);
-    PressKey(calc, Qt::Key_Enter, Qt::KeypadModifier);
+    testsupport::PressKey(calc, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
+    testsupport::PressKey(calc, Qt::Key_2);
+    testsupport::PressKey(calc, Qt::Key_Enter, {}, Qt::KeypadModifier);
     EXPECT_EQ(w->txtDados[9]->text(), QStringLiteral("320"));
     EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0102"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -614,7 +605,7 @@ TEST_F(frmCalcQuirasolCalculatorTest, EmptyFieldStartsFreshAndDeactivationWrites
     QPointer<frmCalculadora> calc = OpenCalculator(4);
     ASSERT_FALSE(calc.isNull());
     EXPECT_EQ(calc->Readout->text(), QStringLiteral("0,"));
-    PressKey(calc, Qt::Key_7);
+    testsupport::PressKey(calc, Qt::Key_7);
     // A click into the calculation window takes the activation away.
     Q_EMIT qApp->focusWindowChanged(w->window()->windowHandle());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
