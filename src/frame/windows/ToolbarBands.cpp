@@ -62,7 +62,7 @@ ToolbarBands::ToolbarBands(QWidget *parent,
 
 void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &clicked)
 {
-    struct ButtonSpec {
+    struct ButtonRow {
         QToolBar *bar;
         const char *key;
         const char *tip;
@@ -71,7 +71,7 @@ void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &
         bool enabled;
         bool separatorBefore;
     };
-    const ButtonSpec botoes[] = {
+    const ButtonRow botoes[] = {
         {tbPadrao, "Novo", "Novo calculo", "document-new", QStyle::SP_FileIcon, true, false},
         {tbPadrao, "Abrir", "Abrir calculo", "document-open", QStyle::SP_DialogOpenButton, true,
          false},
@@ -87,7 +87,7 @@ void ToolbarBands::addButtons(const std::function<void(const QString &, bool)> &
         {tbCalculo, "Exportar", "Exportar relatório", "document-send",
          QStyle::SP_ArrowRight, false, false},
     };
-    for (const ButtonSpec &botao : botoes) {
+    for (const ButtonRow &botao : botoes) {
         if (botao.separatorBefore)
             botao.bar->addSeparator();
         const QString key = QString::fromUtf8(botao.key);

@@ -10,7 +10,7 @@ using platform::PixelsRect;
 
 namespace {
 
-struct CheckBoxSpec
+struct CheckBoxRow
 {
     int index;
     bool inView; // in "Exibir", else in "Geral"
@@ -18,7 +18,7 @@ struct CheckBoxSpec
     QRect place;
 };
 
-const CheckBoxSpec CheckBoxes[] = {
+const CheckBoxRow CheckBoxes[] = {
     {0, true, "Barra de Ferramentas Botões Padrão", PixelsRect(120, 300, 4635, 195)},
     {1, true, "Barra de Ferramentas de Cálculo", PixelsRect(120, 600, 4635, 195)},
     {2, true, "Nome dos botões das Barras de Ferramentas", PixelsRect(240, 900, 4635, 195)},
@@ -55,7 +55,7 @@ frmOpcao::frmOpcao(Bars barras_, QWidget *parent) : QDialog(parent), bars(std::m
     fraGeral = new QGroupBox(QStringLiteral("Geral"), this);
     fraGeral->setGeometry(PixelsRect(120, 2070, 4905, 645));
 
-    for (const CheckBoxSpec &caixa : CheckBoxes) {
+    for (const CheckBoxRow &caixa : CheckBoxes) {
         auto *box = new QCheckBox(QString::fromUtf8(caixa.caption),
                                   caixa.inView ? fraExibir : fraGeral);
         box->setObjectName(QStringLiteral("chkOpcao%1").arg(caixa.index));
