@@ -1,8 +1,8 @@
 #include "ArquivoCalculo.h"
 
 #include "GridRules.h"
-#include "platform/Codepage.h"
 #include "platform/AtomicWrite.h"
+#include "platform/Codepage.h"
 #include "platform/Numbers.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ReportSheet.h"
 
-#include "platform/Codepage.h"
 #include "platform/AtomicWrite.h"
+#include "platform/Codepage.h"
 #include "platform/Numbers.h"
 
 namespace calculation {

@@ -1,8 +1,8 @@
 #include "modRegistro.h"
 
 #include "platform/AppInfo.h"
-#include "platform/DesktopAssociation.h"
 #include "platform/Codepage.h"
+#include "platform/DesktopAssociation.h"
 #include "platform/Interaction.h"
 
 #include <QCoreApplication>

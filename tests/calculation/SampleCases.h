@@ -3,8 +3,8 @@
 // way a calculation window fills its snapshot, and a host that records what the calculation
 // asked of its window.
 
-#include "calculation/SizingCalculation.h"
 #include "calculation/modCalculo.h"
+#include "calculation/SizingCalculation.h"
 
 #include <QStringList>
 #include <vector>

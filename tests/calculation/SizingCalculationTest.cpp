@@ -1,8 +1,8 @@
 #include "SampleCases.h"
 
-#include "calculation/SizingCalculation.h"
 #include "calculation/LinhaRelatorio.h"
 #include "calculation/modCalculo.h"
+#include "calculation/SizingCalculation.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
 #include "platform/Numbers.h"

@@ -1,5 +1,5 @@
-#include "frame/Options.h"
 #include "frame/modRegistro.h"
+#include "frame/Options.h"
 #include "platform/SettingsFiles.h"
 
 #include <QTemporaryDir>

@@ -7,8 +7,8 @@
 // standard error. A tool for tests; not part of the program.
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/CaseMapping.h"
-#include "calculation/SizingCalculation.h"
 #include "calculation/modCalculo.h"
+#include "calculation/SizingCalculation.h"
 #include "platform/Interaction.h"
 
 #include <QCoreApplication>

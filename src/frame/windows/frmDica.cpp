@@ -1,8 +1,8 @@
 #include "frame/windows/frmDica.h"
 
-#include "frame/TipsOfTheDay.h"
-#include "frame/Options.h"
 #include "frame/modRegistro.h"
+#include "frame/Options.h"
+#include "frame/TipsOfTheDay.h"
 #include "platform/AppInfo.h"
 #include "platform/Twips.h"
 
