@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
-        PathSaves() = pasta.filePath(QStringLiteral("Saves"));
+        PathSaves() = folder.filePath(QStringLiteral("Saves"));
         // A runtime folder of its own: the test meets no running program.
         menu = mdiMenu::Instance();
         ASSERT_TRUE(menu->StartServer(frame::ServerName(platform::AppTitle, runtime.path())));
@@ -41,8 +41,8 @@ protected:
         QProcess segundo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), pasta.path());
-        ambiente.insert(QStringLiteral("XDG_DATA_HOME"), pasta.path());
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+        ambiente.insert(QStringLiteral("XDG_DATA_HOME"), folder.path());
         ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         if (semUsuario) {
             ambiente.remove(QStringLiteral("USER"));
@@ -75,7 +75,7 @@ protected:
     }
 
     testsupport::OwnProgramState programState;
-    testsupport::TemporarySettings pasta;
+    testsupport::TemporarySettings folder;
     testsupport::ScriptedInteraction ui;
     QTemporaryDir runtime;
     QPointer<mdiMenu> menu;

@@ -45,12 +45,12 @@ protected:
     void SetUp() override
     {
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
-        ASSERT_TRUE(pasta.isValid());
-        platform::SettingsFiles::instance().setFolder(pasta.path());
+        ASSERT_TRUE(folder.isValid());
+        platform::SettingsFiles::instance().setFolder(folder.path());
         IniciaTabelas();
         ListaMRU() = {};
-        PathSaves() = pasta.path() + QStringLiteral("/Saves");
-        PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
+        PathSaves() = folder.path() + QStringLiteral("/Saves");
+        PathRelatorios() = folder.path() + QStringLiteral("/Relatorios");
         menu = mdiMenu::Instance();
     }
 
@@ -110,7 +110,7 @@ protected:
     }
 
     testsupport::OwnProgramState programState;
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
     testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
@@ -129,7 +129,7 @@ TEST_F(WholeCaseTest, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
     EXPECT_FALSE(segundo->TemArquivo);
 
     // A missing file: its path titles the message and no window is made.
-    const QString falta = pasta.filePath(QStringLiteral("falta.qzv"));
+    const QString falta = folder.filePath(QStringLiteral("falta.qzv"));
     EXPECT_EQ(OpenCase(falta), nullptr);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Arquivo não encontrado"));
@@ -140,15 +140,15 @@ TEST_F(WholeCaseTest, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
 TEST_F(WholeCaseTest, OpenDialogWritesThePathBack)
 {
     frmCalcQuirasol *w = NewCase();
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("a.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
 
     QString caminho;
     AbreJanela(true, caminho); // cancelled: nothing happens
     EXPECT_TRUE(caminho.isEmpty());
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("a.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("a.qzv")));
     AbreJanela(true, caminho);
-    EXPECT_EQ(caminho, pasta.filePath(QStringLiteral("a.qzv")));
+    EXPECT_EQ(caminho, folder.filePath(QStringLiteral("a.qzv")));
     const auto abrir = ui.asked.back();
     EXPECT_EQ(abrir.kind, Asked::Open);
     EXPECT_EQ(abrir.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
@@ -210,7 +210,7 @@ TEST_F(WholeCaseTest, ToolbarFollowsTheActiveCase)
     EXPECT_TRUE(ButtonEnabled("Calcular"));
     EXPECT_TRUE(ButtonEnabled("Salvar"));
     // The report window leaves them off, also when its case changes meanwhile.
-    ui.fileAnswers.push_back(pasta.filePath(QStringLiteral("t.qzv")));
+    ui.fileAnswers.push_back(folder.filePath(QStringLiteral("t.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
     w->Relatorio->Show();
     EXPECT_FALSE(ButtonEnabled("Calcular"));
@@ -338,7 +338,7 @@ TEST_F(WholeCaseTest, ReopenedCaseKeepsFluidNameAndValues)
     w->txtTag->setText(QStringLiteral("FT \"01\""));
     w->txtDados[4]->setText(QStringLiteral("154,08"));
     w->cboDados[14]->pick(1);
-    const QString arquivo = pasta.filePath(QStringLiteral("gas.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("gas.qzv"));
     ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(w->Caption(), QStringLiteral("gas.qzv"));
@@ -349,7 +349,7 @@ TEST_F(WholeCaseTest, ReopenedCaseKeepsFluidNameAndValues)
     ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(ui.asked.back().kind, Asked::Save);
-    EXPECT_EQ(ui.asked.back().file.initialDir, pasta.path() + QLatin1Char('/'));
+    EXPECT_EQ(ui.asked.back().file.initialDir, folder.path() + QLatin1Char('/'));
     EXPECT_EQ(ui.asked.back().file.fileName, QStringLiteral("gas.qzv"));
 
     ui.asked.clear();
@@ -379,7 +379,7 @@ TEST_F(WholeCaseTest, DensityChoiceComesBackFromTheUnits)
     w->cboTomada->pick(0);
     w->cboMassaDensidade->pick(1);
     w->txtDados[17]->setText(QStringLiteral("1,02"));
-    const QString arquivo = pasta.filePath(QStringLiteral("densidade.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("densidade.qzv"));
     ui.fileAnswers.push_back(arquivo);
     ASSERT_TRUE(w->QuraSave(true));
     frmCalcQuirasol *r = OpenCase(arquivo);
@@ -393,7 +393,7 @@ TEST_F(WholeCaseTest, DensityChoiceComesBackFromTheUnits)
 
 TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
 {
-    const QString arquivo = pasta.filePath(QStringLiteral("tag.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("tag.qzv"));
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n");
@@ -413,7 +413,7 @@ TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
 
 TEST_F(WholeCaseTest, DamagedHeaderShowsTheErrorAndTheWindow)
 {
-    const QString arquivo = pasta.filePath(QStringLiteral("curto.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("curto.qzv"));
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
@@ -433,7 +433,7 @@ TEST_F(WholeCaseTest, DamagedHeaderShowsTheErrorAndTheWindow)
 TEST_F(WholeCaseTest, OversizedFileIsRefusedAndNothingLoaded)
 {
     // A whole case, then a value far beyond what a box of a case holds.
-    const QString arquivo = pasta.filePath(QStringLiteral("grande.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("grande.qzv"));
     QFile f(arquivo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n"
@@ -498,7 +498,7 @@ TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
         "\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n",
     };
     for (const QByteArray &bytes : feitos) {
-        const QString arquivo = pasta.filePath(QStringLiteral("feito%1.qzv").arg(arquivos.size()));
+        const QString arquivo = folder.filePath(QStringLiteral("feito%1.qzv").arg(arquivos.size()));
         QFile f(arquivo);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
@@ -517,8 +517,8 @@ TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
 // One case per fluid class, typed as a user would, against the calculation's data sheets.
 struct Sample {
     const char *name;
-    const char *folha;
-    std::function<void(frmCalcQuirasol *, testsupport::ScriptedInteraction &)> preenche;
+    const char *sheetFile;
+    std::function<void(frmCalcQuirasol *, testsupport::ScriptedInteraction &)> fill;
 };
 
 // A failure names the sample.
@@ -596,16 +596,16 @@ class WholeCasePerFluidClassTest : public WholeCaseTest,
 TEST_P(WholeCasePerFluidClassTest, DataSheetThenSaveReopenAndCalculateAgain)
 {
     const Sample &e = GetParam();
-    const QStringList folha = Sheet(e.folha);
+    const QStringList sheetFile = Sheet(e.sheetFile);
     frmCalcQuirasol *w = NewCase();
-    e.preenche(w, ui);
+    e.fill(w, ui);
     menu->tbCalculo_ButtonClick(QStringLiteral("Calcular"));
-    EXPECT_EQ(ReportLines(w), folha);
+    EXPECT_EQ(ReportLines(w), sheetFile);
     EXPECT_TRUE(w->Relatorio->isVisibleTo(menu));
     EXPECT_EQ(w->Relatorio->Caption(), QStringLiteral("Relatório de Cálculo - ") + w->Caption());
     EXPECT_TRUE(ui.messages().empty()) << ui.messages()[0].text.toStdString();
 
-    const QString arquivo = pasta.filePath(QStringLiteral("caso.qzv"));
+    const QString arquivo = folder.filePath(QStringLiteral("caso.qzv"));
     const int massaDensidade = w->cboMassaDensidade->currentIndex();
     ui.fileAnswers.push_back(arquivo);
     w->mnuArquivoSalvar_Click();
@@ -621,7 +621,7 @@ TEST_P(WholeCasePerFluidClassTest, DataSheetThenSaveReopenAndCalculateAgain)
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->cboMassaDensidade->currentIndex(), massaDensidade);
     r->PressCalculate();
-    EXPECT_EQ(ReportLines(r), folha);
+    EXPECT_EQ(ReportLines(r), sheetFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(PerFluidClass, WholeCasePerFluidClassTest, ::testing::ValuesIn(samples),

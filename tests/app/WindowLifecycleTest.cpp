@@ -41,8 +41,8 @@ protected:
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         calculation::IniciaTabelas();
         ListaMRU() = {};
-        PathSaves() = pasta.filePath(QStringLiteral("Saves"));
-        PathRelatorios() = pasta.filePath(QStringLiteral("Relatorios"));
+        PathSaves() = folder.filePath(QStringLiteral("Saves"));
+        PathRelatorios() = folder.filePath(QStringLiteral("Relatorios"));
         menu = mdiMenu::Instance();
         menu->resize(900, 700);
         menu->show();
@@ -100,7 +100,7 @@ protected:
             EXPECT_EQ(barra.first()->menu()->objectName(), QStringLiteral("mnuArquivo"));
     }
 
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
     testsupport::OwnProgramState programState{&AbreJanela};
     testsupport::TemporarySettings settings;
     testsupport::ScriptedInteraction ui;

@@ -65,7 +65,7 @@ protected:
 struct Golden {
     const char *name;
     const char *file;
-    CaseSnapshot (*caso)();
+    CaseSnapshot (*makeCase)();
 };
 
 // A failure names the sample case.
@@ -81,7 +81,7 @@ class GoldenSheetTest : public SizingCalculationTest, public ::testing::WithPara
 TEST_P(GoldenSheetTest, MatchesLineByLine)
 {
     const Golden g = GetParam();
-    const CalculationResult r = Run(g.caso());
+    const CalculationResult r = Run(g.makeCase());
     ASSERT_TRUE(r.complete);
     const QString path = QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(g.file);
     if (qEnvironmentVariableIsSet("QUIRASOL_UPDATE_GOLDEN")) {
@@ -486,7 +486,7 @@ TEST_F(SizingCalculationTest, EmptyFieldEndsWithItsLineWritten)
 
 struct Failure {
     const char *name;
-    CaseSnapshot (*caso)();
+    CaseSnapshot (*makeCase)();
     QString message; // the start of the one message that ends the run
 };
 
@@ -503,7 +503,7 @@ class SizingCalculationEarlyEndTest : public SizingCalculationTest,
 TEST_P(SizingCalculationEarlyEndTest, OneClearMessageAndThePartialSheet)
 {
     const Failure f = GetParam();
-    const CalculationResult r = Run(f.caso());
+    const CalculationResult r = Run(f.makeCase());
     EXPECT_FALSE(r.complete);
     ASSERT_FALSE(ui.messages().empty());
     const auto last = ui.messages().back();

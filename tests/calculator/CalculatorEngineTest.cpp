@@ -14,19 +14,19 @@ namespace {
 
 // A window that records what the engine shows and writes.
 struct TestWindow final : CalculatorWindow {
-    QString visor, decimal;
-    QStringList escritos;
-    int fechamentos = 0;
-    std::vector<std::pair<Botao, EstadoBotao>> desenhos;
+    QString readout, decimal;
+    QStringList written;
+    int closes = 0;
+    std::vector<std::pair<Botao, EstadoBotao>> drawings;
 
-    void ShowReadout(const QString &texto) override { visor = texto; }
+    void ShowReadout(const QString &texto) override { readout = texto; }
     void ShowDecimal(const QString &separador) override { decimal = separador; }
     void DrawButton(Botao botao, EstadoBotao estado) override
     {
-        desenhos.emplace_back(botao, estado);
+        drawings.emplace_back(botao, estado);
     }
-    void WriteResult(const QString &texto) override { escritos << texto; }
-    void Close() override { ++fechamentos; }
+    void WriteResult(const QString &texto) override { written << texto; }
+    void Close() override { ++closes; }
 };
 
 // Keys separated by blanks: digits, "," (decimal), the operators, "%", "C" and "CE".
@@ -47,10 +47,10 @@ bool PressKey(CalculatorEngine &calc, const QString &tecla)
     return calc.Digit(tecla.toInt());
 }
 
-void PressKeys(CalculatorEngine &calc, const char *teclas)
+void PressKeys(CalculatorEngine &calc, const char *keys)
 {
-    const QStringList lista = QString::fromUtf8(teclas).split(QLatin1Char(' '),
-                                                              Qt::SkipEmptyParts);
+    const QStringList lista = QString::fromUtf8(keys).split(QLatin1Char(' '),
+                                                            Qt::SkipEmptyParts);
     for (const QString &tecla : lista)
         PressKey(calc, tecla);
 }
@@ -58,9 +58,9 @@ void PressKeys(CalculatorEngine &calc, const char *teclas)
 class CalculatorEngineTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { calc.Load(&janela); }
+    void SetUp() override { calc.Load(&window); }
     testsupport::ScriptedInteraction ui;
-    TestWindow janela;
+    TestWindow window;
     CalculatorEngine calc;
 };
 
@@ -68,8 +68,8 @@ protected:
 
 TEST_F(CalculatorEngineTest, FreshCalculatorShowsZeroWithSeparator)
 {
-    EXPECT_EQ(janela.visor, QStringLiteral("0,"));
-    EXPECT_EQ(janela.decimal, QStringLiteral(","));
+    EXPECT_EQ(window.readout, QStringLiteral("0,"));
+    EXPECT_EQ(window.decimal, QStringLiteral(","));
     EXPECT_EQ(calc.UltimaEntrada(), QStringLiteral("NONE"));
     EXPECT_EQ(calc.OperacaoPendente(), QStringLiteral(" "));
     EXPECT_EQ(calc.NumOperandos(), 0);
@@ -77,14 +77,14 @@ TEST_F(CalculatorEngineTest, FreshCalculatorShowsZeroWithSeparator)
 
 // Each row: keys, readout after the last key, the text written ("" when nothing is).
 struct KeySequence {
-    const char *teclas;
-    const char *visor;
-    const char *escrito;
+    const char *keys;
+    const char *readout;
+    const char *writtenText;
 };
 
 void PrintTo(const KeySequence &s, std::ostream *os)
 {
-    *os << '"' << s.teclas << '"';
+    *os << '"' << s.keys << '"';
 }
 
 // The test's name spells its keys: "5 + 3 % =" is Five_Plus_Three_Percent_Equals.
@@ -97,7 +97,7 @@ std::string KeysName(const ::testing::TestParamInfo<KeySequence> &info)
         {"=", "Equals"}, {"%", "Percent"},
     };
     std::string name;
-    std::istringstream keys(info.param.teclas);
+    std::istringstream keys(info.param.keys);
     for (std::string key; keys >> key;) {
         if (!name.empty())
             name += '_';
@@ -115,16 +115,16 @@ class CalculatorEngineSequenceTest : public CalculatorEngineTest,
 TEST_P(CalculatorEngineSequenceTest, ReadoutAndWrittenResult)
 {
     const KeySequence &s = GetParam();
-    PressKeys(calc, s.teclas);
-    EXPECT_EQ(calc.ReadoutText(), QString::fromUtf8(s.visor)) << s.teclas;
-    EXPECT_EQ(janela.visor, calc.ReadoutText());
-    const QString escrito = QString::fromUtf8(s.escrito);
-    if (escrito.isEmpty()) {
-        EXPECT_TRUE(janela.escritos.isEmpty()) << s.teclas;
-        EXPECT_EQ(janela.fechamentos, 0) << s.teclas;
+    PressKeys(calc, s.keys);
+    EXPECT_EQ(calc.ReadoutText(), QString::fromUtf8(s.readout)) << s.keys;
+    EXPECT_EQ(window.readout, calc.ReadoutText());
+    const QString writtenText = QString::fromUtf8(s.writtenText);
+    if (writtenText.isEmpty()) {
+        EXPECT_TRUE(window.written.isEmpty()) << s.keys;
+        EXPECT_EQ(window.closes, 0) << s.keys;
     } else {
-        EXPECT_EQ(janela.escritos, QStringList{escrito}) << s.teclas;
-        EXPECT_EQ(janela.fechamentos, 1) << s.teclas;
+        EXPECT_EQ(window.written, QStringList{writtenText}) << s.keys;
+        EXPECT_EQ(window.closes, 1) << s.keys;
     }
 }
 
@@ -202,10 +202,10 @@ TEST_F(CalculatorEngineTest, ClearResetsOperandsClearEntryKeepsThem)
 TEST_F(CalculatorEngineTest, OperandsSurviveTheNextOpening)
 {
     PressKeys(calc, "2 + 3 +");
-    calc.Unload(&janela);
+    calc.Unload(&window);
     TestWindow outra;
     calc.Load(&outra);
-    EXPECT_EQ(outra.visor, QStringLiteral("0,"));
+    EXPECT_EQ(outra.readout, QStringLiteral("0,"));
     EXPECT_EQ(calc.NumOperandos(), 0);
     EXPECT_EQ(CalculatorEngine::NumberOf(calc.Operando1()), 5);
 }
@@ -214,7 +214,7 @@ TEST_F(CalculatorEngineTest, ColaTypesTheFieldText)
 {
     const struct {
         const char *texto;
-        const char *visor;
+        const char *readout;
     } casos[] = {
         {"12,5", "12,5"},
         {"1,2,3", "1,23"},   // the second comma is ignored
@@ -234,8 +234,8 @@ TEST_F(CalculatorEngineTest, ColaTypesTheFieldText)
         TestWindow janelaNova;
         nova.Load(&janelaNova);
         nova.Cola(QString::fromUtf8(c.texto));
-        EXPECT_EQ(nova.ReadoutText(), QString::fromUtf8(c.visor)) << c.texto;
-        EXPECT_TRUE(janelaNova.escritos.isEmpty());
+        EXPECT_EQ(nova.ReadoutText(), QString::fromUtf8(c.readout)) << c.texto;
+        EXPECT_TRUE(janelaNova.written.isEmpty());
     }
 }
 
@@ -243,7 +243,7 @@ TEST_F(CalculatorEngineTest, ColaThenComputation)
 {
     calc.Cola(QStringLiteral("-3,5"));
     PressKeys(calc, "* 2 =");
-    EXPECT_EQ(janela.escritos, QStringList{QStringLiteral("-7")});
+    EXPECT_EQ(window.written, QStringList{QStringLiteral("-7")});
 }
 
 TEST_F(CalculatorEngineTest, OutOfRangeValuesShowTheirText)
@@ -251,15 +251,15 @@ TEST_F(CalculatorEngineTest, OutOfRangeValuesShowTheirText)
     // A typed number too large for a double works as infinity; no crash, no 0.
     calc.Cola(QString(400, QLatin1Char('9')));
     PressKeys(calc, "* 2 =");
-    EXPECT_EQ(janela.escritos, QStringList{QStringLiteral("Infinito")});
+    EXPECT_EQ(window.written, QStringList{QStringLiteral("Infinito")});
 
     // A computation beyond the range shows the text of its value.
-    calc.Load(&janela);
+    calc.Load(&window);
     calc.Cola(QStringLiteral("1E+300"));
     PressKeys(calc, "*");
     calc.Cola(QStringLiteral("-1E+300"));
     PressKeys(calc, "=");
-    EXPECT_EQ(janela.escritos.last(), QStringLiteral("-Infinito"));
+    EXPECT_EQ(window.written.last(), QStringLiteral("-Infinito"));
 }
 
 TEST(CalculatorEngineNumbersTest, NumberOfAText)
@@ -287,29 +287,29 @@ TEST(CalculatorEngineNumbersTest, NumberOfAText)
 TEST_F(CalculatorEngineTest, ButtonLooks)
 {
     // The load reset draws "=" first and then every button normal.
-    ASSERT_EQ(janela.desenhos.size(), size_t(ButtonCount));
-    EXPECT_EQ(janela.desenhos.front().first, OperatorButton(OpEquals));
+    ASSERT_EQ(window.drawings.size(), size_t(ButtonCount));
+    EXPECT_EQ(window.drawings.front().first, OperatorButton(OpEquals));
     for (int b = 0; b < ButtonCount; ++b)
         EXPECT_EQ(calc.Look(Botao(b)), Normal);
 
-    janela.desenhos.clear();
+    window.drawings.clear();
     calc.Draw(NumberButton(5), Pressed);
     // A second button pressed restores the first one's normal look before its own.
     calc.Draw(DecimalButton, Pressed);
     using Par = std::pair<Botao, EstadoBotao>;
     const std::vector<Par> esperado = {
         {NumberButton(5), Pressed}, {NumberButton(5), Normal}, {DecimalButton, Pressed}};
-    EXPECT_EQ(janela.desenhos, esperado);
+    EXPECT_EQ(window.drawings, esperado);
     // The pressed look again (a held key) restores and presses it anew.
-    janela.desenhos.clear();
+    window.drawings.clear();
     calc.Draw(DecimalButton, Pressed);
-    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{DecimalButton, Normal},
+    EXPECT_EQ(window.drawings, (std::vector<Par>{{DecimalButton, Normal},
                                                  {DecimalButton, Pressed}}));
-    janela.desenhos.clear();
+    window.drawings.clear();
     calc.Draw(DecimalButton, Normal);
     // A normal button drawn normal again draws nothing.
     calc.Draw(DecimalButton, Normal);
-    EXPECT_EQ(janela.desenhos, (std::vector<Par>{{DecimalButton, Normal}}));
+    EXPECT_EQ(window.drawings, (std::vector<Par>{{DecimalButton, Normal}}));
 }
 
 TEST(CalculatorEngineKeysTest, KeyCodesToButtons)

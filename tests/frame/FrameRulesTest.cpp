@@ -18,7 +18,7 @@ TEST(FrameRulesTest, CommandLineJoinsArgumentsAndQuotesThoseWithBlanks)
 
 struct LineExample {
     const char *name;
-    QString linha;
+    QString line;
     QString file;
 };
 
@@ -32,7 +32,7 @@ class FrameRulesCaseFileTest : public ::testing::TestWithParam<LineExample> {};
 
 TEST_P(FrameRulesCaseFileTest, TakesTheCasePathOfTheCommandLine)
 {
-    EXPECT_EQ(CaseFileOfCommandLine(GetParam().linha), GetParam().file);
+    EXPECT_EQ(CaseFileOfCommandLine(GetParam().line), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +67,7 @@ class FrameRulesMakePathAbsoluteTest : public ::testing::TestWithParam<LineExamp
 // the program goes on with.
 TEST_P(FrameRulesMakePathAbsoluteTest, AgainstTheWorkingFolder)
 {
-    EXPECT_EQ(MakePathAbsolute(GetParam().linha, QStringLiteral("/casos/obra")),
+    EXPECT_EQ(MakePathAbsolute(GetParam().line, QStringLiteral("/casos/obra")),
               GetParam().file);
 }
 

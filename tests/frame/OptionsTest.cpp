@@ -51,9 +51,9 @@ namespace {
 class OptionsStoreTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
+    void SetUp() override { platform::SettingsFiles::instance().setFolder(folder.path()); }
     void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
 };
 } // namespace
 

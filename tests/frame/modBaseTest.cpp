@@ -13,18 +13,18 @@ using RecentList = std::array<QString, 4>;
 class InstalledState
 {
 public:
-    ~InstalledState() { InstallProgramState(anterior); }
+    ~InstalledState() { InstallProgramState(previous); }
 
 private:
-    ProgramState estado;
-    ProgramState *anterior = InstallProgramState(&estado);
+    ProgramState state;
+    ProgramState *previous = InstallProgramState(&state);
 };
 
 struct MruExample {
     const char *name;
-    RecentList antes;
-    QString caminho;
-    RecentList depois;
+    RecentList before;
+    QString path;
+    RecentList after;
 };
 
 // A failure names the example.
@@ -36,15 +36,15 @@ void PrintTo(const MruExample &example, std::ostream *out)
 class modBaseAddFileMRUTest : public ::testing::TestWithParam<MruExample>
 {
 protected:
-    InstalledState estado;
+    InstalledState state;
 };
 
 TEST_P(modBaseAddFileMRUTest, KeepsEachPathOnceNewestFirst)
 {
     const MruExample &caso = GetParam();
-    ListaMRU() = caso.antes;
-    AddFileMRU(caso.caminho);
-    EXPECT_EQ(ListaMRU(), caso.depois);
+    ListaMRU() = caso.before;
+    AddFileMRU(caso.path);
+    EXPECT_EQ(ListaMRU(), caso.after);
 }
 
 const QString A = QStringLiteral("C:\\a.qzv");
@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PathExample {
     const char *name;
-    QString caminho;
-    QString mostrado;
+    QString path;
+    QString shown;
 };
 
 void PrintTo(const PathExample &example, std::ostream *out)
@@ -81,7 +81,7 @@ class modBaseShortenPathTest : public ::testing::TestWithParam<PathExample> {};
 
 TEST_P(modBaseShortenPathTest, ShortensForTheMenu)
 {
-    EXPECT_EQ(ShortenPath(GetParam().caminho), GetParam().mostrado);
+    EXPECT_EQ(ShortenPath(GetParam().path), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(modBaseTest, MostraErroShowsNumberInTitleAndDescriptionWithAdvice)
 {
-    InstalledState estado;
+    InstalledState state;
     testsupport::ScriptedInteraction ui;
     MostraErro(53, QStringLiteral("Arquivo não encontrado"));
     ASSERT_EQ(ui.messages().size(), 1u);
@@ -121,7 +121,7 @@ TEST(modBaseTest, MostraErroShowsNumberInTitleAndDescriptionWithAdvice)
 
 TEST(modBaseTest, SetFoldersPutsSavesAndReportsInAWritableProgramFolder)
 {
-    InstalledState estado;
+    InstalledState state;
     QTemporaryDir pasta;
     SetFolders(pasta.path());
     EXPECT_EQ(PathSaves(), pasta.path() + QStringLiteral("/Saves"));
@@ -131,7 +131,7 @@ TEST(modBaseTest, SetFoldersPutsSavesAndReportsInAWritableProgramFolder)
 
 TEST(modBaseTest, SetFoldersGoesToDocumentsForAnUnusableProgramFolder)
 {
-    InstalledState estado;
+    InstalledState state;
     SetFolders(QStringLiteral("/proc/inexistente"));
     EXPECT_TRUE(PathSaves().endsWith(QStringLiteral("/Cálculo de Quirasol/Saves")));
     EXPECT_TRUE(PathRelatorios().endsWith(QStringLiteral("/Cálculo de Quirasol/Relatorios")));

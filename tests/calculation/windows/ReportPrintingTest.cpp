@@ -55,18 +55,18 @@ class PrinterToPdf
 public:
     PrinterToPdf()
     {
-        caminho = pasta.filePath(QStringLiteral("folha.pdf"));
+        path = folder.filePath(QStringLiteral("folha.pdf"));
         QPrinter &printer = platform::ProgramPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(caminho);
+        printer.setOutputFileName(path);
     }
     ~PrinterToPdf()
     {
         platform::ProgramPrinter().setOutputFileName(QString());
         platform::ProgramPrinter().setCopyCount(1);
     }
-    QTemporaryDir pasta;
-    QString caminho;
+    QTemporaryDir folder;
+    QString path;
 };
 
 ReportHeader Header()
@@ -97,9 +97,9 @@ TEST(ReportPrintingTest, LongSheetRunsOnToFurtherPages)
     ASSERT_EQ(PrintLines(platform::ProgramPrinter(),
                          PrintLayout(Header(), ColumnHeader(), itens)),
               QString());
-    EXPECT_GE(Pages(saida.caminho), 2);
+    EXPECT_GE(Pages(saida.path), 2);
 
-    const auto texto = PdfText(saida.caminho);
+    const auto texto = PdfText(saida.path);
     if (!texto)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     EXPECT_TRUE(texto->contains(QStringLiteral("Data Sheet")));
@@ -133,8 +133,8 @@ TEST(ReportPrintingTest, WindowPrintsItsSheetWithTheChosenCopies)
     EXPECT_EQ(respostas.asked[0].style, 0); // the print dialog, not the set-up
     EXPECT_EQ(platform::ProgramPrinter().copyCount(), 2);
     EXPECT_TRUE(janela.isEnabled());
-    EXPECT_EQ(Pages(saida.caminho), 1);
-    if (const auto texto = PdfText(saida.caminho)) {
+    EXPECT_EQ(Pages(saida.path), 1);
+    if (const auto texto = PdfText(saida.path)) {
         EXPECT_TRUE(texto->contains(QStringLiteral("Linha 3")));
         EXPECT_TRUE(texto->contains(QStringLiteral("Descrição")));
     }
@@ -148,7 +148,7 @@ TEST(ReportPrintingTest, CancelledDialogPrintsNothing)
     janela.lstRelatorio->addItems(Items(3));
     respostas.printerAnswers = {0};
     janela.mnuArquivoImprimir_Click();
-    EXPECT_FALSE(QFile::exists(saida.caminho));
+    EXPECT_FALSE(QFile::exists(saida.path));
     EXPECT_TRUE(respostas.messages().empty());
 }
 
@@ -156,9 +156,9 @@ TEST(ReportPrintingTest, FailedJobReportsTheErrorAndFreesTheWindow)
 {
     testsupport::OwnProgramState programState;
     testsupport::ScriptedInteraction respostas;
-    QTemporaryDir pasta;
-    ASSERT_TRUE(pasta.isValid());
-    QFile bloqueio(pasta.filePath(QStringLiteral("arquivo")));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile bloqueio(folder.filePath(QStringLiteral("arquivo")));
     ASSERT_TRUE(bloqueio.open(QIODevice::WriteOnly));
     bloqueio.close();
     QPrinter &printer = platform::ProgramPrinter();

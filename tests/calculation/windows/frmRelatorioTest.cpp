@@ -35,41 +35,41 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int 
 
 TEST(frmRelatorioTest, DesignTextsAndColumnHeader)
 {
-    frmRelatorio janela;
-    EXPECT_EQ(janela.txtData->text(), QStringLiteral("Abrindo"));
-    EXPECT_TRUE(janela.txtOS->text().isEmpty());
-    EXPECT_TRUE(janela.txtCliente->text().isEmpty());
-    EXPECT_EQ(janela.lblMenu->text().size(), 79);
-    EXPECT_EQ(janela.lstRelatorio->count(), 0);
-    EXPECT_TRUE(janela.lstRelatorio->font().fixedPitch());
-    EXPECT_FALSE(janela.isVisible());
+    frmRelatorio window;
+    EXPECT_EQ(window.txtData->text(), QStringLiteral("Abrindo"));
+    EXPECT_TRUE(window.txtOS->text().isEmpty());
+    EXPECT_TRUE(window.txtCliente->text().isEmpty());
+    EXPECT_EQ(window.lblMenu->text().size(), 79);
+    EXPECT_EQ(window.lstRelatorio->count(), 0);
+    EXPECT_TRUE(window.lstRelatorio->font().fixedPitch());
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(frmRelatorioTest, CloseBoxOnlyHidesAndKeepsTheSheet)
 {
-    frmRelatorio janela;
-    janela.lstRelatorio->addItem(QStringLiteral(" linha"));
-    janela.setCaption(QStringLiteral("Relatório de Cálculo - Cálculo 1"));
-    janela.Show();
-    ASSERT_TRUE(janela.isVisible());
-    EXPECT_FALSE(janela.close());
-    EXPECT_FALSE(janela.isVisible());
-    janela.Show();
-    EXPECT_TRUE(janela.isVisible());
-    EXPECT_EQ(janela.lstRelatorio->count(), 1);
-    EXPECT_EQ(janela.Caption(), QStringLiteral("Relatório de Cálculo - Cálculo 1"));
-    janela.mnuArquivoFechar->trigger();
+    frmRelatorio window;
+    window.lstRelatorio->addItem(QStringLiteral(" linha"));
+    window.setCaption(QStringLiteral("Relatório de Cálculo - Cálculo 1"));
+    window.Show();
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    window.Show();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.lstRelatorio->count(), 1);
+    EXPECT_EQ(window.Caption(), QStringLiteral("Relatório de Cálculo - Cálculo 1"));
+    window.mnuArquivoFechar->trigger();
     QApplication::processEvents(); // the menu's command runs once the menu is done
-    EXPECT_FALSE(janela.isVisible());
-    EXPECT_EQ(janela.lstRelatorio->count(), 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.lstRelatorio->count(), 1);
 }
 
 TEST(frmRelatorioTest, AgoraFillsTheDate)
 {
-    frmRelatorio janela;
-    janela.cmdAgora->click();
-    EXPECT_NE(janela.txtData->text(), QStringLiteral("Abrindo"));
-    EXPECT_TRUE(janela.txtData->text().contains(QStringLiteral(" - ")));
+    frmRelatorio window;
+    window.cmdAgora->click();
+    EXPECT_NE(window.txtData->text(), QStringLiteral("Abrindo"));
+    EXPECT_TRUE(window.txtData->text().contains(QStringLiteral(" - ")));
 }
 
 namespace {
@@ -80,11 +80,11 @@ class frmRelatorioExportTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        PathRelatorios() = pasta.filePath(QStringLiteral("Relatorios"));
-        janela.txtData->setText(QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
-        janela.txtOS->setText(QStringLiteral("4711"));
-        janela.txtCliente->setText(QStringLiteral("Usina São João"));
+        ASSERT_TRUE(folder.isValid());
+        PathRelatorios() = folder.filePath(QStringLiteral("Relatorios"));
+        window.txtData->setText(QStringLiteral("10:15 - quarta-feira, 9 de dezembro de 2026"));
+        window.txtOS->setText(QStringLiteral("4711"));
+        window.txtCliente->setText(QStringLiteral("Usina São João"));
     }
     QByteArray FileBytes(const QString &caminho)
     {
@@ -102,9 +102,9 @@ protected:
     }
 
     testsupport::OwnProgramState programState;
-    QTemporaryDir pasta;
-    testsupport::ScriptedInteraction respostas;
-    frmRelatorio janela;
+    QTemporaryDir folder;
+    testsupport::ScriptedInteraction answers;
+    frmRelatorio window;
 };
 
 const QByteArray Rule = QByteArray(33, '=') + " Data Sheet " + QByteArray(33, '=') + "\r\n";
@@ -114,14 +114,14 @@ const QByteArray ClosingRule = QByteArray(78, '=') + "\r\n";
 
 TEST_F(frmRelatorioExportTest, WritesTheSheetAndOpensIt)
 {
-    janela.lstRelatorio->addItems({QStringLiteral(" "), QStringLiteral(" Vazão de projeto _ 12,5"),
+    window.lstRelatorio->addItems({QStringLiteral(" "), QStringLiteral(" Vazão de projeto _ 12,5"),
                                    QStringLiteral(" ===")});
     const QString caminho = PathRelatorios() + QStringLiteral("/saida.doc");
-    respostas.fileAnswers = {caminho};
-    janela.mnuArquivoExportarRelatorio->trigger();
+    answers.fileAnswers = {caminho};
+    window.mnuArquivoExportarRelatorio->trigger();
 
-    ASSERT_EQ(respostas.asked.size(), 2u);
-    const testsupport::Asked &dialogo = respostas.asked[0];
+    ASSERT_EQ(answers.asked.size(), 2u);
+    const testsupport::Asked &dialogo = answers.asked[0];
     EXPECT_EQ(dialogo.kind, testsupport::Asked::Save);
     EXPECT_EQ(dialogo.file.title, QStringLiteral("Exportar relatório"));
     EXPECT_EQ(dialogo.file.filter, QStringLiteral("Documentos de texto (*.txt)|*.txt|"
@@ -130,48 +130,48 @@ TEST_F(frmRelatorioExportTest, WritesTheSheetAndOpensIt)
     EXPECT_EQ(dialogo.file.initialDir, PathRelatorios());
     EXPECT_EQ(dialogo.file.fileName, QStringLiteral("Usina São João"));
     EXPECT_TRUE(QFileInfo(PathRelatorios()).isDir()); // made when missing
-    EXPECT_EQ(respostas.externals(), QStringList{caminho});
+    EXPECT_EQ(answers.externals(), QStringList{caminho});
 
     const QByteArray esperado =
         Rule + "\r\n" + "Hora - data......: 10:15 - quarta-feira, 9 de dezembro de 2026\r\n"
         + "\r\n" + "Ordem de servi\xe7o.: 4711\r\n" + "Cliente..........: Usina S\xe3o Jo\xe3o\r\n"
         + "\r\n" + "Vaz\xe3o de projeto _ 12,5\r\n" + "===\r\n" + ClosingRule;
     EXPECT_EQ(FileBytes(caminho), esperado);
-    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(frmRelatorioExportTest, EmptyClientGivesEmptyNameAndCancelEndsSilently)
 {
-    janela.txtCliente->clear();
-    janela.mnuArquivoExportarRelatorio_Click();
-    ASSERT_EQ(respostas.asked.size(), 1u);
-    EXPECT_EQ(respostas.asked[0].file.fileName, QString());
+    window.txtCliente->clear();
+    window.mnuArquivoExportarRelatorio_Click();
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].file.fileName, QString());
     EXPECT_TRUE(QDir(PathRelatorios()).isEmpty());
-    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(frmRelatorioExportTest, FailedWriteKeepsTheOlderFile)
 {
     // The write fails half way (file size limit), which holds for root as well.
-    janela.lstRelatorio->addItems(QStringList(200, QStringLiteral(" linha longa do relatório")));
+    window.lstRelatorio->addItems(QStringList(200, QStringLiteral(" linha longa do relatório")));
     const QString caminho = WriteOlderFile();
-    respostas.fileAnswers = {caminho};
+    answers.fileAnswers = {caminho};
     {
         testsupport::FileSizeLimit limite(1024);
         ASSERT_TRUE(limite.active);
-        janela.mnuArquivoExportarRelatorio_Click();
+        window.mnuArquivoExportarRelatorio_Click();
     }
     EXPECT_EQ(FileBytes(caminho), QByteArray("relatorio antigo\r\n"));
     EXPECT_EQ(QDir(PathRelatorios()).entryList(QDir::Files), QStringList{"antigo.txt"});
-    const auto mensagens = respostas.messages();
+    const auto mensagens = answers.messages();
     ASSERT_EQ(mensagens.size(), 1u);
     EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
     EXPECT_EQ(mensagens[0].style, platform::vbCritical);
     EXPECT_TRUE(mensagens[0].text.startsWith(QStringLiteral("Descrição do Erro: ")));
-    EXPECT_TRUE(respostas.externals().isEmpty());
-    EXPECT_TRUE(janela.isEnabled());
+    EXPECT_TRUE(answers.externals().isEmpty());
+    EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
@@ -182,12 +182,12 @@ TEST_F(frmRelatorioExportTest, ReadOnlyFolderKeepsTheOlderFile)
                         "covers the failed write for root";
     const QString caminho = WriteOlderFile();
     QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    respostas.fileAnswers = {caminho};
-    janela.mnuArquivoExportarRelatorio_Click();
+    answers.fileAnswers = {caminho};
+    window.mnuArquivoExportarRelatorio_Click();
     QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
     EXPECT_EQ(FileBytes(caminho), QByteArray("relatorio antigo\r\n"));
-    EXPECT_EQ(respostas.messages().size(), 1u);
+    EXPECT_EQ(answers.messages().size(), 1u);
 }
 
 namespace {
@@ -199,34 +199,34 @@ protected:
     void SetUp() override
     {
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
-        principal = mdiMenu::Instance();
-        principal->show();
-        principal->activateWindow();
+        mainWindow = mdiMenu::Instance();
+        mainWindow->show();
+        mainWindow->activateWindow();
         QApplication::processEvents(); // the frame becomes the active window
     }
     void TearDown() override
     {
-        principal->Area()->setActiveSubWindow(nullptr); // the frame takes its menus back
-        for (QMdiSubWindow *sub : principal->Area()->subWindowList()) {
-            principal->Area()->removeSubWindow(sub);
+        mainWindow->Area()->setActiveSubWindow(nullptr); // the frame takes its menus back
+        for (QMdiSubWindow *sub : mainWindow->Area()->subWindowList()) {
+            mainWindow->Area()->removeSubWindow(sub);
             delete sub;
         }
         testsupport::UnloadMainWindow();
     }
     frmRelatorio *NewReport()
     {
-        auto *janela = new frmRelatorio;
-        principal->AddChild(janela);
-        return janela;
+        auto *window = new frmRelatorio;
+        mainWindow->AddChild(window);
+        return window;
     }
     bool IsControlEnabled(const char *chave)
     {
-        return principal->Botao(QString::fromLatin1(chave))->isEnabled();
+        return mainWindow->Botao(QString::fromLatin1(chave))->isEnabled();
     }
 
     testsupport::OwnProgramState programState;
-    testsupport::TemporarySettings pasta; // the main window's settings
-    mdiMenu *principal = nullptr;
+    testsupport::TemporarySettings folder; // the main window's settings
+    mdiMenu *mainWindow = nullptr;
 };
 
 } // namespace
@@ -235,14 +235,14 @@ TEST_F(frmRelatorioInFrameTest, PrintAndExportButtonsFollowTheActiveReportWindow
 {
     frmRelatorio *relatorio = NewReport();
     auto *outra = new QWidget;
-    principal->AddChild(outra)->show();
+    mainWindow->AddChild(outra)->show();
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
     relatorio->Show();
-    EXPECT_EQ(principal->ActiveForm(), relatorio);
+    EXPECT_EQ(mainWindow->ActiveForm(), relatorio);
     EXPECT_TRUE(IsControlEnabled("Imprimir"));
     EXPECT_TRUE(IsControlEnabled("Exportar"));
 
-    principal->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outra->parentWidget()));
+    mainWindow->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outra->parentWidget()));
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
     EXPECT_FALSE(IsControlEnabled("Exportar"));
 
@@ -251,28 +251,28 @@ TEST_F(frmRelatorioInFrameTest, PrintAndExportButtonsFollowTheActiveReportWindow
     relatorio->parentWidget()->close(); // the close box
     QApplication::processEvents();       // the frame hands the activation on
     EXPECT_FALSE(relatorio->parentWidget()->isVisible());
-    EXPECT_EQ(principal->ActiveForm(), outra); // the activation goes to the other child
+    EXPECT_EQ(mainWindow->ActiveForm(), outra); // the activation goes to the other child
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
     EXPECT_FALSE(IsControlEnabled("Exportar"));
-    EXPECT_TRUE(principal->Area()->subWindowList().contains(
+    EXPECT_TRUE(mainWindow->Area()->subWindowList().contains(
         qobject_cast<QMdiSubWindow *>(relatorio->parentWidget())));
 }
 
 TEST_F(frmRelatorioInFrameTest, ActivationCopiesTheThreeBarChecksAndItsMenusReplaceTheFrames)
 {
     frmRelatorio *relatorio = NewReport();
-    principal->mnuExibirStatusBar_Click();
-    principal->mnuExibirBarraCalculo_Click();
+    mainWindow->mnuExibirStatusBar_Click();
+    mainWindow->mnuExibirBarraCalculo_Click();
     relatorio->Show();
     EXPECT_FALSE(relatorio->mnuExibirStatusBar->isChecked());
     EXPECT_FALSE(relatorio->mnuExibirBarraCalculo->isChecked());
     EXPECT_TRUE(relatorio->mnuExibirBarraPadrao->isChecked());
     EXPECT_TRUE(relatorio->mnuExibirEtiqueta->isChecked());
-    EXPECT_EQ(principal->menuBar()->actions(), relatorio->ownMenuBar->actions());
+    EXPECT_EQ(mainWindow->menuBar()->actions(), relatorio->ownMenuBar->actions());
 
     // Its View entries forward to the frame, which keeps both in step.
     relatorio->mnuExibirStatusBar->trigger();
-    EXPECT_TRUE(principal->StatusBarVisible());
+    EXPECT_TRUE(mainWindow->StatusBarVisible());
     EXPECT_TRUE(relatorio->mnuExibirStatusBar->isChecked());
 }
 
@@ -295,7 +295,7 @@ TEST_F(frmRelatorioInFrameTest, UnloadGoesThrough)
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(relatorio.isNull());
-    EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
+    EXPECT_TRUE(mainWindow->Area()->subWindowList().isEmpty());
 }
 
 TEST_F(frmRelatorioExportTest, GoldenDataSheetExportsExactlyAndPrints)
@@ -305,25 +305,25 @@ TEST_F(frmRelatorioExportTest, GoldenDataSheetExportsExactlyAndPrints)
     QStringList itens = QString::fromUtf8(folha.readAll()).split(QLatin1Char('\n'));
     if (!itens.isEmpty() && itens.last().isEmpty())
         itens.removeLast();
-    janela.lstRelatorio->addItems(itens);
-    janela.txtData->setText(QStringLiteral("10:15 - terça-feira, 8 de dezembro de 2026"));
-    janela.txtOS->setText(QStringLiteral("OS-2026/118"));
+    window.lstRelatorio->addItems(itens);
+    window.txtData->setText(QStringLiteral("10:15 - terça-feira, 8 de dezembro de 2026"));
+    window.txtOS->setText(QStringLiteral("OS-2026/118"));
 
     const QString caminho = PathRelatorios() + QStringLiteral("/Usina São João.txt");
-    respostas.fileAnswers = {caminho};
-    janela.mnuArquivoExportarRelatorio_Click();
+    answers.fileAnswers = {caminho};
+    window.mnuArquivoExportarRelatorio_Click();
     EXPECT_EQ(FileBytes(caminho),
               FileBytes(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.export.txt")));
 
     // The same sheet on paper, through a PDF file.
     QPrinter &printer = platform::ProgramPrinter();
-    const QString pdf = pasta.filePath(QStringLiteral("folha.pdf"));
+    const QString pdf = folder.filePath(QStringLiteral("folha.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    respostas.printerAnswers = {1};
-    janela.mnuArquivoImprimir->trigger();
+    answers.printerAnswers = {1};
+    window.mnuArquivoImprimir->trigger();
     printer.setOutputFileName(QString());
-    EXPECT_TRUE(respostas.messages().empty());
+    EXPECT_TRUE(answers.messages().empty());
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
@@ -346,12 +346,12 @@ TEST_F(frmRelatorioInFrameTest, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
 {
     frmRelatorio *relatorio = NewReport();
     relatorio->Show();
-    ASSERT_EQ(principal->menuBar()->actions(), relatorio->ownMenuBar->actions());
+    ASSERT_EQ(mainWindow->menuBar()->actions(), relatorio->ownMenuBar->actions());
     relatorio->mnuArquivoFechar->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(principal->ActiveForm(), nullptr);
+    EXPECT_EQ(mainWindow->ActiveForm(), nullptr);
     for (QAction *menu : relatorio->ownMenuBar->actions())
-        EXPECT_FALSE(principal->menuBar()->actions().contains(menu));
+        EXPECT_FALSE(mainWindow->menuBar()->actions().contains(menu));
     EXPECT_FALSE(IsControlEnabled("Exportar"));
     relatorio->Show();
     EXPECT_TRUE(IsControlEnabled("Exportar"));
@@ -359,10 +359,10 @@ TEST_F(frmRelatorioInFrameTest, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
 
 TEST_F(frmRelatorioInFrameTest, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBottom)
 {
-    principal->resize(800, 600);
+    mainWindow->resize(800, 600);
     QList<QMdiSubWindow *> filhas;
     for (int i = 0; i < 3; ++i) {
-        filhas << principal->AddChild(new QWidget);
+        filhas << mainWindow->AddChild(new QWidget);
         filhas.last()->show();
     }
     filhas[0]->showMinimized();
@@ -370,7 +370,7 @@ TEST_F(frmRelatorioInFrameTest, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBott
     frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     relatorio->mnuJanelaOrganizarIcones->trigger();
-    const int fundo = principal->Area()->viewport()->height();
+    const int fundo = mainWindow->Area()->viewport()->height();
     EXPECT_EQ(filhas[0]->geometry().bottom() + 1, fundo);
     EXPECT_EQ(filhas[0]->x(), 0);
     EXPECT_EQ(filhas[2]->geometry().bottom() + 1, fundo);
@@ -379,17 +379,17 @@ TEST_F(frmRelatorioInFrameTest, ArrangeIconsLinesUpTheMinimisedChildrenAtTheBott
 
 TEST_F(frmRelatorioInFrameTest, MenuShortcutsWinOverTheHeaderBoxes)
 {
-    testsupport::ScriptedInteraction respostas;
+    testsupport::ScriptedInteraction answers;
     frmRelatorio *relatorio = NewReport();
     relatorio->Show();
     for (QLineEdit *caixa : {relatorio->txtData, relatorio->txtOS, relatorio->txtCliente}) {
         caixa->setFocus(Qt::TabFocusReason);
-        const size_t antes = respostas.asked.size();
+        const size_t antes = answers.asked.size();
         // Ctrl+A opens a case (the dialog, cancelled) instead of selecting the box's text.
         EXPECT_TRUE(qt_sendShortcutOverrideEvent(caixa, 0, Qt::Key_A, Qt::ControlModifier,
                                                  QStringLiteral("\x01"), false, 1));
-        ASSERT_EQ(respostas.asked.size(), antes + 1);
-        EXPECT_EQ(respostas.asked.back().kind, testsupport::Asked::Open);
+        ASSERT_EQ(answers.asked.size(), antes + 1);
+        EXPECT_EQ(answers.asked.back().kind, testsupport::Asked::Open);
         // Keys the menu does not use stay with the box.
         EXPECT_FALSE(qt_sendShortcutOverrideEvent(caixa, 0, Qt::Key_Z, Qt::ControlModifier,
                                                   QStringLiteral("\x1a"), false, 1));
@@ -402,7 +402,7 @@ TEST_F(frmRelatorioInFrameTest, MaximisedKeepsTheControlsAtTheTopLeft)
     relatorio->Show();
     QApplication::processEvents();
     const QPoint normal = relatorio->txtData->mapTo(relatorio, QPoint());
-    principal->resize(1200, 900);
+    mainWindow->resize(1200, 900);
     relatorio->parentWidget()->showMaximized();
     QApplication::processEvents();
     ASSERT_GT(relatorio->height(), relatorio->lstRelatorio->geometry().bottom() + 100);

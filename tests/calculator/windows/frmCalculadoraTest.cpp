@@ -17,20 +17,20 @@ namespace {
 // A window with two value fields standing in for a calculation window; it counts the
 // change handling of the first field.
 struct TargetWindow {
-    QWidget janela;
-    QLineEdit *campo = new QLineEdit(&janela);
-    QLineEdit *outro = new QLineEdit(&janela);
-    QStringList mudancas;
+    QWidget window;
+    QLineEdit *box = new QLineEdit(&window);
+    QLineEdit *other = new QLineEdit(&window);
+    QStringList changes;
 
     TargetWindow()
     {
-        auto *layout = new QVBoxLayout(&janela);
-        layout->addWidget(campo);
-        layout->addWidget(outro);
-        QObject::connect(campo, &QLineEdit::textChanged, &janela,
-                         [this](const QString &texto) { mudancas << texto; });
-        janela.show();
-        campo->setFocus();
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(box);
+        layout->addWidget(other);
+        QObject::connect(box, &QLineEdit::textChanged, &window,
+                         [this](const QString &texto) { changes << texto; });
+        window.show();
+        box->setFocus();
     }
 };
 
@@ -206,19 +206,19 @@ TEST_F(frmCalculadoraTest, HeldKeyRepeatsOnlyThePressedLook)
 TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
 {
     TargetWindow alvo;
-    alvo.campo->setText(QStringLiteral("12,5"));
-    alvo.mudancas.clear();
-    calc->Cola(alvo.campo->text());
+    alvo.box->setText(QStringLiteral("12,5"));
+    alvo.changes.clear();
+    calc->Cola(alvo.box->text());
     calc->move(40, 60);
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     EXPECT_TRUE(calc->isVisible());
     EXPECT_EQ(calc->pos(), QPoint(40, 60));
     EXPECT_EQ(ReadoutText(), QStringLiteral("12,5"));
     PressKey(Qt::Key_Plus, Qt::KeypadModifier);
     PressKey(Qt::Key_2);
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(alvo.mudancas, QStringList{QStringLiteral("14,5")});
-    EXPECT_EQ(alvo.outro->text(), QString());
+    EXPECT_EQ(alvo.changes, QStringList{QStringLiteral("14,5")});
+    EXPECT_EQ(alvo.other->text(), QString());
     Drain();
     EXPECT_TRUE(calc.isNull());
 }
@@ -226,10 +226,10 @@ TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
 TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
 {
     TargetWindow alvo;
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     Click(calc->caption(NumberButton(5)));
     Click(calc->caption(OperatorButton(OpEquals)));
-    EXPECT_EQ(alvo.campo->text(), QStringLiteral("5,"));
+    EXPECT_EQ(alvo.box->text(), QStringLiteral("5,"));
     Drain();
     EXPECT_TRUE(calc.isNull());
 }
@@ -237,58 +237,58 @@ TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
 TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
 {
     TargetWindow alvo;
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     for (int key : {Qt::Key_8, Qt::Key_Slash, Qt::Key_0, Qt::Key_Plus})
         PressKey(key, Qt::KeypadModifier);
     EXPECT_EQ(ui.messageTexts(),
               QStringList{QStringLiteral("Não é possível dividir por zero")});
     EXPECT_EQ(ReadoutText(), QStringLiteral("8,"));
     EXPECT_FALSE(calc.isNull());
-    EXPECT_TRUE(alvo.mudancas.isEmpty());
+    EXPECT_TRUE(alvo.changes.isEmpty());
 }
 
 TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
 {
     TargetWindow alvo;
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     PressKey(Qt::Key_9);
     PressKey(Qt::Key_Enter, Qt::KeypadModifier);
     Drain();
     // "9 =" closed it with a result; open it again and leave it without one.
-    alvo.mudancas.clear();
+    alvo.changes.clear();
     calc = frmCalculadora::Load();
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     PressKey(Qt::Key_7);
     ASSERT_EQ(QGuiApplication::focusWindow(), calc->windowHandle());
     // Another window of the program takes the activation.
-    alvo.janela.activateWindow();
+    alvo.window.activateWindow();
     QCoreApplication::processEvents();
     Drain();
     EXPECT_TRUE(calc.isNull());
-    EXPECT_TRUE(alvo.mudancas.isEmpty());
-    EXPECT_EQ(alvo.campo->text(), QStringLiteral("9,"));
+    EXPECT_TRUE(alvo.changes.isEmpty());
+    EXPECT_EQ(alvo.box->text(), QStringLiteral("9,"));
 }
 
 TEST_F(frmCalculadoraTest, AnotherProgramTakingTheActivationLeavesItOpen)
 {
     TargetWindow alvo;
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     // The window system reports no focus window of ours: another program is active.
     Q_EMIT qApp->focusWindowChanged(nullptr);
     Drain();
     EXPECT_FALSE(calc.isNull());
     // Coming back to the case window closes it.
-    Q_EMIT qApp->focusWindowChanged(alvo.janela.windowHandle());
+    Q_EMIT qApp->focusWindowChanged(alvo.window.windowHandle());
     Drain();
     EXPECT_TRUE(calc.isNull());
-    EXPECT_TRUE(alvo.mudancas.isEmpty());
+    EXPECT_TRUE(alvo.changes.isEmpty());
 }
 
 TEST_F(frmCalculadoraTest, NotClosedBeforeItWasEverActive)
 {
     TargetWindow alvo;
     calc->show(); // shown without Inicia: never active
-    Q_EMIT qApp->focusWindowChanged(alvo.janela.windowHandle());
+    Q_EMIT qApp->focusWindowChanged(alvo.window.windowHandle());
     Drain();
     EXPECT_FALSE(calc.isNull());
 }
@@ -296,13 +296,13 @@ TEST_F(frmCalculadoraTest, NotClosedBeforeItWasEverActive)
 TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
 {
     TargetWindow alvo;
-    calc->Inicia(&alvo.janela);
+    calc->Inicia(&alvo.window);
     for (int key : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3, Qt::Key_Plus})
         PressKey(key, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("5"));
     calc->close();
     Drain();
-    EXPECT_TRUE(alvo.mudancas.isEmpty());
+    EXPECT_TRUE(alvo.changes.isEmpty());
     // The next opening starts fresh; the first operand of the last one is still there.
     calc = frmCalculadora::Load();
     EXPECT_EQ(ReadoutText(), QStringLiteral("0,"));
@@ -312,7 +312,7 @@ TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
 TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
 {
     auto *alvo = new TargetWindow;
-    calc->Inicia(&alvo->janela);
+    calc->Inicia(&alvo->window);
     PressKey(Qt::Key_4);
     delete alvo; // the calculator floats above its target and goes with it
     Drain();

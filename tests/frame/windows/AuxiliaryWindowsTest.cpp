@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
-        platform::SettingsFiles::instance().setFolder(pasta.path());
+        platform::SettingsFiles::instance().setFolder(folder.path());
     }
     void TearDown() override
     {
@@ -50,7 +50,7 @@ protected:
     }
 
     testsupport::OwnProgramState programState;
-    QTemporaryDir pasta;
+    QTemporaryDir folder;
 };
 
 } // namespace

@@ -67,13 +67,13 @@ protected:
     }
     QString CopyCase(const QString &nome)
     {
-        const QString destino = pasta.filePath(nome);
+        const QString destino = folder.filePath(nome);
         QFile::copy(QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv"), destino);
         return destino;
     }
 
     testsupport::OwnProgramState programState{&AbreJanela};
-    testsupport::TemporarySettings pasta;
+    testsupport::TemporarySettings folder;
     testsupport::ScriptedInteraction ui;
     testsupport::OwnRuntimeFolder runtime;
 };
@@ -148,7 +148,7 @@ TEST_F(MainTest, RelativeNameIsTakenFromTheStartingFolderAndRecordedWhole)
 {
     const QString caso = CopyCase(QStringLiteral("meu caso.qzv"));
     const QString antes = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     const bool iniciou = Main({QStringLiteral("/A"), QStringLiteral("./meu caso.qzv")},
                               programState.state());
     QDir::setCurrent(antes);

@@ -28,10 +28,10 @@ class frmDicaTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        platform::SettingsFiles::instance().setFolder(pasta.path() + QStringLiteral("/store"));
-        principal.setCentralWidget(area);
-        principal.resize(900, 700);
-        principal.show();
+        platform::SettingsFiles::instance().setFolder(folder.path() + QStringLiteral("/store"));
+        mainWindow.setCentralWidget(area);
+        mainWindow.resize(900, 700);
+        mainWindow.show();
     }
     void TearDown() override
     {
@@ -43,15 +43,15 @@ protected:
 
     QString TipsFile(const QByteArray &conteudo)
     {
-        const QString caminho = pasta.filePath(QStringLiteral("DicaDoDia.txt"));
+        const QString caminho = folder.filePath(QStringLiteral("DicaDoDia.txt"));
         QFile arquivo(caminho);
         EXPECT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
         arquivo.write(conteudo);
         return caminho;
     }
 
-    QTemporaryDir pasta;
-    QMainWindow principal;
+    QTemporaryDir folder;
+    QMainWindow mainWindow;
     QMdiArea *area = new QMdiArea;
 };
 
@@ -126,8 +126,8 @@ TEST_F(frmDicaTest, CentredRightOfAndBelowTheDocumentArea)
     frmDica::ShowIn(area);
     QMdiSubWindow *moldura = area->subWindowList().first();
     const QPoint origem =
-        area->viewport()->mapToGlobal(QPoint(0, 0)) - principal.frameGeometry().topLeft();
-    const QSize externo = principal.frameGeometry().size();
+        area->viewport()->mapToGlobal(QPoint(0, 0)) - mainWindow.frameGeometry().topLeft();
+    const QSize externo = mainWindow.frameGeometry().size();
     EXPECT_EQ(moldura->pos(),
               QPoint((externo.width() - moldura->width() - origem.x()) / 2,
                      (externo.height() - moldura->height() - origem.y()) / 2));
@@ -140,7 +140,7 @@ TEST_F(frmDicaTest, EnterAndEscapePressOkButEnterOnNovaDicaDrawsATip)
         QApplication::sendEvent(alvo, &evento);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    QApplication::setActiveWindow(&principal);
+    QApplication::setActiveWindow(&mainWindow);
     for (int codigo : {int(Qt::Key_Escape), int(Qt::Key_Return)}) {
         frmDica *dica = frmDica::ShowIn(area);
         QPointer<frmDica> vivo = dica;

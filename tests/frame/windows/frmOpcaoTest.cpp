@@ -15,22 +15,22 @@ namespace {
 class frmOpcaoTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { platform::SettingsFiles::instance().setFolder(pasta.path()); }
+    void SetUp() override { platform::SettingsFiles::instance().setFolder(folder.path()); }
     void TearDown() override { platform::SettingsFiles::instance().setFolder({}); }
 
     // The main window's four bars, as the dialog sees them.
     frmOpcao::Bars MainBars()
     {
-        return {[this](int i) { return barras[size_t(i)]; },
+        return {[this](int i) { return bars[size_t(i)]; },
                 [this](int i) {
-                    barras[size_t(i)] = !barras[size_t(i)];
-                    ++alternadas;
+                    bars[size_t(i)] = !bars[size_t(i)];
+                    ++toggled;
                 }};
     }
 
-    QTemporaryDir pasta;
-    std::array<bool, 4> barras{true, false, true, true};
-    int alternadas = 0;
+    QTemporaryDir folder;
+    std::array<bool, 4> bars{true, false, true, true};
+    int toggled = 0;
 };
 
 } // namespace
@@ -52,7 +52,7 @@ TEST_F(frmOpcaoTest, CancelStillStoresTheFourBarStates)
     EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("True"));
     EXPECT_EQ(GetConfig("Config", "DicasIniciar"), QStringLiteral("0"));
     EXPECT_EQ(GetConfig("System", "Associa"), QString());
-    EXPECT_EQ(alternadas, 0);
+    EXPECT_EQ(toggled, 0);
 }
 
 TEST_F(frmOpcaoTest, BoxesShowTheBarsAndNeverStoredSwitchesTicked)
@@ -80,7 +80,7 @@ TEST_F(frmOpcaoTest, TickingAndUntickingCountsAsAChangeAndOkStoresAllSix)
     };
     for (const auto &e : esperados)
         EXPECT_EQ(GetConfig(e[0], e[1]), QLatin1String(e[2])) << e[1];
-    EXPECT_EQ(alternadas, 0);
+    EXPECT_EQ(toggled, 0);
 }
 
 TEST_F(frmOpcaoTest, OkWithoutAChangeStoresNothingMore)
@@ -101,8 +101,8 @@ TEST_F(frmOpcaoTest, ApplyTurnsCancelIntoCloseAndSetsTheBars)
     EXPECT_EQ(dialogo.cmdCancel->text(), QStringLiteral("Fecha&r"));
     EXPECT_FALSE(dialogo.cmdApply->isEnabled());
     EXPECT_EQ(dialogo.cmdApply->geometry(), botao);
-    EXPECT_EQ(barras, (std::array<bool, 4>{false, true, true, true}));
-    EXPECT_EQ(alternadas, 2);
+    EXPECT_EQ(bars, (std::array<bool, 4>{false, true, true, true}));
+    EXPECT_EQ(toggled, 2);
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("0"));
     EXPECT_EQ(GetConfig("Config", "Barra1"), QStringLiteral("1"));
 
@@ -113,5 +113,5 @@ TEST_F(frmOpcaoTest, ApplyTurnsCancelIntoCloseAndSetsTheBars)
     dialogo.cmdCancel->click();
     EXPECT_EQ(GetConfig("Config", "Barra0"), QStringLiteral("x"));
     EXPECT_EQ(GetConfig("Config", "Barra3"), QStringLiteral("1"));
-    EXPECT_TRUE(barras[3]);
+    EXPECT_TRUE(bars[3]);
 }

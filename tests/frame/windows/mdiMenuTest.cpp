@@ -63,38 +63,38 @@ public:
     }
     QAction *viewEntry(const char *nome) { return findChild<QAction *>(QString::fromLatin1(nome)); }
 
-    void PressCalculate() override { chamadas << QStringLiteral("Calcular"); }
-    std::optional<int> ActiveFieldIndex() const override { return indice; }
+    void PressCalculate() override { calls << QStringLiteral("Calcular"); }
+    std::optional<int> ActiveFieldIndex() const override { return fieldIndex; }
     void txtDados_DblClick(int index) override
     {
-        chamadas << QStringLiteral("Calculadora %1").arg(index);
+        calls << QStringLiteral("Calculadora %1").arg(index);
     }
-    void mnuArquivoSalvar_Click() override { chamadas << QStringLiteral("Salvar"); }
-    void mnuArquivoImprimir_Click() override { chamadas << QStringLiteral("Imprimir"); }
-    void mnuArquivoExportarRelatorio_Click() override { chamadas << QStringLiteral("Exportar"); }
-    void Form_Activate() override { chamadas << QStringLiteral("Activate"); }
-    void Form_Deactivate() override { chamadas << QStringLiteral("Deactivate"); }
-    QMenuBar *OwnMenuBar() const override { return barra; }
+    void mnuArquivoSalvar_Click() override { calls << QStringLiteral("Salvar"); }
+    void mnuArquivoImprimir_Click() override { calls << QStringLiteral("Imprimir"); }
+    void mnuArquivoExportarRelatorio_Click() override { calls << QStringLiteral("Exportar"); }
+    void Form_Activate() override { calls << QStringLiteral("Activate"); }
+    void Form_Deactivate() override { calls << QStringLiteral("Deactivate"); }
+    QMenuBar *OwnMenuBar() const override { return menuBar; }
     bool Form_QueryUnload() override
     {
-        ++consultas;
-        return recusasConsulta-- <= 0;
+        ++unloadQueries;
+        return unloadRefusals-- <= 0;
     }
 
-    QStringList chamadas;
-    std::optional<int> indice;
-    int recusas = 0;
-    int pedidosFechar = 0;
-    int consultas = 0;
-    int recusasConsulta = 0;
-    QMenuBar *barra = nullptr;
+    QStringList calls;
+    std::optional<int> fieldIndex;
+    int closeRefusals = 0;
+    int closeRequests = 0;
+    int unloadQueries = 0;
+    int unloadRefusals = 0;
+    QMenuBar *menuBar = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        ++pedidosFechar;
-        if (recusas > 0) {
-            --recusas;
+        ++closeRequests;
+        if (closeRefusals > 0) {
+            --closeRefusals;
             event->ignore();
             return;
         }
@@ -109,8 +109,8 @@ protected:
     {
         testsupport::UnloadMainWindow(); // one left by an earlier test in this process
         ListaMRU() = {};
-        PathSaves() = pasta.path() + QStringLiteral("/Saves");
-        PathRelatorios() = pasta.path() + QStringLiteral("/Relatorios");
+        PathSaves() = folder.path() + QStringLiteral("/Saves");
+        PathRelatorios() = folder.path() + QStringLiteral("/Relatorios");
     }
     void TearDown() override { testsupport::UnloadMainWindow(); }
     mdiMenu *Load()
@@ -136,7 +136,7 @@ protected:
     }
 
     testsupport::OwnProgramState programState;
-    testsupport::TemporarySettings pasta;
+    testsupport::TemporarySettings folder;
     testsupport::ScriptedInteraction ui;
     QPointer<mdiMenu> menu;
 };
@@ -174,9 +174,9 @@ TEST_F(mdiMenuTest, LoadsAsDesignedWithoutSettings)
     }
     EXPECT_EQ(menu->Botao(QStringLiteral("Nada")), nullptr);
     // Positions, separators included.
-    const auto ordem = [](QToolBar *barra) {
+    const auto ordem = [](QToolBar *menuBar) {
         QStringList chaves;
-        for (QAction *acao : barra->actions())
+        for (QAction *acao : menuBar->actions())
             chaves << (acao->isSeparator() ? QStringLiteral("|") : acao->objectName());
         return chaves.join(QLatin1Char(' '));
     };
@@ -234,11 +234,11 @@ TEST_F(mdiMenuTest, MenuEntriesCarryTheirCaptionsShortcutsAndStates)
         EXPECT_EQ(acao->shortcut(), entrada.atalho) << entrada.nome;
         EXPECT_EQ(acao->isEnabled(), entrada.habilitado) << entrada.nome;
     }
-    QStringList barra;
+    QStringList menuBar;
     for (QAction *acao : menu->menuBar()->actions())
-        barra << acao->text();
-    EXPECT_EQ(barra, QStringList({QStringLiteral("&Arquivo"), QStringLiteral("E&xibir"),
-                                  QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
+        menuBar << acao->text();
+    EXPECT_EQ(menuBar, QStringList({QStringLiteral("&Arquivo"), QStringLiteral("E&xibir"),
+                                    QStringLiteral("&Janela"), QStringLiteral("Aj&uda")}));
     const auto submenu = [this](const char *nome) {
         return menu->findChild<QMenu *>(QString::fromLatin1(nome));
     };
@@ -444,13 +444,13 @@ TEST_F(mdiMenuTest, CalculationToolbarActsOnTheActiveChildOnly)
     for (const char *chave : {"Calcular", "Calculadora", "Imprimir", "Exportar"})
         menu->tbCalculo_ButtonClick(QString::fromLatin1(chave)); // no child: nothing
     TestChild *filha = NewChild();
-    filha->chamadas.clear();
+    filha->calls.clear();
     menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora")); // no focused field: skipped
-    filha->indice = 9;
+    filha->fieldIndex = 9;
     for (const char *chave : {"Calcular", "Calculadora", "Imprimir", "Exportar"})
         menu->tbCalculo_ButtonClick(QString::fromLatin1(chave));
     menu->tbPadrao_ButtonClick(QStringLiteral("Salvar"));
-    EXPECT_EQ(filha->chamadas,
+    EXPECT_EQ(filha->calls,
               QStringList({QStringLiteral("Calcular"), QStringLiteral("Calculadora 9"),
                            QStringLiteral("Imprimir"), QStringLiteral("Exportar"),
                            QStringLiteral("Salvar")}));
@@ -486,16 +486,16 @@ TEST_F(mdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
     Load();
     const QList<QAction *> proprios = menu->menuBar()->actions();
     TestChild *primeira = NewChild();
-    primeira->barra = new QMenuBar(primeira);
-    primeira->barra->hide();
-    primeira->barra->addMenu(QStringLiteral("&Arquivo"));
-    primeira->barra->addMenu(QStringLiteral("&Janela"));
+    primeira->menuBar = new QMenuBar(primeira);
+    primeira->menuBar->hide();
+    primeira->menuBar->addMenu(QStringLiteral("&Arquivo"));
+    primeira->menuBar->addMenu(QStringLiteral("&Janela"));
     TestChild *segunda = NewChild();
-    EXPECT_TRUE(primeira->chamadas.contains(QStringLiteral("Deactivate")));
-    EXPECT_TRUE(segunda->chamadas.contains(QStringLiteral("Activate")));
+    EXPECT_TRUE(primeira->calls.contains(QStringLiteral("Deactivate")));
+    EXPECT_TRUE(segunda->calls.contains(QStringLiteral("Activate")));
     EXPECT_EQ(menu->menuBar()->actions(), proprios); // the second has no menu bar
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(primeira->parentWidget()));
-    EXPECT_EQ(menu->menuBar()->actions(), primeira->barra->actions());
+    EXPECT_EQ(menu->menuBar()->actions(), primeira->menuBar->actions());
     EXPECT_EQ(menu->ActiveForm(), primeira);
     primeira->parentWidget()->close();
     segunda->parentWidget()->close();
@@ -509,13 +509,13 @@ TEST_F(mdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
     menu->show();
     HabilitaMenu(false);
     TestChild *filha = NewChild();
-    filha->barra = new QMenuBar(filha);
-    filha->barra->hide();
-    filha->barra->addMenu(QStringLiteral("&Arquivo"));
+    filha->menuBar = new QMenuBar(filha);
+    filha->menuBar->hide();
+    filha->menuBar->addMenu(QStringLiteral("&Arquivo"));
     HabilitaMenu(true);
     EXPECT_EQ(menu->ActiveForm(), filha);
-    EXPECT_TRUE(filha->chamadas.contains(QStringLiteral("Activate")));
-    EXPECT_EQ(menu->menuBar()->actions(), filha->barra->actions());
+    EXPECT_TRUE(filha->calls.contains(QStringLiteral("Activate")));
+    EXPECT_EQ(menu->menuBar()->actions(), filha->menuBar->actions());
 }
 
 TEST_F(mdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
@@ -524,7 +524,7 @@ TEST_F(mdiMenuTest, CloseAllOffersARefusingCaseAgainUntilItCloses)
     QPointer<TestChild> primeira = NewChild();
     QPointer<TestChild> teimosa = NewChild();
     QPointer<TestChild> relatorio = NewChild(QStringLiteral("frmRelatorio"));
-    teimosa->recusas = 2;
+    teimosa->closeRefusals = 2;
     menu->mnuArquivoFecharTodos_Click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(primeira);
@@ -566,7 +566,7 @@ TEST_F(mdiMenuTest, ClosingStopsWhenACaseRefusesAfterStoringRecentFiles)
     menu->show();
     AddFileMRU(QStringLiteral("/tmp/x.qzv"));
     TestChild *filha = NewChild();
-    filha->recusas = 1;
+    filha->closeRefusals = 1;
     EXPECT_FALSE(menu->close());
     EXPECT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
@@ -585,19 +585,19 @@ TEST_F(mdiMenuTest, ClosingAsksEveryChildBeforeAnyUnloads)
     QPointer<TestChild> primeira = NewChild();
     QPointer<TestChild> recusa = NewChild();
     QPointer<TestChild> terceira = NewChild(QStringLiteral("frmRelatorio"));
-    recusa->recusasConsulta = 1;
+    recusa->unloadRefusals = 1;
     EXPECT_FALSE(menu->close());
     ASSERT_TRUE(primeira && recusa && terceira);
-    EXPECT_EQ(primeira->consultas, 1);
-    EXPECT_EQ(primeira->pedidosFechar, 0); // agreed, yet still open
-    EXPECT_EQ(recusa->consultas, 1);
-    EXPECT_EQ(terceira->consultas, 0); // the asking stops at the refusal
+    EXPECT_EQ(primeira->unloadQueries, 1);
+    EXPECT_EQ(primeira->closeRequests, 0); // agreed, yet still open
+    EXPECT_EQ(recusa->unloadQueries, 1);
+    EXPECT_EQ(terceira->unloadQueries, 0); // the asking stops at the refusal
     EXPECT_FALSE(menu->IsUnloadingChildren());
 
     EXPECT_TRUE(menu->close());
-    EXPECT_EQ(primeira->consultas, 2);
-    EXPECT_EQ(recusa->consultas, 2);
-    EXPECT_EQ(terceira->consultas, 1);
+    EXPECT_EQ(primeira->unloadQueries, 2);
+    EXPECT_EQ(recusa->unloadQueries, 2);
+    EXPECT_EQ(terceira->unloadQueries, 1);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(primeira);
     EXPECT_FALSE(recusa);
@@ -676,9 +676,9 @@ TEST_F(mdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
     QList<QWidget *> alvos{menu->cobBarra};
     for (const char *chave : {"Novo", "Salvar", "Calcular", "Exportar"}) {
         QAction *botao = menu->Botao(QString::fromLatin1(chave));
-        QToolBar *barra = menu->tbPadrao->actions().contains(botao) ? menu->tbPadrao
+        QToolBar *menuBar = menu->tbPadrao->actions().contains(botao) ? menu->tbPadrao
                                                                     : menu->tbCalculo;
-        alvos << barra->widgetForAction(botao);
+        alvos << menuBar->widgetForAction(botao);
     }
     alvos << menu->tbPadrao->widgetForAction(menu->tbPadrao->actions().value(3));
     ASSERT_FALSE(alvos.contains(nullptr));

@@ -69,17 +69,17 @@ class SavedPrinter
 public:
     SavedPrinter()
         : format(platform::ProgramPrinter().outputFormat())
-        , arquivo(platform::ProgramPrinter().outputFileName())
+        , fileName(platform::ProgramPrinter().outputFileName())
     {}
     ~SavedPrinter()
     {
         platform::ProgramPrinter().setOutputFormat(format);
-        platform::ProgramPrinter().setOutputFileName(arquivo);
+        platform::ProgramPrinter().setOutputFileName(fileName);
     }
 
 private:
     QPrinter::OutputFormat format;
-    QString arquivo;
+    QString fileName;
 };
 
 } // namespace
@@ -180,25 +180,25 @@ TEST(QtInteractionTest, PrinterChosenInTheSetUpIsTheOneThePrintUses)
         [&](QDialog *dialogo) {
             EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Configurar impressão"));
             auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
-            auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+            auto *fileName = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
             QDialogButtonBox *botoes = ButtonBox(dialogo);
-            ASSERT_TRUE(impressoras && arquivo && botoes);
+            ASSERT_TRUE(impressoras && fileName && botoes);
             for (QAbstractButton *botao : botoes->buttons()) {
                 if (botoes->buttonRole(botao) == QDialogButtonBox::ResetRole) {
                     EXPECT_TRUE(botao->isHidden()) << "copies and range belong to printing";
                 }
             }
             impressoras->setCurrentIndex(impressoras->count() - 1); // to a PDF file
-            arquivo->setText(escolhido);
+            fileName->setText(escolhido);
             botoes->button(QDialogButtonBox::Ok)->click();
         },
         [&] { janela.mnuArquivoConfigurarImpressao->trigger(); });
 
     WhileOpen(
         [&](QDialog *dialogo) {
-            auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
-            ASSERT_NE(arquivo, nullptr);
-            EXPECT_EQ(arquivo->text(), escolhido);
+            auto *fileName = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+            ASSERT_NE(fileName, nullptr);
+            EXPECT_EQ(fileName->text(), escolhido);
             ButtonBox(dialogo)->button(QDialogButtonBox::Ok)->click();
         },
         [&] { janela.mnuArquivoImprimir->trigger(); });
