@@ -20,6 +20,7 @@
 #include <QString>
 
 class ChildWindow;
+class CommandServer;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -27,7 +28,6 @@ class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
-class CommandServer;
 class ToolbarBands;
 
 class mdiMenu : public QMainWindow, public ChildWindowHost
