@@ -36,10 +36,11 @@ fail() {
     exit 1
 }
 
-# Waits up to five seconds for a command to succeed.
+# Waits up to thirty seconds for a command to succeed: a loaded machine (CI builds beside
+# the tests) can take its time to start an X server and a window manager.
 wait_for() {
     local i
-    for i in $(seq 50); do
+    for i in $(seq 300); do
         "$@" && return 0
         sleep 0.1
     done
