@@ -48,6 +48,9 @@ QList<QAction *> BuildMenus(QWidget *parent, std::span<const MenuRow> rows)
             QMenu *menu = row.level == 0 ? new QMenu(caption, parent)
                                          : open.back()->addMenu(caption);
             menu->setObjectName(QString::fromLatin1(row.name));
+            // A disabled submenu is disabled as a widget too: a menu gives its entry its own
+            // state whenever its window is enabled again (after the busy state, say).
+            menu->setEnabled(!row.flags.testFlag(MenuFlag::Disabled));
             open.push_back(menu);
             action = menu->menuAction();
             if (row.level == 0)

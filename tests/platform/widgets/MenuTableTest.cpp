@@ -41,6 +41,10 @@ TEST(MenuTableTest, LevelsNestTheRowsAndFlagsSetStateAndTiming)
     EXPECT_EQ(a->actions()[0]->objectName(), QStringLiteral("mnuA1"));
     EXPECT_EQ(a->actions()[1], sub->menuAction());
     EXPECT_FALSE(sub->menuAction()->isEnabled());
+    // The window disabled and enabled again (the busy state) leaves the submenu disabled.
+    janela.setEnabled(false);
+    janela.setEnabled(true);
+    EXPECT_FALSE(sub->menuAction()->isEnabled());
     ASSERT_EQ(sub->actions().size(), 3);
     EXPECT_TRUE(sub->actions()[1]->isSeparator());
     EXPECT_EQ(sub->actions()[2]->objectName(), QStringLiteral("mnuFundo"));
