@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace platform {
@@ -90,8 +89,10 @@ double LeadingNumber(const QString &text)
     };
     skipBlanks();
     QByteArray number;
+    // from_chars takes a minus sign only: a plus sign is read and left out.
     if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        number += char(text[i].unicode());
+        if (text[i] == QLatin1Char('-'))
+            number += '-';
         ++i;
     }
     bool seenDigit = false;
@@ -112,8 +113,11 @@ double LeadingNumber(const QString &text)
     }
     if (!seenDigit)
         return 0;
-    const double value = std::strtod(number.constData(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    // from_chars reads the point whatever the process's locale is; strtod would follow it.
+    double value = 0;
+    const auto read = std::from_chars(number.constData(), number.constData() + number.size(),
+                                      value, std::chars_format::fixed);
+    return read.ec == std::errc() && std::isfinite(value) ? value : 0;
 }
 
 double RoundHalfEven(double value)

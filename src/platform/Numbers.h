@@ -20,8 +20,9 @@ QString FormatDouble(double value);
 // ignored. Empty or anything that is not a number gives nullopt.
 std::optional<double> ParseNumber(const QString &text);
 
-// The number a text starts with: blanks skipped, point as decimal separator, 0 when the text
-// does not start with a number (the way the case file reads its whole numbers).
+// The number a text starts with: blanks skipped, point as decimal separator whatever the
+// process's locale, 0 when the text does not start with a number or is beyond a double (the
+// way the case file and the settings read their whole numbers).
 double LeadingNumber(const QString &text);
 
 // Rounding to the nearest whole number, halves to the even one (2.5 gives 2, 3.5 gives 4).

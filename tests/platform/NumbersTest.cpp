@@ -1,5 +1,7 @@
 #include "platform/Numbers.h"
 
+#include <clocale>
+#include <string>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -55,6 +57,19 @@ TEST(NumbersTest, LeadingNumberReadsThePointAsDecimalSeparator)
     EXPECT_EQ(LeadingNumber(QStringLiteral("x1")), 0);
     EXPECT_EQ(LeadingNumber(QString()), 0);
     EXPECT_EQ(LeadingNumber(QStringLiteral("1 2")), 12);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("+.5x")), 0.5);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("1") + QString(400, QLatin1Char('0'))), 0);
+}
+
+// Under a comma-decimal C locale (the users' own), the point still separates the decimals.
+TEST(NumbersTest, LeadingNumberIgnoresTheProcessLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no comma-decimal locale on this machine";
+    const double lida = LeadingNumber(QStringLiteral("1.5"));
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(lida, 1.5);
 }
 
 TEST(NumbersTest, RoundHalfEvenTakesHalvesToEven)
