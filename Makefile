@@ -10,7 +10,7 @@ FUZZ_TIME  ?= 60
 JOBS       ?= $(shell nproc)
 PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
               libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
-              shared-mime-info desktop-file-utils qt6-translations-l10n \
+              shared-mime-info desktop-file-utils qt6-translations-l10n locales \
               xvfb openbox x11-utils
 
 .PHONY: all deps configure build run test test-asan fuzz bench clean
