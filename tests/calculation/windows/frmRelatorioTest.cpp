@@ -26,7 +26,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 // Qt's own way of sending the shortcut-override step of a key press, as a key press would.
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k,
@@ -175,19 +174,23 @@ TEST_F(frmRelatorioExportTest, FailedWriteKeepsTheOlderFile)
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(frmRelatorioExportTest, ReadOnlyFolderKeepsTheOlderFile)
+TEST_F(frmRelatorioExportTest, UnwritableFolderKeepsTheOlderFile)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; FailedWriteKeepsTheOlderFile "
-                        "covers the failed write for root";
-    const QString caminho = WriteOlderFile();
-    QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    answers.fileAnswers = {caminho};
+    // The chosen folder is the older export, a regular file: no one, root included, can
+    // write below it.
+    const QString antigo = WriteOlderFile();
+    answers.fileAnswers = {antigo + QStringLiteral("/novo.txt")};
     window.mnuArquivoExportarRelatorio_Click();
-    QFile::setPermissions(PathRelatorios(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ExeOwner);
-    EXPECT_EQ(FileBytes(caminho), QByteArray("relatorio antigo\r\n"));
-    EXPECT_EQ(answers.messages().size(), 1u);
+    EXPECT_EQ(FileBytes(antigo), QByteArray("relatorio antigo\r\n"));
+    EXPECT_EQ(QDir(PathRelatorios()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                | QDir::Hidden),
+              QStringList{"antigo.txt"});
+    const auto mensagens = answers.messages();
+    ASSERT_EQ(mensagens.size(), 1u);
+    EXPECT_EQ(mensagens[0].title, QStringLiteral("Informação de Erro Código :75"));
+    EXPECT_TRUE(answers.externals().isEmpty());
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 namespace {
