@@ -1,8 +1,8 @@
 // The life of the child windows in the main window, reached the way a user reaches it: menu
 // entries and toolbar buttons triggered, keys and clicks sent, and the event loop left to
-// run (deferred deletes included) before anything is checked. Commands that close windows
-// are given from the very windows they close. These tests run offscreen and again on a real
-// display with a window manager (label desktop).
+// run (deferred deletes included) until the windows have settled, before anything is
+// checked. Commands that close windows are given from the very windows they close. These
+// tests run offscreen and again on a real display with a window manager (label desktop).
 #include "calculation/modCalculo.h"
 #include "calculation/windows/AbreJanela.h"
 #include "calculation/windows/frmCalcQuirasol.h"
@@ -14,6 +14,7 @@
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +29,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::WaitFor;
 
 const QString LiquidCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
 const QString RelativeDensityCaseFile =
@@ -48,7 +51,7 @@ protected:
         menu->show();
         menu->activateWindow();
         // On a real display the window manager makes it the active window in its own time.
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs));
         ui.messageAnswers.assign(20, platform::vbNo); // "Não" to every save question
     }
     void TearDown() override
@@ -57,25 +60,40 @@ protected:
             for (QMdiSubWindow *sub : menu->Area()->subWindowList())
                 if (qobject_cast<frmCalcQuirasol *>(sub->widget()))
                     sub->close();
-            WaitFor();
+            EXPECT_TRUE(WaitFor([this] { return CaseCount() == 0; }));
         }
         testsupport::UnloadMainWindow();
     }
-
-    // The event loop runs a while: queued commands, deferred deletes, activation.
-    static void WaitFor() { QTest::qWait(30); }
 
     QAction *Action(QObject *dono, const char *nome) const
     {
         return dono->findChild<QAction *>(QString::fromLatin1(nome));
     }
-    // "Abrir" in the frame's menu, the file picked in the open dialog.
+    // "Abrir" in the frame's menu, the file picked in the open dialog; the new case is the
+    // active child.
     frmCalcQuirasol *OpenCase(const QString &arquivo)
     {
+        const QList<QMdiSubWindow *> antes = menu->Area()->subWindowList();
         ui.fileAnswers.push_back(arquivo);
         menu->Botao(QStringLiteral("Abrir"))->trigger();
-        WaitFor();
+        EXPECT_TRUE(WaitFor([&] { return IsActive(NewCase(antes)); }));
         return CaseWindow();
+    }
+    // A case window's sub-window that is not among those before.
+    QMdiSubWindow *NewCase(const QList<QMdiSubWindow *> &antes) const
+    {
+        for (QMdiSubWindow *sub : menu->Area()->subWindowList())
+            if (!antes.contains(sub) && qobject_cast<frmCalcQuirasol *>(sub->widget()))
+                return sub;
+        return nullptr;
+    }
+    bool IsActive(const QMdiSubWindow *sub) const
+    {
+        return sub && menu->ActiveForm() == sub->widget();
+    }
+    bool IsReportActive(const frmCalcQuirasol *caso) const
+    {
+        return caso->Relatorio && menu->ActiveForm() == caso->Relatorio;
     }
     frmCalcQuirasol *CaseWindow() const
     {
@@ -128,36 +146,39 @@ TEST_F(WindowLifecycleTest, ClosingCommandsFromTheWindowTheyClose)
             menu = mdiMenu::Instance();
             menu->show();
             menu->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+            ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs));
         }
         OpenCase(RelativeDensityCaseFile);
         frmCalcQuirasol *caso = OpenCase(LiquidCaseFile);
         ASSERT_NE(caso, nullptr) << nome.toStdString();
         menu->Botao(QStringLiteral("Calcular"))->trigger();
-        WaitFor();
+        ASSERT_TRUE(WaitFor([&] { return IsReportActive(caso); })) << nome.toStdString();
         QPointer<frmRelatorio> relatorio = caso->Relatorio;
-        ASSERT_EQ(menu->ActiveForm(), relatorio.data()) << nome.toStdString();
         if (!c.doRelatorio) {
             menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(caso->mdiFrame()));
-            WaitFor();
+            ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == caso; })) << nome.toStdString();
         }
         QObject *origem = c.doRelatorio ? static_cast<QObject *>(relatorio.data()) : caso;
         Action(origem, c.acao)->trigger();
-        WaitFor();
 
         if (c.fechaPrograma) {
-            EXPECT_FALSE(menu) << nome.toStdString();
+            EXPECT_TRUE(WaitFor([this] { return menu.isNull(); })) << nome.toStdString();
             continue;
         }
+        // The rest: nothing (all closed), or the other case as the active child.
+        const bool todos = QByteArray(c.acao) == "mnuArquivoFecharTodos";
+        EXPECT_TRUE(WaitFor([&] {
+            return menu && !relatorio && CaseCount() == (todos ? 0 : 1)
+                   && (todos || menu->ActiveForm());
+        })) << nome.toStdString();
         ASSERT_TRUE(menu) << nome.toStdString();
         EXPECT_FALSE(relatorio) << nome.toStdString();
-        const bool todos = QByteArray(c.acao) == "mnuArquivoFecharTodos";
         EXPECT_EQ(CaseCount(), todos ? 0 : 1) << nome.toStdString();
         MenusOf(menu->ActiveForm());
         EXPECT_TRUE(menu->isEnabled());
         // Whatever is left closes, ready for the next command.
         menu->mnuArquivoFecharTodos_Click();
-        WaitFor();
+        ASSERT_TRUE(WaitFor([this] { return menu->Area()->subWindowList().isEmpty(); }));
     }
 }
 
@@ -176,11 +197,8 @@ TEST_F(WindowLifecycleTest, NewOrOpenedCaseBecomesTheActiveChildWhateverThePath)
     for (const auto &caminho : caminhos) {
         const QList<QMdiSubWindow *> antes = menu->Area()->subWindowList();
         caminho();
-        WaitFor();
         QMdiSubWindow *novo = nullptr;
-        for (QMdiSubWindow *sub : menu->Area()->subWindowList())
-            if (!antes.contains(sub) && qobject_cast<frmCalcQuirasol *>(sub->widget()))
-                novo = sub;
+        EXPECT_TRUE(WaitFor([&] { return IsActive(novo = NewCase(antes)); })) << n;
         ASSERT_NE(novo, nullptr) << n;
         EXPECT_EQ(menu->Area()->activeSubWindow(), novo) << n;
         EXPECT_EQ(menu->ActiveForm(), novo->widget()) << n;
@@ -197,28 +215,33 @@ TEST_F(WindowLifecycleTest, ClosingOrHidingTheActiveChildActivatesTheNext)
         [&](frmCalcQuirasol *caso) { caso->mdiFrame()->close(); }, // the close box
         [&](frmCalcQuirasol *caso) {
             menu->Botao(QStringLiteral("Calcular"))->trigger();
-            WaitFor();
+            ASSERT_TRUE(WaitFor([&] { return IsReportActive(caso); }));
             caso->Relatorio->mnuArquivoFechar->trigger();
         },
         [&](frmCalcQuirasol *) {
             Action(menu->ActiveForm(), "mnuAjudaDicas")->trigger();
-            WaitFor();
-            ASSERT_NE(frmDica::Instance(), nullptr);
+            ASSERT_TRUE(WaitFor([this] {
+                return frmDica::Instance() && menu->ActiveForm() == frmDica::Instance();
+            }));
             QTest::mouseClick(frmDica::Instance()->cmdOK, Qt::LeftButton);
         },
     };
     int n = 0;
     for (const auto &fecha : fechamentos) {
-        frmCalcQuirasol *segundo = OpenCase(LiquidCaseFile);
+        QPointer<frmCalcQuirasol> segundo = OpenCase(LiquidCaseFile);
+        ASSERT_TRUE(segundo);
         ASSERT_NE(segundo, primeiro);
         fecha(segundo);
-        WaitFor();
-        QWidget *esperado = n < 2 ? static_cast<QWidget *>(primeiro) : segundo;
+        // The first two close the second case, the others hide or close a window in front of it.
+        const bool fechado = n < 2;
+        QWidget *esperado = fechado ? static_cast<QWidget *>(primeiro) : segundo.data();
+        EXPECT_TRUE(WaitFor([&] { return menu->ActiveForm() == esperado && fechado == !segundo; }))
+            << n;
         EXPECT_EQ(menu->ActiveForm(), esperado) << n;
         MenusOf(esperado);
-        if (n >= 2) {
+        if (!fechado) {
             segundo->mnuArquivoFechar->trigger();
-            WaitFor();
+            EXPECT_TRUE(WaitFor([&] { return menu->ActiveForm() == primeiro && !segundo; })) << n;
         }
         EXPECT_EQ(menu->ActiveForm(), primeiro) << n;
         ++n;
@@ -229,11 +252,10 @@ TEST_F(WindowLifecycleTest, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndW
 {
     QMdiArea *area = menu->Area();
     Action(menu, "mnuAjudaDocumentacaoTabela0")->trigger();
-    WaitFor();
+    ASSERT_TRUE(WaitFor([area] { return area->activeSubWindow() != nullptr; }));
     QMdiSubWindow *massa = area->activeSubWindow();
-    ASSERT_NE(massa, nullptr);
     massa->showMaximized();
-    WaitFor();
+    ASSERT_TRUE(WaitFor([&] { return massa->geometry() == area->viewport()->rect(); }));
 
     const std::function<void()> aberturas[] = {
         [&] { Action(menu, "mnuAjudaDocumentacaoTabela1")->trigger(); },
@@ -244,8 +266,13 @@ TEST_F(WindowLifecycleTest, ChildOpenedWhileAnotherIsMaximisedOpensMaximisedAndW
     for (const auto &abre : aberturas) {
         QMdiSubWindow *antes = area->activeSubWindow();
         abre();
-        WaitFor();
-        QMdiSubWindow *nova = area->activeSubWindow();
+        QMdiSubWindow *nova = nullptr;
+        EXPECT_TRUE(WaitFor([&] {
+            nova = area->activeSubWindow();
+            return nova && nova != antes && nova->isMaximized() && !antes->isMaximized()
+                   && nova->geometry() == area->viewport()->rect();
+        })) << n;
+        ASSERT_NE(nova, nullptr) << n;
         ASSERT_NE(nova, antes) << n;
         EXPECT_TRUE(nova->isMaximized()) << n;
         EXPECT_FALSE(antes->isMaximized()) << n;
@@ -262,17 +289,15 @@ TEST_F(WindowLifecycleTest, CaseClosedWhileItsCalculatorIsOpen)
     frmCalcQuirasol *caso = OpenCase(LiquidCaseFile);
     caso->txtDados[2]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(caso->txtDados[2], Qt::Key_Return);
-    WaitFor();
+    ASSERT_TRUE(WaitFor([] { return frmCalculadora::Instance() != nullptr; }));
     QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
-    ASSERT_TRUE(calculadora);
     caso->mnuArquivoFechar->trigger();
-    WaitFor();
-    EXPECT_EQ(CaseCount(), 0);
+    EXPECT_TRUE(WaitFor([this] { return CaseCount() == 0; }));
     if (calculadora) {
         // Whatever it still shows goes nowhere.
         QTest::keyClick(calculadora, Qt::Key_Equal);
         calculadora->close();
     }
-    WaitFor();
+    EXPECT_TRUE(WaitFor([&] { return !calculadora && !menu->ActiveForm(); }));
     MenusOf(nullptr);
 }
