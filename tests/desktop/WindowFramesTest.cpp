@@ -12,6 +12,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "platform/Twips.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 using namespace calculation;
+using testsupport::WaitFor;
 
 namespace {
 
@@ -79,7 +81,7 @@ protected:
     {
         menu = mdiMenu::Instance();
         maximizada ? menu->showMaximized() : menu->show();
-        ASSERT_TRUE(QTest::qWaitFor([this, maximizada] {
+        ASSERT_TRUE(WaitFor([this, maximizada] {
             return IsFramed(menu) && menu->isActiveWindow()
                    && menu->isMaximized() == maximizada;
         })) << "the window manager did not frame the main window";
@@ -111,31 +113,32 @@ TEST_F(WindowFramesTest, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
     ValueBox *caixa = caso->txtDados[18]; // "Massa Específica (proj)", low in the window
     ASSERT_TRUE(caixa && caixa->isEnabled());
     QTest::mouseClick(caixa, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([caixa] { return caixa->hasFocus(); }));
-
     for (int abertura = 1; abertura <= 4; ++abertura) {
         SCOPED_TRACE(abertura);
+        // The window manager has given the activation back to the main window (after the
+        // calculator before), and the box has the focus again.
+        ASSERT_TRUE(WaitFor([&] { return menu->isActiveWindow() && caixa->hasFocus(); }));
         QTest::keyClick(caixa, Qt::Key_Return);
         QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
         ASSERT_FALSE(calculadora.isNull());
         const QRect campo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
         // Too low for the calculator below it: its whole frame, title bar included, stands
-        // on the box, left edges aligned.
+        // on the box, left edges aligned. (It closes itself if it loses the activation.)
         const auto acima = [&] {
-            const QRect moldura = calculadora->frameGeometry();
-            return IsFramed(calculadora) && moldura.bottom() + 1 == campo.top()
-                   && moldura.left() == campo.left();
+            return calculadora && IsFramed(calculadora)
+                   && calculadora->frameGeometry().bottom() + 1 == campo.top()
+                   && calculadora->frameGeometry().left() == campo.left();
         };
-        EXPECT_TRUE(QTest::qWaitFor(acima))
+        EXPECT_TRUE(WaitFor(acima))
             << "box " << Describe(campo) << ", calculator frame "
-            << Describe(calculadora->frameGeometry());
+            << (calculadora ? Describe(calculadora->frameGeometry()) : "closed");
         // Once it has the keyboard, "=" (Enter) writes the readout into the box and closes
         // the calculator.
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return QGuiApplication::focusWindow() == calculadora->windowHandle();
+        ASSERT_TRUE(WaitFor([&] {
+            return calculadora && QGuiApplication::focusWindow() == calculadora->windowHandle();
         }));
         QTest::keyClick(calculadora, Qt::Key_Return);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return calculadora.isNull(); }));
+        ASSERT_TRUE(WaitFor([&] { return calculadora.isNull(); }));
     }
 }
 
@@ -153,7 +156,7 @@ TEST_F(WindowFramesTest, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack
 
     QPointer<mdiMenu> antigo = menu.data();
     Action("mnuArquivoSair")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
+    ASSERT_TRUE(WaitFor([&] { return antigo.isNull(); }));
     const QString menuConfig = QStringLiteral("Config\\Menu");
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainLeft")),
               QString::number(primeira.left() * 15));
@@ -162,20 +165,20 @@ TEST_F(WindowFramesTest, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack
 
     ShowMainWindow();
     const auto mesmoLugar = [&] { return menu->frameGeometry() == primeira; };
-    EXPECT_TRUE(QTest::qWaitFor(mesmoLugar))
+    EXPECT_TRUE(WaitFor(mesmoLugar))
         << "first " << Describe(primeira) << ", next " << Describe(menu->frameGeometry());
     EXPECT_EQ(menu->size(), desenho);
 
     // Closed maximised, it starts maximised; restored, it stands at the same place again.
     menu->showMaximized();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return menu->isMaximized(); }));
+    ASSERT_TRUE(WaitFor([this] { return menu->isMaximized(); }));
     antigo = menu.data();
     Action("mnuArquivoSair")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return antigo.isNull(); }));
+    ASSERT_TRUE(WaitFor([&] { return antigo.isNull(); }));
     EXPECT_EQ(frame::GetConfig(menuConfig, QStringLiteral("MainWindowsState")),
               QStringLiteral("2"));
     ShowMainWindow(true);
     menu->showNormal();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
+    EXPECT_TRUE(WaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
         << "first " << Describe(primeira) << ", restored " << Describe(menu->frameGeometry());
 }
