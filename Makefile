@@ -8,8 +8,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 60
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-              libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
+PACKAGES   := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libgtest-dev \
+              libgmock-dev libbenchmark-dev fonts-liberation poppler-utils clang libclang-rt-14-dev \
               shared-mime-info desktop-file-utils qt6-translations-l10n locales \
               xvfb openbox x11-utils
 

@@ -16,13 +16,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 using namespace calculation;
 using testsupport::WaitFor;
@@ -45,6 +48,32 @@ bool IsFramed(const QWidget *janela)
 {
     return janela->isVisible() && janela->windowHandle()
            && !janela->windowHandle()->frameMargins().isNull();
+}
+
+// The window the window manager holds active (the root window's _NET_ACTIVE_WINDOW). Qt
+// takes a window as active as soon as the X server gives it the focus; the window manager
+// may not have seen it yet, and a window closed before then leaves none active.
+WId WindowManagersActiveWindow()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *conexao = x11 ? x11->connection() : nullptr;
+    if (!conexao)
+        return 0;
+    const char nome[] = "_NET_ACTIVE_WINDOW";
+    xcb_intern_atom_reply_t *atomo = xcb_intern_atom_reply(
+        conexao, xcb_intern_atom(conexao, 1, sizeof nome - 1, nome), nullptr);
+    if (!atomo)
+        return 0;
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(conexao)).data->root;
+    xcb_get_property_reply_t *valor = xcb_get_property_reply(
+        conexao, xcb_get_property(conexao, 0, raiz, atomo->atom, XCB_ATOM_WINDOW, 0, 1),
+        nullptr);
+    std::free(atomo);
+    WId janela = 0;
+    if (valor && xcb_get_property_value_length(valor) == sizeof(xcb_window_t))
+        janela = *static_cast<xcb_window_t *>(xcb_get_property_value(valor));
+    std::free(valor);
+    return janela;
 }
 
 class WindowFramesTest : public ::testing::Test
@@ -132,10 +161,11 @@ TEST_F(WindowFramesTest, CalculatorStandsDirectlyAboveALowBoxAtEveryOpening)
         EXPECT_TRUE(WaitFor(acima))
             << "box " << Describe(campo) << ", calculator frame "
             << (calculadora ? Describe(calculadora->frameGeometry()) : "closed");
-        // Once it has the keyboard, "=" (Enter) writes the readout into the box and closes
-        // the calculator.
+        // Once it has the keyboard, the window manager's activation included, "=" (Enter)
+        // writes the readout into the box and closes the calculator.
         ASSERT_TRUE(WaitFor([&] {
-            return calculadora && QGuiApplication::focusWindow() == calculadora->windowHandle();
+            return calculadora && QGuiApplication::focusWindow() == calculadora->windowHandle()
+                   && WindowManagersActiveWindow() == calculadora->winId();
         }));
         QTest::keyClick(calculadora, Qt::Key_Return);
         ASSERT_TRUE(WaitFor([&] { return calculadora.isNull(); }));
