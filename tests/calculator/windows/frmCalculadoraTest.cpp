@@ -1,5 +1,6 @@
 #include "calculator/windows/frmCalculadora.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -51,6 +52,7 @@ void Click(QWidget *widget, Qt::MouseButton botao = Qt::LeftButton)
     Mouse(widget, QEvent::MouseButtonRelease, botao);
 }
 
+// The events so far, deferred deletes included: before checking that nothing happened.
 void Drain()
 {
     QCoreApplication::processEvents();
@@ -65,8 +67,13 @@ protected:
     {
         if (calc)
             calc->close();
-        Drain();
-        ASSERT_EQ(frmCalculadora::Instance(), nullptr);
+        ASSERT_TRUE(testsupport::WaitFor([] { return frmCalculadora::Instance() == nullptr; }));
+    }
+
+    // The calculator has closed and is deleted.
+    bool Closed()
+    {
+        return testsupport::WaitFor([this] { return calc.isNull(); });
     }
 
     QString ReadoutText() const { return calc->Readout->text(); }
@@ -219,8 +226,7 @@ TEST_F(frmCalculadoraTest, EnterWritesIntoTheFieldThatOpenedIt)
     PressKey(Qt::Key_Return);
     EXPECT_EQ(alvo.changes, QStringList{QStringLiteral("14,5")});
     EXPECT_EQ(alvo.other->text(), QString());
-    Drain();
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(Closed());
 }
 
 TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
@@ -230,8 +236,7 @@ TEST_F(frmCalculadoraTest, EqualsButtonWritesTypedNumberWithItsSeparator)
     Click(calc->caption(NumberButton(5)));
     Click(calc->caption(OperatorButton(OpEquals)));
     EXPECT_EQ(alvo.box->text(), QStringLiteral("5,"));
-    Drain();
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(Closed());
 }
 
 TEST_F(frmCalculadoraTest, DivisionByZeroWarnsAndStaysOpen)
@@ -253,18 +258,17 @@ TEST_F(frmCalculadoraTest, LosingActivationClosesWithoutWriting)
     calc->Inicia(&alvo.window);
     PressKey(Qt::Key_9);
     PressKey(Qt::Key_Enter, Qt::KeypadModifier);
-    Drain();
+    ASSERT_TRUE(Closed());
     // "9 =" closed it with a result; open it again and leave it without one.
     alvo.changes.clear();
     calc = frmCalculadora::Load();
     calc->Inicia(&alvo.window);
     PressKey(Qt::Key_7);
-    ASSERT_EQ(QGuiApplication::focusWindow(), calc->windowHandle());
+    ASSERT_TRUE(testsupport::WaitFor(
+        [this] { return QGuiApplication::focusWindow() == calc->windowHandle(); }));
     // Another window of the program takes the activation.
     alvo.window.activateWindow();
-    QCoreApplication::processEvents();
-    Drain();
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(Closed());
     EXPECT_TRUE(alvo.changes.isEmpty());
     EXPECT_EQ(alvo.box->text(), QStringLiteral("9,"));
 }
@@ -279,8 +283,7 @@ TEST_F(frmCalculadoraTest, AnotherProgramTakingTheActivationLeavesItOpen)
     EXPECT_FALSE(calc.isNull());
     // Coming back to the case window closes it.
     Q_EMIT qApp->focusWindowChanged(alvo.window.windowHandle());
-    Drain();
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(Closed());
     EXPECT_TRUE(alvo.changes.isEmpty());
 }
 
@@ -301,7 +304,7 @@ TEST_F(frmCalculadoraTest, TitleBarCloseWritesNothingAndOperandsSurvive)
         PressKey(key, Qt::KeypadModifier);
     EXPECT_EQ(ReadoutText(), QStringLiteral("5"));
     calc->close();
-    Drain();
+    ASSERT_TRUE(Closed());
     EXPECT_TRUE(alvo.changes.isEmpty());
     // The next opening starts fresh; the first operand of the last one is still there.
     calc = frmCalculadora::Load();
@@ -315,8 +318,7 @@ TEST_F(frmCalculadoraTest, TargetGoneStillCloses)
     calc->Inicia(&alvo->window);
     PressKey(Qt::Key_4);
     delete alvo; // the calculator floats above its target and goes with it
-    Drain();
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(Closed());
 }
 
 TEST_F(frmCalculadoraTest, ReopenedWhileTheOldWindowIsStillBeingDeleted)
@@ -325,8 +327,7 @@ TEST_F(frmCalculadoraTest, ReopenedWhileTheOldWindowIsStillBeingDeleted)
     velha->close(); // deletion pending
     calc = frmCalculadora::Load();
     ASSERT_NE(calc.data(), velha.data());
-    Drain();
-    EXPECT_TRUE(velha.isNull());
+    EXPECT_TRUE(testsupport::WaitFor([&] { return velha.isNull(); }));
     EXPECT_EQ(frmCalculadora::Instance(), calc.data());
     PressKey(Qt::Key_3);
     EXPECT_EQ(ReadoutText(), QStringLiteral("3,"));

@@ -5,6 +5,7 @@
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +48,6 @@ protected:
         menu->Botao(QStringLiteral("Novo"))->trigger();
         menu->Botao(QStringLiteral("Abrir"))->trigger();
         menu->MDIForm_LinkExecute(QStringLiteral("/P \"/casos/c.qzv\""));
-        QApplication::processEvents();
     }
 
     testsupport::OwnProgramState programState;
@@ -70,12 +70,14 @@ TEST_F(CaseOpenerTest, FrameCommandsThatOpenCasesReachTheOpener)
         {true, QString()},
         {true, QStringLiteral("/casos/c.qzv")},
     };
+    EXPECT_TRUE(testsupport::WaitFor([&] { return openerCalls.size() >= esperado.size(); }));
     EXPECT_EQ(openerCalls, esperado);
 }
 
 TEST_F(CaseOpenerTest, WithoutAnOpenerTheFrameOpensNothingAndStaysUsable)
 {
     GiveEveryOpeningCommand();
+    QApplication::processEvents(); // whatever the commands left to the event loop
     EXPECT_TRUE(openerCalls.empty());
     EXPECT_TRUE(menu->Area()->subWindowList().isEmpty());
     EXPECT_TRUE(ui.asked.empty());

@@ -11,6 +11,7 @@
 #include "platform/SettingsFiles.h"
 #include "platform/widgets/WindowIcons.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,7 @@
 
 using frame::GetConfig;
 using frame::SaveConfig;
+using testsupport::WaitFor;
 
 // Readable QString values in failure messages.
 static void PrintTo(const QString &texto, std::ostream *saida)
@@ -341,9 +343,7 @@ TEST_F(mdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
     SaveConfig(Menu, QStringLiteral("MainWindowsState"), QStringLiteral("2"));
     Load();
     menu->show();
-    QApplication::processEvents();
-    EXPECT_TRUE(menu->isMaximized());
-    EXPECT_EQ(menu->UltimoEstado, 2);
+    EXPECT_TRUE(WaitFor([this] { return menu->isMaximized() && menu->UltimoEstado == 2; }));
     Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("2"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainLeft")), QStringLiteral("1500"));
@@ -359,7 +359,7 @@ TEST_F(mdiMenuTest, ClosingMinimisedStoresState0)
     Load();
     menu->show();
     menu->showMinimized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     EXPECT_EQ(menu->UltimoEstado, 0);
     Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
@@ -373,9 +373,9 @@ TEST_F(mdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlaceme
     Load();
     menu->show();
     menu->showMaximized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMaximized(); }));
     menu->setWindowState(menu->windowState() | Qt::WindowMinimized);
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
@@ -499,8 +499,7 @@ TEST_F(mdiMenuTest, ActivationSwapsMenusAndCallsActivateAndDeactivate)
     EXPECT_EQ(menu->ActiveForm(), primeira);
     primeira->parentWidget()->close();
     segunda->parentWidget()->close();
-    QApplication::processEvents();
-    EXPECT_EQ(menu->menuBar()->actions(), proprios);
+    EXPECT_TRUE(WaitFor([&] { return menu->menuBar()->actions() == proprios; }));
 }
 
 TEST_F(mdiMenuTest, ChildOpenedWhileBusyBecomesActiveWhenTheFrameIsReady)
@@ -609,15 +608,13 @@ TEST_F(mdiMenuTest, LinkExecuteWithSlashPRestoresTheLastState)
     Load();
     menu->show();
     menu->showMaximized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMaximized(); }));
     menu->showMinimized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     EXPECT_EQ(menu->UltimoEstado, 2);
     menu->MDIForm_LinkExecute(QStringLiteral("/P /tmp/nao existe.qzv"));
-    QApplication::processEvents();
+    EXPECT_TRUE(WaitFor([this] { return !menu->isMinimized() && menu->isMaximized(); }));
     EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/tmp/nao existe.qzv"));
-    EXPECT_FALSE(menu->isMinimized());
-    EXPECT_TRUE(menu->isMaximized());
 }
 
 TEST_F(mdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
@@ -625,7 +622,7 @@ TEST_F(mdiMenuTest, LinkExecuteWithoutSlashPTakesTheWholeTextAndKeepsTheState)
     Load();
     menu->show();
     menu->showMinimized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     menu->MDIForm_LinkExecute(QStringLiteral("/tmp/caso.qzv"));
     EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/tmp/caso.qzv"));
     EXPECT_TRUE(menu->isMinimized());

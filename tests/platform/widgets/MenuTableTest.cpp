@@ -1,6 +1,7 @@
 // Menus built from a table: nesting by level, the state of entries and submenus, and how
 // their commands run.
 #include "platform/widgets/MenuTable.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,6 +63,5 @@ TEST(MenuTableTest, LevelsNestTheRowsAndFlagsSetStateAndTiming)
     // A command that runs after the menu waits for the event loop.
     b->actions()[0]->trigger();
     EXPECT_EQ(fechamentos, 0);
-    QApplication::processEvents();
-    EXPECT_EQ(fechamentos, 1);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return fechamentos == 1; }));
 }
