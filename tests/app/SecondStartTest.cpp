@@ -9,9 +9,9 @@
 #include "platform/AppInfo.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QPointer>
 #include <QProcess>
@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::WaitFor;
 
 class SecondStartTest : public ::testing::Test
 {
@@ -54,24 +56,13 @@ protected:
         segundo.start(QStringLiteral(QUIRASOL_PROGRAM), argumentos);
         if (!segundo.waitForStarted(10000))
             return -1;
-        QDeadlineTimer prazo(20000);
-        while (segundo.state() != QProcess::NotRunning && !prazo.hasExpired())
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (segundo.state() != QProcess::NotRunning) {
+        // This process's event loop runs meanwhile: it answers the second instance.
+        if (!WaitFor([&] { return segundo.state() == QProcess::NotRunning; })) {
             segundo.kill();
             segundo.waitForFinished(5000);
             return -1;
         }
         return segundo.exitStatus() == QProcess::NormalExit ? segundo.exitCode() : -1;
-    }
-
-    // Lets events run until the condition holds or five seconds have passed.
-    template <typename Condicao> bool WaitFor(Condicao condicao)
-    {
-        QDeadlineTimer prazo(5000);
-        while (!condicao() && !prazo.hasExpired())
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        return condicao();
     }
 
     testsupport::OwnProgramState programState;
@@ -103,9 +94,9 @@ TEST_F(SecondStartTest, EmptyCommandLineShowsAndRestoresTheWindow)
 {
     menu->show();
     menu->showMaximized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMaximized(); }));
     menu->showMinimized();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     ArquivoAbrir() = QStringLiteral("antes");
     EXPECT_EQ(StartSecondInstance({}), 0);
     EXPECT_TRUE(WaitFor([] { return ArquivoAbrir().isEmpty(); }));

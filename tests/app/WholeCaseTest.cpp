@@ -12,6 +12,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -313,7 +314,7 @@ TEST_F(WholeCaseTest, MenuShortcutsWinOverTheTextBoxes)
     w->cboQuirasol->pick(0);
     w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
-    QApplication::processEvents();
+    ASSERT_TRUE(testsupport::WaitFor([&] { return menu->ActiveForm() == w; }));
     for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
                                                           w->cboDados[5]}) {
         alvo->setFocus(Qt::TabFocusReason);

@@ -9,6 +9,7 @@
 #include "frame/modBase.h"
 #include "frame/windows/MainWindowFixture.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -61,7 +62,7 @@ protected:
         w->show();
         w->activateWindow();
         QApplication::setActiveWindow(w.get());
-        QApplication::processEvents();
+        EXPECT_TRUE(WaitFor([this] { return w->isActiveWindow(); }));
     }
 
     OwnProgramState programState;

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace calculation;
+using testsupport::WaitFor;
 
 namespace {
 
@@ -55,14 +56,14 @@ TEST_F(ValueBoxTest, KeyFilterAndEnter)
     ASSERT_NE(calculadora, nullptr);
     EXPECT_TRUE(calculadora->isVisible());
     calculadora->close();
-    QApplication::processEvents();
+    EXPECT_TRUE(WaitFor([] { return frmCalculadora::Instance() == nullptr; }));
 
     // Signs and operators in the box are handed over too, without harm.
     caixa->setText(QStringLiteral("-1+2*3"));
     w->txtDados_DblClick(4);
     ASSERT_NE(frmCalculadora::Instance(), nullptr);
     frmCalculadora::Instance()->close();
-    QApplication::processEvents();
+    EXPECT_TRUE(WaitFor([] { return frmCalculadora::Instance() == nullptr; }));
 }
 
 TEST_F(ValueBoxTest, PastedOrDroppedTextGoesThroughTheKeyFilter)
@@ -82,7 +83,7 @@ TEST_F(ValueBoxTest, PastedOrDroppedTextGoesThroughTheKeyFilter)
         QDropEvent solta(ponto, Qt::CopyAction | Qt::MoveAction, &arrastado, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(w->windowHandle(), &solta);
-        QApplication::processEvents();
+        QApplication::processEvents(); // before checking that a refused drop changed nothing
         return solta.isAccepted();
     };
     EXPECT_TRUE(solta(QStringLiteral("2500kgh.qzv\b")));
@@ -106,7 +107,7 @@ TEST_F(ValueBoxTest, PastedOrDroppedTextGoesThroughTheKeyFilter)
     ASSERT_NE(colar, nullptr);
     colar->trigger();
     popup->close();
-    QApplication::processEvents();
+    EXPECT_TRUE(WaitFor([] { return !QApplication::activePopupWidget(); }));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,5/"));
 
     // Letters composed with a dead key come from the input method, the point too.
@@ -120,7 +121,7 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
 {
     ValueBox *caixa = w->txtDados[4];
     caixa->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([caixa] { return caixa->hasFocus(); }));
 
     // Enter pressed in a box that closes, then released over the value box: the box that
     // closed took the press.
@@ -129,24 +130,23 @@ TEST_F(ValueBoxTest, EnterActsOnlyOnTheReleaseOfItsOwnPress)
     QTimer::singleShot(0, &caixaModal, [&] { QTest::keyPress(&caixaModal, Qt::Key_Return); });
     caixaModal.exec();
     ShowWindow(); // the window system gives the activation back, and the box its focus
-    ASSERT_EQ(QApplication::focusWidget(), caixa);
+    ASSERT_TRUE(WaitFor([caixa] { return QApplication::focusWidget() == caixa; }));
     QTest::keyRelease(caixa, Qt::Key_Return);
-    QApplication::processEvents();
+    QApplication::processEvents(); // before checking that it opened nothing
     frmCalculadora *calculadora = frmCalculadora::Instance();
     EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 
     // Its own press and release open the calculator, once.
     QTest::keyPress(caixa, Qt::Key_Enter);
     QTest::keyRelease(caixa, Qt::Key_Enter);
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([] { return frmCalculadora::Instance() != nullptr; }));
     calculadora = frmCalculadora::Instance();
-    ASSERT_NE(calculadora, nullptr);
     EXPECT_TRUE(calculadora->isVisible());
     calculadora->close();
-    QApplication::processEvents();
+    ASSERT_TRUE(WaitFor([] { return frmCalculadora::Instance() == nullptr; }));
     caixa->setFocus(Qt::TabFocusReason);
     QTest::keyRelease(caixa, Qt::Key_Enter);
-    QApplication::processEvents();
+    QApplication::processEvents(); // before checking that it opened nothing
     calculadora = frmCalculadora::Instance();
     EXPECT_TRUE(!calculadora || !calculadora->isVisible());
 }

@@ -565,7 +565,7 @@ protected:
         w->cboTomada->pick(0);
         w->show();
         w->activateWindow();
-        QApplication::processEvents();
+        ASSERT_TRUE(testsupport::WaitFor([this] { return w->isActiveWindow(); }));
     }
 
     void TearDown() override

@@ -6,6 +6,7 @@
 #include "platform/widgets/QtInteraction.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,8 +59,8 @@ TEST(frmRelatorioTest, CloseBoxOnlyHidesAndKeepsTheSheet)
     EXPECT_EQ(window.lstRelatorio->count(), 1);
     EXPECT_EQ(window.Caption(), QStringLiteral("Relatório de Cálculo - Cálculo 1"));
     window.mnuArquivoFechar->trigger();
-    QApplication::processEvents(); // the menu's command runs once the menu is done
-    EXPECT_FALSE(window.isVisible());
+    // The menu's command runs once the menu is done.
+    EXPECT_TRUE(testsupport::WaitFor([&] { return !window.isVisible(); }));
     EXPECT_EQ(window.lstRelatorio->count(), 1);
 }
 
@@ -205,7 +206,7 @@ protected:
         mainWindow = mdiMenu::Instance();
         mainWindow->show();
         mainWindow->activateWindow();
-        QApplication::processEvents(); // the frame becomes the active window
+        ASSERT_TRUE(testsupport::WaitFor([this] { return mainWindow->isActiveWindow(); }));
     }
     void TearDown() override
     {
@@ -252,7 +253,8 @@ TEST_F(frmRelatorioInFrameTest, PrintAndExportButtonsFollowTheActiveReportWindow
     relatorio->Show();
     EXPECT_TRUE(IsControlEnabled("Exportar"));
     relatorio->parentWidget()->close(); // the close box
-    QApplication::processEvents();       // the frame hands the activation on
+    // The frame hands the activation on.
+    EXPECT_TRUE(testsupport::WaitFor([&] { return mainWindow->ActiveForm() == outra; }));
     EXPECT_FALSE(relatorio->parentWidget()->isVisible());
     EXPECT_EQ(mainWindow->ActiveForm(), outra); // the activation goes to the other child
     EXPECT_FALSE(IsControlEnabled("Imprimir"));
@@ -351,7 +353,9 @@ TEST_F(frmRelatorioInFrameTest, HidingTheOnlyWindowGivesTheFrameItsMenusBack)
     relatorio->Show();
     ASSERT_EQ(mainWindow->menuBar()->actions(), relatorio->ownMenuBar->actions());
     relatorio->mnuArquivoFechar->trigger();
-    QApplication::processEvents();
+    EXPECT_TRUE(testsupport::WaitFor([&] {
+        return !relatorio->parentWidget()->isVisible() && !mainWindow->ActiveForm();
+    }));
     EXPECT_EQ(mainWindow->ActiveForm(), nullptr);
     for (QAction *menu : relatorio->ownMenuBar->actions())
         EXPECT_FALSE(mainWindow->menuBar()->actions().contains(menu));
@@ -403,11 +407,13 @@ TEST_F(frmRelatorioInFrameTest, MaximisedKeepsTheControlsAtTheTopLeft)
 {
     frmRelatorio *relatorio = NewReport();
     relatorio->Show();
-    QApplication::processEvents();
+    ASSERT_TRUE(testsupport::WaitFor([&] { return relatorio->isVisible(); }));
     const QPoint normal = relatorio->txtData->mapTo(relatorio, QPoint());
     mainWindow->resize(1200, 900);
     relatorio->parentWidget()->showMaximized();
-    QApplication::processEvents();
+    EXPECT_TRUE(testsupport::WaitFor([&] {
+        return relatorio->height() > relatorio->lstRelatorio->geometry().bottom() + 100;
+    }));
     ASSERT_GT(relatorio->height(), relatorio->lstRelatorio->geometry().bottom() + 100);
     EXPECT_EQ(relatorio->txtData->mapTo(relatorio, QPoint()), normal);
     EXPECT_EQ(relatorio->lstRelatorio->height(), 3180 / 15);

@@ -3,9 +3,9 @@
 #include "frame/windows/CommandServer.h"
 #include "frame/windows/Main.h"
 #include "frame/windows/MainWindowFixture.h"
+#include "support/WaitFor.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,9 +34,7 @@ TEST(CommandServerTest, StaleNameIsTakenOverAndCommandsArrive)
                      [&recebidos](const QString &comando) { recebidos << comando; });
     // The sender blocks while it writes; the server answers on its own event loop here.
     QTimer::singleShot(0, [&nome] { SendCommand(nome, QStringLiteral("/P São Paulo.qzv")); });
-    QDeadlineTimer prazo(5000);
-    while (recebidos.isEmpty() && !prazo.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return !recebidos.isEmpty(); }));
     EXPECT_EQ(recebidos, QStringList(QStringLiteral("/P São Paulo.qzv")));
 }
 
