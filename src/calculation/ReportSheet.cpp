@@ -77,6 +77,19 @@ QByteArray ExportedBytes(const QStringList &linhas)
     return bytes;
 }
 
+QString ExportFileName(const QString &cliente)
+{
+    static const QString proibidos = QStringLiteral("/\\:*?\"<>|");
+    QString nome = cliente;
+    for (QChar &c : nome) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || proibidos.contains(c))
+            c = QLatin1Char('_');
+    }
+    if (!nome.isEmpty() && nome.count(QLatin1Char('.')) == nome.size())
+        nome.fill(QLatin1Char('_'));
+    return nome;
+}
+
 QString WriteReport(const QString &caminho, const QByteArray &conteudo)
 {
     return platform::WriteFileAtomically(caminho, conteudo);

@@ -40,6 +40,12 @@ QStringList ExportedLines(const ReportHeader &header, const QStringList &itens);
 // The file's bytes: Windows-1252, every line ended with CR LF.
 QByteArray ExportedBytes(const QStringList &linhas);
 
+// The file name the export proposes for a client text: a name in the reports folder, never a
+// path. What a file name cannot hold where the sheet may go (the separators / and \, the
+// characters : * ? " < > | and control characters) becomes "_", and so does every dot of a
+// name made only of dots ("." and ".." are folders).
+QString ExportFileName(const QString &cliente);
+
 // Writes the bytes atomically: the target is replaced only when everything was written, so a
 // failure leaves an older file as it was. Returns the error text, empty on success.
 QString WriteReport(const QString &caminho, const QByteArray &conteudo);

@@ -77,6 +77,32 @@ TEST(ReportSheetTest, FileTextIsWindows1252WithCrLf)
     EXPECT_TRUE(ExportedBytes({}).isEmpty());
 }
 
+TEST(ReportSheetTest, ExportFileNameIsANameNeverAPath)
+{
+    const struct {
+        const char *client;
+        const char *name;
+    } casos[] = {
+        {"Usina São João", "Usina São João"},
+        {"", ""},
+        {"../../outra/evil", ".._.._outra_evil"},
+        {"/etc/passwd", "_etc_passwd"},
+        {"..\\..\\x", ".._.._x"},
+        {"..", "__"},
+        {".", "_"},
+        {"...", "___"},
+        {".oculto", ".oculto"},
+        {"Cia. Ltda.", "Cia. Ltda."},
+        {"A/B: C*D?E\"F<G>H|I", "A_B_ C_D_E_F_G_H_I"},
+        {"linha\nnova\tTab\x7f", "linha_nova_Tab_"},
+        {"~/casa $HOME", "~_casa $HOME"},
+    };
+    for (const auto &caso : casos) {
+        EXPECT_EQ(ExportFileName(QString::fromUtf8(caso.client)), QString::fromUtf8(caso.name))
+            << caso.client;
+    }
+}
+
 TEST(ReportSheetTest, PrintLayout)
 {
     const ReportHeader header =

@@ -297,7 +297,7 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
         "Documentos de texto (*.txt)|*.txt|Documentos de Word (*.doc)|*.doc");
     pedido.flags = 2054;
     pedido.initialDir = PathRelatorios();
-    pedido.fileName = txtCliente->text();
+    pedido.fileName = calculation::ExportFileName(txtCliente->text());
     const std::optional<QString> escolhido = platform::ShowSave(pedido);
     Show();
     if (!escolhido) {

@@ -152,6 +152,19 @@ TEST_F(frmRelatorioExportTest, EmptyClientGivesEmptyNameAndCancelEndsSilently)
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
+TEST_F(frmRelatorioExportTest, ClientWithSeparatorsProposesANameInTheReportsFolder)
+{
+    window.txtCliente->setText(QStringLiteral("../../outra/evil"));
+    window.mnuArquivoExportarRelatorio->trigger();
+    ASSERT_EQ(answers.asked.size(), 1u);
+    const platform::FileDialogRequest &pedido = answers.asked[0].file;
+    EXPECT_EQ(pedido.initialDir, PathRelatorios());
+    EXPECT_EQ(pedido.fileName, QStringLiteral(".._.._outra_evil"));
+    EXPECT_EQ(QFileInfo(QDir(pedido.initialDir).filePath(pedido.fileName)).absolutePath(),
+              PathRelatorios());
+    EXPECT_EQ(window.txtCliente->text(), QStringLiteral("../../outra/evil")); // as typed
+}
+
 TEST_F(frmRelatorioExportTest, FailedWriteKeepsTheOlderFile)
 {
     // The write fails half way (file size limit), which holds for root as well.
