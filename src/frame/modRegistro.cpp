@@ -92,6 +92,10 @@ void VerificaAssociacao()
 
 bool AssociaArquivo()
 {
+    // Made whole or not at all: with a mimeapps.list we cannot read whole nothing is written,
+    // so the next start finds the association missing and tries again.
+    if (!platform::MimeAppsReadable())
+        return false;
     platform::WriteMimePackage(platform::CaseMimeType,
                                QString::fromUtf8("Arquivo de Cálculo de Quirasol"));
     platform::InstallIcons();

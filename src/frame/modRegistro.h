@@ -39,7 +39,7 @@ QString OwnOpenCommand();
 // to restore it, unless "System"/"Associa" is "0"; no open command asks nothing.
 void VerificaAssociacao();
 // Writes the association (type, description, icon, open command); the result of the last
-// write.
+// write. Writes nothing and returns false when the user's mimeapps.list cannot be read whole.
 bool AssociaArquivo();
 
 } // namespace frame

@@ -15,7 +15,8 @@ namespace platform {
 
 namespace {
 
-constexpr qint64 kMaxReadFile = 1024 * 1024;
+// A desktop file larger than this is not read: a mimeapps.list so large is left alone.
+constexpr qint64 kMaxReadFile = 64 * 1024 * 1024;
 
 const QString kGlob = QStringLiteral("*.qzv");
 
@@ -29,13 +30,26 @@ QString XdgFolder(const char *name, QStandardPaths::StandardLocation fallback)
     return QStandardPaths::writableLocation(fallback);
 }
 
-// A regular file's text, at most kMaxReadFile bytes; empty for anything else.
+// A file's whole bytes; empty when there is no file; nullopt when it cannot be read whole (not
+// a regular file, a link to nothing, larger than kMaxReadFile, a read error).
+std::optional<QByteArray> ReadWhole(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QByteArray();
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kMaxReadFile + 1);
+    if (bytes.size() > kMaxReadFile || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// A file's text as far as the reading goes: empty when it cannot be read whole.
 QString ReadText(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.read(kMaxReadFile));
+    return QString::fromUtf8(ReadWhole(path).value_or(QByteArray()));
 }
 
 bool WriteFile(const QString &path, const QByteArray &bytes)
@@ -73,44 +87,88 @@ std::optional<QString> KeyValue(const QString &text, const QString &group, const
     return std::nullopt;
 }
 
-// Sets a key of a group, keeping every other line; adds the group when missing.
-QString WithKey(const QString &text, const QString &group, const QString &key,
-                const QString &value)
+// One line of a file's bytes: where it starts and ends (its end of line included), its text
+// without the end of line, which is "\n", "\r\n" or nothing at the end of the file.
+struct Line {
+    qsizetype start = 0;
+    qsizetype next = 0;
+    QByteArrayView text;
+    QByteArrayView end;
+};
+
+QList<Line> Lines(const QByteArray &bytes)
 {
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    const QString entry = key + u'=' + value;
-    qsizetype groupLine = -1;
-    qsizetype end = lines.size();
+    QList<Line> lines;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype newLine = bytes.indexOf('\n', start);
+        const qsizetype next = newLine < 0 ? bytes.size() : newLine + 1;
+        const QByteArrayView whole = QByteArrayView(bytes).sliced(start, next - start);
+        const qsizetype end = whole.endsWith("\r\n") ? 2 : whole.endsWith('\n') ? 1 : 0;
+        lines.append({start, next, whole.chopped(end), whole.last(end)});
+        start = next;
+    }
+    return lines;
+}
+
+// Sets a key of a group in a desktop-entry style file and changes nothing else: every line of
+// the key in the group (also where the group comes twice) gets the value and keeps its end of
+// line; without one, a line follows the group's last non-blank line; without the group, the
+// group and the line end the file. A new line ends as the line before it does, else as the
+// file's first line does.
+QByteArray WithKey(const QByteArray &bytes, const QByteArray &group, const QByteArray &key,
+                   const QByteArray &value)
+{
+    const QByteArray entry = key + '=' + value;
+    const QByteArray header = '[' + group + ']';
+    const QList<Line> lines = Lines(bytes);
+    QByteArray newLine = lines.isEmpty() || lines.constFirst().end.isEmpty()
+        ? QByteArray("\n")
+        : lines.constFirst().end.toByteArray();
+
+    QByteArray out;
+    bool inGroup = false;
+    int groupsSeen = 0;
+    qsizetype lastOfGroup = -1; // the first group's header or its last non-blank line
+    qsizetype copied = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString trimmed = lines[i].trimmed();
-        if (trimmed.startsWith(u'[')) {
-            if (groupLine >= 0) {
-                end = i;
-                break;
-            }
-            if (trimmed == u'[' + group + u']')
-                groupLine = i;
+        QByteArrayView text = lines[i].text;
+        if (i == 0 && text.startsWith("\xEF\xBB\xBF"))
+            text = text.sliced(3); // a byte-order mark
+        text = text.trimmed();
+        if (text.startsWith('[')) {
+            inGroup = text == QByteArrayView(header);
+            if (inGroup && ++groupsSeen == 1)
+                lastOfGroup = i;
             continue;
         }
-        const qsizetype eq = trimmed.indexOf(u'=');
-        if (groupLine >= 0 && eq > 0 && trimmed.left(eq).trimmed() == key) {
-            lines[i] = entry;
-            return lines.join(u'\n') + u'\n';
+        if (!inGroup)
+            continue;
+        if (groupsSeen == 1 && !text.isEmpty())
+            lastOfGroup = i;
+        const qsizetype eq = text.indexOf('=');
+        if (eq > 0 && text.first(eq).trimmed() == QByteArrayView(key)) {
+            out.append(QByteArrayView(bytes).sliced(copied, lines[i].start - copied));
+            out.append(entry).append(lines[i].end);
+            copied = lines[i].next;
         }
     }
-    if (groupLine < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines << QString();
-        lines << u'[' + group + u']' << entry;
-    } else {
-        // After the group's last non-blank line.
-        while (end > groupLine + 1 && lines[end - 1].trimmed().isEmpty())
-            --end;
-        lines.insert(end, entry);
+    if (copied > 0)
+        return out.append(QByteArrayView(bytes).sliced(copied));
+
+    const qsizetype after = lastOfGroup >= 0 ? lastOfGroup : lines.size() - 1;
+    const qsizetype split = after >= 0 ? lines[after].next : 0;
+    out = bytes.first(split);
+    if (after >= 0 && lines[after].end.isEmpty())
+        out.append(newLine);
+    else if (after >= 0)
+        newLine = lines[after].end.toByteArray();
+    if (lastOfGroup < 0) {
+        if (after >= 0 && !lines[after].text.trimmed().isEmpty())
+            out.append(newLine); // a blank line before the new group
+        out.append(header).append(newLine);
     }
-    return lines.join(u'\n') + u'\n';
+    out.append(entry).append(newLine);
+    return out.append(QByteArrayView(bytes).sliced(split));
 }
 
 // The value escapes of desktop entry files.
@@ -255,6 +313,11 @@ QString ProgramOpenCommand(const QString &programPath)
     return path + QStringLiteral(" %f");
 }
 
+bool MimeAppsReadable()
+{
+    return ReadWhole(MimeApps()).has_value();
+}
+
 bool WriteCaseApplication(const QString &nome, const QString &comando)
 {
     QString entry = QStringLiteral("[Desktop Entry]\nType=Application\n");
@@ -263,16 +326,17 @@ bool WriteCaseApplication(const QString &nome, const QString &comando)
     entry += QStringLiteral("Icon=") + ProgramIconName + u'\n';
     entry += QStringLiteral("MimeType=") + CaseMimeType + QStringLiteral(";\n");
     entry += QStringLiteral("Terminal=false\nNoDisplay=true\n");
+    const std::optional<QByteArray> apps = ReadWhole(MimeApps());
+    if (!apps)
+        return false;
+    const QByteArray tipo = CaseMimeType.toUtf8();
+    const QByteArray desktopFile = CaseDesktopFile.toUtf8();
+    QByteArray novas = WithKey(*apps, "Default Applications", tipo, desktopFile);
+    novas = WithKey(novas, "Added Associations", tipo, desktopFile + ';');
     const bool desktop = WriteFile(
         UserDataFolder() + QStringLiteral("/applications/") + CaseDesktopFile,
         entry.toUtf8());
-
-    QString apps = ReadText(MimeApps());
-    apps = WithKey(apps, QStringLiteral("Default Applications"), CaseMimeType,
-                   CaseDesktopFile);
-    apps = WithKey(apps, QStringLiteral("Added Associations"), CaseMimeType,
-                   CaseDesktopFile + u';');
-    return WriteFile(MimeApps(), apps.toUtf8()) && desktop;
+    return (novas == *apps || WriteFile(MimeApps(), novas)) && desktop;
 }
 
 bool InstallIcons()

@@ -36,8 +36,12 @@ bool WriteMimePackage(const QString &tipo, const QString &descricao);
 QString CaseOpenCommand();
 // The open command of a program file: its path (quoted when it needs it) and "%f".
 QString ProgramOpenCommand(const QString &programPath);
+// Whether the user's mimeapps.list can take our default: there is none, or it can be read
+// whole. One that cannot is never rewritten from a part of it.
+bool MimeAppsReadable();
 // Writes quirasol.desktop with `comando` and the program's icon and makes it the type's
-// default application.
+// default application, changing only our type's lines in mimeapps.list; false, with nothing
+// written, when mimeapps.list cannot be read whole.
 bool WriteCaseApplication(const QString &nome, const QString &comando);
 
 // Installs the program's icon and the case-file icon in the user's icon theme.

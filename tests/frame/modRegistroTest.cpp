@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -303,6 +304,21 @@ TEST_F(modRegistroAssociationTest, ForeignDefaultApplicationCountsAsAnotherComma
     EXPECT_TRUE(apps.contains("text/plain=gedit.desktop\n")); // other entries kept
     EXPECT_TRUE(apps.contains("application/x-quirasol=quirasol.desktop\n"));
     EXPECT_FALSE(apps.contains("outro.desktop"));
+    EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
+}
+
+TEST_F(modRegistroAssociationTest, MimeAppsThatCannotBeReadWholeGetNothingWritten)
+{
+    QDir().mkpath(config("mimeapps.list")); // a folder: no file to read
+    VerificaAssociacao();
+    EXPECT_TRUE(ui.asked.empty());
+    EXPECT_FALSE(AssociaArquivo());
+    EXPECT_TRUE(QFileInfo(config("mimeapps.list")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(data("mime/packages/quirasol.xml")));
+    EXPECT_FALSE(QFileInfo::exists(data("applications/quirasol.desktop")));
+
+    QDir().rmdir(config("mimeapps.list")); // readable again: the next start makes it
+    VerificaAssociacao();
     EXPECT_EQ(platform::CaseOpenCommand(), OwnOpenCommand());
 }
 
