@@ -80,6 +80,63 @@ std::optional<int> PlacementValue(const QString &texto)
     return static_cast<int>(valor);
 }
 
+namespace {
+
+// Far beyond any screen, and near enough to zero that a place plus a size cannot overflow.
+constexpr int FarAway = 1 << 24;
+
+QSize CutToArea(const QSize &size, const QRect &area, const QMargins &frame)
+{
+    return size.boundedTo(area.size().shrunkBy(frame).expandedTo(QSize(1, 1)));
+}
+
+// The title bar on the area and at least a usable part of the window.
+bool Reachable(const QRect &outer, const QRect &area)
+{
+    const QRect seen = outer.intersected(area);
+    return outer.top() >= area.top() && seen.width() >= qMin(outer.width(), UsablePart)
+           && seen.height() >= qMin(outer.height(), UsablePart);
+}
+
+// The area the frame covers most of; the primary screen's when it covers none.
+QRect AreaOf(const QRect &outer, const QList<QRect> &areas)
+{
+    QRect best = areas.constFirst();
+    qint64 covered = 0;
+    for (const QRect &area : areas) {
+        const QRect seen = outer.intersected(area);
+        const qint64 part = qint64(seen.width()) * seen.height();
+        if (part > covered) {
+            covered = part;
+            best = area;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+WindowPlacement FitPlacement(WindowPlacement stored, const QMargins &frame,
+                             const QList<QRect> &areas)
+{
+    if (areas.isEmpty())
+        return stored;
+    stored.size = stored.size.boundedTo(QSize(FarAway, FarAway));
+    QRect area = areas.constFirst();
+    if (stored.place) {
+        const QPoint place(qBound(-FarAway, stored.place->x(), FarAway),
+                           qBound(-FarAway, stored.place->y(), FarAway));
+        area = AreaOf(QRect(place, stored.size.grownBy(frame)), areas);
+        stored.size = CutToArea(stored.size, area, frame);
+        if (Reachable(QRect(place, stored.size.grownBy(frame)), area))
+            return stored;
+        stored.place.reset();
+        area = areas.constFirst();
+    }
+    stored.size = CutToArea(stored.size, area, frame);
+    return stored;
+}
+
 Bands DesignBands()
 {
     return {{3000, 7695, 540}, {4215, 135, 540}};

@@ -4,6 +4,9 @@
 // the sizes of the two toolbar bands. Sizes of windows and bands are kept in twips, 15 to
 // the pixel.
 
+#include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -50,6 +53,28 @@ StartupChoice DecideStartup(const QString &dicasIniciar, const QString &file);
 // A stored placement value: the whole number of twips the text starts with; nullopt when it
 // is 0 or less (the design value stays), or the text does not start with a number.
 std::optional<int> PlacementValue(const QString &texto);
+
+// A placement of the main window in screen pixels: where the top-left corner of its frame
+// stands (nullopt: the window manager places it, as at a first start) and the size of its
+// client area.
+struct WindowPlacement {
+    std::optional<QPoint> place;
+    QSize size;
+    bool operator==(const WindowPlacement &) const = default;
+};
+
+// How much of the window, each way, must stand on a screen for the user to reach its title
+// bar and menus (the whole window when it is smaller).
+constexpr int UsablePart = 100;
+
+// A stored placement as the screens can show it, given the frame's margins and the screens'
+// available areas, the primary screen's first. A size larger than the area of the screen the
+// window stands on is cut to it; a place that leaves the title bar above that area, or less
+// than UsablePart of the window on it, is dropped (the window manager places the window on
+// the primary screen, the size cut to that one's area). Every placement that fits stays as it
+// is stored.
+WindowPlacement FitPlacement(WindowPlacement stored, const QMargins &frame,
+                             const QList<QRect> &areas);
 
 // Minimum width, width and minimum height of one toolbar band, in twips.
 struct Band {

@@ -212,3 +212,53 @@ TEST_F(WindowFramesTest, FirstStartShowsTheWholeFrameAndTheNextStartBringsItBack
     EXPECT_TRUE(WaitFor([&] { return !menu->isMaximized() && mesmoLugar(); }))
         << "first " << Describe(primeira) << ", restored " << Describe(menu->frameGeometry());
 }
+
+TEST_F(WindowFramesTest, StoredPlacementBeyondTheScreenIsBroughtBackAndStoredAsShown)
+{
+    const QString menuConfig = QStringLiteral("Config\\Menu");
+    const auto store = [&](const char *chave, int valor) {
+        frame::SaveConfig(menuConfig, QString::fromLatin1(chave), QString::number(valor));
+    };
+    const auto exit = [&] {
+        QPointer<mdiMenu> antigo = menu.data();
+        Action("mnuArquivoSair")->trigger();
+        ASSERT_TRUE(WaitFor([&] { return antigo.isNull(); }));
+    };
+    const auto stored = [&] {
+        QRect r;
+        r.setLeft(frame::GetConfig(menuConfig, QStringLiteral("MainLeft")).toInt() / 15);
+        r.setTop(frame::GetConfig(menuConfig, QStringLiteral("MainTop")).toInt() / 15);
+        r.setWidth(frame::GetConfig(menuConfig, QStringLiteral("MainWidth")).toInt() / 15);
+        r.setHeight(frame::GetConfig(menuConfig, QStringLiteral("MainHeight")).toInt() / 15);
+        return r;
+    };
+
+    // Far too large and far away: the whole frame on the screen, as at a first start.
+    for (const char *chave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+        store(chave, 999999999);
+    ShowMainWindow();
+    const QRect tela = menu->screen()->availableGeometry();
+    const auto whole = [&] {
+        return tela.contains(menu->frameGeometry()) && menu->geometry().top() > menu->y();
+    };
+    EXPECT_TRUE(WaitFor(whole)) << "frame " << Describe(menu->frameGeometry()) << ", screen "
+                                << Describe(tela);
+    QRect mostrada(menu->pos(), menu->size());
+    exit();
+    EXPECT_EQ(stored(), mostrada);
+
+    // Only a corner on the screen: brought back; a place that fits stays as stored.
+    store("MainLeft", (tela.right() - 50) * 15);
+    store("MainTop", (tela.bottom() - 35) * 15);
+    store("MainWidth", 600 * 15);
+    store("MainHeight", 450 * 15);
+    ShowMainWindow();
+    EXPECT_TRUE(WaitFor(whole)) << "frame " << Describe(menu->frameGeometry());
+    EXPECT_EQ(menu->size(), QSize(600, 450));
+    mostrada = QRect(menu->pos(), menu->size());
+    exit();
+    EXPECT_EQ(stored(), mostrada);
+    ShowMainWindow();
+    EXPECT_TRUE(WaitFor([&] { return QRect(menu->pos(), menu->size()) == mostrada; }))
+        << "stored " << Describe(mostrada) << ", shown " << Describe(menu->frameGeometry());
+}

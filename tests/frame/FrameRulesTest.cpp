@@ -145,6 +145,58 @@ TEST(FrameRulesTest, PlacementValueTakesOnlyPositiveLeadingNumbers)
     EXPECT_EQ(PlacementValue(QStringLiteral("99999999999")), std::nullopt);
 }
 
+TEST(FrameRulesTest, FitPlacementKeepsWhatFitsAndBringsBackWhatTheScreensCannotShow)
+{
+    const QMargins frame(1, 20, 1, 5); // left, title bar, right, bottom
+    const QRect tela(0, 0, 1280, 900);
+    const QRect segunda(1280, 0, 1920, 1080);
+    const QSize janela(519, 382);
+    const QSize enorme(66666667, 66666667); // 999999999 twips
+    const QSize telaInteira(1278, 875);
+    using Place = std::optional<QPoint>;
+    const struct {
+        const char *name;
+        WindowPlacement stored;
+        QList<QRect> areas;
+        WindowPlacement shown;
+    } casos[] = {
+        {"whole window on the screen", {QPoint(100, 50), janela}, {tela}, {}},
+        {"left to the window manager", {Place(), janela}, {tela}, {}},
+        {"a usable part past the right edge", {QPoint(1180, 50), janela}, {tela}, {}},
+        {"a usable part past the left edge", {QPoint(-421, 50), janela}, {tela}, {}},
+        {"a usable part past the bottom", {QPoint(100, 800), janela}, {tela}, {}},
+        {"less than a usable part past the right edge",
+         {QPoint(1181, 50), janela}, {tela}, {Place(), janela}},
+        {"less than a usable part past the bottom",
+         {QPoint(100, 801), janela}, {tela}, {Place(), janela}},
+        {"title bar above the screen", {QPoint(100, -1), janela}, {tela}, {Place(), janela}},
+        {"only a corner", {QPoint(1230, 865), janela}, {tela}, {Place(), janela}},
+        {"far beyond", {QPoint(66666667, 66666667), janela}, {tela}, {Place(), janela}},
+        {"small window whole", {QPoint(1200, 820), QSize(78, 55)}, {tela}, {}},
+        {"small window not whole",
+         {QPoint(1201, 820), QSize(78, 55)}, {tela}, {Place(), QSize(78, 55)}},
+        {"too large", {Place(), enorme}, {tela}, {Place(), telaInteira}},
+        {"too wide at a place that fits",
+         {QPoint(10, 10), QSize(5000, 382)}, {tela}, {QPoint(10, 10), QSize(1278, 382)}},
+        {"too large far beyond", {QPoint(66666667, 66666667), enorme}, {tela},
+         {Place(), telaInteira}},
+        {"on the second screen", {QPoint(2000, 500), janela}, {tela, segunda}, {}},
+        {"too large on the second screen", {QPoint(1300, 20), enorme}, {tela, segunda},
+         {QPoint(1300, 20), QSize(1918, 1055)}},
+        {"less than a usable part on the second screen",
+         {QPoint(1281, 1000), janela}, {tela, segunda}, {Place(), janela}},
+        {"no screen known", {QPoint(66666667, 0), enorme}, {}, {}},
+    };
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(caso.name);
+        const WindowPlacement esperada =
+            caso.shown.size.isValid() ? caso.shown : caso.stored; // {}: as stored
+        const WindowPlacement mostrada = FitPlacement(caso.stored, frame, caso.areas);
+        EXPECT_EQ(mostrada.place, esperada.place);
+        EXPECT_EQ(mostrada.size, esperada.size);
+    }
+}
+
 TEST(FrameRulesTest, AjustaBandasFixedWithoutCaptionsFollowsTheToolbarsWithThem)
 {
     const Bands ocultas = AjustaBandas(DesignBands(), false, 4000, 600, 5000);

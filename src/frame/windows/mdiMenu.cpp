@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -57,6 +58,19 @@ bool IsCaseWindow(const QWidget *janela)
     return janela
            && (QLatin1String(janela->metaObject()->className()) == nome
                || janela->objectName() == nome);
+}
+
+// The screens' available areas, the primary screen's first.
+QList<QRect> AvailableAreas()
+{
+    QList<QRect> areas;
+    if (const QScreen *primaria = QGuiApplication::primaryScreen())
+        areas << primaria->availableGeometry();
+    for (const QScreen *tela : QGuiApplication::screens()) {
+        if (tela != QGuiApplication::primaryScreen())
+            areas << tela->availableGeometry();
+    }
+    return areas;
 }
 
 } // namespace
@@ -273,24 +287,34 @@ void mdiMenu::MDIForm_Load()
     }
 
     // The stored place is the frame's (title bar included), the stored size the client
-    // area's. Without a stored place the window manager places the window.
+    // area's. Without a stored place the window manager places the window; a stored
+    // placement the screens cannot show is fitted to them first.
     const auto esquerda = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainLeft")));
     const auto topo = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainTop")));
-    QSize tamanho = size();
+    frame::WindowPlacement guardada{std::nullopt, size()};
     if (auto valor = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainWidth"))))
-        tamanho.setWidth(Pixels(*valor));
+        guardada.size.setWidth(Pixels(*valor));
     if (auto valor = frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainHeight"))))
-        tamanho.setHeight(Pixels(*valor));
+        guardada.size.setHeight(Pixels(*valor));
+    if (esquerda || topo)
+        guardada.place = QPoint(esquerda ? Pixels(*esquerda) : x(), topo ? Pixels(*topo) : y());
+    const frame::WindowPlacement mostrada = frame::FitPlacement(
+        guardada, platform::ExpectedFrameMargins(this), AvailableAreas());
     // The size the layout would give it on showing, given now: a size changed between
     // showing and framing would pin the client area where the frame was meant to be.
-    resize(tamanho.expandedTo(minimumSizeHint()));
-    if (esquerda || topo) {
-        const QPoint lugar(esquerda ? Pixels(*esquerda) : x(),
-                           topo ? Pixels(*topo) : y());
+    resize(mostrada.size.expandedTo(minimumSizeHint()));
+    if (mostrada.place) {
+        const QPoint lugar = *mostrada.place;
         platform::PlaceFrame(this, [lugar](const QSize &) { return lugar; });
     } else {
         platform::FollowNormalPlace(this); // for the place stored at the end
     }
+    // Whether the frame fits the screen whole, only its margins tell.
+    platform::WhenFramed(this, [this](const QMargins &margens) {
+        const QSize cabe = frame::FitPlacement({pos(), size()}, margens, AvailableAreas()).size;
+        if (cabe != size())
+            resize(cabe);
+    });
     if (auto estado =
             frame::PlacementValue(GetConfig(MenuSection, QStringLiteral("MainWindowsState")))) {
         if (*estado == 2)

@@ -59,6 +59,8 @@ public:
 
     std::optional<QPoint> normalPlace() const { return lastNormalPlace; }
 
+    void setFramed(std::function<void(const QMargins &)> call) { framed = std::move(call); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -73,8 +75,15 @@ protected:
             rule = nullptr;
             return false;
         }
-        if (CurrentMargins(window).isNull())
+        const QMargins margins = CurrentMargins(window);
+        if (margins.isNull())
             return false; // no frame yet: the place given as the frame's stands meanwhile
+        if (framed) {
+            QMetaObject::invokeMethod(
+                window, [call = std::move(framed), margins] { call(margins); },
+                Qt::QueuedConnection);
+            framed = nullptr;
+        }
         // A window manager that keeps its own idea of the place is not fought for long.
         if (rule && (place() || ++corrections > 3))
             rule = nullptr;
@@ -105,6 +114,7 @@ private:
     FrameRule rule;
     int corrections = 0;
     std::optional<QPoint> lastNormalPlace;
+    std::function<void(const QMargins &)> framed;
 };
 
 FrameWatcher *Watcher(QWidget *window)
@@ -128,6 +138,11 @@ QMargins ExpectedFrameMargins(const QWidget *window)
 void PlaceFrame(QWidget *window, FrameRule rule)
 {
     Watcher(window)->setRule(std::move(rule));
+}
+
+void WhenFramed(QWidget *window, std::function<void(const QMargins &)> framed)
+{
+    Watcher(window)->setFramed(std::move(framed));
 }
 
 void FollowNormalPlace(QWidget *window)

@@ -32,6 +32,10 @@ using FrameRule = std::function<QPoint(const QSize &outerSize)>;
 // The window's normal place is followed from then on.
 void PlaceFrame(QWidget *window, FrameRule rule);
 
+// Calls `framed` once, after the event that brought the window's frame in the normal state,
+// with the frame's margins: for what could only be worked out without them before.
+void WhenFramed(QWidget *window, std::function<void(const QMargins &)> framed);
+
 // Follows where the window's frame stands while it is shown in the normal state (not
 // maximised, minimised or full screen), for NormalFramePlace().
 void FollowNormalPlace(QWidget *window);

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -334,11 +335,30 @@ TEST_F(mdiMenuTest, PlacementRestoredWhenPositiveDesignValueOtherwise)
     EXPECT_FALSE(menu->isMaximized());
 }
 
+TEST_F(mdiMenuTest, WildPlacementIsFittedToTheScreenAndStoredAsShown)
+{
+    const QRect tela = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char *chave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+        SaveConfig(Menu, QString::fromLatin1(chave), QStringLiteral("999999999"));
+    Load();
+    menu->show();
+    // The whole frame on the screen, placed as at a first start.
+    EXPECT_TRUE(WaitFor([this, tela] { return menu->frameGeometry() == tela; }));
+    const QRect mostrada(menu->pos(), menu->size());
+    Close();
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainLeft")), QString::number(mostrada.x() * 15));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainTop")), QString::number(mostrada.y() * 15));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")),
+              QString::number(mostrada.width() * 15));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")),
+              QString::number(mostrada.height() * 15));
+}
+
 TEST_F(mdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
 {
     SaveConfig(Menu, QStringLiteral("MainLeft"), QStringLiteral("1500"));
     SaveConfig(Menu, QStringLiteral("MainTop"), QStringLiteral("750"));
-    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("10500"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
     SaveConfig(Menu, QStringLiteral("MainWindowsState"), QStringLiteral("2"));
     Load();
@@ -348,13 +368,13 @@ TEST_F(mdiMenuTest, ClosingMaximisedStoresNormalPlacementAndState2)
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("2"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainLeft")), QStringLiteral("1500"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainTop")), QStringLiteral("750"));
-    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("10500"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
 }
 
 TEST_F(mdiMenuTest, ClosingMinimisedStoresState0)
 {
-    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("10500"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
     Load();
     menu->show();
@@ -363,12 +383,12 @@ TEST_F(mdiMenuTest, ClosingMinimisedStoresState0)
     EXPECT_EQ(menu->UltimoEstado, 0);
     Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
-    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("10500"));
 }
 
 TEST_F(mdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlacement)
 {
-    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("15000"));
+    SaveConfig(Menu, QStringLiteral("MainWidth"), QStringLiteral("10500"));
     SaveConfig(Menu, QStringLiteral("MainHeight"), QStringLiteral("7500"));
     Load();
     menu->show();
@@ -378,7 +398,7 @@ TEST_F(mdiMenuTest, ClosingMinimisedFromMaximisedStoresState0AndTheNormalPlaceme
     ASSERT_TRUE(WaitFor([this] { return menu->isMinimized(); }));
     Close();
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWindowsState")), QStringLiteral("0"));
-    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("15000"));
+    EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainWidth")), QStringLiteral("10500"));
     EXPECT_EQ(GetConfig(Menu, QStringLiteral("MainHeight")), QStringLiteral("7500"));
 }
 
