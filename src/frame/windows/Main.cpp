@@ -48,7 +48,7 @@ void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertur
     try {
         mdiMenu *menu = mdiMenu::Instance();
         menu->StartServer(nomeServidor);
-        abertura->exec();
+        abertura->ShowUntilTick();
         abertura.reset();
         ArquivoAbrir() = frame::CaseFileOfCommandLine(linha);
         frame::VerificaAssociacao();

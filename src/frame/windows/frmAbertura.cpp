@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Twips.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -53,6 +54,18 @@ frmAbertura::frmAbertura(QWidget *parent)
     tmrLogin->setInterval(2000);
     connect(tmrLogin, &QTimer::timeout, this, &frmAbertura::tmrLogin_Timer);
     tmrLogin->start();
+}
+
+void frmAbertura::ShowUntilTick()
+{
+    // QDialog::exec() would lose a tick handled before its loop runs and never return.
+    if (!tmrLogin->isActive())
+        return; // the tick has come and gone: nothing left to show
+    QEventLoop laco;
+    connect(this, &QDialog::finished, &laco, &QEventLoop::quit);
+    show(); // modal (setModal): the other windows take no input meanwhile
+    if (tmrLogin->isActive()) // else the tick came while it was shown, and closed it
+        laco.exec(QEventLoop::DialogExec);
 }
 
 void frmAbertura::tmrLogin_Timer()

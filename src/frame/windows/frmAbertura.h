@@ -14,6 +14,12 @@ class frmAbertura : public QDialog
 public:
     explicit frmAbertura(QWidget *parent = nullptr);
 
+    // Shows the splash modally and returns when the timer's first tick has closed it, whenever
+    // that tick comes: on a slow start it may come before the splash is shown, or while the
+    // window system shows it, before the modal display's own loop runs; the splash then
+    // closes as soon as it has been shown.
+    void ShowUntilTick();
+
     QLabel *lblVersion = nullptr;
     QLabel *lblProductName[2] = {};
     QLabel *lblPlatform = nullptr;
