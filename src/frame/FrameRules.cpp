@@ -20,7 +20,11 @@ QString CommandLine(const QStringList &argumentos)
 
 QString CaseFileOfCommandLine(const QString &linha)
 {
-    if (linha.startsWith(QStringLiteral("/A")) || linha.startsWith(QStringLiteral("/C")))
+    // An absolute path may itself start with "/A" or "/C" ("/Casos/bomba.qzv"): a switch is
+    // one only when a blank or the end of the line follows it.
+    const bool chave =
+        linha.startsWith(QStringLiteral("/A")) || linha.startsWith(QStringLiteral("/C"));
+    if (chave && (linha.size() == 2 || linha.at(2) == QLatin1Char(' ')))
         return linha.mid(3);
     return linha;
 }
@@ -56,7 +60,8 @@ ReceivedCommand ParseCommand(const QString &comando)
     ReceivedCommand recebido;
     recebido.file = comando;
     if (comando.startsWith(QStringLiteral("/P"))) {
-        recebido.file = comando.mid(3);
+        // The second start's whole command line: its switch goes as on a first start.
+        recebido.file = CaseFileOfCommandLine(comando.mid(3));
         recebido.restoreState = true;
     }
     return recebido;

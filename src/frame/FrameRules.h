@@ -17,8 +17,8 @@ namespace frame {
 // holds a blank (or is empty) between double quotes.
 QString CommandLine(const QStringList &argumentos);
 
-// The case path a first start's command line names: after an upper-case "/A" or "/C" the
-// rest from the fourth character on; otherwise the whole line, quotes kept.
+// The case path a command line names: after an upper-case "/A" or "/C" followed by a blank
+// (or alone) the rest from the fourth character on; otherwise the whole line, quotes kept.
 QString CaseFileOfCommandLine(const QString &linha);
 
 // The command line with the case path it names made absolute against the working folder of
@@ -35,7 +35,8 @@ QString UnquotedPath(const QString &arquivo);
 QString ComandoDDE(const QString &linha);
 
 // A received hand-off: the path to open (may be empty) and whether the window goes back to
-// its last state when minimised (only for a command that starts with "/P").
+// its last state when minimised (only for a command that starts with "/P"). After "/P" comes
+// the second start's command line, whose case path is taken as on a first start.
 struct ReceivedCommand {
     QString file;
     bool restoreState = false;

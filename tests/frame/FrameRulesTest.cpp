@@ -48,7 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         LineExample{"QuotesKept", QStringLiteral("\"/tmp/meus casos/b.qzv\""),
                     QStringLiteral("\"/tmp/meus casos/b.qzv\"")},
         LineExample{"SwitchThenQuotes", QStringLiteral("/C \"/tmp/a b.qzv\""),
-                    QStringLiteral("\"/tmp/a b.qzv\"")}),
+                    QStringLiteral("\"/tmp/a b.qzv\"")},
+        LineExample{"AbsolutePathLikeASwitch", QStringLiteral("/Casos/bomba.qzv"),
+                    QStringLiteral("/Casos/bomba.qzv")}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(FrameRulesTest, UnquotedPathDropsOnePairOfEnclosingQuotes)
@@ -85,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("/a a.qzv")},
         LineExample{"NoName", QString(), QString()},
         LineExample{"SwitchAlone", QStringLiteral("/C"), QStringLiteral("/C")},
+        LineExample{"AbsolutePathLikeASwitch", QStringLiteral("/Arquivos/a.qzv"),
+                    QStringLiteral("/Arquivos/a.qzv")},
         LineExample{"EmptyQuotes", QStringLiteral("\"\""), QStringLiteral("\"\"")}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -106,6 +110,19 @@ TEST(FrameRulesTest, ParseCommandRestoresAfterSlashPAndStripsThreeCharacters)
     recebido = ParseCommand(QStringLiteral("/tmp/b.qzv"));
     EXPECT_EQ(recebido.file, QStringLiteral("/tmp/b.qzv"));
     EXPECT_FALSE(recebido.restoreState);
+}
+
+// A second start's switch goes as on a first start; a path that merely starts like one stays.
+TEST(FrameRulesTest, ParseCommandTakesTheSwitchOfTheHandedOverLine)
+{
+    EXPECT_EQ(ParseCommand(QStringLiteral("/P /C /tmp/a.qzv")).file,
+              QStringLiteral("/tmp/a.qzv"));
+    EXPECT_EQ(ParseCommand(QStringLiteral("/P /A \"/tmp/a b.qzv\"")).file,
+              QStringLiteral("\"/tmp/a b.qzv\""));
+    EXPECT_TRUE(ParseCommand(QStringLiteral("/P /A")).file.isEmpty());
+    EXPECT_EQ(ParseCommand(QStringLiteral("/P /Casos/a.qzv")).file,
+              QStringLiteral("/Casos/a.qzv"));
+    EXPECT_EQ(ParseCommand(QStringLiteral("/P /c a.qzv")).file, QStringLiteral("/c a.qzv"));
 }
 
 TEST(FrameRulesTest, DecideStartupByTheTipsSettingAndTheNamedFile)
