@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocalSocket>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <exception>
 #include <memory>
@@ -28,26 +28,30 @@ QString ProgramServerName()
 
 namespace {
 
-// The second start: up to 20 tries to reach the running instance, then the command.
-void HandOver(const QString &nome, const QString &linha)
+// How long a second start keeps trying while the running instance is too busy to take its
+// command.
+constexpr int HandOverPatienceMs = 120000;
+
+// Loads the main window and listens for second starts; the session's lock goes here, also
+// when loading fails.
+mdiMenu *LoadMainWindow(SingleInstance &instancia, const QString &nomeServidor)
 {
-    for (int tentativa = 0; tentativa < 20; ++tentativa) {
-        if (SendCommand(nome, frame::ComandoDDE(linha)))
-            return;
-        QApplication::processEvents();
-    }
+    const auto libera = qScopeGuard([&instancia] { instancia.Release(); });
+    mdiMenu *menu = mdiMenu::Instance();
+    menu->StartServer(nomeServidor);
+    return menu;
 }
 
 void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertura,
-                      const QString &nomeServidor, ProgramState &estado)
+                      SingleInstance &instancia, const QString &nomeServidor,
+                      ProgramState &estado)
 {
     estado.restoreDefaultPointer = &RestoreDefaultPointer;
     InstallProgramState(&estado);
     SetFolders(QCoreApplication::applicationDirPath());
     calculation::IniciaTabelas();
     try {
-        mdiMenu *menu = mdiMenu::Instance();
-        menu->StartServer(nomeServidor);
+        mdiMenu *menu = LoadMainWindow(instancia, nomeServidor);
         abertura->ShowUntilTick();
         abertura.reset();
         ArquivoAbrir() = frame::CaseFileOfCommandLine(linha);
@@ -87,10 +91,9 @@ bool Main(const QStringList &argumentos, ProgramState &estado)
     const QString nome = ProgramServerName();
     const QString linha =
         frame::MakePathAbsolute(frame::CommandLine(argumentos), QDir::currentPath());
-    if (IsInstanceRunning(nome)) {
-        HandOver(nome, linha);
+    SingleInstance instancia(nome);
+    if (instancia.HandOver(frame::ComandoDDE(linha), HandOverPatienceMs))
         return false;
-    }
-    RunFirstInstance(linha, std::move(abertura), nome, estado);
+    RunFirstInstance(linha, std::move(abertura), instancia, nome, estado);
     return true;
 }

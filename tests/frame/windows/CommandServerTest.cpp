@@ -9,9 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -56,6 +60,28 @@ TEST(CommandServerTest, EachRuntimeFolderHasItsOwnInstance)
     EXPECT_TRUE(IsInstanceRunning(nomeA));
     // The socket is the user's alone.
     EXPECT_EQ(QFileInfo(nomeA).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
+}
+
+// An instance that handles no events takes no connections: once its queue is full a start
+// finds it busy, and neither a new server nor a probe takes its name away.
+TEST(CommandServerTest, BusyInstanceKeepsItsName)
+{
+    testsupport::OwnRuntimeFolder sessao;
+    const QString nome = ProgramServerName();
+    CommandServer ocupada;
+    ASSERT_TRUE(ocupada.Listen(nome));
+    std::vector<std::unique_ptr<QLocalSocket>> fila; // no events run: none is taken
+    InstanceState estado = InstanceState::Running;
+    while (estado == InstanceState::Running && fila.size() < 10000) {
+        fila.push_back(std::make_unique<QLocalSocket>());
+        estado = ConnectToInstance(*fila.back(), nome);
+    }
+    EXPECT_EQ(estado, InstanceState::Busy);
+    EXPECT_TRUE(IsInstanceRunning(nome));
+    EXPECT_FALSE(SendCommand(nome, QStringLiteral("/P "), 100));
+    CommandServer outra;
+    EXPECT_FALSE(outra.Listen(nome));
+    EXPECT_TRUE(QFileInfo::exists(nome));
 }
 
 TEST(CommandServerTest, NobodyListeningMeansNoPreviousInstance)
