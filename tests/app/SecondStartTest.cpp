@@ -81,6 +81,18 @@ TEST_F(SecondStartTest, CaseNameReachesTheRunningInstance)
     EXPECT_TRUE(menu->isVisible());
 }
 
+// The running program opens the case of a second start's "/C" or "/A" line, not a file named
+// after the switch.
+TEST_F(SecondStartTest, SwitchOfTheSecondStartIsNotPartOfTheName)
+{
+    for (const QString &chave : {QStringLiteral("/C"), QStringLiteral("/A")}) {
+        ArquivoAbrir() = QStringLiteral("antes");
+        EXPECT_EQ(StartSecondInstance({chave, QStringLiteral("/tmp/bomba.qzv")}), 0);
+        EXPECT_TRUE(WaitFor([] { return ArquivoAbrir() != QStringLiteral("antes"); }));
+        EXPECT_EQ(ArquivoAbrir(), QStringLiteral("/tmp/bomba.qzv")) << qPrintable(chave);
+    }
+}
+
 TEST_F(SecondStartTest, RelativeNameFromAnotherFolderArrivesWholeAlsoWithoutUser)
 {
     QTemporaryDir outra;
