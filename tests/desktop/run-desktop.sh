@@ -63,12 +63,21 @@ export DISPLAY="$display" HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
     TMPDIR="$work/tmp" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
-setpriv --pdeathsig TERM openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_running() {
-    kill -0 "$wm_pid" 2>/dev/null \
-        && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+start_wm() {
+    setpriv --pdeathsig TERM openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+    wm_pid=$!
 }
+# Openbox runs and manages the display. On a loaded machine it may fail to open a display
+# that has only just come up: then it is started again.
+wm_running() {
+    if ! kill -0 "$wm_pid" 2>/dev/null; then
+        wait "$wm_pid" 2>/dev/null || true
+        start_wm
+        return 1
+    fi
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+}
+start_wm
 wait_for wm_running || fail "openbox did not start on $display"
 
 "$@"
