@@ -13,19 +13,31 @@
 #include "frame/windows/frmDica.h"
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/widgets/QtInteraction.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +47,7 @@ using testsupport::WaitFor;
 const QString LiquidCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
 const QString RelativeDensityCaseFile =
     QStringLiteral(QUIRASOL_TEST_DATA "/liquido-densidade-relativa.qzv");
+const QString EmptyFieldCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-campo-vazio.qzv");
 
 class WindowLifecycleTest : public ::testing::Test
 {
@@ -300,4 +313,219 @@ TEST_F(WindowLifecycleTest, CaseClosedWhileItsCalculatorIsOpen)
     }
     EXPECT_TRUE(WaitFor([&] { return !calculadora && !menu->ActiveForm(); }));
     MenusOf(nullptr);
+}
+
+namespace {
+
+// The program's own dialogs on screen, answered by the test as a user would; what would go to
+// the desktop (the exported file) is only recorded. Installed for the object's lifetime.
+class DialogsOnScreen final : public platform::Interaction
+{
+public:
+    DialogsOnScreen() { platform::SetInteraction(this); }
+    ~DialogsOnScreen() override
+    {
+        platform::SetInteraction(previous);
+        platform::ProgramPrinter().setOutputFormat(printerFormat);
+        platform::ProgramPrinter().setOutputFileName(printerFile);
+    }
+    int messageBox(const QString &text, int style, const QString &title) override
+    {
+        return qt.messageBox(text, style, title);
+    }
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
+    {
+        return qt.inputBox(prompt, title, defaultText);
+    }
+    std::optional<QString> openFileName(const platform::FileDialogRequest &request) override
+    {
+        return qt.openFileName(request);
+    }
+    std::optional<QString> saveFileName(const platform::FileDialogRequest &request) override
+    {
+        return qt.saveFileName(request);
+    }
+    bool printerDialog(platform::PrinterDialogRequest &request) override
+    {
+        return qt.printerDialog(request);
+    }
+    bool openExternal(const QString &target) override
+    {
+        externals << target;
+        return true;
+    }
+
+    QStringList externals;
+
+private:
+    platform::QtInteraction qt;
+    platform::Interaction *previous = &platform::CurrentInteraction();
+    QPrinter::OutputFormat printerFormat = platform::ProgramPrinter().outputFormat();
+    QString printerFile = platform::ProgramPrinter().outputFileName();
+};
+
+// Lets the event loop run until the windows have settled as the condition says.
+template <typename Condition>
+bool Settle(Condition condition)
+{
+    return QTest::qWaitFor(condition, 30000);
+}
+
+// Answers the next modal dialog of its kind once it is open and in front, as a user would.
+template <typename Dialog = QDialog>
+void AnswerDialog(const std::function<void(Dialog *)> &answer)
+{
+    auto *espera = new QTimer;
+    espera->setInterval(10);
+    QObject::connect(espera, &QTimer::timeout, espera, [espera, answer] {
+        auto *dialogo = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialogo || !dialogo->isVisible() || !dialogo->isActiveWindow())
+            return;
+        espera->deleteLater();
+        espera->stop();
+        answer(dialogo);
+    });
+    espera->start();
+}
+
+void TypeFileName(QDialog *dialogo, const QString &caminho)
+{
+    auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(nome, nullptr);
+    // Typed into the name box: the dialog leaves a box with the focus alone when the folder's
+    // listing arrives and selects the proposed file.
+    ASSERT_TRUE(Settle([nome] { return nome->hasFocus(); }));
+    nome->setText(caminho);
+    QTest::keyClick(nome, Qt::Key_Return);
+}
+
+// The print dialog: to a PDF file, OK.
+void PrintToFile(QDialog *dialogo, const QString &caminho)
+{
+    auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
+    auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+    auto *botoes = dialogo->findChild<QDialogButtonBox *>();
+    ASSERT_TRUE(impressoras && arquivo && botoes);
+    impressoras->setCurrentIndex(impressoras->count() - 1);
+    arquivo->setText(caminho);
+    botoes->button(QDialogButtonBox::Ok)->click();
+}
+
+} // namespace
+
+// A modal dialog of a child window leaves that child the active one: the window manager
+// gives the activation back to the main window when the dialog closes, and the child that
+// opened the dialog stays active, whatever the dialog's end.
+TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
+{
+    frmCalcQuirasol *a = OpenCase(LiquidCaseFile);
+    frmCalcQuirasol *b = OpenCase(RelativeDensityCaseFile);
+    frmCalcQuirasol *c = OpenCase(LiquidCaseFile);
+    ASSERT_TRUE(a && b && c);
+    c->Relatorio->txtCliente->setText(QStringLiteral("Cliente C"));
+    menu->Botao(QStringLiteral("Calcular"))->trigger();
+    QPointer<frmRelatorio> relatorio = c->Relatorio;
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == relatorio; }));
+    const QString exportado = PathRelatorios() + QStringLiteral("/folha.txt");
+    const QString pdf = folder.filePath(QStringLiteral("folha.pdf"));
+    DialogsOnScreen dialogos;
+    const struct {
+        const char *nome;
+        std::function<void(QDialog *)> resposta;
+        std::function<void()> comando;
+    } casos[] = {
+        {"exportado", [&](QDialog *d) { TypeFileName(d, exportado); },
+         [&] { menu->Botao(QStringLiteral("Exportar"))->trigger(); }},
+        {"exportação cancelada", [](QDialog *d) { d->reject(); },
+         [&] { relatorio->mnuArquivoExportarRelatorio->trigger(); }},
+        {"exportação falha",
+         [&](QDialog *d) {
+             // The error box that follows the failed write, answered OK.
+             AnswerDialog<QMessageBox>([](QMessageBox *caixa) { caixa->accept(); });
+             TypeFileName(d, PathRelatorios() + QStringLiteral("/falha.txt"));
+         },
+         [&] {
+             testsupport::FileSizeLimit limite(64);
+             ASSERT_TRUE(limite.active);
+             relatorio->mnuArquivoExportarRelatorio->trigger();
+         }},
+        {"impresso", [&](QDialog *d) { PrintToFile(d, pdf); },
+         [&] { menu->Botao(QStringLiteral("Imprimir"))->trigger(); }},
+        {"impressão cancelada", [](QDialog *d) { d->reject(); },
+         [&] { relatorio->mnuArquivoImprimir->trigger(); }},
+    };
+    for (const auto &caso : casos) {
+        AnswerDialog(caso.resposta);
+        caso.comando();
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
+        // The window manager makes the main window active again.
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu)) << caso.nome;
+        EXPECT_TRUE(Settle([&] { return relatorio->isAncestorOf(QApplication::focusWidget()); }))
+            << caso.nome;
+        EXPECT_EQ(menu->ActiveForm(), relatorio.data()) << caso.nome;
+        MenusOf(relatorio);
+        EXPECT_TRUE(relatorio->isEnabled()) << caso.nome;
+        EXPECT_TRUE(menu->Botao(QStringLiteral("Imprimir"))->isEnabled()) << caso.nome;
+        EXPECT_TRUE(menu->Botao(QStringLiteral("Exportar"))->isEnabled()) << caso.nome;
+        EXPECT_FALSE(menu->Botao(QStringLiteral("Calcular"))->isEnabled()) << caso.nome;
+    }
+    EXPECT_EQ(dialogos.externals, QStringList{exportado});
+    EXPECT_GT(QFileInfo(exportado).size(), 0);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+
+    // The toolbar's "Calcular" acts on the report's case, never on the first case opened.
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(c->mdiFrame()));
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == c; }));
+    relatorio->lstRelatorio->clear();
+    menu->Botao(QStringLiteral("Calcular"))->trigger();
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == relatorio; }));
+    EXPECT_GT(relatorio->lstRelatorio->count(), 0);
+    EXPECT_EQ(a->Relatorio->lstRelatorio->count(), 0);
+    EXPECT_EQ(b->Relatorio->lstRelatorio->count(), 0);
+}
+
+// The same for the case window's own dialogs: the save dialog, the material prompt and a
+// message box of the calculation.
+TEST_F(WindowLifecycleTest, DialogsOfACaseLeaveItActive)
+{
+    OpenCase(LiquidCaseFile);
+    OpenCase(RelativeDensityCaseFile);
+    // A copy: its save dialog proposes the file's own folder.
+    const QString copia = folder.filePath(QStringLiteral("vazio.qzv"));
+    ASSERT_TRUE(QFile::copy(EmptyFieldCaseFile, copia));
+    frmCalcQuirasol *c = OpenCase(copia);
+    ASSERT_NE(c, nullptr);
+    const QString salvo = folder.filePath(QStringLiteral("Saves/c.qzv"));
+    DialogsOnScreen dialogos;
+    const auto mensagem = [](QDialog *d) { d->accept(); };
+    const struct {
+        const char *nome;
+        std::function<void(QDialog *)> resposta;
+        std::function<void()> comando;
+    } casos[] = {
+        {"salvar como cancelado", [](QDialog *d) { d->reject(); },
+         [&] { Action(c, "mnuArquivoSalvarComo")->trigger(); }},
+        {"salvo", [&](QDialog *d) { TypeFileName(d, salvo); },
+         [&] { Action(c, "mnuArquivoSalvarComo")->trigger(); }},
+        {"material", mensagem, [&] { c->cboDados[29]->pick(1); }},
+        {"mensagem do cálculo", mensagem,
+         [&] { menu->Botao(QStringLiteral("Calcular"))->trigger(); }},
+    };
+    for (const auto &caso : casos) {
+        AnswerDialog(caso.resposta);
+        caso.comando();
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu)) << caso.nome;
+        EXPECT_TRUE(Settle([&] { return c->isAncestorOf(QApplication::focusWidget()); }))
+            << caso.nome;
+        EXPECT_EQ(menu->ActiveForm(), c) << caso.nome;
+        MenusOf(c);
+        EXPECT_TRUE(menu->Botao(QStringLiteral("Calcular"))->isEnabled()) << caso.nome;
+    }
+    EXPECT_TRUE(QFileInfo::exists(salvo));
+    // The calculation's message put the focus into the empty field.
+    EXPECT_EQ(QApplication::focusWidget(), c->txtDados[4]);
 }

@@ -588,18 +588,12 @@ void frmCalcQuirasol::SetBusy(bool ocupado)
     // box keeps its text as typed (a reformat would mark a case just saved as modified) and
     // has the focus again afterwards.
     if (ocupado) {
-        focusBeforeBusy = focusWidget();
         busy = true;
-        setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        busyState.Begin(this);
         return;
     }
-    setEnabled(true);
-    if (focusBeforeBusy && !focusWidget())
-        focusBeforeBusy->setFocus(Qt::OtherFocusReason);
-    focusBeforeBusy = nullptr;
+    busyState.End();
     busy = false;
-    QApplication::restoreOverrideCursor();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "calculation/windows/SelectorList.h"
 #include "calculation/windows/ValueBox.h"
 #include "frame/windows/ChildWindow.h"
+#include "frame/windows/MdiArrangement.h"
 #include "platform/Interaction.h"
 
 #include <QLineEdit>
@@ -171,7 +172,7 @@ private:
     // While a case file is read or written: the window is disabled, focus moves are not the
     // user's, and the control that had the focus gets it back.
     bool busy = false;
-    QPointer<QWidget> focusBeforeBusy;
+    BusyWindow busyState;
     // Arquivo was made from the title (a case never read nor written): it follows the title.
     bool pathFromTitle = true;
 };

@@ -265,11 +265,10 @@ void frmRelatorio::cmdAgora_Click()
 
 void frmRelatorio::SetBusy(bool ocupado)
 {
-    setEnabled(!ocupado);
     if (ocupado)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else if (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+        busyState.Begin(this);
+    else
+        busyState.End();
 }
 
 calculation::ReportHeader frmRelatorio::Header() const

@@ -9,6 +9,7 @@
 #include "calculation/ReportSheet.h"
 #include "calculation/windows/ChildWindowMenus.h"
 #include "frame/windows/ChildWindow.h"
+#include "frame/windows/MdiArrangement.h"
 
 #include <QWidget>
 
@@ -79,4 +80,5 @@ private:
 
     bool unloading = false;
     bool active = false;
+    BusyWindow busyState;
 };

@@ -1,6 +1,7 @@
 #include "frame/windows/MdiArrangement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -12,6 +13,31 @@ QWidget *MdiFrame(QWidget *janela)
     if (auto *sub = qobject_cast<QMdiSubWindow *>(janela->parentWidget()))
         return sub;
     return janela;
+}
+
+void BusyWindow::Begin(QWidget *janela)
+{
+    window = janela;
+    QWidget *foco = janela->window()->focusWidget();
+    control = foco && (foco == janela || janela->isAncestorOf(foco)) ? foco : nullptr;
+    janela->setEnabled(false);
+    if (QWidget *moldura = MdiFrame(janela); control && moldura != janela)
+        moldura->setFocus(Qt::OtherFocusReason);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void BusyWindow::End()
+{
+    if (window) {
+        window->setEnabled(true);
+        const QWidget *foco = window->window()->focusWidget();
+        if (control && window->isAncestorOf(control) && (!foco || foco == MdiFrame(window)))
+            control->setFocus(Qt::OtherFocusReason);
+    }
+    window = nullptr;
+    control = nullptr;
+    if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
 }
 
 void ArrangeMinimizedChildren(QMdiArea *area)
