@@ -35,6 +35,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +48,7 @@ using testsupport::WaitFor;
 const QString LiquidCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-flange.qzv");
 const QString RelativeDensityCaseFile =
     QStringLiteral(QUIRASOL_TEST_DATA "/liquido-densidade-relativa.qzv");
+const QString SteamCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/vapor-vena.qzv");
 const QString EmptyFieldCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-campo-vazio.qzv");
 
 class WindowLifecycleTest : public ::testing::Test
@@ -528,4 +530,68 @@ TEST_F(WindowLifecycleTest, DialogsOfACaseLeaveItActive)
     EXPECT_TRUE(QFileInfo::exists(salvo));
     // The calculation's message put the focus into the empty field.
     EXPECT_EQ(QApplication::focusWidget(), c->txtDados[4]);
+}
+
+// Another material, named at the prompt: the factor the user types next replaces the box's
+// text, which the box selected when the focus came back from the prompt.
+TEST_F(WindowLifecycleTest, MaterialFactorTypedAfterThePromptReplacesTheBox)
+{
+    frmCalcQuirasol *caso = OpenCase(SteamCaseFile);
+    ASSERT_NE(caso, nullptr);
+    ValueBox *temperatura = caso->txtDados[9];
+    QTest::mouseClick(temperatura, Qt::LeftButton);
+    QTest::keyClick(temperatura, Qt::Key_End);
+    QTest::keyClicks(temperatura, QStringLiteral("\b\b\b20"));
+    ASSERT_EQ(temperatura->text(), QStringLiteral("20"));
+    ASSERT_EQ(caso->txtDados[29]->text(), QStringLiteral("1"));
+
+    DialogsOnScreen dialogos;
+    AnswerDialog<QDialog>([](QDialog *d) { d->accept(); }); // OK to the proposed name
+    caso->cboDados[29]->setFocus(Qt::MouseFocusReason);
+    caso->cboDados[29]->pick(1);
+    ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    ASSERT_TRUE(Settle([&] { return caso->txtDados[29]->hasFocus(); }));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0.98"));
+    EXPECT_EQ(caso->txtDados[29]->text(), QStringLiteral("0,98"));
+
+    menu->Botao(QStringLiteral("Calcular"))->trigger();
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == caso->Relatorio; }));
+    QString linha;
+    for (int i = 0; i < caso->Relatorio->lstRelatorio->count(); ++i)
+        if (caso->Relatorio->lstRelatorio->item(i)->text().startsWith(" Fator do material"))
+            linha = caso->Relatorio->lstRelatorio->item(i)->text();
+    EXPECT_TRUE(linha.contains(QStringLiteral(" 0,98 "))) << linha.toStdString();
+    EXPECT_TRUE(linha.endsWith(QStringLiteral(" Outro material"))) << linha.toStdString();
+}
+
+// The toolbar's "Calculadora" is on while a value box has the focus, also when its case
+// becomes active again with the focus still in the box.
+TEST_F(WindowLifecycleTest, CalculatorButtonComesBackWithTheCaseOfTheBox)
+{
+    frmCalcQuirasol *a = OpenCase(LiquidCaseFile);
+    frmCalcQuirasol *b = OpenCase(RelativeDensityCaseFile);
+    ASSERT_TRUE(a && b);
+    menu->Area()->tileSubWindows();
+    const auto tituloDe = [](frmCalcQuirasol *caso) {
+        QWidget *moldura = caso->mdiFrame();
+        const int altura = moldura->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr,
+                                                         moldura);
+        QTest::mouseClick(moldura, Qt::LeftButton, {}, QPoint(moldura->width() / 3, altura / 2));
+    };
+    QAction *calculadora = menu->Botao(QStringLiteral("Calculadora"));
+    ValueBox *caixa = a->txtDados[2];
+    QTest::mouseClick(caixa, Qt::LeftButton);
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
+    EXPECT_TRUE(calculadora->isEnabled());
+
+    tituloDe(b);
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == b; }));
+    EXPECT_FALSE(calculadora->isEnabled());
+
+    tituloDe(a);
+    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
+    EXPECT_EQ(caixa->selectedText(), caixa->text());
+    EXPECT_TRUE(calculadora->isEnabled());
 }

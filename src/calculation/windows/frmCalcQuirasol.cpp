@@ -301,11 +301,14 @@ void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
     if (busy)
         return;
     EnableButton(QStringLiteral("Calculadora"), true);
-    // Coming back to the window or from a pop-up menu is no move of the user's.
-    if (motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
-        return;
-    ScrollToRow(picDados[indice]);
-    SelecionaTexto(txtDados[indice]);
+    // Coming back to the window or from a pop-up menu is no move of the user's: the rows stay.
+    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+        ScrollToRow(picDados[indice]);
+    // A click puts the caret under the pointer, and the box's own pop-up menu leaves the text
+    // as it was; every other way in selects the whole text, the focus coming back after a
+    // prompt, a message box or the calculator too.
+    if (motivo != Qt::MouseFocusReason && motivo != Qt::PopupFocusReason)
+        SelecionaTexto(txtDados[indice]);
 }
 
 void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
@@ -520,6 +523,10 @@ void frmCalcQuirasol::Form_Activate()
 {
     Atualiza();
     SyncReportHeader();
+    // Back with the focus in a value box (the window that lost the activation turned the
+    // button off after the box had the focus again).
+    if (ActiveFieldIndex())
+        EnableButton(QStringLiteral("Calculadora"), true);
 }
 
 void frmCalcQuirasol::Form_Deactivate()

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <map>
@@ -429,6 +430,46 @@ TEST_F(frmCalcQuirasolTest, LeavingABoxReformatsItsNumber)
     w->txtDados[5]->setText(QStringLiteral("1+2"));
     w->txtTag->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w->txtDados[5]->text(), QStringLiteral("1+2"));
+}
+
+// A value box selects its whole text whenever it gets the focus, except from a click inside
+// it, which puts the caret under the pointer: typing then replaces what the box held.
+TEST_F(frmCalcQuirasolTest, ValueBoxSelectsItsWholeTextUnlessClickedInto)
+{
+    Pick(0, Liquid, 0);
+    ShowWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ValueBox *caixa = w->txtDados[4];
+    caixa->setText(QStringLiteral("102,5"));
+    QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(2, caixa->height() / 2));
+    ASSERT_TRUE(caixa->hasFocus());
+    EXPECT_FALSE(caixa->hasSelectedText());
+    EXPECT_EQ(caixa->cursorPosition(), 0);
+
+    // Another window takes the activation and gives it back, as a message box does.
+    QWidget outra;
+    outra.show();
+    outra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(caixa->hasFocus());
+    EXPECT_EQ(caixa->selectedText(), QStringLiteral("102,5"));
+    QTest::keyClicks(caixa, QStringLiteral("0.98"));
+    EXPECT_EQ(caixa->text(), QStringLiteral("0,98"));
+
+    // The calculator's "=" writes its result; back in the window, the box has it selected.
+    QTest::keyClick(caixa, Qt::Key_Return);
+    QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
+    ASSERT_FALSE(calculadora.isNull());
+    QTest::keyClick(calculadora, Qt::Key_Asterisk, Qt::KeypadModifier);
+    QTest::keyClick(calculadora, Qt::Key_2);
+    QTest::keyClick(calculadora, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calculadora.isNull(); }));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    EXPECT_EQ(caixa->text(), QStringLiteral("1,96"));
+    EXPECT_EQ(caixa->selectedText(), QStringLiteral("1,96"));
 }
 
 TEST_F(frmCalcQuirasolTest, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
