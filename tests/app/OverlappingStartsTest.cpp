@@ -15,9 +15,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <memory>
 #include <poll.h>
 #include <sys/inotify.h>

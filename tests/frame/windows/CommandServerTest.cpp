@@ -13,7 +13,6 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
