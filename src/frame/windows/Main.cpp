@@ -54,18 +54,20 @@ void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertur
         mdiMenu *menu = LoadMainWindow(instancia, nomeServidor);
         abertura->ShowUntilTick();
         abertura.reset();
-        ArquivoAbrir() = frame::CaseFileOfCommandLine(linha);
+        // A case a second start hands over while a box waits here (the association's question)
+        // sets ArquivoAbrir too: this start goes on with the case of its own command line.
+        const QString arquivo = frame::CaseFileOfCommandLine(linha);
+        ArquivoAbrir() = arquivo;
         frame::VerificaAssociacao();
         menu->show();
         menu->Atualiza();
         const frame::StartupChoice inicio = frame::DecideStartup(
-            frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")),
-            ArquivoAbrir());
+            frame::GetConfig(QStringLiteral("Config"), QStringLiteral("DicasIniciar")), arquivo);
         // A case handed over by a second start during the splash stays the active window:
         // neither an empty case nor the tip of the day comes in front of it.
         const bool casoRecebido = !menu->Area()->subWindowList().isEmpty();
         if (inicio.openCase && (inicio.named || !casoRecebido)) {
-            QString caminho = frame::UnquotedPath(ArquivoAbrir());
+            QString caminho = frame::UnquotedPath(arquivo);
             OpenCaseWindow(inicio.named, caminho);
         } else if (!casoRecebido) {
             ShowTipOfTheDay();

@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,12 @@ protected:
     }
     void TearDown() override
     {
+        for (const auto &[nome, valor] : desktopBefore) {
+            if (valor)
+                qputenv(nome, *valor);
+            else
+                qunsetenv(nome);
+        }
         const QWidgetList janelas = QApplication::topLevelWidgets();
         for (QWidget *janela : janelas) {
             if (janela != mdiMenu::Existing())
@@ -72,10 +81,71 @@ protected:
         return destino;
     }
 
+    // The desktop's folders of the test's own, with the case files associated to another
+    // program: the first start asks whether to restore the association.
+    void AssociateWithAnotherProgram()
+    {
+        for (const char *nome : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS"}) {
+            desktopBefore.emplace_back(nome, qEnvironmentVariableIsSet(nome)
+                                                 ? std::optional(qgetenv(nome))
+                                                 : std::nullopt);
+            qputenv(nome, QDir(desktop.path()).filePath(QString::fromLatin1(nome)).toUtf8());
+        }
+        ASSERT_TRUE(frame::AssociaArquivo());
+        QFile aplicacao(QDir(desktop.path()).filePath(
+            QStringLiteral("XDG_DATA_HOME/applications/quirasol.desktop")));
+        ASSERT_TRUE(aplicacao.open(QIODevice::WriteOnly));
+        aplicacao.write("[Desktop Entry]\nType=Application\nName=X\nExec=/outro/programa %f\n");
+    }
+
     testsupport::OwnProgramState programState{&AbreJanela};
     testsupport::TemporarySettings folder;
     testsupport::ScriptedInteraction ui;
     testsupport::OwnRuntimeFolder runtime;
+    QTemporaryDir desktop;
+    std::vector<std::pair<const char *, std::optional<QByteArray>>> desktopBefore;
+};
+
+// Answers as the scripted layer does, but a second start hands over its case while the first
+// box waits, as it may while a real box waits for the user.
+class HandOverWhileABoxWaits final : public platform::Interaction
+{
+public:
+    HandOverWhileABoxWaits(testsupport::ScriptedInteraction &ui, QString comando)
+        : ui(ui), comando(std::move(comando))
+    {
+        platform::SetInteraction(this);
+    }
+    ~HandOverWhileABoxWaits() override { platform::SetInteraction(&ui); }
+
+    int messageBox(const QString &text, int style, const QString &title) override
+    {
+        if (!comando.isEmpty())
+            mdiMenu::Existing()->MDIForm_LinkExecute(std::exchange(comando, QString()));
+        return ui.messageBox(text, style, title);
+    }
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
+    {
+        return ui.inputBox(prompt, title, defaultText);
+    }
+    std::optional<QString> openFileName(const platform::FileDialogRequest &request) override
+    {
+        return ui.openFileName(request);
+    }
+    std::optional<QString> saveFileName(const platform::FileDialogRequest &request) override
+    {
+        return ui.saveFileName(request);
+    }
+    bool printerDialog(platform::PrinterDialogRequest &request) override
+    {
+        return ui.printerDialog(request);
+    }
+    bool openExternal(const QString &target) override { return ui.openExternal(target); }
+
+private:
+    testsupport::ScriptedInteraction &ui;
+    QString comando;
 };
 
 TEST_F(MainTest, TipsSettingZeroOpensANewCaseAndNoTip)
@@ -173,4 +243,22 @@ TEST_F(MainTest, CaseHandedOverDuringTheSplashStaysInFrontOfTheTip)
     EXPECT_FALSE(TipShown());
     ASSERT_NE(mdiMenu::Existing()->ActiveForm(), nullptr);
     EXPECT_EQ(mdiMenu::Existing()->ActiveForm()->windowTitle(), QStringLiteral("entregue.qzv"));
+}
+
+// The running start's own case still opens when a second start's case arrives while the
+// association is asked: both open.
+TEST_F(MainTest, CaseHandedOverWhileABoxWaitsDoesNotTakeTheOwnCasesPlace)
+{
+    AssociateWithAnotherProgram();
+    const QString proprio = CopyCase(QStringLiteral("proprio.qzv"));
+    const QString entregue = CopyCase(QStringLiteral("entregue.qzv"));
+    HandOverWhileABoxWaits caixa(ui, QStringLiteral("/P ") + entregue);
+    ASSERT_TRUE(Main({proprio}, programState.state()));
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages()[0].title,
+              QString::fromUtf8("Deseja restaurar a associação dos arquivos ?"));
+    QStringList titulos = CaseTitles();
+    titulos.sort();
+    EXPECT_EQ(titulos,
+              QStringList({QStringLiteral("entregue.qzv"), QStringLiteral("proprio.qzv")}));
 }
