@@ -17,6 +17,7 @@ const QString EntryPercent = QStringLiteral("Ops");
 const QString EntryCleared = QStringLiteral("CE");
 const QString EntryNegative = QStringLiteral("NEG");
 const QString MinusSign = QStringLiteral("-");
+const QString CalculatorTitle = QStringLiteral("Calculadora");
 
 // A number text that did not fit a double: the signed infinity when its magnitude is large,
 // 0 when it is tiny; nullopt when the text is no number at all.
@@ -217,7 +218,7 @@ void CalculatorEngine::ApplyPending()
     } else if (operacaoPendente == QLatin1String("/")) {
         if (b == 0)
             platform::MsgBox(QStringLiteral("Não é possível dividir por zero"),
-                             platform::vbExclamation, QStringLiteral("Calculadora"));
+                             platform::vbExclamation, CalculatorTitle);
         else
             operando1 = a / b;
     }
@@ -267,6 +268,14 @@ bool CalculatorEngine::Operation(int indice)
 
 bool CalculatorEngine::WriteAndClose()
 {
+    // "Infinito" or "NaN" is no number a field could hold: the field stays as it was, and the
+    // calculator stays open with its readout, saying why.
+    const double resultado = NumberOf(readout);
+    if (!std::isfinite(resultado) && readout == platform::FormatDouble(resultado)) {
+        platform::MsgBox(QStringLiteral("O resultado não é um número finito"),
+                         platform::vbExclamation, CalculatorTitle);
+        return false;
+    }
     if (window) {
         CalculatorWindow *alvo = window;
         alvo->WriteResult(readout);

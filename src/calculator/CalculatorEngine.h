@@ -69,7 +69,8 @@ public:
     // after a newer one loaded leaves the newer one in place.
     void Unload(const CalculatorWindow *janelaQueSai);
 
-    // Key actions. Each returns true when it closed the calculator ("=" became pending).
+    // Key actions. Each returns true when it closed the calculator ("=" became pending and
+    // the readout, a number, was written).
     bool Digit(int d);
     bool Decimal();
     bool Percent();

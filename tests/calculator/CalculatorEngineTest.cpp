@@ -246,20 +246,45 @@ TEST_F(CalculatorEngineTest, ColaThenComputation)
     EXPECT_EQ(window.written, QStringList{QStringLiteral("-7")});
 }
 
-TEST_F(CalculatorEngineTest, OutOfRangeValuesShowTheirText)
+TEST_F(CalculatorEngineTest, OutOfRangeValuesShowTheirTextAndAreNeverWritten)
 {
-    // A typed number too large for a double works as infinity; no crash, no 0.
+    // A typed number too large for a double works as infinity; no crash, no 0. "=" writes no
+    // "Infinito": the calculator says why and stays open with its readout.
     calc.Cola(QString(400, QLatin1Char('9')));
-    PressKeys(calc, "* 2 =");
-    EXPECT_EQ(window.written, QStringList{QStringLiteral("Infinito")});
+    EXPECT_FALSE(calc.Operation(OpMultiply));
+    PressKeys(calc, "2");
+    EXPECT_FALSE(calc.Operation(OpEquals));
+    EXPECT_EQ(window.readout, QStringLiteral("Infinito"));
+    EXPECT_TRUE(window.written.isEmpty());
+    EXPECT_EQ(window.closes, 0);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const testsupport::Asked mensagem = ui.messages().front();
+    EXPECT_EQ(mensagem.text, QStringLiteral("O resultado não é um número finito"));
+    EXPECT_EQ(mensagem.title, QStringLiteral("Calculadora"));
+    EXPECT_EQ(mensagem.style, platform::vbExclamation);
 
-    // A computation beyond the range shows the text of its value.
+    // A computation beyond the range, or with no number as its result, the same.
     calc.Load(&window);
     calc.Cola(QStringLiteral("1E+300"));
     PressKeys(calc, "*");
     calc.Cola(QStringLiteral("-1E+300"));
     PressKeys(calc, "=");
-    EXPECT_EQ(window.written.last(), QStringLiteral("-Infinito"));
+    EXPECT_EQ(window.readout, QStringLiteral("-Infinito"));
+    calc.Load(&window);
+    calc.Cola(QStringLiteral("1E+300"));
+    PressKeys(calc, "*");
+    calc.Cola(QStringLiteral("1E+300"));
+    PressKeys(calc, "* 0 =");
+    EXPECT_EQ(window.readout, QStringLiteral("NaN"));
+    EXPECT_TRUE(window.written.isEmpty());
+    EXPECT_EQ(window.closes, 0);
+    EXPECT_EQ(ui.messages().size(), 3u);
+
+    // A typed number beyond the range is digits a field can hold: written as typed.
+    calc.Load(&window);
+    calc.Cola(QString(400, QLatin1Char('9')));
+    EXPECT_TRUE(calc.Operation(OpEquals));
+    EXPECT_EQ(window.written, QStringList{QString(400, QLatin1Char('9')) + QLatin1Char(',')});
 }
 
 TEST(CalculatorEngineNumbersTest, NumberOfAText)

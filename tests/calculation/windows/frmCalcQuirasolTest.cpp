@@ -640,6 +640,23 @@ TEST_F(frmCalcQuirasolCalculatorTest, EnterWritesTheResultAndField29FollowsField
     EXPECT_TRUE(calc.isNull());
 }
 
+TEST_F(frmCalcQuirasolCalculatorTest, InfiniteResultLeavesTheBoxAsItWas)
+{
+    w->txtDados[4]->setText(QString(200, QLatin1Char('9')));
+    QPointer<frmCalculadora> calc = OpenCalculator(4);
+    ASSERT_FALSE(calc.isNull());
+    testsupport::PressKey(calc, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
+    for (int i = 0; i < 200; ++i)
+        testsupport::PressKey(calc, Qt::Key_9);
+    testsupport::PressKey(calc, Qt::Key_Enter, {}, Qt::KeypadModifier);
+    EXPECT_EQ(calc->Readout->text(), QStringLiteral("Infinito"));
+    EXPECT_EQ(ui.messageTexts(), QStringList{QStringLiteral("O resultado não é um número finito")});
+    EXPECT_EQ(w->txtDados[4]->text(), QString(200, QLatin1Char('9')));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(calc.isNull());
+    EXPECT_TRUE(calc->isVisible());
+}
+
 TEST_F(frmCalcQuirasolCalculatorTest, EmptyFieldStartsFreshAndDeactivationWritesNothing)
 {
     w->txtDados[4]->setText(QString());
