@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 
 using platform::PixelsRect;
 
@@ -140,7 +141,9 @@ void frmDica::Form_Load(QMdiArea *area)
 }
 
 // Moves the window to the document area's origin, then centres it in the part of the main
-// window right of and below that origin.
+// window right of and below that origin. A main window shown but not yet on screen gets its
+// size and frame from the window manager on the way (a maximised start, above all): the tip
+// is centred again on the main window as it first appears.
 void frmDica::Center(QMdiArea *area)
 {
     QWidget *moldura = parentWidget();
@@ -150,6 +153,24 @@ void frmDica::Center(QMdiArea *area)
         moldura->mapToGlobal(QPoint(0, 0)) - principal->frameGeometry().topLeft();
     moldura->move(frame::TipWindowPosition(principal->frameGeometry().size(),
                                            moldura->frameGeometry().size(), origem));
+    QWindow *janela = principal->windowHandle();
+    if (janela && principal->isVisible() && !janela->isExposed() && !centreWhenShown) {
+        centreWhenShown = area;
+        janela->installEventFilter(this);
+    }
+}
+
+bool frmDica::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && centreWhenShown
+        && objeto == centreWhenShown->window()->windowHandle()
+        && centreWhenShown->window()->windowHandle()->isExposed()) {
+        objeto->removeEventFilter(this);
+        QMdiArea *area = centreWhenShown;
+        centreWhenShown = nullptr;
+        Center(area);
+    }
+    return QWidget::eventFilter(objeto, event);
 }
 
 bool frmDica::LoadTips(const QString &NomeArquivo)

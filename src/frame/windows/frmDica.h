@@ -4,6 +4,7 @@
 // switch that shows it at start-up. One instance at a time; each opening after a close loads
 // it again and reads the file again, adding its lines to those read earlier in the run.
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -35,6 +36,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The main window's first appearance on screen, for the centring.
+    bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
     explicit frmDica(QWidget *parent = nullptr);
@@ -43,4 +46,7 @@ private:
     void DicaProxima();
     void cmdOK_Click();
     void chkDicasIniciar_Click();
+
+    // The document area to centre in again once the main window is on screen.
+    QPointer<QMdiArea> centreWhenShown;
 };

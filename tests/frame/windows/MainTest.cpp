@@ -3,6 +3,8 @@
 #include "calculation/windows/AbreJanela.h"
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
+#include "frame/TipsOfTheDay.h"
+#include "frame/windows/frmDica.h"
 #include "frame/windows/Main.h"
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
@@ -17,7 +19,9 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <optional>
 #include <utility>
@@ -261,4 +265,29 @@ TEST_F(MainTest, CaseHandedOverWhileABoxWaitsDoesNotTakeTheOwnCasesPlace)
     titulos.sort();
     EXPECT_EQ(titulos,
               QStringList({QStringLiteral("entregue.qzv"), QStringLiteral("proprio.qzv")}));
+}
+
+// A start that brings the main window back maximised: the window manager maximises it after
+// it is shown, and the tip is centred on the main window as it appears, not on its stored
+// normal size.
+TEST_F(MainTest, TipIsCentredOnTheMainWindowAsItIsShownMaximised)
+{
+    SetTipsAtStart("1");
+    frame::SaveConfig(QStringLiteral("Config\\Menu"), QStringLiteral("MainWindowsState"),
+                      QStringLiteral("2"));
+    ASSERT_TRUE(Main({}, programState.state()));
+    mdiMenu *menu = mdiMenu::Existing();
+    ASSERT_NE(frmDica::Instance(), nullptr);
+    QWidget *moldura = frmDica::Instance()->parentWidget();
+    const auto centrada = [&] {
+        const QPoint origem = menu->Area()->viewport()->mapToGlobal(QPoint(0, 0))
+                              - menu->frameGeometry().topLeft();
+        return menu->isMaximized() && menu->windowHandle()->isExposed()
+               && moldura->pos()
+                      == frame::TipWindowPosition(menu->frameGeometry().size(),
+                                                  moldura->frameGeometry().size(), origem);
+    };
+    EXPECT_TRUE(QTest::qWaitFor(centrada, 30000))
+        << "tip at " << moldura->x() << "," << moldura->y() << " in a main window of "
+        << menu->frameGeometry().width() << "x" << menu->frameGeometry().height();
 }
