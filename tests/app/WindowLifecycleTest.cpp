@@ -28,10 +28,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
-#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
@@ -367,13 +367,6 @@ private:
     QString printerFile = platform::ProgramPrinter().outputFileName();
 };
 
-// Lets the event loop run until the windows have settled as the condition says.
-template <typename Condition>
-bool Settle(Condition condition)
-{
-    return QTest::qWaitFor(condition, 30000);
-}
-
 // Answers the next modal dialog of its kind once it is open and in front, as a user would.
 template <typename Dialog = QDialog>
 void AnswerDialog(const std::function<void(Dialog *)> &answer)
@@ -397,7 +390,7 @@ void TypeFileName(QDialog *dialogo, const QString &caminho)
     ASSERT_NE(nome, nullptr);
     // Typed into the name box: the dialog leaves a box with the focus alone when the folder's
     // listing arrives and selects the proposed file.
-    ASSERT_TRUE(Settle([nome] { return nome->hasFocus(); }));
+    ASSERT_TRUE(WaitFor([nome] { return nome->hasFocus(); }));
     nome->setText(caminho);
     QTest::keyClick(nome, Qt::Key_Return);
 }
@@ -428,7 +421,7 @@ TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
     c->Relatorio->txtCliente->setText(QStringLiteral("Cliente C"));
     menu->Botao(QStringLiteral("Calcular"))->trigger();
     QPointer<frmRelatorio> relatorio = c->Relatorio;
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == relatorio; }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == relatorio; }));
     const QString exportado = PathRelatorios() + QStringLiteral("/folha.txt");
     const QString pdf = folder.filePath(QStringLiteral("folha.pdf"));
     DialogsOnScreen dialogos;
@@ -463,8 +456,8 @@ TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
         // The window manager makes the main window active again.
         menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu)) << caso.nome;
-        EXPECT_TRUE(Settle([&] { return relatorio->isAncestorOf(QApplication::focusWidget()); }))
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs)) << caso.nome;
+        EXPECT_TRUE(WaitFor([&] { return relatorio->isAncestorOf(QApplication::focusWidget()); }))
             << caso.nome;
         EXPECT_EQ(menu->ActiveForm(), relatorio.data()) << caso.nome;
         MenusOf(relatorio);
@@ -479,10 +472,10 @@ TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
 
     // The toolbar's "Calcular" acts on the report's case, never on the first case opened.
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(c->mdiFrame()));
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == c; }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == c; }));
     relatorio->lstRelatorio->clear();
     menu->Botao(QStringLiteral("Calcular"))->trigger();
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == relatorio; }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == relatorio; }));
     EXPECT_GT(relatorio->lstRelatorio->count(), 0);
     EXPECT_EQ(a->Relatorio->lstRelatorio->count(), 0);
     EXPECT_EQ(b->Relatorio->lstRelatorio->count(), 0);
@@ -520,8 +513,8 @@ TEST_F(WindowLifecycleTest, DialogsOfACaseLeaveItActive)
         caso.comando();
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
         menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu)) << caso.nome;
-        EXPECT_TRUE(Settle([&] { return c->isAncestorOf(QApplication::focusWidget()); }))
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs)) << caso.nome;
+        EXPECT_TRUE(WaitFor([&] { return c->isAncestorOf(QApplication::focusWidget()); }))
             << caso.nome;
         EXPECT_EQ(menu->ActiveForm(), c) << caso.nome;
         MenusOf(c);
@@ -551,13 +544,13 @@ TEST_F(WindowLifecycleTest, MaterialFactorTypedAfterThePromptReplacesTheBox)
     caso->cboDados[29]->pick(1);
     ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
     menu->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
-    ASSERT_TRUE(Settle([&] { return caso->txtDados[29]->hasFocus(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs));
+    ASSERT_TRUE(WaitFor([&] { return caso->txtDados[29]->hasFocus(); }));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0.98"));
     EXPECT_EQ(caso->txtDados[29]->text(), QStringLiteral("0,98"));
 
     menu->Botao(QStringLiteral("Calcular"))->trigger();
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == caso->Relatorio; }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == caso->Relatorio; }));
     QString linha;
     for (int i = 0; i < caso->Relatorio->lstRelatorio->count(); ++i)
         if (caso->Relatorio->lstRelatorio->item(i)->text().startsWith(" Fator do material"))
@@ -583,15 +576,15 @@ TEST_F(WindowLifecycleTest, CalculatorButtonComesBackWithTheCaseOfTheBox)
     QAction *calculadora = menu->Botao(QStringLiteral("Calculadora"));
     ValueBox *caixa = a->txtDados[2];
     QTest::mouseClick(caixa, Qt::LeftButton);
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
     EXPECT_TRUE(calculadora->isEnabled());
 
     tituloDe(b);
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == b; }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == b; }));
     EXPECT_FALSE(calculadora->isEnabled());
 
     tituloDe(a);
-    ASSERT_TRUE(Settle([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
+    ASSERT_TRUE(WaitFor([&] { return menu->ActiveForm() == a && caixa->hasFocus(); }));
     EXPECT_EQ(caixa->selectedText(), caixa->text());
     EXPECT_TRUE(calculadora->isEnabled());
 }

@@ -438,7 +438,7 @@ TEST_F(frmCalcQuirasolTest, ValueBoxSelectsItsWholeTextUnlessClickedInto)
 {
     Pick(0, Liquid, 0);
     ShowWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
     ValueBox *caixa = w->txtDados[4];
     caixa->setText(QStringLiteral("102,5"));
     QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(2, caixa->height() / 2));
@@ -450,9 +450,9 @@ TEST_F(frmCalcQuirasolTest, ValueBoxSelectsItsWholeTextUnlessClickedInto)
     QWidget outra;
     outra.show();
     outra.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra, testsupport::WaitCeilingMs));
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
     ASSERT_TRUE(caixa->hasFocus());
     EXPECT_EQ(caixa->selectedText(), QStringLiteral("102,5"));
     QTest::keyClicks(caixa, QStringLiteral("0.98"));
@@ -465,9 +465,9 @@ TEST_F(frmCalcQuirasolTest, ValueBoxSelectsItsWholeTextUnlessClickedInto)
     QTest::keyClick(calculadora, Qt::Key_Asterisk, Qt::KeypadModifier);
     QTest::keyClick(calculadora, Qt::Key_2);
     QTest::keyClick(calculadora, Qt::Key_Enter, Qt::KeypadModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return calculadora.isNull(); }));
+    ASSERT_TRUE(testsupport::WaitFor([&] { return calculadora.isNull(); }));
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
     EXPECT_EQ(caixa->text(), QStringLiteral("1,96"));
     EXPECT_EQ(caixa->selectedText(), QStringLiteral("1,96"));
 }

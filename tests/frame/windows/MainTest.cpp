@@ -11,6 +11,7 @@
 #include "frame/windows/modBaseWindows.h"
 #include "platform/SettingsFiles.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WaitFor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -287,7 +288,7 @@ TEST_F(MainTest, TipIsCentredOnTheMainWindowAsItIsShownMaximised)
                       == frame::TipWindowPosition(menu->frameGeometry().size(),
                                                   moldura->frameGeometry().size(), origem);
     };
-    EXPECT_TRUE(QTest::qWaitFor(centrada, 30000))
+    EXPECT_TRUE(testsupport::WaitFor(centrada))
         << "tip at " << moldura->x() << "," << moldura->y() << " in a main window of "
         << menu->frameGeometry().width() << "x" << menu->frameGeometry().height();
 }
