@@ -15,6 +15,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/FileSizeLimit.h"
+#include "support/ForwardingInteraction.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WaitFor.h"
 
@@ -50,6 +51,83 @@ const QString RelativeDensityCaseFile =
     QStringLiteral(QUIRASOL_TEST_DATA "/liquido-densidade-relativa.qzv");
 const QString SteamCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/vapor-vena.qzv");
 const QString EmptyFieldCaseFile = QStringLiteral(QUIRASOL_TEST_DATA "/liquido-campo-vazio.qzv");
+
+// The program's own dialogs on screen, answered by the test as a user would; what would go to
+// the desktop (the exported file) is only recorded. The program's printer is given back as
+// it was.
+class DialogsOnScreen final : public testsupport::ForwardingInteraction
+{
+public:
+    DialogsOnScreen() : ForwardingInteraction(OnScreen()) {}
+    ~DialogsOnScreen() override
+    {
+        platform::ProgramPrinter().setOutputFormat(printerFormat);
+        platform::ProgramPrinter().setOutputFileName(printerFile);
+    }
+    bool openExternal(const QString &target) override
+    {
+        externals << target;
+        return true;
+    }
+
+    QStringList externals;
+
+private:
+    static platform::Interaction &OnScreen()
+    {
+        static platform::QtInteraction dialogos;
+        return dialogos;
+    }
+    QPrinter::OutputFormat printerFormat = platform::ProgramPrinter().outputFormat();
+    QString printerFile = platform::ProgramPrinter().outputFileName();
+};
+
+// Answers the next modal dialog of its kind once it is open and in front, as a user would.
+template <typename Dialog = QDialog>
+void AnswerDialog(const std::function<void(Dialog *)> &answer)
+{
+    auto *espera = new QTimer;
+    espera->setInterval(10);
+    QObject::connect(espera, &QTimer::timeout, espera, [espera, answer] {
+        auto *dialogo = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialogo || !dialogo->isVisible() || !dialogo->isActiveWindow())
+            return;
+        espera->deleteLater();
+        espera->stop();
+        answer(dialogo);
+    });
+    espera->start();
+}
+
+void TypeFileName(QDialog *dialogo, const QString &caminho)
+{
+    auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(nome, nullptr);
+    // Typed into the name box: the dialog leaves a box with the focus alone when the folder's
+    // listing arrives and selects the proposed file.
+    ASSERT_TRUE(WaitFor([nome] { return nome->hasFocus(); }));
+    nome->setText(caminho);
+    QTest::keyClick(nome, Qt::Key_Return);
+}
+
+// The print dialog: to a PDF file, OK.
+void PrintToFile(QDialog *dialogo, const QString &caminho)
+{
+    auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
+    auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
+    auto *botoes = dialogo->findChild<QDialogButtonBox *>();
+    ASSERT_TRUE(impressoras && arquivo && botoes);
+    impressoras->setCurrentIndex(impressoras->count() - 1);
+    arquivo->setText(caminho);
+    botoes->button(QDialogButtonBox::Ok)->click();
+}
+
+// A command of a child window that opens a modal dialog, and the answer the dialog gets.
+struct DialogCommand {
+    const char *nome;
+    std::function<void(QDialog *)> resposta;
+    std::function<void()> comando;
+};
 
 class WindowLifecycleTest : public ::testing::Test
 {
@@ -131,6 +209,21 @@ protected:
             EXPECT_EQ(barra, propria->actions());
         else
             EXPECT_EQ(barra.first()->menu()->objectName(), QStringLiteral("mnuArquivo"));
+    }
+    // Gives the command and answers its dialog; then the window manager gives the activation
+    // back to the main window, and the child that gave the command has the focus again, is the
+    // active child and shows its menus.
+    void GiveAndAnswer(const DialogCommand &c, QWidget *filha)
+    {
+        AnswerDialog(c.resposta);
+        c.comando();
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << c.nome;
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs)) << c.nome;
+        EXPECT_TRUE(WaitFor([&] { return filha->isAncestorOf(QApplication::focusWidget()); }))
+            << c.nome;
+        EXPECT_EQ(menu->ActiveForm(), filha) << c.nome;
+        MenusOf(filha);
     }
 
     QTemporaryDir folder;
@@ -317,97 +410,6 @@ TEST_F(WindowLifecycleTest, CaseClosedWhileItsCalculatorIsOpen)
     MenusOf(nullptr);
 }
 
-namespace {
-
-// The program's own dialogs on screen, answered by the test as a user would; what would go to
-// the desktop (the exported file) is only recorded. Installed for the object's lifetime.
-class DialogsOnScreen final : public platform::Interaction
-{
-public:
-    DialogsOnScreen() { platform::SetInteraction(this); }
-    ~DialogsOnScreen() override
-    {
-        platform::SetInteraction(previous);
-        platform::ProgramPrinter().setOutputFormat(printerFormat);
-        platform::ProgramPrinter().setOutputFileName(printerFile);
-    }
-    int messageBox(const QString &text, int style, const QString &title) override
-    {
-        return qt.messageBox(text, style, title);
-    }
-    QString inputBox(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
-    {
-        return qt.inputBox(prompt, title, defaultText);
-    }
-    std::optional<QString> openFileName(const platform::FileDialogRequest &request) override
-    {
-        return qt.openFileName(request);
-    }
-    std::optional<QString> saveFileName(const platform::FileDialogRequest &request) override
-    {
-        return qt.saveFileName(request);
-    }
-    bool printerDialog(platform::PrinterDialogRequest &request) override
-    {
-        return qt.printerDialog(request);
-    }
-    bool openExternal(const QString &target) override
-    {
-        externals << target;
-        return true;
-    }
-
-    QStringList externals;
-
-private:
-    platform::QtInteraction qt;
-    platform::Interaction *previous = &platform::CurrentInteraction();
-    QPrinter::OutputFormat printerFormat = platform::ProgramPrinter().outputFormat();
-    QString printerFile = platform::ProgramPrinter().outputFileName();
-};
-
-// Answers the next modal dialog of its kind once it is open and in front, as a user would.
-template <typename Dialog = QDialog>
-void AnswerDialog(const std::function<void(Dialog *)> &answer)
-{
-    auto *espera = new QTimer;
-    espera->setInterval(10);
-    QObject::connect(espera, &QTimer::timeout, espera, [espera, answer] {
-        auto *dialogo = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (!dialogo || !dialogo->isVisible() || !dialogo->isActiveWindow())
-            return;
-        espera->deleteLater();
-        espera->stop();
-        answer(dialogo);
-    });
-    espera->start();
-}
-
-void TypeFileName(QDialog *dialogo, const QString &caminho)
-{
-    auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(nome, nullptr);
-    // Typed into the name box: the dialog leaves a box with the focus alone when the folder's
-    // listing arrives and selects the proposed file.
-    ASSERT_TRUE(WaitFor([nome] { return nome->hasFocus(); }));
-    nome->setText(caminho);
-    QTest::keyClick(nome, Qt::Key_Return);
-}
-
-// The print dialog: to a PDF file, OK.
-void PrintToFile(QDialog *dialogo, const QString &caminho)
-{
-    auto *impressoras = dialogo->findChild<QComboBox *>(QStringLiteral("printers"));
-    auto *arquivo = dialogo->findChild<QLineEdit *>(QStringLiteral("filename"));
-    auto *botoes = dialogo->findChild<QDialogButtonBox *>();
-    ASSERT_TRUE(impressoras && arquivo && botoes);
-    impressoras->setCurrentIndex(impressoras->count() - 1);
-    arquivo->setText(caminho);
-    botoes->button(QDialogButtonBox::Ok)->click();
-}
-
-} // namespace
 
 // A modal dialog of a child window leaves that child the active one: the window manager
 // gives the activation back to the main window when the dialog closes, and the child that
@@ -425,11 +427,7 @@ TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
     const QString exportado = PathRelatorios() + QStringLiteral("/folha.txt");
     const QString pdf = folder.filePath(QStringLiteral("folha.pdf"));
     DialogsOnScreen dialogos;
-    const struct {
-        const char *nome;
-        std::function<void(QDialog *)> resposta;
-        std::function<void()> comando;
-    } casos[] = {
+    const DialogCommand casos[] = {
         {"exportado", [&](QDialog *d) { TypeFileName(d, exportado); },
          [&] { menu->Botao(QStringLiteral("Exportar"))->trigger(); }},
         {"exportação cancelada", [](QDialog *d) { d->reject(); },
@@ -450,17 +448,8 @@ TEST_F(WindowLifecycleTest, PrintAndExportLeaveTheirReportActive)
         {"impressão cancelada", [](QDialog *d) { d->reject(); },
          [&] { relatorio->mnuArquivoImprimir->trigger(); }},
     };
-    for (const auto &caso : casos) {
-        AnswerDialog(caso.resposta);
-        caso.comando();
-        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
-        // The window manager makes the main window active again.
-        menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs)) << caso.nome;
-        EXPECT_TRUE(WaitFor([&] { return relatorio->isAncestorOf(QApplication::focusWidget()); }))
-            << caso.nome;
-        EXPECT_EQ(menu->ActiveForm(), relatorio.data()) << caso.nome;
-        MenusOf(relatorio);
+    for (const DialogCommand &caso : casos) {
+        ASSERT_NO_FATAL_FAILURE(GiveAndAnswer(caso, relatorio));
         EXPECT_TRUE(relatorio->isEnabled()) << caso.nome;
         EXPECT_TRUE(menu->Botao(QStringLiteral("Imprimir"))->isEnabled()) << caso.nome;
         EXPECT_TRUE(menu->Botao(QStringLiteral("Exportar"))->isEnabled()) << caso.nome;
@@ -495,11 +484,7 @@ TEST_F(WindowLifecycleTest, DialogsOfACaseLeaveItActive)
     const QString salvo = folder.filePath(QStringLiteral("Saves/c.qzv"));
     DialogsOnScreen dialogos;
     const auto mensagem = [](QDialog *d) { d->accept(); };
-    const struct {
-        const char *nome;
-        std::function<void(QDialog *)> resposta;
-        std::function<void()> comando;
-    } casos[] = {
+    const DialogCommand casos[] = {
         {"salvar como cancelado", [](QDialog *d) { d->reject(); },
          [&] { Action(c, "mnuArquivoSalvarComo")->trigger(); }},
         {"salvo", [&](QDialog *d) { TypeFileName(d, salvo); },
@@ -508,16 +493,8 @@ TEST_F(WindowLifecycleTest, DialogsOfACaseLeaveItActive)
         {"mensagem do cálculo", mensagem,
          [&] { menu->Botao(QStringLiteral("Calcular"))->trigger(); }},
     };
-    for (const auto &caso : casos) {
-        AnswerDialog(caso.resposta);
-        caso.comando();
-        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << caso.nome;
-        menu->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(menu, testsupport::WaitCeilingMs)) << caso.nome;
-        EXPECT_TRUE(WaitFor([&] { return c->isAncestorOf(QApplication::focusWidget()); }))
-            << caso.nome;
-        EXPECT_EQ(menu->ActiveForm(), c) << caso.nome;
-        MenusOf(c);
+    for (const DialogCommand &caso : casos) {
+        ASSERT_NO_FATAL_FAILURE(GiveAndAnswer(caso, c));
         EXPECT_TRUE(menu->Botao(QStringLiteral("Calcular"))->isEnabled()) << caso.nome;
     }
     EXPECT_TRUE(QFileInfo::exists(salvo));

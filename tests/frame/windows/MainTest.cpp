@@ -10,6 +10,7 @@
 #include "frame/windows/mdiMenu.h"
 #include "frame/windows/modBaseWindows.h"
 #include "platform/SettingsFiles.h"
+#include "support/ForwardingInteraction.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WaitFor.h"
 
@@ -113,43 +114,22 @@ protected:
 
 // Answers as the scripted layer does, but a second start hands over its case while the first
 // box waits, as it may while a real box waits for the user.
-class HandOverWhileABoxWaits final : public platform::Interaction
+class HandOverWhileABoxWaits final : public testsupport::ForwardingInteraction
 {
 public:
     HandOverWhileABoxWaits(testsupport::ScriptedInteraction &ui, QString comando)
-        : ui(ui), comando(std::move(comando))
+        : ForwardingInteraction(ui), comando(std::move(comando))
     {
-        platform::SetInteraction(this);
     }
-    ~HandOverWhileABoxWaits() override { platform::SetInteraction(&ui); }
 
     int messageBox(const QString &text, int style, const QString &title) override
     {
         if (!comando.isEmpty())
             mdiMenu::Existing()->MDIForm_LinkExecute(std::exchange(comando, QString()));
-        return ui.messageBox(text, style, title);
+        return ForwardingInteraction::messageBox(text, style, title);
     }
-    QString inputBox(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
-    {
-        return ui.inputBox(prompt, title, defaultText);
-    }
-    std::optional<QString> openFileName(const platform::FileDialogRequest &request) override
-    {
-        return ui.openFileName(request);
-    }
-    std::optional<QString> saveFileName(const platform::FileDialogRequest &request) override
-    {
-        return ui.saveFileName(request);
-    }
-    bool printerDialog(platform::PrinterDialogRequest &request) override
-    {
-        return ui.printerDialog(request);
-    }
-    bool openExternal(const QString &target) override { return ui.openExternal(target); }
 
 private:
-    testsupport::ScriptedInteraction &ui;
     QString comando;
 };
 
