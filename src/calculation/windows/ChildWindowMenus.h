@@ -1,15 +1,14 @@
 #pragma once
 // The menu bar a calculation window and a report window carry, named after the controls.
-// The frame shows its menus in its own menu bar while the window is the active child; each
-// window writes its menus as a table (platform/widgets/MenuTable.h) over the commands below,
-// and BuildMenuBar finds the entries in what the table built. The frame's own commands run
-// through ChildWindowHost.
+// The frame shows its menus in its own menu bar while the window is the active child. Both
+// windows' menus are one table: the head of the File menu below, the rest the rows every
+// window shares (frame/windows/SharedMenus.h); a window gives only what is its own
+// (OwnEntries), and BuildMenuBar finds the entries below in what the table built. The
+// frame's own commands run through ChildWindowHost.
 
-#include "frame/windows/ChildWindowHost.h"
-#include "platform/widgets/MenuTable.h"
+#include "frame/windows/SharedMenus.h"
 
 #include <functional>
-#include <span>
 
 class QAction;
 class QMenu;
@@ -45,28 +44,21 @@ struct ChildWindowMenus {
     QAction *mnuAjudaDocumentacaoTabela[2] = {};
     QAction *mnuAjudaSobre = nullptr;
 
-    // Builds the window's menu bar from its table, hidden (the frame shows its menus), and
-    // finds the entries above in it by their object names.
-    void BuildMenuBar(QWidget *janela, std::span<const platform::MenuRow> linhas);
+    // What a window's menus give of its own; a command left empty leaves its entry disabled.
+    struct OwnEntries {
+        const char *openCaption = "&Abrir";
+        std::function<void()> close = {};
+        std::function<void()> save = {};   // "Salvar"
+        std::function<void()> saveAs = {}; // "Salvar como..."
+        bool saveAll = false;              // a hidden, disabled "Salvar todos" after them
+        std::function<void()> exportReport = {};
+        std::function<void()> print = {};
+        SharedMenuCaptions captions = {};
+    };
+
+    // Builds the window's menu bar, hidden (the frame shows its menus), and finds the entries
+    // above in it by their object names.
+    void BuildMenuBar(QWidget *window, const OwnEntries &own);
     // The four View entries take the state of the main window's bars, if it is loaded.
     void CopyViewChecks();
-
-    // Commands the menus of both windows give.
-    // The main window's command, while the main window is loaded.
-    static std::function<void()> FrameCommand(ChildWindowHost::Command comando);
-    // A new untitled case, or a case picked in the open dialog.
-    static void NewCase();
-    static void OpenCase();
-    // The case of recent-files entry n (1 to 4).
-    static std::function<void()> OpenRecentCase(int n);
-    static void PrintSetup();
-    static void Options();
-    static void CascadeWindows();
-    static void ArrangeIcons();
-    // Steam table `index` (0 mass, 1 volume), through the main window.
-    static std::function<void()> SteamTable(int index);
-    // The View entries: a click leaves the tick to the main window's toggle, which ticks the
-    // entry of every window after the bar's new state.
-    static constexpr platform::MenuFlags ViewEntry =
-        platform::MenuFlag::Checked | platform::MenuFlag::CommandSetsCheck;
 };

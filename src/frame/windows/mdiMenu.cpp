@@ -1,7 +1,6 @@
 #include "frame/windows/mdiMenu.h"
 
 #include "frame/FrameRules.h"
-#include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/Options.h"
 #include "frame/ProgramState.h"
@@ -10,6 +9,7 @@
 #include "frame/windows/CommandServer.h"
 #include "frame/windows/MdiArrangement.h"
 #include "frame/windows/modBaseWindows.h"
+#include "frame/windows/SharedMenus.h"
 #include "frame/windows/ToolbarBands.h"
 #include "platform/AppInfo.h"
 #include "platform/Interaction.h"
@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 using frame::GetConfig;
@@ -160,14 +162,7 @@ mdiMenu::~mdiMenu()
 void mdiMenu::createMenus()
 {
     using enum platform::MenuFlag;
-    // A click on a View entry leaves the tick to its handler, which toggles the bar and ticks
-    // the entry of every window after the bar's new state.
-    const platform::MenuFlags vista = Checked | CommandSetsCheck;
-    const auto recente = [this](int n) { return [this, n] { mnuArquivoMRU_Click(n); }; };
-    const auto tabela = [this](int i) {
-        return [this, i] { mnuAjudaDocumentacaoTabela_Click(i); };
-    };
-    const platform::MenuRow linhas[] = {
+    std::vector<platform::MenuRow> rows = {
         {0, "mnuArquivo", "&Arquivo"},
         {1, "mnuArquivoNew", "&Novo", Qt::CTRL | Qt::Key_O, {}, [this] { mnuArquivoNew_Click(); }},
         {1, "mnuArquivoOpen", "&Abrir", Qt::CTRL | Qt::Key_A, {},
@@ -183,60 +178,35 @@ void mdiMenu::createMenus()
         {1, "mnuArquivoExportar", "Exportar", {}, Disabled},
         {2, "mnuArquivoExportarRelatorio", "Relatório..."},
         {1, "", "-"},
-        {1, "mnuArquivoPageSetup", "Configurar impressão...", {}, {},
-         [this] { mnuArquivoPageSetup_Click(); }},
-        {1, "mnuArquivoPrint", "&Imprimir...", Qt::CTRL | Qt::Key_P, Disabled},
-        {1, "", "-"},
-        {1, "mnuArquivoRecentFiles", "Arquivos recentes"},
-        {2, "mnuArquivoMRU1", "&1 RecentFile", {}, {}, recente(1)},
-        {2, "mnuArquivoMRU2", "&2 RecentFile", {}, {}, recente(2)},
-        {2, "mnuArquivoMRU3", "&3 RecentFile", {}, {}, recente(3)},
-        {2, "mnuArquivoMRU4", "&4 RecentFile", {}, {}, recente(4)},
-        {2, "mnuArquivoMRUVazio", "Vazio", {}, Disabled},
-        {1, "", "-"},
-        {1, "mnuArquivoSair", "Sai&r", {}, {}, [this] { mnuArquivoSair_Click(); }},
-        {0, "mnuExibir", "E&xibir"},
-        {1, "mnuExibirBarra", "&Barra de ferramentas"},
-        {2, "mnuExibirBarraPadrao", "Botões &padrão", {}, vista,
-         [this] { mnuExibirBarraPadrao_Click(); }},
-        {2, "mnuExibirBarraCalculo", "Barra de &calculo", {}, vista,
-         [this] { mnuExibirBarraCalculo_Click(); }},
-        {2, "", "-"},
-        {2, "mnuExibirEtiqueta", "Etiquetas de texto", {}, vista,
-         [this] { mnuExibirEtiqueta_Click(); }},
-        {1, "mnuExibirStatusBar", "Barra de &status", {}, vista,
-         [this] { mnuExibirStatusBar_Click(); }},
-        {1, "", "-"},
-        {1, "mnuExibirRelatorio", "Relatórios", {}, {}, [this] { mnuExibirRelatorio_Click(); }},
-        {1, "", "-"},
-        {1, "mnuExibirOptions", "&Opções...", {}, {}, [this] { mnuExibirOptions_Click(); }},
-        {0, "mnuJanela", "&Janela"},
-        {1, "mnuJanelaCascata", "&Cascata", {}, Disabled},
-        {1, "mnuJanelaArrangeIcons", "&Organizar ícones", {}, Disabled},
-        {0, "mnuAjuda", "Aj&uda"},
-        {1, "mnuAjudaConteudo", "&Conteúdo e índice...", {}, Disabled,
-         [this] { mnuAjudaConteudo_Click(); }},
-        {1, "mnuAjudaComoUsar", "Como utilizar a ajuda...", {}, {},
-         [this] { mnuAjudaComoUsar_Click(); }},
-        {1, "mnuAjudaDicas", "Exibir &dicas...", {}, {}, [this] { mnuAjudaDicas_Click(); }},
-        {1, "", "-"},
-        {1, "mnuAjudaDocumentacao", "D&ocumentação"},
-        {2, "mnuAjudaDocumentacaoTabela0", "&Massa do Vapor Superaquecido", {}, {}, tabela(0)},
-        {2, "mnuAjudaDocumentacaoTabela1", "&Volume do Vapor Superaquecido", {}, {}, tabela(1)},
-        {1, "", "-"},
-        {1, "mnuAjudaSobre", "&Sobre o Calculo de Quirasol...", {}, {},
-         [this] { mnuAjudaSobre_Click(); }},
     };
-    d->ownMenus = platform::BuildMenus(this, linhas);
+    const SharedMenus shared{
+        .mainWindow = true,
+        .captions = {.print = "&Imprimir...",
+                     .labels = "Etiquetas de texto",
+                     .reportsFolder = "Relatórios",
+                     .options = "&Opções...",
+                     .cascade = "&Cascata",
+                     .howToUseHelp = "Como utilizar a ajuda...",
+                     .tips = "Exibir &dicas...",
+                     .about = "&Sobre o Calculo de Quirasol..."},
+        .frameCommand = [this](Command command) -> SharedMenus::Command {
+            return [this, command] { RunCommand(command); };
+        },
+        .openRecent = [this](int n) -> SharedMenus::Command {
+            return [this, n] { mnuArquivoMRU_Click(n); };
+        },
+    };
+    std::ranges::move(shared.Rows(), std::back_inserter(rows));
+    d->ownMenus = platform::BuildMenus(this, rows);
     menuBar()->addActions(d->ownMenus);
 
-    const auto entrada = [this](const char *nome) {
-        return findChild<QAction *>(QString::fromLatin1(nome));
+    const auto entry = [this](const char *name) {
+        return findChild<QAction *>(QString::fromLatin1(name));
     };
-    mnuExibirBarraPadrao = entrada("mnuExibirBarraPadrao");
-    mnuExibirBarraCalculo = entrada("mnuExibirBarraCalculo");
-    mnuExibirEtiqueta = entrada("mnuExibirEtiqueta");
-    mnuExibirStatusBar = entrada("mnuExibirStatusBar");
+    mnuExibirBarraPadrao = entry("mnuExibirBarraPadrao");
+    mnuExibirBarraCalculo = entry("mnuExibirBarraCalculo");
+    mnuExibirEtiqueta = entry("mnuExibirEtiqueta");
+    mnuExibirStatusBar = entry("mnuExibirStatusBar");
     mnuExibirBarra = findChild<QMenu *>(QStringLiteral("mnuExibirBarra"));
     d->mnuJanela = findChild<QMenu *>(QStringLiteral("mnuJanela"));
     ListWindowsIn(d->mnuJanela);
@@ -786,11 +756,6 @@ void mdiMenu::mnuArquivoMRU_Click(int index)
         return;
     QString caminho = ListaMRU()[index - 1];
     OpenCaseWindow(true, caminho);
-}
-
-void mdiMenu::mnuArquivoPageSetup_Click()
-{
-    ConfiguraImpressora(true);
 }
 
 void mdiMenu::mnuArquivoSair_Click()

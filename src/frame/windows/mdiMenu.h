@@ -59,7 +59,6 @@ public:
     // The other menu and toolbar handlers.
     void mnuArquivoOpen_Click();
     void mnuArquivoMRU_Click(int index);
-    void mnuArquivoPageSetup_Click();
     void mnuArquivoSair_Click();
     void mnuExibirOptions_Click();
     void mnuAjudaSobre_Click();
