@@ -89,6 +89,7 @@ public:
     void PressCalculate() override;
     std::optional<int> ActiveFieldIndex() const override;
     QMenuBar *OwnMenuBar() const override { return ownMenuBar; }
+    bool IsCaseWindow() const override { return true; }
 
     QString Caption() const;
     void setCaption(const QString &caption);

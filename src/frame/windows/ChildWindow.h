@@ -36,6 +36,8 @@ public:
     // The window became the active child, or stopped being it (called by the frame).
     virtual void Form_Activate() {}
     virtual void Form_Deactivate() {}
+    // True for a case window, which "Fechar todos" closes.
+    virtual bool IsCaseWindow() const { return false; }
     // Refresh of title, toolbar buttons and recent-files menu.
     virtual void Atualiza() {}
     // Asked in turn, before any child unloads, when the main window closes: false refuses,

@@ -53,15 +53,6 @@ const QString MenuSection = QStringLiteral("Config\\Menu");
 const QString MruSection = QStringLiteral("FilesMRU");
 const char *const WindowListProperty = "quirasolListaJanelas";
 
-// A case window: its class or its object name is exactly "frmCalcQuirasol".
-bool IsCaseWindow(const QWidget *janela)
-{
-    const QLatin1String nome("frmCalcQuirasol");
-    return janela
-           && (QLatin1String(janela->metaObject()->className()) == nome
-               || janela->objectName() == nome);
-}
-
 // The screens' available areas, the primary screen's first.
 QList<QRect> AvailableAreas()
 {
@@ -109,7 +100,7 @@ ChildWindowHost *ChildWindowHost::Loaded()
     return instance;
 }
 
-mdiMenu::mdiMenu() : d(new Private)
+mdiMenu::mdiMenu() : d(std::make_unique<Private>())
 {
     setObjectName(QStringLiteral("mdiMenu"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -156,7 +147,6 @@ mdiMenu::~mdiMenu()
     disconnect(mdiArea, nullptr, this, nullptr);
     if (instance == this)
         instance = nullptr;
-    delete d;
 }
 
 void mdiMenu::createMenus()
@@ -771,7 +761,8 @@ void mdiMenu::mnuArquivoFecharTodos_Click()
         QMdiSubWindow *caso = nullptr;
         const QList<QMdiSubWindow *> filhas = mdiArea->subWindowList();
         for (QMdiSubWindow *sub : filhas) {
-            if (IsCaseWindow(sub->widget())) {
+            auto *filha = dynamic_cast<const ChildWindow *>(sub->widget());
+            if (filha && filha->IsCaseWindow()) {
                 caso = sub;
                 break;
             }

@@ -18,6 +18,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class ChildWindow;
 class CommandServer;
@@ -144,7 +145,7 @@ private:
     void CheckInChildren(QAction *entrada);
 
     struct Private;
-    Private *d;
+    std::unique_ptr<Private> d;
     QMdiArea *mdiArea = nullptr;
     bool closing = false;
     bool unloadingChildren = false;

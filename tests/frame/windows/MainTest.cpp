@@ -4,6 +4,7 @@
 #include "frame/modBase.h"
 #include "frame/modRegistro.h"
 #include "frame/TipsOfTheDay.h"
+#include "frame/windows/ChildWindow.h"
 #include "frame/windows/frmDica.h"
 #include "frame/windows/Main.h"
 #include "frame/windows/MainWindowFixture.h"
@@ -61,15 +62,14 @@ protected:
     }
     QStringList CaseTitles() const
     {
-        QStringList titulos;
-        const QList<QMdiSubWindow *> filhas = mdiMenu::Existing()->Area()->subWindowList();
-        for (QMdiSubWindow *sub : filhas) {
-            if (sub->widget()->objectName() == QStringLiteral("frmCalcQuirasol")
-                || QLatin1String(sub->widget()->metaObject()->className())
-                       == QLatin1String("frmCalcQuirasol"))
-                titulos << sub->widget()->windowTitle();
+        QStringList titles;
+        const QList<QMdiSubWindow *> children = mdiMenu::Existing()->Area()->subWindowList();
+        for (QMdiSubWindow *sub : children) {
+            auto *child = dynamic_cast<const ChildWindow *>(sub->widget());
+            if (child && child->IsCaseWindow())
+                titles << sub->widget()->windowTitle();
         }
-        return titulos;
+        return titles;
     }
     bool TipShown() const
     {

@@ -78,6 +78,10 @@ public:
     void Form_Activate() override { calls << QStringLiteral("Activate"); }
     void Form_Deactivate() override { calls << QStringLiteral("Deactivate"); }
     QMenuBar *OwnMenuBar() const override { return menuBar; }
+    bool IsCaseWindow() const override
+    {
+        return objectName() == QStringLiteral("frmCalcQuirasol");
+    }
     bool Form_QueryUnload() override
     {
         ++unloadQueries;
