@@ -13,6 +13,8 @@
 // the way the format has always been read (see ReadCase) and returns what it read and why it
 // stopped. CaseMapping.h maps a case onto the calculation window's grid and back.
 
+#include "platform/AtomicWrite.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -54,7 +56,7 @@ enum HeaderItem : int {
 constexpr int ErrorInvalidValue = 380;  // an index the selector does not have
 constexpr int ErrorEndOfFile = 62;      // fewer header items than the format has, or a file
                                         // beyond what a case can hold
-constexpr int ErrorFileAccess = 75;     // the file cannot be opened, read or written
+using platform::ErrorFileAccess;        // the file cannot be opened, read or written
 
 struct FileError {
     int number = 0;

@@ -1,6 +1,5 @@
 #include "ReportSheet.h"
 
-#include "platform/AtomicWrite.h"
 #include "platform/Codepage.h"
 #include "platform/Numbers.h"
 
@@ -88,11 +87,6 @@ QString ExportFileName(const QString &cliente)
     if (!nome.isEmpty() && nome.count(QLatin1Char('.')) == nome.size())
         nome.fill(QLatin1Char('_'));
     return nome;
-}
-
-QString WriteReport(const QString &caminho, const QByteArray &conteudo)
-{
-    return platform::WriteFileAtomically(caminho, conteudo);
 }
 
 QList<PrintedLine> PrintLayout(const ReportHeader &header, const QString &cabecalhoColunas,

@@ -46,10 +46,6 @@ QByteArray ExportedBytes(const QStringList &linhas);
 // name made only of dots ("." and ".." are folders).
 QString ExportFileName(const QString &cliente);
 
-// Writes the bytes atomically: the target is replaced only when everything was written, so a
-// failure leaves an older file as it was. Returns the error text, empty on success.
-QString WriteReport(const QString &caminho, const QByteArray &conteudo);
-
 // One printed line: its font and its pieces of text, each starting at a column (character
 // cells of the line's font, counted from 1). A line without pieces is an empty line.
 struct PrintedLine {

@@ -8,16 +8,9 @@
 
 #include <QString>
 
-// Run-time error numbers the program reports (a cancelled dialog is platform::ErrorCancelled).
+// The run-time error number of the program running out of memory (a cancelled dialog is
+// platform::ErrorCancelled, a file that cannot be accessed platform::ErrorFileAccess).
 constexpr int ErrorOutOfMemory = 7;
-constexpr int ErrorFileNotFound = 53;
-constexpr int ErrorFileAccess = 75;
-
-// A run-time failure: its number and description, as MostraErro shows them.
-struct RuntimeError {
-    int number = 0;
-    QString description;
-};
 
 // The one report of an unexpected run-time error: restores the default pointer (the program
 // state's restoreDefaultPointer) and shows "Informação de Erro Código :<numero>" with

@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// The run-time error number of a file that cannot be opened, read or written.
+constexpr int ErrorFileAccess = 75;
+
 // Returns the error text, empty on success.
 QString WriteFileAtomically(const QString &caminho, const QByteArray &conteudo);
 

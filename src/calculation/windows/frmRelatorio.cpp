@@ -5,9 +5,10 @@
 #include "frame/windows/ChildWindowHost.h"
 #include "frame/windows/MdiArrangement.h"
 #include "frame/windows/modBaseWindows.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Interaction.h"
 #include "platform/Twips.h"
-#include "platform/widgets/QtInteraction.h"
+#include "platform/widgets/ProgramPrinter.h"
 #include "ReportPrinting.h"
 
 #include <QApplication>
@@ -244,12 +245,12 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
         SetBusy(false);
         return;
     }
-    const QString erro = calculation::WriteReport(
+    const QString erro = platform::WriteFileAtomically(
         *escolhido,
         calculation::ExportedBytes(calculation::ExportedLines(Header(), Items())));
     if (!erro.isEmpty()) {
         SetBusy(false);
-        MostraErro(ErrorFileAccess, erro);
+        MostraErro(platform::ErrorFileAccess, erro);
         return;
     }
     platform::OpenExternal(*escolhido);

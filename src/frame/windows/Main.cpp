@@ -72,9 +72,6 @@ void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertur
         } else if (!casoRecebido) {
             ShowTipOfTheDay();
         }
-    } catch (const RuntimeError &erro) {
-        MostraErro(erro.number, erro.description);
-        mdiMenu::Instance()->show();
     } catch (const std::bad_alloc &) {
         MostraErro(ErrorOutOfMemory, QStringLiteral("Out of memory"));
         mdiMenu::Instance()->show();

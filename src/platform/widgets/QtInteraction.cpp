@@ -1,6 +1,7 @@
 #include "QtInteraction.h"
 
 #include "platform/FileFilter.h"
+#include "platform/widgets/ProgramPrinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,12 +19,6 @@
 #include <QUrl>
 
 namespace platform {
-
-QPrinter &ProgramPrinter()
-{
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
-}
 
 QWidget *DialogParent()
 {

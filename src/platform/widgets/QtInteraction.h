@@ -5,7 +5,6 @@
 
 #include "platform/Interaction.h"
 
-class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -21,9 +20,6 @@ public:
     bool printerDialog(PrinterDialogRequest &request) override;
     bool openExternal(const QString &target) override;
 };
-
-// The program's one printer (the common dialog's printer settings), shared by every window.
-QPrinter &ProgramPrinter();
 
 // The parent for modal boxes: the active window, if any.
 QWidget *DialogParent();

@@ -1,7 +1,7 @@
 #include "calculation/windows/frmRelatorio.h"
 #include "calculation/windows/ReportPrinting.h"
 #include "frame/windows/MainWindowFixture.h"
-#include "platform/widgets/QtInteraction.h"
+#include "platform/widgets/ProgramPrinter.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QAction>

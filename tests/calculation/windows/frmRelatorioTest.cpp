@@ -3,7 +3,7 @@
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
 #include "platform/AtomicWrite.h"
-#include "platform/widgets/QtInteraction.h"
+#include "platform/widgets/ProgramPrinter.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WaitFor.h"

@@ -1,4 +1,5 @@
 #include "calculation/windows/frmRelatorio.h"
+#include "platform/widgets/ProgramPrinter.h"
 #include "platform/widgets/QtInteraction.h"
 
 #include <QAbstractButton>
