@@ -13,6 +13,7 @@
 #include "frame/windows/frmDica.h"
 #include "frame/windows/MainWindowFixture.h"
 #include "frame/windows/mdiMenu.h"
+#include "platform/widgets/ProgramPrinter.h"
 #include "platform/widgets/QtInteraction.h"
 #include "support/FileSizeLimit.h"
 #include "support/ForwardingInteraction.h"
