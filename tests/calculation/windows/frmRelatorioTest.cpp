@@ -45,6 +45,34 @@ TEST(frmRelatorioTest, DesignTextsAndColumnHeader)
     EXPECT_FALSE(window.isVisible());
 }
 
+// The entries in which the report window's menus differ from a case window's.
+TEST(frmRelatorioTest, MenuEntriesOfItsOwn)
+{
+    frmRelatorio window;
+    const struct {
+        QAction *entry;
+        const char *caption;
+        bool enabled;
+    } entries[] = {
+        {window.mnuArquivoAbrir, "&Abrir...", true},
+        {window.mnuArquivoSalvar, "&Salvar", false},
+        {window.mnuArquivoSalvarComo, "Salvar &como...", false},
+        {window.mnuArquivoExportarRelatorio, "Relatório...", true},
+        {window.mnuArquivoImprimir, "Imprimir...", true},
+        {window.mnuExibirRelatorio, "&Relatórios...", true},
+        {window.mnuFerramentasOpcoes, "&Opções...", true},
+        {window.mnuAjudaDicas, "Exibir &dicas...", true},
+    };
+    for (const auto &expected : entries) {
+        ASSERT_NE(expected.entry, nullptr) << expected.caption;
+        EXPECT_EQ(expected.entry->text().toStdString(), expected.caption);
+        EXPECT_EQ(expected.entry->isEnabled(), expected.enabled) << expected.caption;
+    }
+    ASSERT_NE(window.mnuArquivoSalvarTodos, nullptr);
+    EXPECT_FALSE(window.mnuArquivoSalvarTodos->isVisible());
+    EXPECT_FALSE(window.mnuArquivoSalvarTodos->isEnabled());
+}
+
 TEST(frmRelatorioTest, CloseBoxOnlyHidesAndKeepsTheSheet)
 {
     frmRelatorio window;
