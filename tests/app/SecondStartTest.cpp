@@ -54,7 +54,7 @@ protected:
         segundo.setProcessEnvironment(ambiente);
         segundo.setWorkingDirectory(pastaTrabalho);
         segundo.start(QStringLiteral(QUIRASOL_PROGRAM), argumentos);
-        if (!segundo.waitForStarted(10000))
+        if (!segundo.waitForStarted(testsupport::WaitCeilingMs))
             return -1;
         // This process's event loop runs meanwhile: it answers the second instance.
         if (!WaitFor([&] { return segundo.state() == QProcess::NotRunning; })) {

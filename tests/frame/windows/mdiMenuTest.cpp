@@ -691,7 +691,7 @@ TEST_F(mdiMenuTest, RightButtonAnywhereOverTheBarsPopsUpTheBarMenu)
 {
     Load();
     menu->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu, testsupport::WaitCeilingMs));
     // The band container, an enabled button, disabled buttons of both bars ("Salvar",
     // "Calcular", "Exportar" are off with no case open) and a separator.
     QList<QWidget *> alvos{menu->cobBarra};
