@@ -1,20 +1,20 @@
 #pragma once
 // One mapping between a case file, the calculation window's grid and a calculation.
 //
-//   CaseFileReading --LoadSteps--------> what a fresh window applies to its controls, in order
-//   CaseFileReading --GridStateFromCase-> the grid those steps leave, worked out without widgets
+//   CaseFileReading --LoadSteps--------> the settings a fresh window makes to open it, in order
+//   CaseFileReading --GridStateFromCase-> the grid those settings leave
 //   GridState       --SnapshotFromGrid--> CaseSnapshot, what "Calcular" runs on
 //   GridState       --CaseFromGrid------> CaseFile, what QuraSave writes
 //
-// The window fills a GridState from its controls for the last two, and opens a case by
-// applying the steps to its controls, where each setting runs that control's change handling
-// as a user's choice would (the flow-unit rule, the pressure units moving together, the
-// mass/density choice, the material factor). GridStateFromCase applies the same steps to a
-// plain GridState through the same rules (GridRules.h), so the datasheet tool calculates the
-// case a freshly opened window holds.
+// The grid's model (GridModel.h) holds a GridState and takes each setting as the user's
+// choice, with every change handling it runs (the flow-unit rule, the pressure units moving
+// together, the mass/density choice, the material factor). The case window opens a case by
+// handing the steps to its model; GridStateFromCase hands them to a model of its own, so the
+// datasheet tool calculates the case a freshly opened window holds.
 
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/SizingCalculation.h"
+#include "calculation/modCalculo.h"
 
 #include <QString>
 #include <array>
@@ -43,9 +43,10 @@ struct GridState {
     QString fluidText;                // the selectors' texts as they read now
     QString tapText;
     QString tag;                      // txtTag
-    std::array<GridField, 31> fields; // by field number
-    int massDensity = 0;              // cboMassaDensidade: 0 specific mass, 1 relative density
-    float fatorDP = 1.0f;             // the window variable FatorDP (field 5's unit factor)
+    std::array<GridField, FieldCount> fields; // by field number
+    int massDensity = 0;      // cboMassaDensidade: 0 specific mass, 1 relative density
+    float fatorDP = 1.0f;     // the window variable FatorDP (field 5's unit factor)
+    bool gridEnabled = false; // the grid in use, "Calcular" on: plate, fluid and tap chosen
     bool operator==(const GridState &) const = default;
 };
 
@@ -75,24 +76,24 @@ struct LoadStep {
 // header items in file order, only those read when the header is damaged (and then nothing
 // more); then per field record its text and its unit; last the mass/density choice the file
 // tells (MassDensityChoice). A position may be one the list lacks: a list ignores it.
-std::vector<LoadStep> LoadSteps(const CaseFileReading &leitura);
+std::vector<LoadStep> LoadSteps(const CaseFileReading &reading);
 
 // The grid of a freshly loaded window after the steps of LoadSteps: what the window's own
-// loading leaves, then each setting with the change handling it runs. The material question
-// (another material than steel) is the window's and changes nothing here.
-GridState GridStateFromCase(const CaseFileReading &leitura);
+// loading leaves, then each setting with the change handling it runs. The material's name
+// (another material than steel) is left unanswered, which changes nothing the state holds.
+GridState GridStateFromCase(const CaseFileReading &reading);
 
 // The calculation's snapshot of the grid. The drawing choice (chkDesenho) and the caption
 // are the window's; they stay unset.
-CaseSnapshot SnapshotFromGrid(const GridState &grade);
+CaseSnapshot SnapshotFromGrid(const GridState &grid);
 
 // The case to save: the selectors and the header, and one record per applicable row in
 // ascending field number (its text, and its unit position or 0 without a unit list).
-CaseFile CaseFromGrid(const GridState &grade);
+CaseFile CaseFromGrid(const GridState &grid);
 
 // The mass/density choice a case was saved with (0 specific mass, 1 relative density). The
 // file keeps no such item, but the unit index of the density fields 17 to 19 tells it, the
 // last of them read winning; nullopt when the file has none of them.
-std::optional<int> MassDensityChoice(const CaseFile &caso);
+std::optional<int> MassDensityChoice(const CaseFile &file);
 
 } // namespace calculation

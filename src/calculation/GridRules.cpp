@@ -4,15 +4,6 @@
 
 namespace calculation {
 
-namespace {
-
-// Unit codes of the vocabulary the lists use.
-constexpr int UnitM3h = 1;
-constexpr int UnitKgh = 2;
-constexpr int UnitTh = 3;
-
-} // namespace
-
 const QList<int> &InitialRowOrder()
 {
     static const QList<int> ordem = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16,

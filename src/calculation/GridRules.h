@@ -24,10 +24,6 @@ namespace calculation {
 constexpr int RowPitch = 25;         // row pitch
 constexpr int VisibleRows = 9;       // rows the visible window holds
 constexpr int BarraVHeight = 224;    // height of the scroll bar = the visible window
-constexpr int LastField = 30;        // field numbers run from 0 to 30
-
-constexpr int TagField = 0;
-constexpr int MassDensityField = 1;
 
 // The twenty row panels in their design order (position p = index in this list).
 const QList<int> &InitialRowOrder();
@@ -59,9 +55,10 @@ QList<FieldMark> FlowUnitRule(int codigoUnidade, int classeFluido);
 // positions 0 to 3). The mass/density row goes right before the first applicable field
 // numbered 17 or more.
 struct RowPlace {
-    int field;
-    bool visible;
-    int position; // meaningful when visible
+    int field = 0;
+    bool visible = true;
+    int position = 0; // meaningful when visible
+    bool operator==(const RowPlace &) const = default;
 };
 struct RowLayout {
     QList<RowPlace> rows;             // rows 6 to 30 that exist, ascending

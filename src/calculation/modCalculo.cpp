@@ -7,8 +7,8 @@ namespace calculation {
 std::array<QString, 3> NomePlaca;
 std::array<QString, 4> NomeFluido;
 std::array<QString, 6> NomeTomada;
-std::array<QString, 31> NomeCampo;
-std::array<QString, 31> NomeUnidade;
+std::array<QString, FieldCount> NomeCampo;
+std::array<QString, UnitCodeCount> NomeUnidade;
 QString Sublinha;
 QString Espaco;
 

@@ -4,6 +4,7 @@
 #include "calculation/CaseMapping.h"
 #include "calculation/modCalculo.h"
 #include "calculation/windows/AbreJanela.h"
+#include "calculation/windows/ShownGrid.h"
 #include "calculation/windows/frmCalcQuirasol.h"
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
@@ -402,9 +403,9 @@ TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
     frmCalcQuirasol *w = OpenCase(arquivo);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(ui.asked.empty());
-    EXPECT_EQ(w->Placa, 2);
-    EXPECT_EQ(w->Fluido, Steam);
-    EXPECT_EQ(w->Tomada, 4);
+    EXPECT_EQ(w->Placa(), 2);
+    EXPECT_EQ(w->Fluido(), Steam);
+    EXPECT_EQ(w->Tomada(), 4);
     EXPECT_EQ(w->txtTag->text(), QStringLiteral("FT-9"));
     EXPECT_EQ(w->txtDados[9]->text(), QString());
     EXPECT_TRUE(w->TemArquivo);
@@ -465,7 +466,10 @@ std::string Describe(const GridState &g)
                     .arg(g.fluidText)
                     .arg(g.tap)
                     .arg(g.tapText, g.tag);
-    d += QStringLiteral("mass/density %1 FatorDP %2\n").arg(g.massDensity).arg(g.fatorDP);
+    d += QStringLiteral("mass/density %1 FatorDP %2 grid %3\n")
+             .arg(g.massDensity)
+             .arg(g.fatorDP)
+             .arg(g.gridEnabled ? QStringLiteral("in use") : QStringLiteral("off"));
     for (int n = 0; n <= 30; ++n) {
         const GridField &f = g.fields[n];
         d += QStringLiteral("%1: '%2' unit %3 (code %4)%5\n")
@@ -510,7 +514,8 @@ TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
         ui.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
         frmCalcQuirasol *w = OpenCase(arquivo);
         ASSERT_NE(w, nullptr) << arquivo.toStdString();
-        EXPECT_EQ(Describe(w->gridState()), Describe(GridStateFromCase(ReadCaseFile(arquivo))))
+        EXPECT_EQ(Describe(testsupport::ShownGrid(*w)),
+                  Describe(GridStateFromCase(ReadCaseFile(arquivo))))
             << arquivo.toStdString();
     }
 }

@@ -34,21 +34,21 @@ namespace {
 
 const QString OpeningText = QStringLiteral("Abrindo");
 
-void EnableButton(const QString &chave, bool habilitado)
+void EnableButton(const QString &key, bool enabled)
 {
-    if (ChildWindowHost *menu = ChildWindowHost::Loaded())
-        menu->EnableButton(chave, habilitado);
+    if (ChildWindowHost *frame = ChildWindowHost::Loaded())
+        frame->EnableButton(key, enabled);
 }
 
 // The folder part of a path, up to and including its last separator, and the name after it.
-QString FolderOf(const QString &caminho)
+QString FolderOf(const QString &path)
 {
-    return caminho.left(caminho.lastIndexOf(QLatin1Char('/')) + 1);
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString FileNameOf(const QString &caminho)
+QString FileNameOf(const QString &path)
 {
-    return caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 } // namespace
@@ -70,9 +70,9 @@ frmCalcQuirasol::~frmCalcQuirasol()
 {
     // The controls go after this object: a value box losing the focus then must not reach
     // the handlers of a window that is gone.
-    for (QObject *controle : findChildren<QObject *>()) {
-        controle->disconnect(this);
-        controle->removeEventFilter(this);
+    for (QObject *control : findChildren<QObject *>()) {
+        control->disconnect(this);
+        control->removeEventFilter(this);
     }
     // A report window outside the document area has no other owner.
     if (Relatorio && !Relatorio->parentWidget())
@@ -89,23 +89,21 @@ void frmCalcQuirasol::createMenus()
 void frmCalcQuirasol::Form_Load()
 {
     Relatorio = new frmRelatorio;
-    if (ChildWindowHost *menu = ChildWindowHost::Loaded())
-        menu->AddChild(Relatorio)->hide();
+    if (ChildWindowHost *frame = ChildWindowHost::Loaded())
+        frame->AddChild(Relatorio)->hide();
 
     barraV->setMaximum(InitialRowOrder().size() - 12);
     barraV->setPageStep(InitialRowOrder().size() - 12);
     setWindowIcon(platform::CaseIcon());
 
-    for (int n = 2; n <= LastField; ++n)
+    for (int n = FlowField; n <= LastField; ++n)
         if (lblDados[n])
             lblDados[n]->setText(NomeCampo[n]);
 
-    Lista(false);
-
     for (int i = 1; i <= 2; ++i)
         cboQuirasol->AddItem(NomePlaca[i]);
-    for (int i = 1; i <= 3; ++i)
-        cboFluido->AddItem(NomeFluido[i]);
+    for (int i = 0; i < GridModel::FluidEntryCount; ++i)
+        cboFluido->AddItem(grid.fluidEntry(i));
     for (int i = 1; i <= 4; ++i)
         cboTomada->AddItem(NomeTomada[i]);
     SetControlEnabled(lblFluido, false);
@@ -113,149 +111,72 @@ void frmCalcQuirasol::Form_Load()
     SetControlEnabled(lblTomada, false);
     SetControlEnabled(cboTomada, false);
 
-    CarregaUnidades();
-    cboMassaDensidade->setListIndex(0);
+    // The grid not in use (Lista), every unit list on its first entry, specific mass.
+    Show(grid.Load());
 
     setAlterado(false);
     Atualiza();
 }
 
 // ---------------------------------------------------------------------------------------
-// Selectors and unit lists
+// The user's actions, handed to the grid's model
 
 void frmCalcQuirasol::cboQuirasol_Click()
 {
-    setAlterado(true);
-    const bool escolhido = cboQuirasol->currentIndex() != -1;
-    SetControlEnabled(lblFluido, escolhido);
-    SetControlEnabled(cboFluido, escolhido);
-    Placa = cboQuirasol->currentIndex() + 1;
-    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
-          && cboTomada->currentIndex() > -1);
+    Show(grid.choosePlate(cboQuirasol->currentIndex()));
 }
 
 void frmCalcQuirasol::cboFluido_Click()
 {
-    setAlterado(true);
-    const int posicao = cboFluido->currentIndex();
-    SetControlEnabled(lblTomada, posicao != -1);
-    SetControlEnabled(cboTomada, posicao != -1);
-    if (posicao < 0)
-        return;
-    Fluido = posicao;
-    const QString entrada = cboFluido->itemText(posicao);
-    const QString proposto = ProposedFluidName(entrada);
-    if (!Carregando) {
-        const QString resposta = platform::InputBox(
-            QStringLiteral("Digite o nome do 'Fluido' utilizado"),
-            QStringLiteral("Tipo de fluido: ") + entrada, proposto);
-        cboFluido->setItemText(posicao, FluidSelectorEntry(NomeFluido[posicao + 1], resposta));
-    }
-    NomeFluido[0] = cboFluido->currentText();
-    AlteraEscalas(posicao);
-    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
-          && cboTomada->currentIndex() > -1);
+    Show(grid.chooseFluid(cboFluido->currentIndex()));
 }
 
 void frmCalcQuirasol::cboTomada_Click()
 {
-    setAlterado(true);
-    Tomada = cboTomada->currentIndex() + 1;
-    NomeTomada[0] = cboTomada->currentText();
-    Lista(cboQuirasol->currentIndex() > -1 && cboFluido->currentIndex() > -1
-          && cboTomada->currentIndex() > -1);
+    Show(grid.chooseTap(cboTomada->currentIndex()));
 }
 
 void frmCalcQuirasol::cboMassaDensidade_Click()
 {
-    const int p = cboMassaDensidade->currentIndex();
-    for (const int n : DensityFields) {
-        if (lblDados[n])
-            lblDados[n]->setText(FieldLabel(n, p != 0));
-        if (cboDados[n])
-            cboDados[n]->setListIndex(p);
-    }
+    Show(grid.chooseMassDensity(cboMassaDensidade->currentIndex()));
 }
 
-void frmCalcQuirasol::cboDados_Click(int indice)
+void frmCalcQuirasol::cboDados_Click(int index)
 {
-    setAlterado(true);
-    Fluido = cboFluido->currentIndex();
-    SelectorList *lista = cboDados[indice];
-    const int posicao = lista->currentIndex();
-    switch (indice) {
-    case 2:
-        for (const FieldMark &m : FlowUnitRule(lista->currentData().toInt(), Fluido))
-            CampoDados(m.field, m.applicable);
-        break;
-    case 5:
-        if (const auto fator = calculation::FatorDP(posicao))
-            FatorDP = *fator;
-        break;
-    case 10:
-    case 12:
-    case 14:
-        for (const int n : AbsolutePressureFields)
-            cboDados[n]->setListIndex(posicao);
-        if (const auto texto = StandardReadingPressure(cboFluido->currentIndex(),
-                                                       cboDados[2]->currentIndex(), posicao))
-            txtDados[10]->setText(*texto);
-        break;
-    case 29:
-        if (posicao == 0) {
-            txtDados[29]->setReadOnly(true);
-            txtDados_Change(9);
-        } else if (posicao > 0) {
-            const QString resposta = platform::InputBox(
-                QStringLiteral("Digite o nome do material utilizado"),
-                QStringLiteral("Material da placa"), lista->itemText(posicao));
-            Material = resposta;
-            if (!resposta.isEmpty())
-                lista->setItemText(posicao, resposta);
-            txtDados[29]->setReadOnly(false);
-            txtDados[29]->setFocus();
-        }
-        break;
-    default:
-        break;
-    }
+    Show(grid.chooseUnit(index, cboDados[index]->currentIndex()));
+}
+
+void frmCalcQuirasol::txtDados_Change(int index)
+{
+    Show(grid.typeText(index, txtDados[index]->text()));
 }
 
 // ---------------------------------------------------------------------------------------
 // Value fields
 
-void frmCalcQuirasol::txtDados_Change(int indice)
-{
-    setAlterado(true);
-    if (indice == 9 && cboDados[29] && cboDados[29]->currentIndex() == 0) {
-        txtDados[29]->setText(QString());
-        txtDados[29]->setText(MaterialFactorText(txtDados[9]->text()));
-    }
-}
-
-void frmCalcQuirasol::txtDados_GotFocus(int indice, Qt::FocusReason motivo)
+void frmCalcQuirasol::txtDados_GotFocus(int index, Qt::FocusReason reason)
 {
     if (busy)
         return;
     EnableButton(QStringLiteral("Calculadora"), true);
     // Coming back to the window or from a pop-up menu is no move of the user's: the rows stay.
-    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
-        ScrollToRow(picDados[indice]);
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        ScrollToRow(picDados[index]);
     // A click puts the caret under the pointer, and the box's own pop-up menu leaves the text
     // as it was; every other way in selects the whole text, the focus coming back after a
     // prompt, a message box or the calculator too.
-    if (motivo != Qt::MouseFocusReason && motivo != Qt::PopupFocusReason)
-        SelecionaTexto(txtDados[indice]);
+    if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason)
+        SelecionaTexto(txtDados[index]);
 }
 
-void frmCalcQuirasol::txtDados_LostFocus(int indice, Qt::FocusReason motivo)
+void frmCalcQuirasol::txtDados_LostFocus(int index, Qt::FocusReason reason)
 {
-    if (busy || motivo == Qt::ActiveWindowFocusReason || motivo == Qt::PopupFocusReason)
+    if (busy || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
     EnableButton(QStringLiteral("Calculadora"), false);
-    const QString formatado = FormattedText(txtDados[indice]->text());
-    if (formatado != txtDados[indice]->text())
-        txtDados[indice]->setText(formatado);
+    const QString formatted = FormattedText(txtDados[index]->text());
+    if (formatted != txtDados[index]->text())
+        txtDados[index]->setText(formatted);
 }
 
 void frmCalcQuirasol::txtTag_GotFocus()
@@ -265,101 +186,73 @@ void frmCalcQuirasol::txtTag_GotFocus()
     SelecionaTexto(txtTag);
 }
 
-bool frmCalcQuirasol::eventFilter(QObject *objeto, QEvent *event)
+bool frmCalcQuirasol::eventFilter(QObject *object, QEvent *event)
 {
     // The menu's shortcuts come before a text box's own keys: Ctrl+A opens a case, it does
     // not select the box's text.
-    if (MenuBeforeTextBox(ownMenuBar, objeto, event))
+    if (MenuBeforeTextBox(ownMenuBar, object, event))
         return true;
     // The wheel over the grid scrolls its rows; a unit list takes it only while in use.
     if (event->type() == QEvent::Wheel) {
-        auto *lista = qobject_cast<SelectorList *>(objeto);
-        if (objeto == picLista || (lista && !lista->hasFocus())) {
+        auto *list = qobject_cast<SelectorList *>(object);
+        if (object == picLista || (list && !list->hasFocus())) {
             if (barraV->isEnabled())
                 QApplication::sendEvent(barraV, event);
             return true;
         }
     }
     if (event->type() == QEvent::FocusIn && !busy) {
-        const auto motivo = static_cast<QFocusEvent *>(event)->reason();
-        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
-            if (objeto == txtTag)
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (object == txtTag)
                 txtTag_GotFocus();
-            else if (objeto == cboMassaDensidade)
+            else if (object == cboMassaDensidade)
                 ScrollToRow(picDados[MassDensityField]);
             else
                 for (int n = 0; n <= LastField; ++n)
-                    if (objeto == cboDados[n])
+                    if (object == cboDados[n])
                         ScrollToRow(picDados[n]);
         }
     }
-    return QWidget::eventFilter(objeto, event);
+    return QWidget::eventFilter(object, event);
 }
 
-void frmCalcQuirasol::txtDados_DblClick(int indice)
+void frmCalcQuirasol::txtDados_DblClick(int index)
 {
-    if (indice < 0 || indice > LastField || !txtDados[indice])
+    if (index < 0 || index > LastField || !txtDados[index])
         return;
-    ValueBox *caixa = txtDados[indice];
-    QPointer<frmCalculadora> calculadora = frmCalculadora::Load();
-    if (!caixa->text().isEmpty())
-        calculadora->Cola(caixa->text());
-    QWidget *janela = mdiFrame();
-    const QRect retJanela(janela->mapToGlobal(QPoint(0, 0)), janela->size());
-    const QRect retCampo(caixa->mapToGlobal(QPoint(0, 0)), caixa->size());
+    ValueBox *box = txtDados[index];
+    QPointer<frmCalculadora> calculator = frmCalculadora::Load();
+    if (!box->text().isEmpty())
+        calculator->Cola(box->text());
+    QWidget *window = mdiFrame();
+    const QRect windowRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+    const QRect boxRect(box->mapToGlobal(QPoint(0, 0)), box->size());
     // By its outer height, title bar counted: the frame it will have, and again when its
     // frame arrives from the window manager.
-    platform::PlaceFrame(calculadora, [retJanela, retCampo](const QSize &externo) {
-        return CalculatorPosition(retJanela, retCampo, externo.height());
+    platform::PlaceFrame(calculator, [windowRect, boxRect](const QSize &outer) {
+        return CalculatorPosition(windowRect, boxRect, outer.height());
     });
     // The result goes to the focused control of this window: the value box.
-    caixa->setFocus(Qt::OtherFocusReason);
-    calculadora->Inicia(this);
+    box->setFocus(Qt::OtherFocusReason);
+    calculator->Inicia(this);
 }
 
 // ---------------------------------------------------------------------------------------
 // The calculation
 
-GridState frmCalcQuirasol::gridState() const
-{
-    GridState estado;
-    estado.date = Data;
-    estado.serviceOrder = OS;
-    estado.client = Cliente;
-    estado.plate = cboQuirasol->currentIndex();
-    estado.fluid = cboFluido->currentIndex();
-    estado.tap = cboTomada->currentIndex();
-    estado.fluidText = cboFluido->currentText();
-    estado.tapText = cboTomada->currentText();
-    estado.tag = txtTag->text();
-    for (int n = 0; n <= LastField; ++n) {
-        GridField &campo = estado.fields[n];
-        if (picDados[n])
-            campo.applicable = RowApplies(picDados[n]);
-        if (txtDados[n])
-            campo.text = txtDados[n]->text();
-        if (cboDados[n]) {
-            campo.unitPosition = cboDados[n]->currentIndex();
-            campo.unitCode = campo.unitPosition < 0 ? -1 : cboDados[n]->currentData().toInt();
-        }
-    }
-    estado.massDensity = cboMassaDensidade->currentIndex();
-    estado.fatorDP = FatorDP;
-    return estado;
-}
-
 CaseSnapshot frmCalcQuirasol::Snapshot() const
 {
-    CaseSnapshot caso = SnapshotFromGrid(gridState());
-    caso.drawing = chkDesenho->isChecked();
-    caso.caption = Caption();
-    return caso;
+    CaseSnapshot snapshot = SnapshotFromGrid(grid.state());
+    snapshot.drawing = chkDesenho->isChecked();
+    snapshot.caption = Caption();
+    return snapshot;
 }
 
 void frmCalcQuirasol::cmdCalcular_Click()
 {
-    CaseSnapshot caso = Snapshot();
-    const CalculationResult r = calculation::cmdCalcular_Click(caso, *this);
+    CaseSnapshot snapshot = Snapshot();
+    const CalculationResult r = calculation::cmdCalcular_Click(snapshot, *this);
     Campo = r.Campo;
     Escala = r.Escala;
     if (r.DiamTubo)
@@ -374,21 +267,21 @@ void frmCalcQuirasol::PressCalculate()
 
 std::optional<int> frmCalcQuirasol::ActiveFieldIndex() const
 {
-    if (auto *caixa = qobject_cast<ValueBox *>(focusWidget()))
-        return caixa->Index;
+    if (auto *box = qobject_cast<ValueBox *>(focusWidget()))
+        return box->Index;
     return std::nullopt;
 }
 
-void frmCalcQuirasol::focusField(int campo)
+void frmCalcQuirasol::focusField(int field)
 {
-    if (campo >= 0 && campo <= LastField && txtDados[campo])
-        txtDados[campo]->setFocus(Qt::OtherFocusReason);
+    if (field >= 0 && field <= LastField && txtDados[field])
+        txtDados[field]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmCalcQuirasol::writeField(int campo, const QString &texto)
+void frmCalcQuirasol::writeField(int field, const QString &text)
 {
-    if (campo >= 0 && campo <= LastField && txtDados[campo])
-        txtDados[campo]->setText(texto);
+    if (field >= 0 && field <= LastField && txtDados[field])
+        txtDados[field]->setText(text);
 }
 
 void frmCalcQuirasol::clearReport()
@@ -403,14 +296,14 @@ void frmCalcQuirasol::addReportItem(const QString &item)
         Relatorio->lstRelatorio->addItem(item);
 }
 
-void frmCalcQuirasol::showReport(const QString &data, const QString &os,
-                                 const QString &cliente, const QString &caption)
+void frmCalcQuirasol::showReport(const QString &date, const QString &serviceOrder,
+                                 const QString &client, const QString &caption)
 {
     if (!Relatorio)
         return;
-    Relatorio->txtData->setText(data);
-    Relatorio->txtOS->setText(os);
-    Relatorio->txtCliente->setText(cliente);
+    Relatorio->txtData->setText(date);
+    Relatorio->txtOS->setText(serviceOrder);
+    Relatorio->txtCliente->setText(client);
     Relatorio->setCaption(caption);
     Relatorio->Show();
 }
@@ -418,26 +311,26 @@ void frmCalcQuirasol::showReport(const QString &data, const QString &os,
 // ---------------------------------------------------------------------------------------
 // Modified state, toolbar and activation
 
-void frmCalcQuirasol::setAlterado(bool valor)
+void frmCalcQuirasol::setAlterado(bool value)
 {
-    if (valor == alterado)
+    if (value == alterado)
         return;
-    alterado = valor;
+    alterado = value;
     AtualizaBarra();
 }
 
 void frmCalcQuirasol::AtualizaBarra()
 {
-    const bool emUso = IsControlEnabled(txtTag);
+    const bool inUse = IsControlEnabled(txtTag);
     // The main toolbar speaks for the active child only; a case changing in the background
     // (saved while the frame closes, or writing its data sheet) leaves it alone.
-    ChildWindowHost *principal = ChildWindowHost::Loaded();
-    if (!principal || !principal->ActiveForm() || principal->ActiveForm() == this) {
+    ChildWindowHost *frame = ChildWindowHost::Loaded();
+    if (!frame || !frame->ActiveForm() || frame->ActiveForm() == this) {
         EnableButton(QStringLiteral("Calcular"), IsControlEnabled(cmdCalcular));
-        EnableButton(QStringLiteral("Salvar"), emUso && alterado);
+        EnableButton(QStringLiteral("Salvar"), inUse && alterado);
     }
-    mnuArquivoSalvar->setEnabled(emUso && alterado);
-    mnuArquivoSalvarComo->setEnabled(emUso);
+    mnuArquivoSalvar->setEnabled(inUse && alterado);
+    mnuArquivoSalvarComo->setEnabled(inUse);
     CopyViewChecks();
 }
 
@@ -445,14 +338,12 @@ void frmCalcQuirasol::SyncReportHeader()
 {
     if (!Relatorio || Relatorio->txtData->text() == OpeningText)
         return;
-    const QString data = Relatorio->txtData->text();
-    const QString os = Relatorio->txtOS->text();
-    const QString cliente = Relatorio->txtCliente->text();
-    if (data == Data && os == OS && cliente == Cliente)
+    const QString date = Relatorio->txtData->text();
+    const QString serviceOrder = Relatorio->txtOS->text();
+    const QString client = Relatorio->txtCliente->text();
+    if (date == Data() && serviceOrder == OS() && client == Cliente())
         return;
-    Data = data;
-    OS = os;
-    Cliente = cliente;
+    grid.setReportHeader(date, serviceOrder, client);
     setAlterado(true);
 }
 
@@ -495,9 +386,9 @@ void frmCalcQuirasol::closeEvent(QCloseEvent *event)
         return;
     }
     // The closing main window has asked already, and every window agreed.
-    const ChildWindowHost *principal = ChildWindowHost::Loaded();
-    const bool consentido = principal && principal->IsUnloadingChildren();
-    if (!consentido && !Form_QueryUnload()) {
+    const ChildWindowHost *frame = ChildWindowHost::Loaded();
+    const bool agreed = frame && frame->IsUnloadingChildren();
+    if (!agreed && !Form_QueryUnload()) {
         event->ignore();
         return;
     }
@@ -526,12 +417,12 @@ QWidget *frmCalcQuirasol::mdiFrame()
     return MdiFrame(this);
 }
 
-void frmCalcQuirasol::SetBusy(bool ocupado)
+void frmCalcQuirasol::SetBusy(bool on)
 {
     // Disabling the window takes the focus from its box. That is no move of the user's: the
     // box keeps its text as typed (a reformat would mark a case just saved as modified) and
     // has the focus again afterwards.
-    if (ocupado) {
+    if (on) {
         busy = true;
         busyState.Begin(this);
         return;
@@ -568,63 +459,63 @@ void frmCalcQuirasol::mnuArquivoSalvarComo_Click()
 
 platform::FileDialogRequest frmCalcQuirasol::OpenRequest()
 {
-    platform::FileDialogRequest pedido;
-    pedido.title = QStringLiteral("Abrir Cálculo de Quirasol");
-    pedido.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
-    pedido.flags = 2054;
-    pedido.initialDir = PathSaves();
-    return pedido;
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("Abrir Cálculo de Quirasol");
+    request.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
+    request.flags = 2054;
+    request.initialDir = PathSaves();
+    return request;
 }
 
 int frmCalcQuirasol::QuraFecha()
 {
     if (!alterado || !IsControlEnabled(txtTag))
         return -1;
-    int resposta = platform::MsgBox(
+    int answer = platform::MsgBox(
         QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?"),
         platform::vbYesNoCancel + platform::vbQuestion, Arquivo);
-    if (resposta == platform::vbYes) {
+    if (answer == platform::vbYes) {
         if (!QuraSave(!TemArquivo))
-            resposta = platform::vbCancel;
+            answer = platform::vbCancel;
         else
             setAlterado(false);
     }
-    return resposta;
+    return answer;
 }
 
-bool frmCalcQuirasol::QuraSave(bool salvarComo)
+bool frmCalcQuirasol::QuraSave(bool saveAs)
 {
-    const bool alteradoAntes = alterado;
-    const QString arquivoAntes = Arquivo;
-    const bool doTituloAntes = pathFromTitle;
-    auto desfaz = [&] {
-        Arquivo = arquivoAntes;
-        pathFromTitle = doTituloAntes;
-        setAlterado(alteradoAntes);
+    const bool modifiedBefore = alterado;
+    const QString pathBefore = Arquivo;
+    const bool fromTitleBefore = pathFromTitle;
+    auto restore = [&] {
+        Arquivo = pathBefore;
+        pathFromTitle = fromTitleBefore;
+        setAlterado(modifiedBefore);
     };
     setAlterado(false);
 
-    if (salvarComo) {
+    if (saveAs) {
         QDir().mkpath(PathSaves());
-        platform::FileDialogRequest pedido;
-        pedido.title = QStringLiteral("Salvar Como");
-        pedido.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
-        pedido.flags = 2054;
-        pedido.initialDir = FolderOf(Arquivo);
-        pedido.fileName = FileNameOf(Arquivo);
-        const auto escolhido = platform::ShowSave(pedido);
-        if (!escolhido) {
-            desfaz();
+        platform::FileDialogRequest request;
+        request.title = QStringLiteral("Salvar Como");
+        request.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
+        request.flags = 2054;
+        request.initialDir = FolderOf(Arquivo);
+        request.fileName = FileNameOf(Arquivo);
+        const auto chosen = platform::ShowSave(request);
+        if (!chosen) {
+            restore();
             return false;
         }
-        Arquivo = *escolhido;
+        Arquivo = *chosen;
     }
 
     SetBusy(true);
-    if (const auto erro = WriteCaseFile(Arquivo, CaseFromGrid(gridState()))) {
+    if (const auto error = WriteCaseFile(Arquivo, CaseFromGrid(grid.state()))) {
         SetBusy(false);
-        desfaz();
-        MostraErro(erro->number, erro->description);
+        restore();
+        MostraErro(error->number, error->description);
         return false;
     }
     pathFromTitle = false;
@@ -635,23 +526,23 @@ bool frmCalcQuirasol::QuraSave(bool salvarComo)
     return true;
 }
 
-void frmCalcQuirasol::QuraOpen(QString &caminho)
+void frmCalcQuirasol::QuraOpen(QString &path)
 {
     if (QuraFecha() == platform::vbCancel)
         return;
     Carregando = true;
-    Arquivo = caminho;
+    Arquivo = path;
     pathFromTitle = false;
-    setCaption(caminho);
-    if (caminho.isEmpty()) {
+    setCaption(path);
+    if (path.isEmpty()) {
         QDir().mkpath(PathSaves());
-        const auto escolhido = platform::ShowOpen(OpenRequest());
-        if (!escolhido) {
+        const auto chosen = platform::ShowOpen(OpenRequest());
+        if (!chosen) {
             TemArquivo = false;
             Carregando = false;
             return;
         }
-        Arquivo = caminho = *escolhido;
+        Arquivo = path = *chosen;
     }
 
     SetBusy(true);
@@ -660,26 +551,27 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
                          QStringLiteral("Arquivo: ") + Arquivo);
         Arquivo.clear();
     } else {
-        const CaseFileReading leitura = ReadCaseFile(Arquivo);
+        const CaseFileReading reading = ReadCaseFile(Arquivo);
         TemArquivo = true;
-        // Each setting runs its control's change handling, as the user's choice would.
-        for (const LoadStep &step : LoadSteps(leitura))
-            applyLoadStep(step);
-        if (!leitura.ok()) {
+        // The model takes each setting as the user's choice, from code: every list's and
+        // box's handling runs, and the material's name is asked again.
+        for (const LoadStep &step : LoadSteps(reading))
+            Show(grid.apply(step));
+        if (!reading.ok()) {
             SetBusy(false);
             TemArquivo = false;
             Carregando = false;
             // A refused file has nothing loaded: the box names it.
-            const bool recusado = leitura.stop == CaseFileReading::BeyondLimits;
-            MostraErro(leitura.error.number,
-                       leitura.error.description + (recusado ? QStringLiteral(": ") + Arquivo
-                                                          : QString()));
+            const bool refused = reading.stop == CaseFileReading::BeyondLimits;
+            MostraErro(reading.error.number,
+                       reading.error.description + (refused ? QStringLiteral(": ") + Arquivo
+                                                            : QString()));
             return;
         }
         if (Relatorio) {
-            Relatorio->txtData->setText(Data);
-            Relatorio->txtOS->setText(OS);
-            Relatorio->txtCliente->setText(Cliente);
+            Relatorio->txtData->setText(Data());
+            Relatorio->txtOS->setText(OS());
+            Relatorio->txtCliente->setText(Cliente());
         }
         AddFileMRU(Arquivo);
     }
@@ -687,46 +579,4 @@ void frmCalcQuirasol::QuraOpen(QString &caminho)
     Atualiza();
     setAlterado(false);
     SetBusy(false);
-}
-
-void frmCalcQuirasol::applyLoadStep(const LoadStep &step)
-{
-    const int n = step.field;
-    switch (step.kind) {
-    case LoadStep::ReportDate:
-        Data = step.text;
-        break;
-    case LoadStep::ServiceOrder:
-        OS = step.text;
-        break;
-    case LoadStep::Client:
-        Cliente = step.text;
-        break;
-    case LoadStep::Plate:
-        cboQuirasol->setListIndex(step.position);
-        break;
-    case LoadStep::FluidEntryText:
-        cboFluido->setItemText(step.position, step.text);
-        break;
-    case LoadStep::Fluid:
-        cboFluido->setListIndex(step.position);
-        break;
-    case LoadStep::Tap:
-        cboTomada->setListIndex(step.position);
-        break;
-    case LoadStep::Tag:
-        txtTag->setText(step.text);
-        break;
-    case LoadStep::FieldText:
-        if (n >= 0 && n <= LastField && txtDados[n])
-            txtDados[n]->setText(step.text);
-        break;
-    case LoadStep::FieldUnit:
-        if (n >= 0 && n <= LastField && cboDados[n])
-            cboDados[n]->setListIndex(step.position);
-        break;
-    case LoadStep::MassDensity:
-        cboMassaDensidade->setListIndex(step.position);
-        break;
-    }
 }

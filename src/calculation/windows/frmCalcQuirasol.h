@@ -1,15 +1,19 @@
 #pragma once
-// The document window of one case. The user picks plate type, fluid class and tap position
-// (in that order); the fluid class lays out the data grid (one row per field number, rows
-// stacked by GridRules and scrolled by barraV), and every unit list or value box change runs
-// its rule at once. "Calcular" takes a snapshot of the grid and runs the sizing calculation
-// with this window as its host, which fills this case's own report window (Relatorio).
-// QuraSave/QuraOpen map the controls to and from the case file through CaseMapping; Alterado
-// tracks unsaved changes and AtualizaBarra keeps the Save commands and the main toolbar in step.
-// frmCalcQuirasolGrid.cpp builds the controls (ValueBox, SelectorList, GridRow) and holds the
-// grid's procedures and scrolling.
+// The document window of one case, a view of its grid's model (calculation::GridModel). The
+// user picks plate type, fluid class and tap position (in that order), units, mass or density
+// and types values; each handler hands the action to the model and shows the changes it
+// reports, in their order: rows marked and stacked, lists rebuilt and set, texts written. The
+// questions a change asks (the fluid's and the material's name), the enabling, the focus, the
+// scrolling and the calculator are the window's. "Calcular" runs the sizing calculation on a
+// snapshot of the model's state with this window as its host, which fills this case's own
+// report window (Relatorio). QuraOpen hands a case file's settings to the model as the user's
+// would be; QuraSave writes the model's state. Alterado tracks unsaved changes and
+// AtualizaBarra keeps the Save commands and the main toolbar in step.
+// frmCalcQuirasolGrid.cpp builds the controls (ValueBox, SelectorList, GridRow) and shows the
+// model's changes in them.
 
 #include "calculation/CaseMapping.h"
+#include "calculation/GridModel.h"
 #include "calculation/SizingCalculation.h"
 #include "calculation/windows/ChildWindowMenus.h"
 #include "calculation/windows/SelectorList.h"
@@ -44,18 +48,18 @@ public:
     explicit frmCalcQuirasol(QWidget *parent = nullptr);
     ~frmCalcQuirasol() override;
 
-    // Window variables.
-    int Placa = 0;
-    int Fluido = -1;
-    int Tomada = 0;
-    float FatorDP = 1.0f;
-    QString Material;
+    // Window variables; those of the grid are the model's.
+    int Placa() const { return grid.Placa(); }
+    int Fluido() const { return grid.Fluido(); }
+    int Tomada() const { return grid.Tomada(); }
+    float FatorDP() const { return grid.state().fatorDP; }
+    const QString &Material() const { return grid.Material(); }
+    const QString &Data() const { return grid.state().date; }
+    const QString &OS() const { return grid.state().serviceOrder; }
+    const QString &Cliente() const { return grid.state().client; }
     QString Arquivo;
     bool TemArquivo = false;
     bool Carregando = false;
-    QString Data;
-    QString OS;
-    QString Cliente;
     int Campo = 0;
     int Escala = 0;
     double DiamTubo = 0;
@@ -63,18 +67,16 @@ public:
 
     bool Alterado() const { return alterado; }
 
-    // Grid procedures (frmCalcQuirasolGrid.cpp).
-    void CampoDados(int campo, bool aplicavel);
-    void AlteraEscalas(int classeFluido);
-    void AddItemCombo(int campo, int codigoUnidade);
-    void Lista(bool habilitar);
+    // The grid shown (frmCalcQuirasolGrid.cpp): a row's mark, the grid in use or not.
+    void CampoDados(int field, bool applicable);
+    void Lista(bool enable);
 
     // Value fields and the calculator hand-off.
-    void txtDados_DblClick(int indice) override;
+    void txtDados_DblClick(int index) override;
 
     // Case file, title and refresh.
-    void QuraOpen(QString &caminho);
-    bool QuraSave(bool salvarComo);
+    void QuraOpen(QString &path);
+    bool QuraSave(bool saveAs);
     int QuraFecha();
     // The open dialog of a case file, in the case folder.
     static platform::FileDialogRequest OpenRequest();
@@ -82,8 +84,8 @@ public:
     void AtualizaBarra();
     void mnuArquivoSalvar_Click() override;
     void cmdCalcular_Click();
-    // The grid's state as the controls show it: what a calculation and a save are made of.
-    calculation::GridState gridState() const;
+    // The grid's state: what a calculation and a save are made of.
+    const calculation::GridState &gridState() const { return grid.state(); }
 
     // What the frame asks of its active child.
     void PressCalculate() override;
@@ -116,58 +118,62 @@ public:
     std::array<QLabel *, 3> lblMenu = {};
     QScrollBar *barraV = nullptr;
     QWidget *picMove = nullptr;
-    std::array<QWidget *, 31> picDados = {};
-    std::array<QLabel *, 31> lblDados = {};
-    std::array<ValueBox *, 31> txtDados = {};
-    std::array<SelectorList *, 31> cboDados = {};
+    std::array<QWidget *, calculation::FieldCount> picDados = {};
+    std::array<QLabel *, calculation::FieldCount> lblDados = {};
+    std::array<ValueBox *, calculation::FieldCount> txtDados = {};
+    std::array<SelectorList *, calculation::FieldCount> cboDados = {};
     QLabel *lblTag = nullptr;
     QLineEdit *txtTag = nullptr;
     QLabel *lblMassaDensidade = nullptr;
     SelectorList *cboMassaDensidade = nullptr;
 
     // The calculation's host side.
-    void focusField(int campo) override;
-    void writeField(int campo, const QString &texto) override;
+    void focusField(int field) override;
+    void writeField(int field, const QString &text) override;
     void clearReport() override;
     void addReportItem(const QString &item) override;
-    void showReport(const QString &data, const QString &os, const QString &cliente,
+    void showReport(const QString &date, const QString &serviceOrder, const QString &client,
                     const QString &caption) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *objeto, QEvent *event) override;
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     void createControls();
-    void createGrid(QWidget *corpo);
-    void createRow(int campo, int posicao);
+    void createGrid(QWidget *body);
+    void createRow(int field, int position);
     void createMenus();
     void Form_Load();
     bool Form_QueryUnload() override;
     void Form_Unload();
-    void setAlterado(bool valor);
-    void CarregaUnidades();
-    void OrganizaCampos();
+    void setAlterado(bool value);
     void SyncReportHeader();
+
+    // The model's changes brought into the controls, in their order.
+    void Show(const calculation::GridChanges &changes);
+    void Show(const calculation::GridChange &change);
+    void ShowUnitList(int field);
+    void ShowRowLayout();
 
     void cboQuirasol_Click();
     void cboFluido_Click();
     void cboTomada_Click();
     void cboMassaDensidade_Click();
-    void cboDados_Click(int indice);
+    void cboDados_Click(int index);
     void barraV_Change();
-    void txtDados_Change(int indice);
-    void txtDados_GotFocus(int indice, Qt::FocusReason motivo);
-    void txtDados_LostFocus(int indice, Qt::FocusReason motivo);
-    void ScrollToRow(QWidget *linha);
+    void txtDados_Change(int index);
+    void txtDados_GotFocus(int index, Qt::FocusReason reason);
+    void txtDados_LostFocus(int index, Qt::FocusReason reason);
+    void ScrollToRow(QWidget *row);
     void txtTag_GotFocus();
     void mnuArquivoSalvarComo_Click();
     void mnuArquivoFechar_Click();
 
     calculation::CaseSnapshot Snapshot() const;
-    void applyLoadStep(const calculation::LoadStep &step);
-    void SetBusy(bool ocupado);
+    void SetBusy(bool on);
 
+    calculation::GridModel grid;
     bool alterado = false;
     bool unloading = false;
     // While a case file is read or written: the window is disabled, focus moves are not the

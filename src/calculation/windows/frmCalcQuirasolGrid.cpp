@@ -5,6 +5,8 @@
 #include "SelectorList.h"
 #include "ValueBox.h"
 #include "calculation/GridRules.h"
+#include "calculation/SizingCalculation.h"
+#include "platform/Interaction.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -12,11 +14,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-// The case window's controls, built once, and its data grid: which rows apply to the case,
-// in what order they stand, which controls are in use, and the rows' scrolling under the
-// header strip.
+// The case window's controls, built once, and its data grid as the model's changes show it:
+// the rows' marks and places, the lists and texts, which controls are in use, and the rows'
+// scrolling under the header strip.
 
 using namespace calculation;
 
@@ -27,35 +30,35 @@ void frmCalcQuirasol::createControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *corpo = new QWidget(this);
-    corpo->setFixedSize(464, 438);
+    auto *body = new QWidget(this);
+    body->setFixedSize(464, 438);
     // The window's layout is in fixed pixels: a font of the design's size (Arial 8, or its
     // metric twin) keeps the longest labels and unit names inside their boxes.
-    QFont fonte(QStringLiteral("Arial"));
-    fonte.setPointSizeF(8);
-    corpo->setFont(fonte);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8);
+    body->setFont(font);
     // Maximised, the window keeps its controls where they are at design size.
-    layout->addWidget(corpo, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(body, 0, Qt::AlignLeft | Qt::AlignTop);
 
-    fraMisc = new QGroupBox(corpo);
+    fraMisc = new QGroupBox(body);
     fraMisc->setGeometry(6, 2, 452, 116);
-    auto seletor = [&](QLabel *&rotulo, SelectorList *&lista, const QString &texto, int top) {
-        rotulo = new QLabel(texto, fraMisc);
-        rotulo->setGeometry(10, top + 4, 150, 17);
-        lista = new SelectorList(fraMisc);
-        lista->setGeometry(165, top, 266, 22);
-        rotulo->setBuddy(lista);
+    auto selector = [&](QLabel *&label, SelectorList *&list, const QString &text, int top) {
+        label = new QLabel(text, fraMisc);
+        label->setGeometry(10, top + 4, 150, 17);
+        list = new SelectorList(fraMisc);
+        list->setGeometry(165, top, 266, 22);
+        label->setBuddy(list);
     };
-    seletor(lblQuirasol, cboQuirasol, QStringLiteral("Tipo de quirasol"), 16);
-    seletor(lblFluido, cboFluido, QStringLiteral("Fluido"), 48);
-    seletor(lblTomada, cboTomada, QStringLiteral("Posição das tomadas"), 80);
+    selector(lblQuirasol, cboQuirasol, QStringLiteral("Tipo de quirasol"), 16);
+    selector(lblFluido, cboFluido, QStringLiteral("Fluido"), 48);
+    selector(lblTomada, cboTomada, QStringLiteral("Posição das tomadas"), 80);
 
-    createGrid(corpo);
+    createGrid(body);
 
     chkDesenho = new QCheckBox(
-        QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), corpo);
+        QStringLiteral("Anexar dados para o desenho de fabricação ao relatório"), body);
     chkDesenho->setGeometry(6, 374, 452, 24);
-    cmdCalcular = new QPushButton(QStringLiteral("Calcular"), corpo);
+    cmdCalcular = new QPushButton(QStringLiteral("Calcular"), body);
     cmdCalcular->setGeometry(358, 402, 100, 28);
 
     connect(cboQuirasol, &SelectorList::Click, this, &frmCalcQuirasol::cboQuirasol_Click);
@@ -65,16 +68,17 @@ void frmCalcQuirasol::createControls()
             &frmCalcQuirasol::cboMassaDensidade_Click);
     connect(barraV, &QScrollBar::valueChanged, this, &frmCalcQuirasol::barraV_Change);
     connect(cmdCalcular, &QPushButton::clicked, this, &frmCalcQuirasol::cmdCalcular_Click);
-    connect(txtTag, &QLineEdit::textChanged, this, [this] { setAlterado(true); });
+    connect(txtTag, &QLineEdit::textChanged, this,
+            [this](const QString &text) { Show(grid.typeTag(text)); });
     txtTag->installEventFilter(this);
     picLista->installEventFilter(this);
     cboMassaDensidade->installEventFilter(this);
 }
 
 
-void frmCalcQuirasol::createGrid(QWidget *corpo)
+void frmCalcQuirasol::createGrid(QWidget *body)
 {
-    picLista = new QWidget(corpo);
+    picLista = new QWidget(body);
     picLista->setGeometry(6, 124, 452, 246);
     picLista->setAutoFillBackground(true);
 
@@ -85,12 +89,12 @@ void frmCalcQuirasol::createGrid(QWidget *corpo)
     picMenu = new QWidget(picLista);
     picMenu->setGeometry(0, 0, 449, 17);
     picMenu->setAutoFillBackground(true);
-    const QString titulos[] = {QStringLiteral("Descrição"), QStringLiteral("Valor"),
-                               QStringLiteral("Escala")};
-    const int esquerdas[] = {4, 167, 319};
+    const QString titles[] = {QStringLiteral("Descrição"), QStringLiteral("Valor"),
+                              QStringLiteral("Escala")};
+    const int lefts[] = {4, 167, 319};
     for (int i = 0; i < 3; ++i) {
-        lblMenu[i] = new QLabel(titulos[i], picMenu);
-        lblMenu[i]->move(esquerdas[i], 1);
+        lblMenu[i] = new QLabel(titles[i], picMenu);
+        lblMenu[i]->move(lefts[i], 1);
     }
 
     barraV = new QScrollBar(Qt::Vertical, picLista);
@@ -98,169 +102,222 @@ void frmCalcQuirasol::createGrid(QWidget *corpo)
     barraV->setMinimum(0);
     barraV->setSingleStep(1);
 
-    const QList<int> &ordem = InitialRowOrder();
-    for (int p = 0; p < ordem.size(); ++p)
-        createRow(ordem[p], p);
+    const QList<int> &order = InitialRowOrder();
+    for (int p = 0; p < order.size(); ++p)
+        createRow(order[p], p);
     picMenu->raise();
 }
 
-void frmCalcQuirasol::createRow(int campo, int posicao)
+void frmCalcQuirasol::createRow(int field, int position)
 {
-    auto *linha = new GridRow(picMove);
-    linha->setGeometry(0, RowPitch * posicao, 432, RowPitch);
-    picDados[campo] = linha;
+    auto *row = new GridRow(picMove);
+    row->setGeometry(0, RowPitch * position, 432, RowPitch);
+    picDados[field] = row;
 
-    if (campo == TagField) {
-        lblTag = new QLabel(QStringLiteral("Tag"), linha);
+    if (field == TagField) {
+        lblTag = new QLabel(QStringLiteral("Tag"), row);
         lblTag->move(4, 4);
-        txtTag = new QLineEdit(linha);
+        txtTag = new QLineEdit(row);
         txtTag->setGeometry(165, 0, 149, 22);
         return;
     }
-    if (campo == MassDensityField) {
-        lblMassaDensidade = new QLabel(QStringLiteral("Massa / Densidade"), linha);
+    if (field == MassDensityField) {
+        lblMassaDensidade = new QLabel(QStringLiteral("Massa / Densidade"), row);
         lblMassaDensidade->move(4, 4);
-        cboMassaDensidade = new SelectorList(linha);
+        cboMassaDensidade = new SelectorList(row);
         cboMassaDensidade->setGeometry(165, 0, 266, 22);
         cboMassaDensidade->AddItem(QStringLiteral("Massa Específica (Kg/m³)"));
         cboMassaDensidade->AddItem(QStringLiteral("Densidade Relativa"));
         return;
     }
-    lblDados[campo] = new QLabel(linha);
-    lblDados[campo]->setGeometry(4, 4, 160, 17);
-    auto *caixa = new ValueBox(campo, linha);
-    caixa->setGeometry(165, 0, 149, 22);
-    txtDados[campo] = caixa;
-    connect(caixa, &QLineEdit::textChanged, this, [this, campo] { txtDados_Change(campo); });
-    connect(caixa, &ValueBox::enterReleased, this, &frmCalcQuirasol::txtDados_DblClick);
-    connect(caixa, &ValueBox::doubleClicked, this, &frmCalcQuirasol::txtDados_DblClick);
-    connect(caixa, &ValueBox::focusGained, this, &frmCalcQuirasol::txtDados_GotFocus);
-    connect(caixa, &ValueBox::focusLost, this, &frmCalcQuirasol::txtDados_LostFocus);
-    caixa->installEventFilter(this);
-    if (HasUnitList(campo)) {
-        auto *lista = new SelectorList(linha);
-        lista->setGeometry(316, 0, 114, 22);
-        cboDados[campo] = lista;
-        connect(lista, &SelectorList::Click, this, [this, campo] { cboDados_Click(campo); });
-        lista->installEventFilter(this);
+    lblDados[field] = new QLabel(row);
+    lblDados[field]->setGeometry(4, 4, 160, 17);
+    auto *box = new ValueBox(field, row);
+    box->setGeometry(165, 0, 149, 22);
+    txtDados[field] = box;
+    connect(box, &QLineEdit::textChanged, this, [this, field] { txtDados_Change(field); });
+    connect(box, &ValueBox::enterReleased, this, &frmCalcQuirasol::txtDados_DblClick);
+    connect(box, &ValueBox::doubleClicked, this, &frmCalcQuirasol::txtDados_DblClick);
+    connect(box, &ValueBox::focusGained, this, &frmCalcQuirasol::txtDados_GotFocus);
+    connect(box, &ValueBox::focusLost, this, &frmCalcQuirasol::txtDados_LostFocus);
+    box->installEventFilter(this);
+    if (HasUnitList(field)) {
+        auto *list = new SelectorList(row);
+        list->setGeometry(316, 0, 114, 22);
+        cboDados[field] = list;
+        connect(list, &SelectorList::Click, this, [this, field] { cboDados_Click(field); });
+        list->installEventFilter(this);
     }
 }
 
 // ---------------------------------------------------------------------------------------
-// Grid procedures
+// The model's changes shown
 
-void frmCalcQuirasol::CampoDados(int campo, bool aplicavel)
+namespace {
+
+// A list or a box brought to what the model holds. Its own change handling does not run: the
+// model has run the grid's.
+void SetPosition(SelectorList *list, int position)
 {
-    if (campo < 0 || campo > LastField)
+    if (list->currentIndex() == position)
         return;
-    if (QWidget *linha = picDados[campo]) {
-        SetRowApplies(linha, aplicavel);
-        linha->setEnabled(aplicavel);
-    }
-    const bool habilitar = IsControlEnabled(picLista) && aplicavel;
-    SetControlEnabled(lblDados[campo], habilitar);
-    SetControlEnabled(txtDados[campo], habilitar);
-    SetControlEnabled(cboDados[campo], habilitar);
+    const QSignalBlocker quiet(list);
+    list->setListIndex(position);
 }
 
-void frmCalcQuirasol::AlteraEscalas(int classeFluido)
+void SetText(QLineEdit *box, const QString &text)
 {
-    for (int n = 1; n <= 5; ++n)
-        CampoDados(n, true);
-    for (int n = 6; n <= LastField; ++n)
-        CampoDados(n, false);
-    for (int n : ClassFields(classeFluido))
-        CampoDados(n, true);
-    // Liquid runs the selector's handling again for the entry it stands on; gas and steam
-    // set their entry, and its handling follows also when the entry was already chosen.
-    const auto entrada = MassDensityEntry(classeFluido);
-    if (classeFluido == Liquid
-        || (entrada && cboMassaDensidade->currentIndex() == *entrada))
-        cboMassaDensidade_Click();
-    else if (entrada)
-        cboMassaDensidade->setListIndex(*entrada);
-    CampoDados(28, true);
-    CampoDados(29, true);
-
-    const int entradas = classeFluido == Steam ? 2 : 3;
-    if (cboDados[2]->count() != entradas) {
-        cboDados[2]->Clear();
-        for (int codigo : FieldUnits(2, classeFluido))
-            AddItemCombo(2, codigo);
-        cboDados[2]->setListIndex(0); // its unit handling applies the flow-unit rule
-    }
-    OrganizaCampos();
-}
-
-void frmCalcQuirasol::AddItemCombo(int campo, int codigoUnidade)
-{
-    if (campo < 0 || campo > LastField || !cboDados[campo] || codigoUnidade < 0
-        || codigoUnidade > LastField)
+    if (box->text() == text)
         return;
-    cboDados[campo]->AddItem(NomeUnidade[codigoUnidade], codigoUnidade);
+    const QSignalBlocker quiet(box);
+    box->setText(text);
 }
 
-void frmCalcQuirasol::CarregaUnidades()
+} // namespace
+
+void frmCalcQuirasol::Show(const GridChanges &changes)
 {
-    for (int n = 0; n <= LastField; ++n) {
-        if (!cboDados[n])
-            continue;
-        cboDados[n]->Clear();
-        for (int codigo : FieldUnits(n))
-            AddItemCombo(n, codigo);
-    }
-    for (int n = 0; n <= LastField; ++n)
-        if (cboDados[n])
-            cboDados[n]->setListIndex(0);
+    for (const GridChange &change : changes)
+        Show(change);
 }
 
-void frmCalcQuirasol::OrganizaCampos()
+void frmCalcQuirasol::Show(const GridChange &change)
 {
-    const RowLayout d = calculation::OrganizaCampos([this](int n) {
-        return picDados[n] && RowApplies(picDados[n]);
-    });
-    for (const RowPlace &l : d.rows) {
-        QWidget *linha = picDados[l.field];
-        if (l.visible) {
-            linha->move(0, RowPitch * l.position);
-            linha->setVisible(true);
-        } else {
-            linha->setVisible(false);
-        }
+    const int n = change.field;
+    switch (change.kind) {
+    case GridChange::Plate:
+        SetPosition(cboQuirasol, change.position);
+        setAlterado(true);
+        SetControlEnabled(lblFluido, change.position != -1);
+        SetControlEnabled(cboFluido, change.position != -1);
+        break;
+    case GridChange::Fluid:
+        SetPosition(cboFluido, change.position);
+        setAlterado(true);
+        SetControlEnabled(lblTomada, change.position != -1);
+        SetControlEnabled(cboTomada, change.position != -1);
+        break;
+    case GridChange::FluidName:
+        Show(grid.nameFluid(platform::InputBox(
+            QStringLiteral("Digite o nome do 'Fluido' utilizado"),
+            QStringLiteral("Tipo de fluido: ") + change.text, change.answer)));
+        break;
+    case GridChange::FluidEntry:
+        cboFluido->setItemText(change.position, change.text);
+        break;
+    case GridChange::Tap:
+        SetPosition(cboTomada, change.position);
+        setAlterado(true);
+        break;
+    case GridChange::GridEnabled:
+        Lista(change.flag);
+        break;
+    case GridChange::Mark:
+        CampoDados(n, change.flag);
+        break;
+    case GridChange::UnitList:
+        ShowUnitList(n);
+        break;
+    case GridChange::Unit:
+        SetPosition(cboDados[n], change.position);
+        setAlterado(true);
+        break;
+    case GridChange::UnitEntry:
+        cboDados[n]->setItemText(change.position, change.text);
+        break;
+    case GridChange::Text:
+        SetText(txtDados[n], change.text);
+        setAlterado(true);
+        break;
+    case GridChange::Locked:
+        txtDados[n]->setReadOnly(change.flag);
+        break;
+    case GridChange::MaterialName:
+        Show(grid.nameMaterial(platform::InputBox(
+            QStringLiteral("Digite o nome do material utilizado"),
+            QStringLiteral("Material da placa"), change.text)));
+        // The user types the factor of that material.
+        txtDados[n]->setFocus();
+        break;
+    case GridChange::MassDensity:
+        SetPosition(cboMassaDensidade, change.position);
+        for (const int d : DensityFields)
+            lblDados[d]->setText(FieldLabel(d, change.position != 0));
+        break;
+    case GridChange::Tag:
+        SetText(txtTag, change.text);
+        setAlterado(true);
+        break;
+    case GridChange::Layout:
+        ShowRowLayout();
+        break;
     }
-    if (d.massDensityPosition >= 0)
-        picDados[MassDensityField]->move(0, RowPitch * d.massDensityPosition);
-    picMove->resize(picMove->width(), d.panelHeight);
-    if (!d.scrollBarEnabled) {
+}
+
+// CampoDados: a row's mark. Its label, box and list take input only while the grid does.
+void frmCalcQuirasol::CampoDados(int field, bool applicable)
+{
+    if (field < 0 || field > LastField)
+        return;
+    if (QWidget *row = picDados[field]) {
+        SetRowApplies(row, applicable);
+        row->setEnabled(applicable);
+    }
+    const bool enable = IsControlEnabled(picLista) && applicable;
+    SetControlEnabled(lblDados[field], enable);
+    SetControlEnabled(txtDados[field], enable);
+    SetControlEnabled(cboDados[field], enable);
+}
+
+void frmCalcQuirasol::ShowUnitList(int field)
+{
+    SelectorList *list = cboDados[field];
+    list->Clear();
+    for (const UnitEntry &entry : grid.unitEntries(field))
+        list->AddItem(entry.text, entry.code);
+}
+
+void frmCalcQuirasol::ShowRowLayout()
+{
+    for (const int n : InitialRowOrder()) {
+        const RowPlace &place = grid.rowPlace(n);
+        if (place.visible)
+            picDados[n]->move(0, RowPitch * place.position);
+        if (picDados[n]->isHidden() == place.visible)
+            picDados[n]->setVisible(place.visible);
+    }
+    const RowLayout &layout = *grid.layout();
+    picMove->resize(picMove->width(), layout.panelHeight);
+    if (!layout.scrollBarEnabled) {
         if (barraV->value() != 0)
             barraV->setValue(0);
         barraV->setEnabled(false);
         return;
     }
     barraV->setEnabled(true);
-    barraV->setMaximum(d.scrollBarMaximum);
-    barraV->setPageStep(d.scrollBarMaximum);
+    barraV->setMaximum(layout.scrollBarMaximum);
+    barraV->setPageStep(layout.scrollBarMaximum);
 }
 
-void frmCalcQuirasol::Lista(bool habilitar)
+void frmCalcQuirasol::Lista(bool enable)
 {
     for (QWidget *w : {picLista, static_cast<QWidget *>(cmdCalcular),
                        static_cast<QWidget *>(barraV), static_cast<QWidget *>(lblTag),
                        static_cast<QWidget *>(txtTag), picDados[MassDensityField],
                        static_cast<QWidget *>(lblMassaDensidade),
                        static_cast<QWidget *>(cboMassaDensidade)})
-        SetControlEnabled(w, habilitar);
+        SetControlEnabled(w, enable);
     for (int n = 0; n <= LastField; ++n) {
-        SetControlEnabled(lblDados[n], habilitar);
-        SetControlEnabled(txtDados[n], habilitar);
-        SetControlEnabled(cboDados[n], habilitar);
+        SetControlEnabled(lblDados[n], enable);
+        SetControlEnabled(txtDados[n], enable);
+        SetControlEnabled(cboDados[n], enable);
     }
-    QPalette paleta = picMenu->palette();
-    const QPalette::ColorGroup grupo = habilitar ? QPalette::Active : QPalette::Disabled;
-    paleta.setColor(QPalette::Window, habilitar ? palette().color(grupo, QPalette::Highlight)
-                                                : palette().color(grupo, QPalette::Mid));
-    paleta.setColor(QPalette::WindowText, palette().color(grupo, QPalette::HighlightedText));
-    picMenu->setPalette(paleta);
+    QPalette colours = picMenu->palette();
+    const QPalette::ColorGroup group = enable ? QPalette::Active : QPalette::Disabled;
+    colours.setColor(QPalette::Window, enable ? palette().color(group, QPalette::Highlight)
+                                              : palette().color(group, QPalette::Mid));
+    colours.setColor(QPalette::WindowText, palette().color(group, QPalette::HighlightedText));
+    picMenu->setPalette(colours);
     AtualizaBarra();
 }
 
@@ -272,12 +329,12 @@ void frmCalcQuirasol::barraV_Change()
     picMove->move(picMove->x(), barraV->y() - RowPitch * barraV->value());
 }
 
-void frmCalcQuirasol::ScrollToRow(QWidget *linha)
+void frmCalcQuirasol::ScrollToRow(QWidget *row)
 {
-    if (!linha)
+    if (!row)
         return;
-    const float posicao = float(linha->y()) / float(RowPitch);
-    const int valor = ScrollToShow(posicao, barraV->value());
-    if (valor != barraV->value())
-        barraV->setValue(valor);
+    const float position = float(row->y()) / float(RowPitch);
+    const int value = ScrollToShow(position, barraV->value());
+    if (value != barraV->value())
+        barraV->setValue(value);
 }

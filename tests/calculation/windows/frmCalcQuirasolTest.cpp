@@ -80,8 +80,8 @@ TEST_F(frmCalcQuirasolTest, StateAfterLoad)
     EXPECT_EQ(RowTag(9), QString());
     EXPECT_TRUE(w->txtDados[29]->isReadOnly());
     EXPECT_EQ(w->txtDados[29]->text(), QString());
-    EXPECT_EQ(w->FatorDP, 1.0f);
-    EXPECT_EQ(w->Fluido, -1);
+    EXPECT_EQ(w->FatorDP(), 1.0f);
+    EXPECT_EQ(w->Fluido(), -1);
     EXPECT_FALSE(w->Alterado());
     EXPECT_EQ(w->barraV->maximum(), 8);
     EXPECT_EQ(w->lblDados[4]->text(), NomeCampo[4]);
@@ -234,7 +234,7 @@ TEST_F(frmCalcQuirasolTest, EnablingChainAndSaveCommands)
     EXPECT_FALSE(w->mnuArquivoSalvar->isEnabled());
     EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
     w->cboQuirasol->pick(1);
-    EXPECT_EQ(w->Placa, 2);
+    EXPECT_EQ(w->Placa(), 2);
     EXPECT_TRUE(Own(w->cboFluido));
     EXPECT_FALSE(Own(w->cboTomada));
     ui.inputAnswers.push_back({});
@@ -244,7 +244,7 @@ TEST_F(frmCalcQuirasolTest, EnablingChainAndSaveCommands)
     EXPECT_FALSE(Own(w->txtDados[9])); // grid still off although the row applies
     EXPECT_FALSE(w->mnuArquivoSalvarComo->isEnabled());
     w->cboTomada->pick(3);
-    EXPECT_EQ(w->Tomada, 4);
+    EXPECT_EQ(w->Tomada(), 4);
     EXPECT_EQ(NomeTomada[0], QStringLiteral("Corner Taps"));
     EXPECT_TRUE(Own(w->picLista));
     EXPECT_TRUE(Own(w->cmdCalcular));
@@ -262,7 +262,7 @@ TEST_F(frmCalcQuirasolTest, EnablingChainAndSaveCommands)
 
     // Clearing the plate turns the grid off again.
     w->cboQuirasol->setListIndex(-1);
-    EXPECT_EQ(w->Placa, 0);
+    EXPECT_EQ(w->Placa(), 0);
     EXPECT_FALSE(Own(w->cboFluido));
     EXPECT_FALSE(Own(w->cmdCalcular));
 }
@@ -319,11 +319,11 @@ TEST_F(frmCalcQuirasolTest, DifferentialPressureFactor)
 {
     Pick(0, Liquid, 0);
     w->cboDados[5]->pick(2);
-    EXPECT_EQ(w->FatorDP, 0.1022f);
+    EXPECT_EQ(w->FatorDP(), 0.1022f);
     w->cboDados[5]->pick(1);
-    EXPECT_EQ(w->FatorDP, 0.102f);
+    EXPECT_EQ(w->FatorDP(), 0.102f);
     w->cboDados[5]->pick(0);
-    EXPECT_EQ(w->FatorDP, 1.0f);
+    EXPECT_EQ(w->FatorDP(), 1.0f);
 }
 
 TEST_F(frmCalcQuirasolTest, MaterialFactorFollowsDesignTemperature)
@@ -347,7 +347,7 @@ TEST_F(frmCalcQuirasolTest, MaterialFactorFollowsDesignTemperature)
     EXPECT_EQ(pergunta.title, QStringLiteral("Material da placa"));
     EXPECT_EQ(pergunta.defaultText, QStringLiteral("Outro material"));
     EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
-    EXPECT_EQ(w->Material, QStringLiteral("bronze"));
+    EXPECT_EQ(w->Material(), QStringLiteral("bronze"));
     EXPECT_FALSE(w->txtDados[29]->isReadOnly());
     EXPECT_EQ(w->focusWidget(), w->txtDados[29]);
     // Field 29 no longer follows field 9.
@@ -357,7 +357,7 @@ TEST_F(frmCalcQuirasolTest, MaterialFactorFollowsDesignTemperature)
     // Picking it again proposes bronze; a cancel empties Material and keeps the name.
     w->cboDados[29]->pick(1);
     EXPECT_EQ(Questions(Asked::Input).back().defaultText, QStringLiteral("bronze"));
-    EXPECT_EQ(w->Material, QString());
+    EXPECT_EQ(w->Material(), QString());
     EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
     // Back to stainless steel: locked and computed again.
     w->cboDados[29]->pick(0);
@@ -494,13 +494,13 @@ TEST_F(frmCalcQuirasolTest, HeaderSyncOnlyOnceTheHeaderIsFilled)
     w->Relatorio->txtOS->setText(QStringLiteral("OS-9"));
     w->Form_Activate();
     EXPECT_FALSE(w->Alterado()); // the date still reads "Abrindo"
-    EXPECT_EQ(w->OS, QString());
+    EXPECT_EQ(w->OS(), QString());
 
     w->Relatorio->txtData->setText(QStringLiteral("10:00 - hoje"));
     w->Form_Activate();
     EXPECT_TRUE(w->Alterado());
-    EXPECT_EQ(w->OS, QStringLiteral("OS-9"));
-    EXPECT_EQ(w->Data, QStringLiteral("10:00 - hoje"));
+    EXPECT_EQ(w->OS(), QStringLiteral("OS-9"));
+    EXPECT_EQ(w->Data(), QStringLiteral("10:00 - hoje"));
     ASSERT_TRUE(w->QuraSave(false));
     w->Form_Activate();
     EXPECT_FALSE(w->Alterado());
