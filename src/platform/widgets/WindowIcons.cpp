@@ -23,7 +23,9 @@ QIcon ProgramIcon()
 
 QIcon CaseIcon()
 {
-    return FromPngs(CaseIconName);
+    // Every case window carries it: its renderings are read once.
+    static const QIcon icon = FromPngs(CaseIconName);
+    return icon;
 }
 
 } // namespace platform
