@@ -1,6 +1,8 @@
+#include "calculation/GridModel.h"
 #include "calculation/GridRules.h"
 #include "calculation/modCalculo.h"
 #include "calculation/windows/CaseWindowFixture.h"
+#include "calculation/windows/ShownGrid.h"
 #include "calculation/windows/frmRelatorio.h"
 #include "calculator/windows/frmCalculadora.h"
 #include "frame/modBase.h"
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <random>
 
 using namespace calculation;
 using testsupport::Asked;
@@ -170,63 +173,20 @@ TEST_F(frmCalcQuirasolTest, MenuBarOfANewCase)
     EXPECT_TRUE(menus == esperado) << menus.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(frmCalcQuirasolTest, RowsAndScrollMaximumPerClass)
-{
-    const QList<int> liquido = {0, 2, 4, 5, 8, 9, 1, 17, 18, 20, 28, 29};
-    const QList<int> gas = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16, 1, 17, 19, 20, 25, 26, 27, 28, 29};
-    const QList<int> vapor = {0, 2, 4, 5, 9, 12, 1, 18, 20, 27, 28, 29};
-    const QList<int> gasAposLiquido = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16, 1, 19, 20, 25, 26,
-                                       27, 28, 29};
-    const struct {
-        QList<int> classes;
-        QList<int> linhas;
-        int maximo;
-    } casos[] = {
-        {{0}, liquido, 3}, {{1}, gas, 10}, {{2}, vapor, 3}, {{0, 1}, gasAposLiquido, 9},
-        {{1, 0}, liquido, 3}, {{2, 1}, gas, 10},
-    };
-    for (const auto &c : casos) {
-        SetUp();
-        w->cboQuirasol->pick(0);
-        for (int classe : c.classes)
-            w->cboFluido->pick(classe);
-        w->cboTomada->pick(0);
-        EXPECT_EQ(Rows(), c.linhas) << c.classes.last();
-        EXPECT_TRUE(w->barraV->isEnabled());
-        EXPECT_EQ(w->barraV->maximum(), c.maximo);
-        EXPECT_EQ(w->barraV->pageStep(), c.maximo);
-        EXPECT_EQ(w->picMove->height(), RowPitch * c.linhas.size());
-    }
-}
-
+// A row the flow unit marks not applicable stays where it is and takes no input.
 TEST_F(frmCalcQuirasolTest, FlowUnitChangesFlagsInPlace)
 {
     Pick(0, Liquid, 0);
-    const int topo8 = w->picDados[8]->y();
+    const int top8 = w->picDados[8]->y();
     w->cboDados[2]->pick(1); // Kg/h
     EXPECT_EQ(RowTag(8), QStringLiteral("False"));
     EXPECT_EQ(RowTag(17), QStringLiteral("False"));
     EXPECT_FALSE(Own(w->txtDados[17]));
     EXPECT_FALSE(w->picDados[17]->isHidden());
-    EXPECT_EQ(w->picDados[8]->y(), topo8);
+    EXPECT_EQ(w->picDados[8]->y(), top8);
     w->cboDados[2]->pick(0);
     EXPECT_EQ(RowTag(8), QStringLiteral("True"));
     EXPECT_TRUE(Own(w->txtDados[17]));
-
-    // Gas: 10 and 25 follow the flow unit too.
-    w->cboFluido->pick(Gas);
-    w->cboDados[2]->pick(0);
-    for (int n : {8, 17, 10, 25})
-        EXPECT_EQ(RowTag(n), QStringLiteral("True")) << n;
-    w->cboDados[2]->pick(2); // T/h
-    for (int n : {8, 17, 10, 25})
-        EXPECT_EQ(RowTag(n), QStringLiteral("False")) << n;
-    // The mass/density row stands right before field 17 while the rule applies it for gas.
-    w->cboDados[2]->pick(0);
-    w->cboFluido->pick(Steam);
-    w->cboFluido->pick(Gas);
-    const QList<int> linhas = Rows();
-    EXPECT_EQ(linhas.indexOf(1) + 1, linhas.indexOf(17));
 }
 
 TEST_F(frmCalcQuirasolTest, EnablingChainAndSaveCommands)
@@ -293,102 +253,32 @@ TEST_F(frmCalcQuirasolTest, FluidNameRoundTrip)
     EXPECT_EQ(Questions(Asked::Input).back().defaultText, QStringLiteral("Liqüido utilizado"));
 }
 
-TEST_F(frmCalcQuirasolTest, PressureUnitsMoveTogether)
-{
-    Pick(0, Gas, 0);
-    w->txtDados[10]->setText(QStringLiteral("500"));
-    w->cboDados[14]->pick(1);
-    for (int n : {10, 12, 14})
-        EXPECT_EQ(w->cboDados[n]->currentIndex(), 1) << n;
-    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("1,03323"));
-    w->cboDados[12]->pick(0);
-    EXPECT_EQ(w->cboDados[10]->currentIndex(), 0);
-    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("101,325"));
-
-    // Gas in Kg/h or a liquid keep the typed reading pressure.
-    w->cboDados[2]->pick(1);
-    w->txtDados[10]->setText(QStringLiteral("500"));
-    w->cboDados[10]->pick(1);
-    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
-    w->cboFluido->pick(Liquid);
-    w->cboDados[14]->pick(0);
-    EXPECT_EQ(w->txtDados[10]->text(), QStringLiteral("500"));
-}
-
-TEST_F(frmCalcQuirasolTest, DifferentialPressureFactor)
+// The material's name is asked from the window; the box is locked for steel and opens for
+// typing, with the focus, for another material.
+TEST_F(frmCalcQuirasolTest, MaterialPromptAndLock)
 {
     Pick(0, Liquid, 0);
-    w->cboDados[5]->pick(2);
-    EXPECT_EQ(w->FatorDP(), 0.1022f);
-    w->cboDados[5]->pick(1);
-    EXPECT_EQ(w->FatorDP(), 0.102f);
-    w->cboDados[5]->pick(0);
-    EXPECT_EQ(w->FatorDP(), 1.0f);
-}
-
-TEST_F(frmCalcQuirasolTest, MaterialFactorFollowsDesignTemperature)
-{
-    Pick(0, Liquid, 0);
-    const struct {
-        const char *temperatura, *fator;
-    } casos[] = {{"120", "1,0034"}, {"320", "1,0102"}, {"20", "1"}, {"", ""}, {"-", ""}};
-    for (const auto &c : casos) {
-        w->txtDados[9]->setText(QString::fromUtf8(c.temperatura));
-        EXPECT_EQ(w->txtDados[29]->text(), QString::fromUtf8(c.fator)) << c.temperatura;
-    }
+    w->txtDados[9]->setText(QStringLiteral("120"));
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0034"));
     EXPECT_TRUE(w->txtDados[29]->isReadOnly());
 
-    // Another material: its name is asked, the box opens for typing and takes the focus.
-    w->txtDados[9]->setText(QStringLiteral("120"));
     ui.inputAnswers.push_back(QStringLiteral("bronze"));
     w->cboDados[29]->pick(1);
-    const Asked pergunta = Questions(Asked::Input).back();
-    EXPECT_EQ(pergunta.text, QStringLiteral("Digite o nome do material utilizado"));
-    EXPECT_EQ(pergunta.title, QStringLiteral("Material da placa"));
-    EXPECT_EQ(pergunta.defaultText, QStringLiteral("Outro material"));
+    const Asked question = Questions(Asked::Input).back();
+    EXPECT_EQ(question.text, QStringLiteral("Digite o nome do material utilizado"));
+    EXPECT_EQ(question.title, QStringLiteral("Material da placa"));
+    EXPECT_EQ(question.defaultText, QStringLiteral("Outro material"));
     EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
     EXPECT_EQ(w->Material(), QStringLiteral("bronze"));
     EXPECT_FALSE(w->txtDados[29]->isReadOnly());
     EXPECT_EQ(w->focusWidget(), w->txtDados[29]);
-    // Field 29 no longer follows field 9.
-    w->txtDados[29]->setText(QStringLiteral("1,2"));
-    w->txtDados[9]->setText(QStringLiteral("50"));
-    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,2"));
-    // Picking it again proposes bronze; a cancel empties Material and keeps the name.
+    // Picking it again proposes bronze.
     w->cboDados[29]->pick(1);
     EXPECT_EQ(Questions(Asked::Input).back().defaultText, QStringLiteral("bronze"));
-    EXPECT_EQ(w->Material(), QString());
-    EXPECT_EQ(w->cboDados[29]->itemText(1), QStringLiteral("bronze"));
     // Back to stainless steel: locked and computed again.
     w->cboDados[29]->pick(0);
     EXPECT_TRUE(w->txtDados[29]->isReadOnly());
-    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,00102"));
-}
-
-TEST_F(frmCalcQuirasolTest, MassOrRelativeDensity)
-{
-    Pick(0, Liquid, 0);
-    w->cboMassaDensidade->pick(1);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[22 + k]);
-        EXPECT_EQ(w->cboDados[17 + k]->currentIndex(), 1);
-        EXPECT_EQ(w->cboDados[17 + k]->currentText(), QString());
-    }
-    w->cboMassaDensidade->pick(0);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(w->lblDados[17 + k]->text(), NomeCampo[17 + k]);
-        EXPECT_EQ(w->cboDados[17 + k]->currentText(), QStringLiteral("Kg/m³"));
-    }
-    // Gas selects relative density, steam specific mass.
-    w->cboFluido->pick(Gas);
-    EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 1);
-    EXPECT_EQ(w->lblDados[19]->text(), NomeCampo[24]);
-    // Gas picked again puts the three density units back in step with the selector.
-    w->cboDados[19]->pick(0);
-    w->cboFluido->pick(Gas);
-    EXPECT_EQ(w->cboDados[19]->currentIndex(), 1);
-    w->cboFluido->pick(Steam);
-    EXPECT_EQ(w->cboMassaDensidade->currentIndex(), 0);
+    EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0034"));
 }
 
 TEST_F(frmCalcQuirasolTest, ScrollingFollowsTheFocus)
@@ -669,6 +559,158 @@ TEST_F(frmCalcQuirasolCalculatorTest, EmptyFieldStartsFreshAndDeactivationWrites
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(calc.isNull());
     EXPECT_EQ(w->txtDados[4]->text(), QString());
+}
+
+
+// The same random actions of a user through a case window and through a grid model alone:
+// after each action the window's controls show the model's state.
+class frmCalcQuirasolShowsItsModelTest : public testsupport::CaseWindowFixture
+{
+protected:
+    // The model's side of a change that asks a name: the same answer the window was given.
+    static void Answer(GridModel &model, const GridChanges &changes, const QString &answer)
+    {
+        for (const GridChange &change : changes) {
+            if (change.kind == GridChange::FluidName)
+                Answer(model, model.nameFluid(answer), answer);
+            else if (change.kind == GridChange::MaterialName)
+                model.nameMaterial(answer);
+        }
+    }
+
+    QString ListName(const SelectorList *list) const
+    {
+        if (list == w->cboQuirasol)
+            return QStringLiteral("plate");
+        if (list == w->cboFluido)
+            return QStringLiteral("fluid");
+        if (list == w->cboTomada)
+            return QStringLiteral("tap");
+        if (list == w->cboMassaDensidade)
+            return QStringLiteral("mass/density");
+        const auto n = std::find(w->cboDados.begin(), w->cboDados.end(), list);
+        return QStringLiteral("unit %1").arg(n - w->cboDados.begin());
+    }
+
+    // Every difference between what the window shows and what the model holds.
+    QStringList Differences(const GridModel &model) const
+    {
+        QStringList found;
+        auto check = [&found](bool same, const QString &what) {
+            if (!same)
+                found << what;
+        };
+        const GridState shown = testsupport::ShownGrid(*w);
+        const GridState &held = model.state();
+        check(shown.plate == held.plate && shown.fluid == held.fluid && shown.tap == held.tap,
+              QStringLiteral("selectors"));
+        check(shown.fluidText == held.fluidText && shown.tapText == held.tapText,
+              QStringLiteral("selector texts"));
+        check(shown.tag == held.tag && shown.massDensity == held.massDensity,
+              QStringLiteral("tag or mass/density"));
+        check(shown.gridEnabled == held.gridEnabled, QStringLiteral("grid in use"));
+        check(w->Placa() == model.Placa() && w->Fluido() == model.Fluido()
+                  && w->Tomada() == model.Tomada() && w->FatorDP() == model.state().fatorDP
+                  && w->Material() == model.Material(),
+              QStringLiteral("window variables"));
+        for (int i = 0; i < GridModel::FluidEntryCount; ++i)
+            check(w->cboFluido->itemText(i) == model.fluidEntry(i),
+                  QStringLiteral("fluid entry %1").arg(i));
+        for (const int n : InitialRowOrder()) {
+            const QString row = QStringLiteral("row %1: ").arg(n);
+            check(shown.fields[n] == held.fields[n], row + QStringLiteral("mark, text or unit"));
+            const RowPlace &place = model.rowPlace(n);
+            check(w->picDados[n]->y() == RowPitch * place.position
+                      && w->picDados[n]->isHidden() != place.visible,
+                  row + QStringLiteral("place"));
+            if (w->txtDados[n])
+                check(w->txtDados[n]->isReadOnly() == model.locked(n),
+                      row + QStringLiteral("lock"));
+            if (w->lblDados[n])
+                check(w->lblDados[n]->text() == FieldLabel(n, held.massDensity == 1),
+                      row + QStringLiteral("label"));
+            if (SelectorList *list = w->cboDados[n]) {
+                QList<UnitEntry> entries;
+                for (int i = 0; i < list->count(); ++i)
+                    entries.append({list->itemData(i).toInt(), list->itemText(i)});
+                check(entries == model.unitEntries(n), row + QStringLiteral("unit entries"));
+            }
+        }
+        // The scroll bar takes input only while the grid does (Lista).
+        if (const auto &layout = model.layout())
+            check(w->picMove->height() == layout->panelHeight
+                      && (!layout->scrollBarEnabled
+                          || (w->barraV->maximum() == layout->scrollBarMaximum
+                              && w->barraV->pageStep() == layout->scrollBarMaximum)),
+                  QStringLiteral("panel and scroll bar"));
+        return found;
+    }
+};
+
+TEST_F(frmCalcQuirasolShowsItsModelTest, AfterEveryActionOfRandomSequences)
+{
+    const QStringList names = {QString(), QStringLiteral("ar"), QStringLiteral("bronze")};
+    const QStringList texts = {QString(),         QStringLiteral("120"), QStringLiteral("20"),
+                               QStringLiteral("1,5"), QStringLiteral("-"), QStringLiteral("7")};
+    std::mt19937 random(18);
+    auto below = [&random](qsizetype n) { return int(random() % quint32(n)); };
+    for (int sequence = 0; sequence < 200; ++sequence) {
+        w = std::make_unique<frmCalcQuirasol>();
+        GridModel model;
+        model.Load();
+        QStringList actions;
+        for (int step = 0; step < 25; ++step) {
+            // The controls a user can reach now.
+            std::vector<SelectorList *> lists = {w->cboQuirasol, w->cboFluido, w->cboTomada,
+                                                 w->cboMassaDensidade};
+            std::vector<ValueBox *> boxes;
+            for (const int n : CamposDados) {
+                if (w->cboDados[n])
+                    lists.push_back(w->cboDados[n]);
+                boxes.push_back(w->txtDados[n]);
+            }
+            std::erase_if(lists, [this](const QWidget *c) {
+                return !c->isEnabled() || !c->isVisibleTo(w.get());
+            });
+            std::erase_if(boxes, [this](const ValueBox *b) {
+                return !b->isEnabled() || !b->isVisibleTo(w.get()) || b->isReadOnly();
+            });
+            const QString answer = names[below(names.size())];
+            ui.inputAnswers = {answer};
+            if (boxes.empty() || below(3) > 0) {
+                SelectorList *list = lists[below(lists.size())];
+                const int position = below(list->count());
+                list->pick(position);
+                GridChanges changes;
+                if (list == w->cboQuirasol)
+                    changes = model.choosePlate(position);
+                else if (list == w->cboFluido)
+                    changes = model.chooseFluid(position);
+                else if (list == w->cboTomada)
+                    changes = model.chooseTap(position);
+                else if (list == w->cboMassaDensidade)
+                    changes = model.chooseMassDensity(position);
+                for (const int n : CamposDados)
+                    if (list == w->cboDados[n])
+                        changes = model.chooseUnit(n, position);
+                Answer(model, changes, answer);
+                actions << QStringLiteral("%1 on %2 (%3)")
+                               .arg(ListName(list))
+                               .arg(position)
+                               .arg(answer);
+            } else {
+                ValueBox *box = boxes[below(boxes.size())];
+                const QString text = texts[below(texts.size())];
+                box->setText(text);
+                model.typeText(box->Index, text);
+                actions << QStringLiteral("field %1 reads '%2'").arg(box->Index).arg(text);
+            }
+            const QStringList differences = Differences(model);
+            ASSERT_TRUE(differences.isEmpty())
+                << "sequence " << sequence << ": " << actions.join(QStringLiteral(", ")).toStdString()
+                << "\n  " << differences.join(QStringLiteral(", ")).toStdString();
+        }
+    }
 }
 
 } // namespace
