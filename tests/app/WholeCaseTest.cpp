@@ -485,7 +485,8 @@ std::string Describe(const GridState &g)
 TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
 {
     // The sample cases, and files the program would not write: records out of order, unit
-    // positions the lists lack, a density unit against the others, a damaged header.
+    // positions the lists lack, a density unit against the others, a damaged header, no
+    // plate (the grid stays off).
     QStringList arquivos;
     for (const QFileInfo &f : QDir(QStringLiteral(QUIRASOL_TEST_DATA))
                                   .entryInfoList({QStringLiteral("*.qzv")}, QDir::Files))
@@ -501,6 +502,7 @@ TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
         "\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor (x)\"\r\n3\r\n\"T\"\r\n"
         "29,\"\",1\r\n2,\"1\",1\r\n",
         "\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n",
+        "\"\"\r\n\"\"\r\n\"\"\r\n-1\r\n0,  \"L\"\r\n0\r\n\"T\"\r\n9,\"120\",0\r\n", // no plate
     };
     for (const QByteArray &bytes : feitos) {
         const QString arquivo = folder.filePath(QStringLiteral("feito%1.qzv").arg(arquivos.size()));

@@ -167,3 +167,15 @@ TEST_F(CaseMappingTest, DamagedHeaderAppliesOnlyTheItemsRead)
     EXPECT_FALSE(novo.fields[9].applicable);
     EXPECT_EQ(CaseFromGrid(novo).fields.size(), 2u);
 }
+
+TEST_F(CaseMappingTest, GridInUseOnlyWithPlateFluidAndTapRead)
+{
+    EXPECT_TRUE(LiquidCase("").gridEnabled);
+    // A plate or tap index the list lacks leaves it without a choice: "Calcular" stays off.
+    for (const char *header : {"-1\r\n0,  \"L\"\r\n0", "0\r\n0,  \"L\"\r\n7"}) {
+        const GridState g = GridStateFromCase(
+            ReadCase(QByteArray("\"\"\r\n\"\"\r\n\"\"\r\n") + header + "\r\n\"T\"\r\n"));
+        EXPECT_FALSE(g.gridEnabled) << header;
+        EXPECT_EQ(g.fluid, Liquid) << header;
+    }
+}

@@ -4,7 +4,9 @@
 // calculation window holds it, runs the sizing calculation (the limit question answered No,
 // no drawing question) and prints the data-sheet lines to standard output in UTF-8, or, when
 // the calculation ended early, the message that ended it. Messages shown on the way go to
-// standard error. A tool for tests; not part of the program.
+// standard error. A case whose window leaves "Calcular" off (plate, fluid or tap not chosen)
+// is not calculated, as in the window: the tool says so on standard error and ends with 1.
+// A tool for tests; not part of the program.
 #include "calculation/ArquivoCalculo.h"
 #include "calculation/CaseMapping.h"
 #include "calculation/modCalculo.h"
@@ -79,30 +81,35 @@ int main(int argc, char **argv)
         return 2;
     }
     calculation::IniciaTabelas();
-    const calculation::CaseFileReading leitura = calculation::ReadCaseFile(args[1]);
-    if (!leitura.ok()) {
-        QString erro = args[1] + QStringLiteral(": error ")
-                       + QString::number(leitura.error.number) + QStringLiteral(" (")
-                       + leitura.error.description + QStringLiteral(")");
-        if (leitura.stop == calculation::CaseFileReading::HeaderError)
-            erro += QStringLiteral(" after ") + QString::number(leitura.itemsRead)
-                    + QStringLiteral(" items");
-        Print(stderr, erro);
+    const calculation::CaseFileReading reading = calculation::ReadCaseFile(args[1]);
+    if (!reading.ok()) {
+        QString error = args[1] + QStringLiteral(": error ")
+                        + QString::number(reading.error.number) + QStringLiteral(" (")
+                        + reading.error.description + QStringLiteral(")");
+        if (reading.stop == calculation::CaseFileReading::HeaderError)
+            error += QStringLiteral(" after ") + QString::number(reading.itemsRead)
+                     + QStringLiteral(" items");
+        Print(stderr, error);
         return 2;
     }
 
-    calculation::CaseSnapshot caso =
-        calculation::SnapshotFromGrid(calculation::GridStateFromCase(leitura));
-    caso.caption = QFileInfo(args[1]).fileName();
+    const calculation::GridState grid = calculation::GridStateFromCase(reading);
+    if (!grid.gridEnabled) {
+        Print(stderr, args[1] + QStringLiteral(": \"Calcular\" is off: plate, fluid and tap "
+                                               "are not all chosen"));
+        return 1;
+    }
+    calculation::CaseSnapshot snapshot = calculation::SnapshotFromGrid(grid);
+    snapshot.caption = QFileInfo(args[1]).fileName();
     AnswersNo answers;
     platform::SetInteraction(&answers);
     Sheet sheet;
-    const calculation::CalculationResult resultado = calculation::cmdCalcular_Click(caso, sheet);
+    const calculation::CalculationResult result = calculation::cmdCalcular_Click(snapshot, sheet);
     platform::SetInteraction(nullptr);
 
-    if (resultado.complete) {
-        for (const QString &linha : sheet.lines)
-            Print(stdout, linha);
+    if (result.complete) {
+        for (const QString &line : sheet.lines)
+            Print(stdout, line);
     } else if (!answers.messages.isEmpty()) {
         Print(stdout, answers.messages.last());
     }
