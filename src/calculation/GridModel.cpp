@@ -8,9 +8,6 @@ namespace calculation {
 
 namespace {
 
-// Entries of the selectors.
-constexpr int PlateEntries = 2;
-constexpr int TapEntries = 4;
 constexpr int MassDensityEntries = 2;
 
 bool InList(int position, qsizetype entries)
@@ -71,7 +68,7 @@ GridChanges GridModel::Load()
 GridChanges GridModel::choosePlate(int position)
 {
     changes.clear();
-    if (InList(position, PlateEntries))
+    if (InList(position, PlateEntryCount))
         setPlate(position);
     return std::exchange(changes, {});
 }
@@ -107,7 +104,7 @@ GridChanges GridModel::nameFluid(const QString &answer)
 GridChanges GridModel::chooseTap(int position)
 {
     changes.clear();
-    if (InList(position, TapEntries))
+    if (InList(position, TapEntryCount))
         setTap(position);
     return std::exchange(changes, {});
 }
@@ -179,7 +176,7 @@ GridChanges GridModel::apply(const LoadStep &step)
         grid.client = step.text;
         break;
     case LoadStep::Plate:
-        if (InList(step.position, PlateEntries) && step.position != grid.plate)
+        if (InList(step.position, PlateEntryCount) && step.position != grid.plate)
             setPlate(step.position);
         break;
     case LoadStep::FluidEntryText:
@@ -195,7 +192,7 @@ GridChanges GridModel::apply(const LoadStep &step)
             setFluid(step.position);
         break;
     case LoadStep::Tap:
-        if (InList(step.position, TapEntries) && step.position != grid.tap)
+        if (InList(step.position, TapEntryCount) && step.position != grid.tap)
             setTap(step.position);
         break;
     case LoadStep::Tag:

@@ -97,8 +97,11 @@ public:
     GridChanges apply(const LoadStep &step);
 
     const GridState &state() const { return grid; }
-    const QString &fluidEntry(int position) const { return fluidEntries.at(position); }
+    // Entries of the selectors: the plate types, fluid classes and tap types offered.
+    static constexpr int PlateEntryCount = 2;
     static constexpr int FluidEntryCount = 3;
+    static constexpr int TapEntryCount = 4;
+    const QString &fluidEntry(int position) const { return fluidEntries.at(position); }
     const QList<UnitEntry> &unitEntries(int field) const { return units.at(field); }
     bool locked(int field) const { return field == MaterialField && materialLocked; }
     // Where a row stands (position = top / row pitch) and whether it shows; rows that exist.

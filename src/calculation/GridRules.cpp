@@ -6,23 +6,23 @@ namespace calculation {
 
 const QList<int> &InitialRowOrder()
 {
-    static const QList<int> ordem = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16,
+    static const QList<int> order = {0, 2, 4, 5, 8, 9, 10, 12, 14, 16,
                                      1, 17, 18, 19, 20, 25, 26, 27, 28, 29};
-    return ordem;
+    return order;
 }
 
-bool HasRow(int campo)
+bool HasRow(int field)
 {
-    return InitialRowOrder().contains(campo);
+    return InitialRowOrder().contains(field);
 }
 
-QList<int> FieldUnits(int campo, int classeFluido)
+QList<int> FieldUnits(int field, int fluidClass)
 {
-    switch (campo) {
-    case 2:
-        if (classeFluido == Steam)
+    switch (field) {
+    case FlowField:
+        if (fluidClass == Steam)
             return {UnitKgh, UnitTh};
-        if (classeFluido < 0)
+        if (fluidClass < 0)
             return {UnitM3h};
         return {UnitM3h, UnitKgh, UnitTh};
     case 4:
@@ -51,9 +51,9 @@ QList<int> FieldUnits(int campo, int classeFluido)
     }
 }
 
-QList<int> ClassFields(int classeFluido)
+QList<int> ClassFields(int fluidClass)
 {
-    switch (classeFluido) {
+    switch (fluidClass) {
     case Liquid:
         return {8, 9, 17, 18, 20};
     case Gas:
@@ -65,55 +65,56 @@ QList<int> ClassFields(int classeFluido)
     }
 }
 
-std::optional<int> MassDensityEntry(int classeFluido)
+std::optional<int> MassDensityEntry(int fluidClass)
 {
-    if (classeFluido == Gas)
+    if (fluidClass == Gas)
         return 1;
-    if (classeFluido == Steam)
+    if (fluidClass == Steam)
         return 0;
     return std::nullopt;
 }
 
-QList<FieldMark> FlowUnitRule(int codigoUnidade, int classeFluido)
+QList<FieldMark> FlowUnitRule(int unitCode, int fluidClass)
 {
-    const bool volume = codigoUnidade == UnitM3h;
-    QList<FieldMark> marcas = {{8, volume}, {17, volume}};
-    if (classeFluido == Gas)
-        marcas << FieldMark{10, volume} << FieldMark{25, volume};
-    return marcas;
+    const bool volume = unitCode == UnitM3h;
+    QList<FieldMark> marks = {{ReadingTemperatureField, volume}, {ReadingDensityField, volume}};
+    if (fluidClass == Gas)
+        marks << FieldMark{ReadingPressureField, volume} << FieldMark{ReadingFactorField, volume};
+    return marks;
 }
 
-RowLayout OrganizaCampos(const std::function<bool(int)> &aplicavel, int alturaBarra)
+RowLayout OrganizaCampos(const std::function<bool(int)> &applicable, int barHeight)
 {
-    RowLayout d;
+    RowLayout layout;
+    // The tag row and fields 2, 4 and 5 keep the first positions.
     int p = 4;
-    bool massaColocada = false;
-    for (int n = 6; n <= LastField + 1; ++n) {
+    bool massDensityPlaced = false;
+    for (int n = DifferentialPressureField + 1; n <= LastField + 1; ++n) {
         if (!HasRow(n))
             continue;
-        if (aplicavel(n)) {
-            if (n >= 17 && !massaColocada) {
-                d.massDensityPosition = p++;
-                massaColocada = true;
+        if (applicable(n)) {
+            if (n >= ReadingDensityField && !massDensityPlaced) {
+                layout.massDensityPosition = p++;
+                massDensityPlaced = true;
             }
-            d.rows.append({n, true, p++});
+            layout.rows.append({n, true, p++});
         } else {
-            d.rows.append({n, false, 0});
+            layout.rows.append({n, false, 0});
         }
     }
-    d.positions = p;
-    d.panelHeight = RowPitch * p;
-    const double m = p - (alturaBarra + 1) / double(RowPitch);
+    layout.positions = p;
+    layout.panelHeight = RowPitch * p;
+    const double m = p - (barHeight + 1) / double(RowPitch);
     if (m > 0) {
-        d.scrollBarEnabled = true;
-        d.scrollBarMaximum = int(platform::RoundHalfEven(m));
+        layout.scrollBarEnabled = true;
+        layout.scrollBarMaximum = int(platform::RoundHalfEven(m));
     }
-    return d;
+    return layout;
 }
 
-std::optional<float> FatorDP(int posicao)
+std::optional<float> FatorDP(int position)
 {
-    switch (posicao) {
+    switch (position) {
     case 0:
         return 1.0f;
     case 1:
@@ -125,26 +126,26 @@ std::optional<float> FatorDP(int posicao)
     }
 }
 
-int ScrollToShow(float linha, int atual)
+int ScrollToShow(float row, int current)
 {
-    if (linha <= float(atual))
-        return int(platform::RoundHalfEven(linha));
-    if (linha >= float(atual + VisibleRows))
-        return int(platform::RoundHalfEven(linha - VisibleRows + 1));
-    return atual;
+    if (row <= float(current))
+        return int(platform::RoundHalfEven(row));
+    if (row >= float(current + VisibleRows))
+        return int(platform::RoundHalfEven(row - VisibleRows + 1));
+    return current;
 }
 
-QString MaterialFactorText(const QString &temperaturaProjeto)
+QString MaterialFactorText(const QString &designTemperature)
 {
-    const auto t = platform::ParseNumber(temperaturaProjeto);
+    const auto t = platform::ParseNumber(designTemperature);
     if (!t)
         return {};
     return platform::FormatDouble(1 + (*t - 20) * 3.4E-05);
 }
 
-QString ReadingPressureText(int posicaoUnidade)
+QString ReadingPressureText(int unitPosition)
 {
-    return platform::FormatDouble(posicaoUnidade == 0 ? 101.325 : 1.03323);
+    return platform::FormatDouble(unitPosition == 0 ? 101.325 : 1.03323);
 }
 
 std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
@@ -155,63 +156,63 @@ std::optional<QString> StandardReadingPressure(int fluidClass, int flowPosition,
     return ReadingPressureText(pressurePosition);
 }
 
-QString ProposedFluidName(const QString &textoEntrada)
+QString ProposedFluidName(const QString &entryText)
 {
-    const qsizetype abre = textoEntrada.indexOf(QLatin1Char('('));
-    if (abre < 0)
-        return textoEntrada + QStringLiteral(" utilizado");
-    const qsizetype inicio = abre + 1;
-    const qsizetype fim = textoEntrada.size() - 1; // the last character is left out
-    return fim > inicio ? textoEntrada.mid(inicio, fim - inicio) : QString();
+    const qsizetype open = entryText.indexOf(QLatin1Char('('));
+    if (open < 0)
+        return entryText + QStringLiteral(" utilizado");
+    const qsizetype start = open + 1;
+    const qsizetype end = entryText.size() - 1; // the last character is left out
+    return end > start ? entryText.mid(start, end - start) : QString();
 }
 
-QString FluidSelectorEntry(const QString &nomeClasse, const QString &resposta)
+QString FluidSelectorEntry(const QString &className, const QString &answer)
 {
-    if (resposta.isEmpty())
-        return nomeClasse;
-    return nomeClasse + QStringLiteral(" (") + resposta + QLatin1Char(')');
+    if (answer.isEmpty())
+        return className;
+    return className + QStringLiteral(" (") + answer + QLatin1Char(')');
 }
 
-int KeyFilter(int codigo)
+int KeyFilter(int code)
 {
-    if (codigo == 8)
-        return codigo;
-    if (codigo == 46)
+    if (code == 8)
+        return code;
+    if (code == 46)
         return 44;
-    if (codigo >= 42 && codigo <= 57)
-        return codigo;
+    if (code >= 42 && code <= 57)
+        return code;
     return 0;
 }
 
-QString FilterPastedText(const QString &texto)
+QString FilterPastedText(const QString &text)
 {
-    QString filtrado;
-    for (const QChar c : texto) {
-        const int codigo = KeyFilter(c.unicode());
-        if (codigo != 0 && codigo != 8)
-            filtrado += QChar(codigo);
+    QString filtered;
+    for (const QChar c : text) {
+        const int code = KeyFilter(c.unicode());
+        if (code != 0 && code != 8)
+            filtered += QChar(code);
     }
-    return filtrado;
+    return filtered;
 }
 
-QString FormattedText(const QString &texto)
+QString FormattedText(const QString &text)
 {
-    const auto valor = platform::ParseNumber(texto);
-    return valor ? platform::FormatDouble(*valor) : texto;
+    const auto value = platform::ParseNumber(text);
+    return value ? platform::FormatDouble(*value) : text;
 }
 
-QPoint CalculatorPosition(const QRect &janela, const QRect &campo, int alturaCalculadora)
+QPoint CalculatorPosition(const QRect &window, const QRect &field, int calculatorHeight)
 {
-    const int fundoCampo = campo.y() + campo.height();
-    const int fundoJanela = janela.y() + janela.height();
-    if (fundoCampo + alturaCalculadora < fundoJanela)
-        return {campo.x(), fundoCampo};
-    return {campo.x(), campo.y() - alturaCalculadora};
+    const int boxBottom = field.y() + field.height();
+    const int windowBottom = window.y() + window.height();
+    if (boxBottom + calculatorHeight < windowBottom)
+        return {field.x(), boxBottom};
+    return {field.x(), field.y() - calculatorHeight};
 }
 
-QString NewCaseTitle(int numero)
+QString NewCaseTitle(int number)
 {
-    return QStringLiteral("Cálculo ") + QString::number(numero);
+    return QStringLiteral("Cálculo ") + QString::number(number);
 }
 
 } // namespace calculation

@@ -49,7 +49,7 @@ public:
 private:
     CaseSnapshot &snapshot;
     CalculationHost &host;
-    std::array<double, 31> Dados{};
+    std::array<double, FieldCount> Dados{};
     int TipoVazao = 0;
     int EscalaDP = 0;
     double FatorMaterial = 0;
@@ -64,20 +64,20 @@ private:
 
     // --- report lines ---
 
-    void AddRel(const QString &linha) { host.addReportItem(ReportItem(linha)); }
+    void AddRel(const QString &line) { host.addReportItem(ReportItem(line)); }
 
-    void LinhaResultado(const QString &rotulo, double valor, const QString &unidade = {})
+    void LinhaResultado(const QString &label, double value, const QString &unit = {})
     {
-        host.addReportItem(ReportItem(rotulo, FormatDouble(valor), unidade));
+        host.addReportItem(ReportItem(label, FormatDouble(value), unit));
     }
 
     // Reads field Campo: writes its line, and for an empty field shows the message and puts
     // the focus there. Returns the field's text.
     QString SubDisplay()
     {
-        const SnapshotField &campo = snapshot.fields[r.Campo];
-        const QString texto = campo.text;
-        if (texto.isEmpty()) {
+        const SnapshotField &field = snapshot.fields[r.Campo];
+        const QString text = field.text;
+        if (text.isEmpty()) {
             platform::MsgBox(QStringLiteral("O campo '")
                                  + FieldLabel(r.Campo, snapshot.relativeDensity)
                                  + QStringLiteral("' não foi preenchido"),
@@ -85,53 +85,69 @@ private:
                              QStringLiteral("Todos os campos devem ser preenchidos"));
             host.focusField(r.Campo);
         }
-        QString unidade;
-        if (campo.hasUnitList && campo.unitPosition >= 0 && campo.unitCode >= 0
-            && campo.unitCode <= 30)
-            unidade = NomeUnidade[campo.unitCode];
+        QString unit;
+        if (field.hasUnitList && field.unitPosition >= 0 && field.unitCode >= 0
+            && field.unitCode <= LastUnitCode)
+            unit = NomeUnidade[field.unitCode];
         // A relative density is printed under the label the user saw, without a unit.
-        if (snapshot.relativeDensity && r.Campo >= 17 && r.Campo <= 19)
-            unidade.clear();
+        if (snapshot.relativeDensity && r.Campo >= ReadingDensityField
+            && r.Campo <= ReferenceDensityField)
+            unit.clear();
         host.addReportItem(
-            ReportItem(FieldLabel(r.Campo, snapshot.relativeDensity), texto, unidade));
-        return texto;
+            ReportItem(FieldLabel(r.Campo, snapshot.relativeDensity), text, unit));
+        return text;
     }
 
     // --- early ends ---
 
-    [[noreturn]] void Fail(const QString &texto)
+    [[noreturn]] void Fail(const QString &text)
     {
-        platform::MsgBox(texto, platform::vbExclamation, InterruptedTitle);
+        platform::MsgBox(text, platform::vbExclamation, InterruptedTitle);
         throw EndOfRun{};
     }
 
-    QString QuotedLabel(int campo) const
+    QString QuotedLabel(int field) const
     {
-        return QStringLiteral("'") + FieldLabel(campo, snapshot.relativeDensity)
+        return QStringLiteral("'") + FieldLabel(field, snapshot.relativeDensity)
                + QStringLiteral("'");
     }
 
-    // value is a divisor taken from field campo.
-    void MustNotBeZero(double valor, int campo)
+    // The quoted labels of fields as a message lists them: 'A', 'B' e 'C'.
+    QString QuotedLabels(std::initializer_list<int> fields) const
     {
-        if (valor == 0)
-            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+        QString list;
+        const int last = int(fields.size()) - 1;
+        int i = 0;
+        for (const int field : fields) {
+            if (i > 0)
+                list += i == last ? QStringLiteral(" e ") : QStringLiteral(", ");
+            list += QuotedLabel(field);
+            ++i;
+        }
+        return list;
+    }
+
+    // value is a divisor taken from that field.
+    void MustNotBeZero(double value, int field)
+    {
+        if (value == 0)
+            Fail(QStringLiteral("O campo ") + QuotedLabel(field)
                  + QStringLiteral(" não pode ser zero."));
     }
 
-    // value goes under a square root and comes from field campo.
-    void MustNotBeNegative(double valor, int campo)
+    // value goes under a square root and comes from that field.
+    void MustNotBeNegative(double value, int field)
     {
-        if (valor < 0)
-            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+        if (value < 0)
+            Fail(QStringLiteral("O campo ") + QuotedLabel(field)
                  + QStringLiteral(" não pode ser negativo."));
     }
 
-    // A temperature of field campo in ºC that divides: it must not be absolute zero.
-    void MustNotBeAbsoluteZero(double celsius, int campo)
+    // A temperature of that field in ºC that divides: it must not be absolute zero.
+    void MustNotBeAbsoluteZero(double celsius, int field)
     {
         if (celsius + 273.15 == 0)
-            Fail(QStringLiteral("O campo ") + QuotedLabel(campo)
+            Fail(QStringLiteral("O campo ") + QuotedLabel(field)
                  + QStringLiteral(" não pode ser -273,15 ºC (zero absoluto)."));
     }
 
@@ -139,63 +155,63 @@ private:
 
     void LerEscala() { r.Escala = snapshot.fields[r.Campo].unitPosition + 1; }
 
-    void LerEscala(int campo)
+    void LerEscala(int field)
     {
-        r.Campo = campo;
+        r.Campo = field;
         LerEscala();
     }
 
     void LerCampo()
     {
-        const QString texto = SubDisplay();
-        if (texto.isEmpty())
+        const QString text = SubDisplay();
+        if (text.isEmpty())
             throw EndOfRun{};
-        const std::optional<double> valor = platform::ParseNumber(texto);
-        if (!valor)
+        const std::optional<double> value = platform::ParseNumber(text);
+        if (!value)
             Fail(QStringLiteral("O campo ") + QuotedLabel(r.Campo)
-                 + QStringLiteral(" não contém um número: \"") + texto + QStringLiteral("\""));
-        Dados[r.Campo] = *valor;
+                 + QStringLiteral(" não contém um número: \"") + text + QStringLiteral("\""));
+        Dados[r.Campo] = *value;
     }
 
-    void LerCampo(int campo)
+    void LerCampo(int field)
     {
-        r.Campo = campo;
+        r.Campo = field;
         LerCampo();
     }
 
     void LerMaterial()
     {
-        LerEscala(29);
+        LerEscala(MaterialField);
         if (r.Escala == 1) {
-            FatorMaterial = 1 + 3.4E-05 * (Dados[9] - 20);
-            const QString texto = FormatDouble(FatorMaterial);
-            host.writeField(29, texto);
-            snapshot.fields[29].text = texto;
+            FatorMaterial = 1 + 3.4E-05 * (Dados[DesignTemperatureField] - 20);
+            const QString text = FormatDouble(FatorMaterial);
+            host.writeField(MaterialField, text);
+            snapshot.fields[MaterialField].text = text;
             LerCampo();
         } else {
             LerCampo();
-            FatorMaterial = Dados[29];
+            FatorMaterial = Dados[MaterialField];
         }
     }
 
     void ConverteUnidades()
     {
         if (EscalaDP == 1)
-            Dados[5] = Dados[5] * 98.0665 / 10;
+            Dados[DifferentialPressureField] = Dados[DifferentialPressureField] * 98.0665 / 10;
         else if (EscalaDP == 2)
-            Dados[5] = Dados[5] * 9.79763;
-        if (snapshot.fields[10].unitPosition != 0) {
-            Dados[10] = Dados[10] * 98.0665;
-            Dados[12] = Dados[12] * 98.0665;
-            Dados[14] = Dados[14] * 98.0665;
+            Dados[DifferentialPressureField] = Dados[DifferentialPressureField] * 9.79763;
+        if (snapshot.fields[ReadingPressureField].unitPosition != 0) {
+            Dados[ReadingPressureField] = Dados[ReadingPressureField] * 98.0665;
+            Dados[DesignPressureField] = Dados[DesignPressureField] * 98.0665;
+            Dados[SaturationPressureField] = Dados[SaturationPressureField] * 98.0665;
         }
-        if (snapshot.fields[20].unitPosition == 1)
-            Dados[20] = Dados[20] * 1000;
+        if (snapshot.fields[ViscosityField].unitPosition == 1)
+            Dados[ViscosityField] = Dados[ViscosityField] * 1000;
         if (snapshot.relativeDensity) {
-            Dados[17] = Dados[17] * 999.08;
-            Dados[18] = Dados[18] * 999.08;
+            Dados[ReadingDensityField] = Dados[ReadingDensityField] * 999.08;
+            Dados[DesignDensityField] = Dados[DesignDensityField] * 999.08;
         } else {
-            Dados[19] = Dados[19] / 1.29307;
+            Dados[ReferenceDensityField] = Dados[ReferenceDensityField] / 1.29307;
         }
     }
 
@@ -206,11 +222,11 @@ private:
         host.clearReport();
         r.Campo = 0;
         r.Escala = 0;
-        const QString placa = snapshot.Placa >= 0 && snapshot.Placa < int(NomePlaca.size())
+        const QString plate = snapshot.Placa >= 0 && snapshot.Placa < int(NomePlaca.size())
                                   ? NomePlaca[snapshot.Placa]
                                   : QString();
         AddRel(QString());
-        AddRel(TitleLine(QStringLiteral(" Dados para cálculo - ") + placa
+        AddRel(TitleLine(QStringLiteral(" Dados para cálculo - ") + plate
                          + QStringLiteral(" ")));
         AddRel(QString());
         AddRel(LinhaRelatorio(QStringLiteral("Fluido utilizado"), snapshot.fluidText, {}));
@@ -222,7 +238,7 @@ private:
 
     void ReadFlow()
     {
-        LerEscala(2);
+        LerEscala(FlowField);
         if (!IsSteam()) {
             if (r.Escala == 1) {
                 TipoVazao = 1;
@@ -232,7 +248,7 @@ private:
                 TipoVazao = 2;
             } else if (r.Escala == 3) {
                 LerCampo();
-                Dados[2] = Dados[2] * 1000;
+                Dados[FlowField] = Dados[FlowField] * 1000;
                 TipoVazao = 2;
             }
         } else {
@@ -240,7 +256,7 @@ private:
                 LerCampo();
             } else if (r.Escala == 2) {
                 LerCampo();
-                Dados[2] = Dados[2] * 1000;
+                Dados[FlowField] = Dados[FlowField] * 1000;
             }
             TipoVazao = 2;
         }
@@ -249,52 +265,52 @@ private:
     void ReadFields()
     {
         ReadFlow();
-        LerCampo(4);
-        LerEscala(5);
+        LerCampo(PipeDiameterField);
+        LerEscala(DifferentialPressureField);
         LerCampo();
         EscalaDP = r.Escala - 1;
         if (TipoVazao != 2)
-            LerCampo(8);
-        LerCampo(9);
+            LerCampo(ReadingTemperatureField);
+        LerCampo(DesignTemperatureField);
         if (IsLiquid()) {
             if (TipoVazao != 2)
-                LerCampo(17);
-            LerCampo(18);
+                LerCampo(ReadingDensityField);
+            LerCampo(DesignDensityField);
         } else {
-            LerEscala(12);
+            LerEscala(DesignPressureField);
             if (IsGas() && TipoVazao != 2) {
                 // The reading pressure is one standard atmosphere in field 12's unit.
                 if (r.Escala == 1)
-                    Dados[10] = 101.325;
+                    Dados[ReadingPressureField] = 101.325;
                 else if (r.Escala == 2)
-                    Dados[10] = 1.03323;
+                    Dados[ReadingPressureField] = 1.03323;
             }
             LerCampo();
             if (IsSteam())
-                LerCampo(18);
+                LerCampo(DesignDensityField);
             if (IsGas()) {
-                LerCampo(16);
-                if (Dados[16] != 0)
-                    LerCampo(14);
-                LerCampo(19);
+                LerCampo(HumidityField);
+                if (Dados[HumidityField] != 0)
+                    LerCampo(SaturationPressureField);
+                LerCampo(ReferenceDensityField);
                 if (TipoVazao != 2)
-                    LerCampo(25);
-                LerCampo(26);
+                    LerCampo(ReadingFactorField);
+                LerCampo(DesignFactorField);
             }
         }
-        LerEscala(20);
+        LerEscala(ViscosityField);
         LerCampo();
         if (IsLiquid()) {
-            LerCampo(28);
+            LerCampo(FlowRatioField);
             ConverteUnidades();
             LerMaterial();
         } else {
-            LerCampo(27);
-            LerCampo(28);
+            LerCampo(HeatRatioField);
+            LerCampo(FlowRatioField);
             LerMaterial();
             ConverteUnidades();
         }
-        DiamTubo = Dados[4];
+        DiamTubo = Dados[PipeDiameterField];
         r.DiamTubo = DiamTubo;
     }
 
@@ -304,60 +320,63 @@ private:
     {
         const double D = DiamTubo;
         const double Fa = FatorMaterial;
-        const double dp = Dados[5];
-        MustNotBeZero(D, 4);
-        MustNotBeNegative(D, 4);
-        MustNotBeZero(dp, 5);
-        MustNotBeNegative(dp, 5);
-        MustNotBeZero(Fa, 29);
+        const double dp = Dados[DifferentialPressureField];
+        MustNotBeZero(D, PipeDiameterField);
+        MustNotBeNegative(D, PipeDiameterField);
+        MustNotBeZero(dp, DifferentialPressureField);
+        MustNotBeNegative(dp, DifferentialPressureField);
+        MustNotBeZero(Fa, MaterialField);
         double &rho = r.DensidadeProjeto;
         double &Q = r.VazaoProjeto;
         double &S = r.CoeficienteCarga;
 
         if (IsLiquid()) {
-            const bool volumetrica = snapshot.fields[2].unitCode >= 0
-                                     && snapshot.fields[2].unitCode <= 30
-                                     && NomeUnidade[snapshot.fields[2].unitCode]
-                                            == NomeUnidade[1];
-            VazaoMassica = volumetrica ? Dados[2] * Dados[17] : Dados[2];
-            rho = Dados[18];
-            MustNotBeZero(rho, 18);
-            MustNotBeNegative(rho, 18);
+            const int flowUnit = snapshot.fields[FlowField].unitCode;
+            const bool volumetric = flowUnit >= 0 && flowUnit <= LastUnitCode
+                                     && NomeUnidade[flowUnit] == NomeUnidade[UnitM3h];
+            VazaoMassica = volumetric ? Dados[FlowField] * Dados[ReadingDensityField]
+                                       : Dados[FlowField];
+            rho = Dados[DesignDensityField];
+            MustNotBeZero(rho, DesignDensityField);
+            MustNotBeNegative(rho, DesignDensityField);
             S = VazaoMassica
                 / (0.0039986 * D * D * Fa * std::sqrt(dp) * std::sqrt(rho));
             Q = VazaoMassica / rho;
         } else {
             if (IsGas()) {
-                PressaoVapor = Dados[14] * Dados[16] / 100;
+                PressaoVapor = Dados[SaturationPressureField] * Dados[HumidityField] / 100;
                 const double pv = PressaoVapor;
-                MustNotBeZero(Dados[19], 19);
-                MustNotBeZero(Dados[26], 26);
-                MustNotBeAbsoluteZero(Dados[9], 9);
-                rho = ((Dados[12] - pv) + 0.622 * pv / Dados[19]) * Dados[19] * 3.4837
-                      / (Dados[26] * (Dados[9] + 273.15));
+                MustNotBeZero(Dados[ReferenceDensityField], ReferenceDensityField);
+                MustNotBeZero(Dados[DesignFactorField], DesignFactorField);
+                MustNotBeAbsoluteZero(Dados[DesignTemperatureField], DesignTemperatureField);
+                const double p = Dados[DesignPressureField];
+                const double d = Dados[ReferenceDensityField];
+                const double z = Dados[DesignFactorField];
+                const double t = Dados[DesignTemperatureField];
+                rho = ((p - pv) + 0.622 * pv / d) * d * 3.4837 / (z * (t + 273.15));
                 if (!(rho > 0))
                     Fail(QStringLiteral("A massa específica de projeto calculada (")
                          + FormatDouble(rho)
                          + QStringLiteral(") tem que ser maior que zero.\n\nVerifique os campos ")
-                         + QuotedLabel(12) + QStringLiteral(", ") + QuotedLabel(19)
-                         + QStringLiteral(", ") + QuotedLabel(26) + QStringLiteral(" e ")
-                         + QuotedLabel(9) + QStringLiteral("."));
+                         + QuotedLabels({DesignPressureField, ReferenceDensityField,
+                                         DesignFactorField, DesignTemperatureField})
+                         + QStringLiteral("."));
             } else {
-                rho = Dados[18];
-                MustNotBeZero(rho, 18);
-                MustNotBeNegative(rho, 18);
+                rho = Dados[DesignDensityField];
+                MustNotBeZero(rho, DesignDensityField);
+                MustNotBeNegative(rho, DesignDensityField);
             }
             if (TipoVazao == 2) {
-                Q = Dados[2] / rho;
+                Q = Dados[FlowField] / rho;
             } else {
                 GasVolumetricFlow();
             }
             S = Q * std::sqrt(rho) / (0.0039986 * D * D * Fa * std::sqrt(dp));
         }
 
-        r.Velocidade = 353.67 * Dados[28] * Q / (D * D);
-        MustNotBeZero(Dados[20], 20);
-        r.Reynolds = rho * D * r.Velocidade / Dados[20];
+        r.Velocidade = 353.67 * Dados[FlowRatioField] * Q / (D * D);
+        MustNotBeZero(Dados[ViscosityField], ViscosityField);
+        r.Reynolds = rho * D * r.Velocidade / Dados[ViscosityField];
 
         if (!(S > 0.006 && S < 0.5)) {
             platform::MsgBox(QStringLiteral("Valor de Coeficiente de 'Coeficiente de Carga' "
@@ -375,26 +394,32 @@ private:
     void GasVolumetricFlow()
     {
         const double pv = PressaoVapor;
-        MustNotBeZero(Dados[25], 25);
-        MustNotBeNegative(Dados[26], 26);
-        MustNotBeZero(Dados[12], 12);
-        r.Fs = Dados[25] / std::sqrt(Dados[26]);
-        const double y = pv / Dados[12];
-        const double umidade = 1 + y * (0.622 / Dados[19] - 1);
-        if (!(umidade > 0))
+        MustNotBeZero(Dados[ReadingFactorField], ReadingFactorField);
+        MustNotBeNegative(Dados[DesignFactorField], DesignFactorField);
+        MustNotBeZero(Dados[DesignPressureField], DesignPressureField);
+        r.Fs = Dados[ReadingFactorField] / std::sqrt(Dados[DesignFactorField]);
+        const double y = pv / Dados[DesignPressureField];
+        const double humidity = 1 + y * (0.622 / Dados[ReferenceDensityField] - 1);
+        if (!(humidity > 0))
             Fail(QStringLiteral("O fator de umidade 'Fu' não pode ser calculado.\n\n"
                                  "Verifique os campos ")
-                 + QuotedLabel(16) + QStringLiteral(", ") + QuotedLabel(14) + QStringLiteral(" e ")
-                 + QuotedLabel(12) + QStringLiteral("."));
-        r.Fu = (1 - y) / std::sqrt(umidade);
-        MustNotBeAbsoluteZero(Dados[8], 8);
-        if (Dados[12] - pv == 0)
+                 + QuotedLabels({HumidityField, SaturationPressureField, DesignPressureField})
+                 + QStringLiteral("."));
+        r.Fu = (1 - y) / std::sqrt(humidity);
+        MustNotBeAbsoluteZero(Dados[ReadingTemperatureField], ReadingTemperatureField);
+        if (Dados[DesignPressureField] - pv == 0)
             Fail(QStringLiteral("A pressão absoluta de projeto é igual à pressão parcial do "
                                  "vapor.\n\nVerifique os campos ")
-                 + QuotedLabel(12) + QStringLiteral(", ") + QuotedLabel(16) + QStringLiteral(" e ")
-                 + QuotedLabel(14) + QStringLiteral("."));
-        r.VazaoProjeto = Dados[2] * Dados[10] * (Dados[9] + 273.15) * Dados[26]
-                         / (Dados[25] * (Dados[8] + 273.15) * (Dados[12] - pv));
+                 + QuotedLabels({DesignPressureField, HumidityField, SaturationPressureField})
+                 + QStringLiteral("."));
+        const double q = Dados[FlowField];
+        const double p0 = Dados[ReadingPressureField];
+        const double t = Dados[DesignTemperatureField];
+        const double t0 = Dados[ReadingTemperatureField];
+        const double z = Dados[DesignFactorField];
+        const double z0 = Dados[ReadingFactorField];
+        const double p = Dados[DesignPressureField];
+        r.VazaoProjeto = q * p0 * (t + 273.15) * z / (z0 * (t0 + 273.15) * (p - pv));
     }
 
     // --- stages 3 and 4: coefficient and diameter-ratio iteration ---
@@ -402,7 +427,7 @@ private:
     void TapCoefficient(double Beta)
     {
         Coefficient c;
-        bool conhecida = true;
+        bool known = true;
         switch (snapshot.Tomada) {
         case FlangeTaps:
             c = CoefFlange(Beta, DiamTubo, r.Reynolds);
@@ -422,10 +447,10 @@ private:
             c = CoefCorner(Beta, DiamTubo, r.Reynolds);
             break;
         default:
-            conhecida = false;
+            known = false;
             break;
         }
-        if (!conhecida)
+        if (!known)
             return; // no equation: the coefficient stays as it was
         if (!std::isfinite(c.CoefCalculado))
             Fail(QStringLiteral("O cálculo de Beta não converge (Beta = ") + FormatDouble(Beta)
@@ -437,15 +462,16 @@ private:
 
     void Expansibility(double Beta)
     {
-        const double p1 = Dados[12];
-        const double dp = Dados[5];
-        const double R = Dados[28];
-        const double k = Dados[27];
-        MustNotBeZero(p1, 12);
+        const double p1 = Dados[DesignPressureField];
+        const double dp = Dados[DifferentialPressureField];
+        const double R = Dados[FlowRatioField];
+        const double k = Dados[HeatRatioField];
+        MustNotBeZero(p1, DesignPressureField);
         const double RelacaoMax = (p1 - dp / 1000) / p1;
         const double RelacaoUsual = (p1 - R * R * dp / 1000) / p1;
         if (!(RelacaoMax > 0.75)) {
-            platform::MsgBox(NomeCampo[12] + QStringLiteral(" / ") + NomeCampo[5]
+            platform::MsgBox(NomeCampo[DesignPressureField] + QStringLiteral(" / ")
+                                 + NomeCampo[DifferentialPressureField]
                                  + QStringLiteral(" = ") + FormatDouble(RelacaoMax)
                                  + QStringLiteral("\n\nO resultado tem que ser maior que "
                                                   "'0,75'"),
@@ -453,7 +479,7 @@ private:
                              QStringLiteral("Valor fora dos limites"));
             throw EndOfRun{};
         }
-        MustNotBeZero(k, 27);
+        MustNotBeZero(k, HeatRatioField);
         const double b4 = std::pow(Beta, 4);
         if (snapshot.Tomada == CornerTaps)
             r.Epsilo = 1 - (0.3707 + 0.3184 * b4)
@@ -466,8 +492,9 @@ private:
                              + QStringLiteral(": o fator de expansão tem que ser maior que zero.")
                       : QStringLiteral("O fator de expansão 'Epsilo' não pode ser calculado."))
                  + QStringLiteral("\n\nVerifique os campos ")
-                 + QuotedLabel(5) + QStringLiteral(", ") + QuotedLabel(12) + QStringLiteral(", ")
-                 + QuotedLabel(27) + QStringLiteral(" e ") + QuotedLabel(28) + QStringLiteral("."));
+                 + QuotedLabels({DifferentialPressureField, DesignPressureField, HeatRatioField,
+                                 FlowRatioField})
+                 + QStringLiteral("."));
         r.CoefAlvo = r.CoeficienteCarga / r.Epsilo;
     }
 
@@ -483,8 +510,8 @@ private:
         if (!(r.Reynolds > 0))
             Fail(QStringLiteral("N.º de reynolds usual = ") + FormatDouble(r.Reynolds)
                  + QStringLiteral(": tem que ser maior que zero.\n\nVerifique os campos ")
-                 + QuotedLabel(2) + QStringLiteral(", ") + QuotedLabel(20) + QStringLiteral(" e ")
-                 + QuotedLabel(28) + QStringLiteral("."));
+                 + QuotedLabels({FlowField, ViscosityField, FlowRatioField})
+                 + QStringLiteral("."));
 
         r.CoefAlvo = S;
         const double x = r.CoefAlvo / 0.61;
@@ -530,8 +557,9 @@ private:
         AddRel(TitleLine(QStringLiteral(" Cálculos efetuados ")));
         AddRel(QString());
         if (IsGas())
-            LinhaResultado(NomeCampo[18], r.DensidadeProjeto, NomeUnidade[17]);
-        LinhaResultado(NomeCampo[2], r.VazaoProjeto, NomeUnidade[1]);
+            LinhaResultado(NomeCampo[DesignDensityField], r.DensidadeProjeto,
+                           NomeUnidade[UnitKgm3]);
+        LinhaResultado(NomeCampo[FlowField], r.VazaoProjeto, NomeUnidade[UnitM3h]);
         LinhaResultado(QStringLiteral("Velocidade usual"), r.Velocidade, QStringLiteral("M/s"));
         if (!IsLiquid()) {
             if (TipoVazao == 1) {
@@ -560,12 +588,13 @@ private:
         }
         LinhaResultado(QStringLiteral("Beta = d/D"), Arredonda(r.Beta, 4));
         LinhaResultado(QStringLiteral("Diâmetro do quirasol"), Arredonda(DiamTubo * r.Beta, 4),
-                       NomeUnidade[4]);
+                       NomeUnidade[UnitMm]);
         const double S = r.CoeficienteCarga;
-        const double perda = double(snapshot.FatorDP) * Dados[5] * (1 - S) / (1 + S);
-        const int codigoDP = EscalaDP + 5;
-        LinhaResultado(QStringLiteral("Perda de carga permanente"), Arredonda(perda, 1),
-                       codigoDP >= 0 && codigoDP <= 30 ? NomeUnidade[codigoDP] : QString());
+        const double loss =
+            double(snapshot.FatorDP) * Dados[DifferentialPressureField] * (1 - S) / (1 + S);
+        const int unitDP = UnitPa + EscalaDP;
+        LinhaResultado(QStringLiteral("Perda de carga permanente"), Arredonda(loss, 1),
+                       unitDP >= 0 && unitDP <= LastUnitCode ? NomeUnidade[unitDP] : QString());
         LinhaResultado(QStringLiteral("N.º de reynolds") + QStringLiteral(" limite inf."),
                        Arredonda(r.ReynoldsMin, 1));
     }
@@ -577,11 +606,11 @@ private:
         if (!snapshot.drawing)
             return;
         for (;;) {
-            const int resposta = platform::MsgBox(
+            const int answer = platform::MsgBox(
                 QStringLiteral("Deseja entrar com os dados para o desenho de fabricação agora?"),
                 platform::vbYesNo | platform::vbInformation,
                 QStringLiteral("Desenho de fabricação"));
-            if (resposta != platform::vbYes || !(IsLiquid() && TipoVazao == 1))
+            if (answer != platform::vbYes || !(IsLiquid() && TipoVazao == 1))
                 return;
         }
     }
@@ -593,10 +622,10 @@ private:
         AddRel(QString());
         AddRel(QString(LineWidth, QLatin1Char('=')));
         AddRel(QString());
-        const QString margem(45, QLatin1Char(' '));
-        AddRel(margem + platform::AppTitle);
-        AddRel(margem + QStringLiteral("Todos os direitos reservados"));
-        AddRel(margem + platform::AppMaker);
+        const QString margin(45, QLatin1Char(' '));
+        AddRel(margin + platform::AppTitle);
+        AddRel(margin + QStringLiteral("Todos os direitos reservados"));
+        AddRel(margin + platform::AppMaker);
         AddRel(QString());
         host.showReport(snapshot.Data, snapshot.OS, snapshot.Cliente,
                         QStringLiteral("Relatório de Cálculo - ") + snapshot.caption);
@@ -605,13 +634,13 @@ private:
 
 } // namespace
 
-QString FieldLabel(int campo, bool densidadeRelativa)
+QString FieldLabel(int field, bool relativeDensity)
 {
-    if (campo < 0 || campo >= int(NomeCampo.size()))
+    if (field < 0 || field > LastField)
         return {};
-    if (densidadeRelativa && campo >= 17 && campo <= 19)
-        return NomeCampo[campo + 5];
-    return NomeCampo[campo];
+    if (relativeDensity && field >= ReadingDensityField && field <= ReferenceDensityField)
+        return NomeCampo[field + RelativeDensityLabelOffset];
+    return NomeCampo[field];
 }
 
 CalculationResult cmdCalcular_Click(CaseSnapshot &snapshot, CalculationHost &host)

@@ -21,6 +21,8 @@
 //   FatorDP, Data, OS, Cliente the window variables
 //   caption                    the calculation window's caption (set by the window)
 
+#include "calculation/modCalculo.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -42,7 +44,7 @@ struct CaseSnapshot {
     QString fluidText;
     QString tapText;
     QString tag;
-    std::array<SnapshotField, 31> fields; // by field number
+    std::array<SnapshotField, FieldCount> fields; // by field number
     bool relativeDensity = false;
     bool drawing = false;
     float FatorDP = 1.0f;

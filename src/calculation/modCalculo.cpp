@@ -75,14 +75,14 @@ void IniciaTabelas()
     NomeUnidade[30] = QStringLiteral("Outro material");
 }
 
-bool HasValueBox(int campo)
+bool HasValueBox(int field)
 {
-    return std::find(CamposDados.begin(), CamposDados.end(), campo) != CamposDados.end();
+    return std::find(CamposDados.begin(), CamposDados.end(), field) != CamposDados.end();
 }
 
-bool HasUnitList(int campo)
+bool HasUnitList(int field)
 {
-    return HasValueBox(campo) && (campo < 25 || campo > 28);
+    return HasValueBox(field) && (field < ReadingFactorField || field > FlowRatioField);
 }
 
 } // namespace calculation

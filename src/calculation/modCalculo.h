@@ -15,15 +15,15 @@
 
 namespace calculation {
 
-extern std::array<QString, 3> NomePlaca;    // 1 plate, 2 restriction orifice
-extern std::array<QString, 4> NomeFluido;   // 1 liquid, 2 gas, 3 steam; 0 latest fluid pick
-extern std::array<QString, 6> NomeTomada;   // 1..5 tap types (4 offered); 0 latest tap pick
 // Field numbers run from 0 to LastField, unit codes from 0 to LastUnitCode.
 inline constexpr int LastField = 30;
 inline constexpr int FieldCount = LastField + 1;
 inline constexpr int LastUnitCode = 30;
 inline constexpr int UnitCodeCount = LastUnitCode + 1;
 
+extern std::array<QString, 3> NomePlaca;    // 1 plate, 2 restriction orifice
+extern std::array<QString, 4> NomeFluido;   // 1 liquid, 2 gas, 3 steam; 0 latest fluid pick
+extern std::array<QString, 6> NomeTomada;   // 1..5 tap types (4 offered); 0 latest tap pick
 extern std::array<QString, FieldCount> NomeCampo;      // label by field number
 extern std::array<QString, UnitCodeCount> NomeUnidade; // unit name by unit code; 0 = no unit
 
@@ -62,12 +62,19 @@ enum FieldNumber : int {
 // The labels the density fields 17 to 19 take for relative density: NomeCampo 22 to 24.
 inline constexpr int RelativeDensityLabelOffset = 5;
 
-// The unit codes of the flow, which the rules tell apart.
-enum FlowUnit : int { UnitM3h = 1, UnitKgh = 2, UnitTh = 3 };
+// The unit codes the rules and the calculation name.
+enum UnitCode : int {
+    UnitM3h = 1,  // "M³/h", volume flow
+    UnitKgh = 2,  // "Kg/h"
+    UnitTh = 3,   // "T/h"
+    UnitMm = 4,   // "mm"
+    UnitPa = 5,   // "Pa", the first differential-pressure unit
+    UnitKgm3 = 17 // "Kg/m³"
+};
 
 // Whether field n is a value field, and whether it has a unit list (all but 25 to 28).
-bool HasValueBox(int campo);
-bool HasUnitList(int campo);
+bool HasValueBox(int field);
+bool HasUnitList(int field);
 
 // Fluid classes as list positions of the fluid selector.
 enum FluidClass : int { Liquid = 0, Gas = 1, Steam = 2 };

@@ -8,9 +8,11 @@
 
 #include <QString>
 
-// The run-time error number of the program running out of memory (a cancelled dialog is
-// platform::ErrorCancelled, a file that cannot be accessed platform::ErrorFileAccess).
+// The run-time error numbers of the program running out of memory and of any other failure
+// of a procedure (a cancelled dialog is platform::ErrorCancelled, a file that cannot be
+// accessed platform::ErrorFileAccess).
 constexpr int ErrorOutOfMemory = 7;
+constexpr int ErrorInvalidCall = 5;
 
 // The one report of an unexpected run-time error: restores the default pointer (the program
 // state's restoreDefaultPointer) and shows "Informação de Erro Código :<numero>" with

@@ -41,8 +41,15 @@ struct FileDialogRequest {
     QString filter;     // as the program writes it: "Description (*.ext)|*.ext"
     QString initialDir; // may be empty
     QString fileName;   // proposed file name, may be empty
-    int flags = 0;      // 2 overwrite prompt, 4 hide read-only, 2048 path must exist
+    int flags = 0;      // the Dialog... flags below, or-ed
 };
+
+// Flags of a file dialog.
+constexpr int DialogOverwritePrompt = 2;
+constexpr int DialogHideReadOnly = 4;
+constexpr int DialogPathMustExist = 2048;
+// Those of the program's open, save and export dialogs (2054).
+constexpr int FileDialogFlags = DialogOverwritePrompt | DialogHideReadOnly | DialogPathMustExist;
 
 struct PrinterDialogRequest {
     bool setupOnly = false; // true: page/printer set-up only; false: the print dialog

@@ -74,30 +74,30 @@ protected:
 
     frmCalcQuirasol *NewCase()
     {
-        QString caminho;
-        AbreJanela(false, caminho);
+        QString path;
+        AbreJanela(false, path);
         return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     }
 
-    frmCalcQuirasol *OpenCase(const QString &arquivo)
+    frmCalcQuirasol *OpenCase(const QString &file)
     {
-        QString caminho = arquivo;
-        const int antes = menu->Area()->subWindowList().size();
-        AbreJanela(true, caminho);
-        if (menu->Area()->subWindowList().size() == antes)
+        QString path = file;
+        const int before = menu->Area()->subWindowList().size();
+        AbreJanela(true, path);
+        if (menu->Area()->subWindowList().size() == before)
             return nullptr;
         return qobject_cast<frmCalcQuirasol *>(menu->ActiveForm());
     }
 
-    bool ButtonEnabled(const char *chave) const
+    bool ButtonEnabled(const char *key) const
     {
-        return menu->Botao(QString::fromLatin1(chave))->isEnabled();
+        return menu->Botao(QString::fromLatin1(key))->isEnabled();
     }
 
-    static QStringList Sheet(const char *arquivo)
+    static QStringList Sheet(const char *file)
     {
-        QFile in(QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(arquivo));
-        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << arquivo;
+        QFile in(QStringLiteral(QUIRASOL_TEST_DATA "/") + QLatin1String(file));
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file;
         QStringList linhas = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
         linhas.removeLast();
         return linhas;
@@ -105,10 +105,10 @@ protected:
 
     static QStringList ReportLines(frmCalcQuirasol *w)
     {
-        QStringList itens;
+        QStringList items;
         for (int i = 0; i < w->Relatorio->lstRelatorio->count(); ++i)
-            itens << w->Relatorio->lstRelatorio->item(i)->text();
-        return itens;
+            items << w->Relatorio->lstRelatorio->item(i)->text();
+        return items;
     }
 
     testsupport::OwnProgramState programState;
@@ -119,23 +119,23 @@ protected:
 
 TEST_F(WholeCaseTest, NewCasesAreNumberedAndOpenedCasesTitledByTheirFile)
 {
-    frmCalcQuirasol *primeiro = NewCase();
-    ASSERT_NE(primeiro, nullptr);
+    frmCalcQuirasol *first = NewCase();
+    ASSERT_NE(first, nullptr);
     const long n = ContadorCalculos();
-    EXPECT_EQ(primeiro->Caption(), QStringLiteral("Cálculo %1").arg(n));
-    EXPECT_EQ(primeiro->Arquivo, PathSaves() + QStringLiteral("/Cálculo %1").arg(n));
-    primeiro->mdiFrame()->close();
-    frmCalcQuirasol *segundo = NewCase();
-    EXPECT_EQ(segundo->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
-    EXPECT_FALSE(segundo->Alterado());
-    EXPECT_FALSE(segundo->TemArquivo);
+    EXPECT_EQ(first->Caption(), QStringLiteral("Cálculo %1").arg(n));
+    EXPECT_EQ(first->Arquivo, PathSaves() + QStringLiteral("/Cálculo %1").arg(n));
+    first->mdiFrame()->close();
+    frmCalcQuirasol *second = NewCase();
+    EXPECT_EQ(second->Caption(), QStringLiteral("Cálculo %1").arg(n + 1));
+    EXPECT_FALSE(second->Alterado());
+    EXPECT_FALSE(second->TemArquivo);
 
     // A missing file: its path titles the message and no window is made.
-    const QString falta = folder.filePath(QStringLiteral("falta.qzv"));
-    EXPECT_EQ(OpenCase(falta), nullptr);
+    const QString missing = folder.filePath(QStringLiteral("falta.qzv"));
+    EXPECT_EQ(OpenCase(missing), nullptr);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Arquivo não encontrado"));
-    EXPECT_EQ(ui.messages()[0].title, falta);
+    EXPECT_EQ(ui.messages()[0].title, missing);
     EXPECT_EQ(ui.messages()[0].style, platform::vbExclamation);
 }
 
@@ -145,17 +145,18 @@ TEST_F(WholeCaseTest, OpenDialogWritesThePathBack)
     ui.fileAnswers.push_back(folder.filePath(QStringLiteral("a.qzv")));
     ASSERT_TRUE(w->QuraSave(true));
 
-    QString caminho;
-    AbreJanela(true, caminho); // cancelled: nothing happens
-    EXPECT_TRUE(caminho.isEmpty());
+    QString path;
+    AbreJanela(true, path); // cancelled: nothing happens
+    EXPECT_TRUE(path.isEmpty());
     ui.fileAnswers.push_back(folder.filePath(QStringLiteral("a.qzv")));
-    AbreJanela(true, caminho);
-    EXPECT_EQ(caminho, folder.filePath(QStringLiteral("a.qzv")));
-    const auto abrir = ui.asked.back();
-    EXPECT_EQ(abrir.kind, Asked::Open);
-    EXPECT_EQ(abrir.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
-    EXPECT_EQ(abrir.file.filter, QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv"));
-    EXPECT_EQ(abrir.file.initialDir, PathSaves());
+    AbreJanela(true, path);
+    EXPECT_EQ(path, folder.filePath(QStringLiteral("a.qzv")));
+    const auto openQuestion = ui.asked.back();
+    EXPECT_EQ(openQuestion.kind, Asked::Open);
+    EXPECT_EQ(openQuestion.file.title, QStringLiteral("Abrir Cálculo de Quirasol"));
+    EXPECT_EQ(openQuestion.file.filter,
+              QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv"));
+    EXPECT_EQ(openQuestion.file.initialDir, PathSaves());
     EXPECT_EQ(menu->Area()->subWindowList().size(), 4); // two cases, two report windows
     EXPECT_EQ(menu->ActiveForm()->windowTitle(), QStringLiteral("a.qzv"));
 }
@@ -171,24 +172,24 @@ TEST_F(WholeCaseTest, CalculatorOpensBesideTheBox)
     w->txtDados[2]->setText(QStringLiteral("12,5"));
     const struct {
         int field;
-        bool abaixo;
-    } casos[] = {{2, true}, {29, false}};
-    for (const auto &c : casos) {
+        bool below;
+    } cases[] = {{2, true}, {29, false}};
+    for (const auto &c : cases) {
         w->txtDados[c.field]->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(w->ActiveFieldIndex(), c.field);
         menu->tbCalculo_ButtonClick(QStringLiteral("Calculadora"));
-        frmCalculadora *calculadora = frmCalculadora::Instance();
-        ASSERT_NE(calculadora, nullptr);
-        const QRect caixa(w->txtDados[c.field]->mapToGlobal(QPoint(0, 0)),
+        frmCalculadora *calculator = frmCalculadora::Instance();
+        ASSERT_NE(calculator, nullptr);
+        const QRect box(w->txtDados[c.field]->mapToGlobal(QPoint(0, 0)),
                           w->txtDados[c.field]->size());
-        const QPoint esperado =
-            c.abaixo ? QPoint(caixa.left(), caixa.bottom() + 1)
-                     : QPoint(caixa.left(), caixa.top() - calculadora->frameGeometry().height());
-        EXPECT_EQ(calculadora->pos(), esperado) << c.field;
+        const QPoint expected =
+            c.below ? QPoint(box.left(), box.bottom() + 1)
+                     : QPoint(box.left(), box.top() - calculator->frameGeometry().height());
+        EXPECT_EQ(calculator->pos(), expected) << c.field;
         if (c.field == 2) {
-            EXPECT_EQ(calculadora->Readout->text(), QStringLiteral("12,5"));
+            EXPECT_EQ(calculator->Readout->text(), QStringLiteral("12,5"));
         }
-        calculadora->close();
+        calculator->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -205,7 +206,7 @@ TEST_F(WholeCaseTest, ToolbarFollowsTheActiveCase)
     EXPECT_TRUE(ButtonEnabled("Calcular"));
     EXPECT_TRUE(ButtonEnabled("Salvar"));
 
-    frmCalcQuirasol *outro = NewCase();
+    frmCalcQuirasol *other = NewCase();
     EXPECT_FALSE(ButtonEnabled("Calcular"));
     EXPECT_FALSE(ButtonEnabled("Salvar"));
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->mdiFrame()));
@@ -219,13 +220,13 @@ TEST_F(WholeCaseTest, ToolbarFollowsTheActiveCase)
     EXPECT_FALSE(ButtonEnabled("Salvar"));
     w->txtDados[4]->setText(QStringLiteral("80"));
     EXPECT_FALSE(ButtonEnabled("Salvar"));
-    (void)outro;
+    (void)other;
 
     // A bar hidden from one window shows in the next window's checks.
-    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(outro->mdiFrame()));
-    outro->mnuExibirBarraCalculo->trigger();
+    menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(other->mdiFrame()));
+    other->mnuExibirBarraCalculo->trigger();
     EXPECT_FALSE(menu->CalculationBarVisible());
-    EXPECT_FALSE(outro->mnuExibirBarraCalculo->isChecked());
+    EXPECT_FALSE(other->mnuExibirBarraCalculo->isChecked());
     menu->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->mdiFrame()));
     EXPECT_FALSE(w->mnuExibirBarraCalculo->isChecked());
     w->mnuExibirBarraCalculo->trigger();
@@ -236,74 +237,75 @@ TEST_F(WholeCaseTest, ViewChecksShowTheBarsAfterAClickFromAnyWindow)
 {
     // The View entries of a window: standard bar, calculation bar, labels, status bar.
     using ViewEntry = std::array<QAction *, 4>;
-    const auto vista = [](auto *janela) {
-        return ViewEntry{janela->mnuExibirBarraPadrao, janela->mnuExibirBarraCalculo,
-                         janela->mnuExibirEtiqueta, janela->mnuExibirStatusBar};
+    const auto viewEntries = [](auto *window) {
+        return ViewEntry{window->mnuExibirBarraPadrao, window->mnuExibirBarraCalculo,
+                         window->mnuExibirEtiqueta, window->mnuExibirStatusBar};
     };
-    const auto estado = [this] {
+    const auto state = [this] {
         return std::array<bool, 4>{menu->StandardBarVisible(), menu->CalculationBarVisible(),
                                    menu->LabelsVisible(), menu->StatusBarVisible()};
     };
-    const auto marcas = [](const ViewEntry &entradas) {
-        std::array<bool, 4> marcado{};
+    const auto checks = [](const ViewEntry &entries) {
+        std::array<bool, 4> checked{};
         for (int i = 0; i < 4; ++i)
-            marcado[i] = entradas[i]->isChecked();
-        return marcado;
+            checked[i] = entries[i]->isChecked();
+        return checked;
     };
-    frmCalcQuirasol *caso = NewCase();
-    frmCalcQuirasol *outro = NewCase();
-    caso->Relatorio->Show(); // the report window is active, the two cases are not
-    const std::pair<const char *, ViewEntry> janelas[] = {{"frame", vista(menu.data())},
-                                                          {"case", vista(caso)},
-                                                          {"report", vista(caso->Relatorio.data())},
-                                                          {"other case", vista(outro)}};
+    frmCalcQuirasol *oneCase = NewCase();
+    frmCalcQuirasol *other = NewCase();
+    oneCase->Relatorio->Show(); // the report window is active, the two cases are not
+    const std::pair<const char *, ViewEntry> windows[] = {
+        {"frame", viewEntries(menu.data())},
+        {"case", viewEntries(oneCase)},
+        {"report", viewEntries(oneCase->Relatorio.data())},
+        {"other case", viewEntries(other)}};
     for (int i = 0; i < 4; ++i) {
-        for (const auto &[origem, entradas] : janelas) {
-            const bool antes = estado()[i];
-            entradas[i]->trigger();
-            EXPECT_NE(estado()[i], antes) << origem << " " << i; // one toggle per click
-            for (const auto &[nome, outras] : janelas)
-                EXPECT_EQ(marcas(outras), estado()) << nome << " after " << origem << " " << i;
+        for (const auto &[source, entries] : windows) {
+            const bool before = state()[i];
+            entries[i]->trigger();
+            EXPECT_NE(state()[i], before) << source << " " << i; // one toggle per click
+            for (const auto &[name, others] : windows)
+                EXPECT_EQ(checks(others), state()) << name << " after " << source << " " << i;
         }
     }
 
     // A window made while bars are hidden shows them so once it is active.
     menu->mnuExibirEtiqueta->trigger();
-    outro->mnuExibirStatusBar->trigger();
-    frmCalcQuirasol *novo = NewCase();
-    EXPECT_EQ(marcas(vista(novo)), estado());
-    novo->Relatorio->Show();
-    EXPECT_EQ(marcas(vista(novo->Relatorio.data())), estado());
+    other->mnuExibirStatusBar->trigger();
+    frmCalcQuirasol *fresh = NewCase();
+    EXPECT_EQ(checks(viewEntries(fresh)), state());
+    fresh->Relatorio->Show();
+    EXPECT_EQ(checks(viewEntries(fresh->Relatorio.data())), state());
 }
 
 TEST_F(WholeCaseTest, CancelWhileClosingKeepsEveryCaseOpen)
 {
-    QPointer<frmCalcQuirasol> primeiro = NewCase();
-    QPointer<frmCalcQuirasol> segundo = NewCase();
-    for (frmCalcQuirasol *w : {primeiro.data(), segundo.data()}) {
+    QPointer<frmCalcQuirasol> first = NewCase();
+    QPointer<frmCalcQuirasol> second = NewCase();
+    for (frmCalcQuirasol *w : {first.data(), second.data()}) {
         w->cboQuirasol->pick(0);
         w->cboFluido->pick(Liquid);
         w->cboTomada->pick(0);
         ASSERT_TRUE(w->Alterado());
     }
-    const QString pergunta =
+    const QString question =
         QStringLiteral("Deseja salvar as alterações efetuadas neste Cálculo?");
     // No for the first case, Cancel for the second: both stay open, the first still modified.
     ui.messageAnswers = {platform::vbNo, platform::vbCancel};
     EXPECT_FALSE(menu->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(ui.messageTexts(), QStringList({pergunta, pergunta}));
-    ASSERT_TRUE(primeiro && segundo);
-    EXPECT_TRUE(primeiro->Alterado());
+    EXPECT_EQ(ui.messageTexts(), QStringList({question, question}));
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->Alterado());
 
     // No for both: each is asked once and the program closes.
     ui.asked.clear();
     ui.messageAnswers = {platform::vbNo, platform::vbNo};
     EXPECT_TRUE(menu->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(ui.messageTexts(), QStringList({pergunta, pergunta}));
-    EXPECT_FALSE(primeiro);
-    EXPECT_FALSE(segundo);
+    EXPECT_EQ(ui.messageTexts(), QStringList({question, question}));
+    EXPECT_FALSE(first);
+    EXPECT_FALSE(second);
     EXPECT_FALSE(menu);
 }
 
@@ -316,16 +318,16 @@ TEST_F(WholeCaseTest, MenuShortcutsWinOverTheTextBoxes)
     w->cboFluido->pick(Liquid);
     w->cboTomada->pick(0);
     ASSERT_TRUE(testsupport::WaitFor([&] { return menu->ActiveForm() == w; }));
-    for (QWidget *alvo : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
+    for (QWidget *target : std::initializer_list<QWidget *>{w->txtTag, w->txtDados[4],
                                                           w->cboDados[5]}) {
-        alvo->setFocus(Qt::TabFocusReason);
-        const size_t antes = ui.asked.size();
+        target->setFocus(Qt::TabFocusReason);
+        const size_t before = ui.asked.size();
         // Ctrl+A opens a case (the dialog, cancelled); Ctrl+P is a disabled entry.
-        EXPECT_TRUE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_A, Qt::ControlModifier,
+        EXPECT_TRUE(qt_sendShortcutOverrideEvent(target, 0, Qt::Key_A, Qt::ControlModifier,
                                                  QStringLiteral("\x01"), false, 1));
-        ASSERT_EQ(ui.asked.size(), antes + 1);
+        ASSERT_EQ(ui.asked.size(), before + 1);
         EXPECT_EQ(ui.asked.back().kind, Asked::Open);
-        EXPECT_FALSE(qt_sendShortcutOverrideEvent(alvo, 0, Qt::Key_P, Qt::ControlModifier,
+        EXPECT_FALSE(qt_sendShortcutOverrideEvent(target, 0, Qt::Key_P, Qt::ControlModifier,
                                                   QStringLiteral("\x10"), false, 1));
     }
 }
@@ -340,22 +342,22 @@ TEST_F(WholeCaseTest, ReopenedCaseKeepsFluidNameAndValues)
     w->txtTag->setText(QStringLiteral("FT \"01\""));
     w->txtDados[4]->setText(QStringLiteral("154,08"));
     w->cboDados[14]->pick(1);
-    const QString arquivo = folder.filePath(QStringLiteral("gas.qzv"));
-    ui.fileAnswers.push_back(arquivo);
+    const QString file = folder.filePath(QStringLiteral("gas.qzv"));
+    ui.fileAnswers.push_back(file);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(w->Caption(), QStringLiteral("gas.qzv"));
-    EXPECT_EQ(ListaMRU()[0], arquivo);
+    EXPECT_EQ(ListaMRU()[0], file);
 
     // Saving again without Save As: a case begun new keeps asking for the name.
     w->txtDados[4]->setText(QStringLiteral("150"));
-    ui.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(file);
     w->mnuArquivoSalvar_Click();
     EXPECT_EQ(ui.asked.back().kind, Asked::Save);
     EXPECT_EQ(ui.asked.back().file.initialDir, folder.path() + QLatin1Char('/'));
     EXPECT_EQ(ui.asked.back().file.fileName, QStringLiteral("gas.qzv"));
 
     ui.asked.clear();
-    frmCalcQuirasol *r = OpenCase(arquivo);
+    frmCalcQuirasol *r = OpenCase(file);
     ASSERT_NE(r, nullptr);
     EXPECT_NE(r, w);
     EXPECT_EQ(r->Caption(), QStringLiteral("gas.qzv"));
@@ -381,10 +383,10 @@ TEST_F(WholeCaseTest, DensityChoiceComesBackFromTheUnits)
     w->cboTomada->pick(0);
     w->cboMassaDensidade->pick(1);
     w->txtDados[17]->setText(QStringLiteral("1,02"));
-    const QString arquivo = folder.filePath(QStringLiteral("densidade.qzv"));
-    ui.fileAnswers.push_back(arquivo);
+    const QString file = folder.filePath(QStringLiteral("densidade.qzv"));
+    ui.fileAnswers.push_back(file);
     ASSERT_TRUE(w->QuraSave(true));
-    frmCalcQuirasol *r = OpenCase(arquivo);
+    frmCalcQuirasol *r = OpenCase(file);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->cboMassaDensidade->currentIndex(), 1);
     EXPECT_EQ(r->lblDados[17]->text(), NomeCampo[22]);
@@ -395,12 +397,12 @@ TEST_F(WholeCaseTest, DensityChoiceComesBackFromTheUnits)
 
 TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
 {
-    const QString arquivo = folder.filePath(QStringLiteral("tag.qzv"));
-    QFile f(arquivo);
+    const QString file = folder.filePath(QStringLiteral("tag.qzv"));
+    QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n");
     f.close();
-    frmCalcQuirasol *w = OpenCase(arquivo);
+    frmCalcQuirasol *w = OpenCase(file);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(ui.asked.empty());
     EXPECT_EQ(w->Placa(), 2);
@@ -415,19 +417,19 @@ TEST_F(WholeCaseTest, FileEndingAfterTheTagOpensWithoutValues)
 
 TEST_F(WholeCaseTest, DamagedHeaderShowsTheErrorAndTheWindow)
 {
-    const QString arquivo = folder.filePath(QStringLiteral("curto.qzv"));
-    QFile f(arquivo);
+    const QString file = folder.filePath(QStringLiteral("curto.qzv"));
+    QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
     f.close();
     ui.inputAnswers.push_back({});
-    frmCalcQuirasol *w = OpenCase(arquivo);
+    frmCalcQuirasol *w = OpenCase(file);
     ASSERT_NE(w, nullptr);
     ASSERT_FALSE(ui.messages().empty());
     EXPECT_EQ(ui.messages().back().style, platform::vbCritical);
     EXPECT_FALSE(w->TemArquivo);
     EXPECT_FALSE(w->Carregando);
-    EXPECT_EQ(w->Arquivo, arquivo);
+    EXPECT_EQ(w->Arquivo, file);
     EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas (ar)"));
     EXPECT_TRUE(w->isEnabled());
 }
@@ -435,19 +437,19 @@ TEST_F(WholeCaseTest, DamagedHeaderShowsTheErrorAndTheWindow)
 TEST_F(WholeCaseTest, OversizedFileIsRefusedAndNothingLoaded)
 {
     // A whole case, then a value far beyond what a box of a case holds.
-    const QString arquivo = folder.filePath(QStringLiteral("grande.qzv"));
-    QFile f(arquivo);
+    const QString file = folder.filePath(QStringLiteral("grande.qzv"));
+    QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n2   ,\"Vapor\"\r\n3\r\n\"FT-9\"\r\n"
             "4,\"102,26\",0\r\n9,\"" + QByteArray(MaxCaseBytes, '1') + "\",0\r\n");
     f.close();
-    frmCalcQuirasol *w = OpenCase(arquivo);
+    frmCalcQuirasol *w = OpenCase(file);
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(ui.messages().size(), 1u);
-    const Asked erro = ui.messages().front();
-    EXPECT_EQ(erro.style, platform::vbCritical);
-    EXPECT_EQ(erro.title, QStringLiteral("Informação de Erro Código :62"));
-    EXPECT_TRUE(erro.text.contains(arquivo)) << erro.text.toStdString();
+    const Asked error = ui.messages().front();
+    EXPECT_EQ(error.style, platform::vbCritical);
+    EXPECT_EQ(error.title, QStringLiteral("Informação de Erro Código :62"));
+    EXPECT_TRUE(error.text.contains(file)) << error.text.toStdString();
     EXPECT_FALSE(w->TemArquivo);
     EXPECT_EQ(w->cboQuirasol->currentIndex(), -1);
     EXPECT_EQ(w->cboFluido->currentIndex(), -1);
@@ -487,38 +489,38 @@ TEST_F(WholeCaseTest, OpenedCaseHoldsTheGridTheMappingWorksOut)
     // The sample cases, and files the program would not write: records out of order, unit
     // positions the lists lack, a density unit against the others, a damaged header, no
     // plate (the grid stays off).
-    QStringList arquivos;
+    QStringList files;
     for (const QFileInfo &f : QDir(QStringLiteral(QUIRASOL_TEST_DATA))
                                   .entryInfoList({QStringLiteral("*.qzv")}, QDir::Files))
-        arquivos << f.filePath();
-    const QByteArray gas = "\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n";
-    const QByteArray liquido = "\"d\"\r\n\"\"\r\n\"\"\r\n1\r\n0,  \"L\"\r\n2\r\n\"T\"\r\n";
-    const QByteArray feitos[] = {
-        gas + "2,\"1500\",0\r\n10,\"95\",0\r\n12,\"7\",0\r\n14,\"0,1\",1\r\n10,\"3\",1\r\n",
-        gas + "2,\"1\",1\r\n12,\"7\",1\r\n17,\"1\",0\r\n19,\"0,6\",1\r\n29,\"1,2\",1\r\n",
-        liquido + "29,\"7\",0\r\n9,\"\",0\r\n17,\"1\",0\r\n18,\"0,98\",1\r\n",
-        liquido + "9,\"120\",0\r\n5,\"100\",-1\r\n5,\"100\",2\r\n5,\"1\",-1\r\n"
+        files << f.filePath();
+    const QByteArray gasHeader = "\"\"\r\n\"\"\r\n\"\"\r\n0\r\n1,  \"Gas (ar)\"\r\n1\r\n\"T\"\r\n";
+    const QByteArray liquidHeader = "\"d\"\r\n\"\"\r\n\"\"\r\n1\r\n0,  \"L\"\r\n2\r\n\"T\"\r\n";
+    const QByteArray handMade[] = {
+        gasHeader + "2,\"1500\",0\r\n10,\"95\",0\r\n12,\"7\",0\r\n14,\"0,1\",1\r\n10,\"3\",1\r\n",
+        gasHeader + "2,\"1\",1\r\n12,\"7\",1\r\n17,\"1\",0\r\n19,\"0,6\",1\r\n29,\"1,2\",1\r\n",
+        liquidHeader + "29,\"7\",0\r\n9,\"\",0\r\n17,\"1\",0\r\n18,\"0,98\",1\r\n",
+        liquidHeader + "9,\"120\",0\r\n5,\"100\",-1\r\n5,\"100\",2\r\n5,\"1\",-1\r\n"
                   "20,\"1\",5\r\n2,\"3\",-1\r\n",
         "\"\"\r\n\"\"\r\n\"\"\r\n1\r\n2   ,\"Vapor (x)\"\r\n3\r\n\"T\"\r\n"
         "29,\"\",1\r\n2,\"1\",1\r\n",
         "\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n",
         "\"\"\r\n\"\"\r\n\"\"\r\n-1\r\n0,  \"L\"\r\n0\r\n\"T\"\r\n9,\"120\",0\r\n", // no plate
     };
-    for (const QByteArray &bytes : feitos) {
-        const QString arquivo = folder.filePath(QStringLiteral("feito%1.qzv").arg(arquivos.size()));
-        QFile f(arquivo);
+    for (const QByteArray &bytes : handMade) {
+        const QString file = folder.filePath(QStringLiteral("feito%1.qzv").arg(files.size()));
+        QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
         f.close();
-        arquivos << arquivo;
+        files << file;
     }
-    for (const QString &arquivo : arquivos) {
+    for (const QString &file : files) {
         ui.inputAnswers.assign(3, QStringLiteral("bronze")); // another material
-        frmCalcQuirasol *w = OpenCase(arquivo);
-        ASSERT_NE(w, nullptr) << arquivo.toStdString();
+        frmCalcQuirasol *w = OpenCase(file);
+        ASSERT_NE(w, nullptr) << file.toStdString();
         EXPECT_EQ(Describe(testsupport::ShownGrid(*w)),
-                  Describe(GridStateFromCase(ReadCaseFile(arquivo))))
-            << arquivo.toStdString();
+                  Describe(GridStateFromCase(ReadCaseFile(file))))
+            << file.toStdString();
     }
 }
 
@@ -535,10 +537,10 @@ void PrintTo(const Sample &sample, std::ostream *out)
     *out << sample.name;
 }
 
-void Type(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char *>> valores)
+void Type(frmCalcQuirasol *w, std::initializer_list<std::pair<int, const char *>> values)
 {
-    for (const auto &[campo, texto] : valores)
-        w->txtDados[campo]->setText(QString::fromUtf8(texto));
+    for (const auto &[field, text] : values)
+        w->txtDados[field]->setText(QString::fromUtf8(text));
 }
 
 const Sample samples[] = {
@@ -613,21 +615,21 @@ TEST_P(WholeCasePerFluidClassTest, DataSheetThenSaveReopenAndCalculateAgain)
     EXPECT_EQ(w->Relatorio->Caption(), QStringLiteral("Relatório de Cálculo - ") + w->Caption());
     EXPECT_TRUE(ui.messages().empty()) << ui.messages()[0].text.toStdString();
 
-    const QString arquivo = folder.filePath(QStringLiteral("caso.qzv"));
-    const int massaDensidade = w->cboMassaDensidade->currentIndex();
-    ui.fileAnswers.push_back(arquivo);
+    const QString file = folder.filePath(QStringLiteral("caso.qzv"));
+    const int massDensity = w->cboMassaDensidade->currentIndex();
+    ui.fileAnswers.push_back(file);
     w->mnuArquivoSalvar_Click();
     EXPECT_FALSE(w->Alterado());
-    QPointer<frmCalcQuirasol> fechado = w;
+    QPointer<frmCalcQuirasol> closed = w;
     EXPECT_TRUE(w->mdiFrame()->close());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(fechado.isNull());
+    EXPECT_TRUE(closed.isNull());
     EXPECT_TRUE(ui.messages().empty());
 
     ui.inputAnswers.push_back({}); // a material other than steel is asked again
-    frmCalcQuirasol *r = OpenCase(arquivo);
+    frmCalcQuirasol *r = OpenCase(file);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->cboMassaDensidade->currentIndex(), massaDensidade);
+    EXPECT_EQ(r->cboMassaDensidade->currentIndex(), massDensity);
     r->PressCalculate();
     EXPECT_EQ(ReportLines(r), sheetFile);
 }

@@ -42,35 +42,35 @@ GridState LiquidCase(const char *records)
 TEST_F(CaseMappingTest, ReadCaseGridAndWrittenCaseRoundTrip)
 {
     // A case as the program writes it comes back byte for byte.
-    const QByteArray liquido = DataFile("liquido-flange.qzv");
-    const GridState estado = GridStateFromCase(ReadCase(liquido));
-    EXPECT_EQ(WriteCase(CaseFromGrid(estado)), liquido);
-    EXPECT_EQ(estado.fluidText, QString::fromUtf8("Liqüido (Água de alimentação)"));
-    EXPECT_EQ(estado.tapText, NomeTomada[FlangeTaps]);
-    EXPECT_EQ(estado.date, QStringLiteral("09/12/2026 10:00"));
-    EXPECT_FLOAT_EQ(estado.fatorDP, 0.1022f); // mmCA
+    const QByteArray liquid = DataFile("liquido-flange.qzv");
+    const GridState state = GridStateFromCase(ReadCase(liquid));
+    EXPECT_EQ(WriteCase(CaseFromGrid(state)), liquid);
+    EXPECT_EQ(state.fluidText, QString::fromUtf8("Liqüido (Água de alimentação)"));
+    EXPECT_EQ(state.tapText, NomeTomada[FlangeTaps]);
+    EXPECT_EQ(state.date, QStringLiteral("09/12/2026 10:00"));
+    EXPECT_FLOAT_EQ(state.fatorDP, 0.1022f); // mmCA
 
     // Hand-made files hold rows the class does not use, and a reading pressure the pressure
     // units replace: once saved, they reopen exactly as saved.
     for (const char *name : {"gas-corner-kgfcm2.qzv", "gas-radius.qzv", "vapor-vena.qzv",
                              "liquido-campo-vazio.qzv", "liquido-densidade-relativa.qzv"}) {
-        const GridState lido = GridStateFromCase(ReadCase(DataFile(name)));
-        const QByteArray salvo = WriteCase(CaseFromGrid(lido));
-        const GridState reaberto = GridStateFromCase(ReadCase(salvo));
-        EXPECT_EQ(reaberto, lido) << name;
-        EXPECT_EQ(WriteCase(CaseFromGrid(reaberto)), salvo) << name;
+        const GridState read = GridStateFromCase(ReadCase(DataFile(name)));
+        const QByteArray saved = WriteCase(CaseFromGrid(read));
+        const GridState reopened = GridStateFromCase(ReadCase(saved));
+        EXPECT_EQ(reopened, read) << name;
+        EXPECT_EQ(WriteCase(CaseFromGrid(reopened)), saved) << name;
     }
 
     // Steam's flow list holds Kg/h and T/h: the snapshot names the unit by its code.
-    const CaseSnapshot vapor =
+    const CaseSnapshot steam =
         SnapshotFromGrid(GridStateFromCase(ReadCase(DataFile("vapor-vena.qzv"))));
-    EXPECT_EQ(vapor.Fluido, Steam);
-    EXPECT_EQ(vapor.Tomada, VenaContracta);
-    EXPECT_EQ(vapor.fields[2].unitPosition, 1);
-    EXPECT_EQ(vapor.fields[2].unitCode, 3);
-    EXPECT_FALSE(vapor.fields[27].hasUnitList);
-    EXPECT_EQ(vapor.fields[27].unitCode, -1);
-    EXPECT_FLOAT_EQ(vapor.FatorDP, 0.102f);
+    EXPECT_EQ(steam.Fluido, Steam);
+    EXPECT_EQ(steam.Tomada, VenaContracta);
+    EXPECT_EQ(steam.fields[2].unitPosition, 1);
+    EXPECT_EQ(steam.fields[2].unitCode, 3);
+    EXPECT_FALSE(steam.fields[27].hasUnitList);
+    EXPECT_EQ(steam.fields[27].unitCode, -1);
+    EXPECT_FLOAT_EQ(steam.FatorDP, 0.102f);
 }
 
 TEST_F(CaseMappingTest, PressureUnitsMoveTogetherOnlyWhenAUnitChanges)
@@ -115,14 +115,14 @@ TEST_F(CaseMappingTest, DensityChoiceFromTheClassThenFromTheFile)
     EXPECT_EQ(g.fields[17].unitPosition, 0);
     EXPECT_EQ(g.fields[18].unitPosition, 1);
 
-    CaseFile caso;
-    EXPECT_FALSE(MassDensityChoice(caso).has_value());
-    caso.fields = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
-    EXPECT_EQ(MassDensityChoice(caso), 1);
-    caso.fields.push_back({19, QString("1,2"), 0});
-    EXPECT_EQ(MassDensityChoice(caso), 0); // the last density record wins
-    caso.fields = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
-    EXPECT_FALSE(MassDensityChoice(caso).has_value());
+    CaseFile file;
+    EXPECT_FALSE(MassDensityChoice(file).has_value());
+    file.fields = {{2, QString("50"), 0}, {18, QString("0,98"), 1}};
+    EXPECT_EQ(MassDensityChoice(file), 1);
+    file.fields.push_back({19, QString("1,2"), 0});
+    EXPECT_EQ(MassDensityChoice(file), 0); // the last density record wins
+    file.fields = {{17, QString("998"), 7}, {18, QString("983"), std::nullopt}};
+    EXPECT_FALSE(MassDensityChoice(file).has_value());
 }
 
 TEST_F(CaseMappingTest, MaterialFactorFollowsTheDesignTemperatureRead)
@@ -140,14 +140,14 @@ TEST_F(CaseMappingTest, MaterialFactorFollowsTheDesignTemperatureRead)
 
 TEST_F(CaseMappingTest, DamagedHeaderAppliesOnlyTheItemsRead)
 {
-    const CaseFileReading curto = ReadCase("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
-    ASSERT_EQ(curto.stop, CaseFileReading::HeaderError);
-    const std::vector<LoadStep> steps = LoadSteps(curto);
+    const CaseFileReading damaged = ReadCase("\"d\"\r\n\"os\"\r\n\"c\"\r\n0\r\n1 ,\"Gas (ar)\"\r\n");
+    ASSERT_EQ(damaged.stop, CaseFileReading::HeaderError);
+    const std::vector<LoadStep> steps = LoadSteps(damaged);
     ASSERT_EQ(steps.size(), 6u);
     // The entry's text before the entry, so the fluid handling finds the user's name.
     EXPECT_EQ(steps[4], (LoadStep{LoadStep::FluidEntryText, 0, 1, QStringLiteral("Gas (ar)")}));
     EXPECT_EQ(steps[5], (LoadStep{LoadStep::Fluid, 0, 1, {}}));
-    const GridState g = GridStateFromCase(curto);
+    const GridState g = GridStateFromCase(damaged);
     EXPECT_EQ(g.client, QStringLiteral("c"));
     EXPECT_EQ(g.fluidText, QStringLiteral("Gas (ar)"));
     EXPECT_EQ(g.tap, -1);
@@ -158,14 +158,14 @@ TEST_F(CaseMappingTest, DamagedHeaderAppliesOnlyTheItemsRead)
               NomeFluido[3]);
     // A refused file applies nothing: the window as it loaded, rows 8 and 17 marked by the
     // flow unit it starts with.
-    const CaseFileReading recusado = ReadCase(QByteArray(MaxCaseBytes + 1, '1'));
-    EXPECT_TRUE(LoadSteps(recusado).empty());
-    const GridState novo = GridStateFromCase(recusado);
-    EXPECT_EQ(novo.plate, -1);
-    EXPECT_EQ(novo.fields[2].unitCode, 1);
-    EXPECT_TRUE(novo.fields[8].applicable && novo.fields[17].applicable);
-    EXPECT_FALSE(novo.fields[9].applicable);
-    EXPECT_EQ(CaseFromGrid(novo).fields.size(), 2u);
+    const CaseFileReading refused = ReadCase(QByteArray(MaxCaseBytes + 1, '1'));
+    EXPECT_TRUE(LoadSteps(refused).empty());
+    const GridState fresh = GridStateFromCase(refused);
+    EXPECT_EQ(fresh.plate, -1);
+    EXPECT_EQ(fresh.fields[2].unitCode, 1);
+    EXPECT_TRUE(fresh.fields[8].applicable && fresh.fields[17].applicable);
+    EXPECT_FALSE(fresh.fields[9].applicable);
+    EXPECT_EQ(CaseFromGrid(fresh).fields.size(), 2u);
 }
 
 TEST_F(CaseMappingTest, GridInUseOnlyWithPlateFluidAndTapRead)

@@ -100,11 +100,11 @@ void frmCalcQuirasol::Form_Load()
         if (lblDados[n])
             lblDados[n]->setText(NomeCampo[n]);
 
-    for (int i = 1; i <= 2; ++i)
+    for (int i = 1; i <= GridModel::PlateEntryCount; ++i)
         cboQuirasol->AddItem(NomePlaca[i]);
     for (int i = 0; i < GridModel::FluidEntryCount; ++i)
         cboFluido->AddItem(grid.fluidEntry(i));
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= GridModel::TapEntryCount; ++i)
         cboTomada->AddItem(NomeTomada[i]);
     SetControlEnabled(lblFluido, false);
     SetControlEnabled(cboFluido, false);
@@ -462,7 +462,7 @@ platform::FileDialogRequest frmCalcQuirasol::OpenRequest()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Abrir Cálculo de Quirasol");
     request.filter = QStringLiteral("Arquivo de Cálculo de Quirasol (*.qzv)|*.qzv");
-    request.flags = 2054;
+    request.flags = platform::FileDialogFlags;
     request.initialDir = PathSaves();
     return request;
 }
@@ -500,7 +500,7 @@ bool frmCalcQuirasol::QuraSave(bool saveAs)
         platform::FileDialogRequest request;
         request.title = QStringLiteral("Salvar Como");
         request.filter = QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv");
-        request.flags = 2054;
+        request.flags = platform::FileDialogFlags;
         request.initialDir = FolderOf(Arquivo);
         request.fileName = FileNameOf(Arquivo);
         const auto chosen = platform::ShowSave(request);

@@ -236,7 +236,7 @@ void frmRelatorio::mnuArquivoExportarRelatorio_Click()
     pedido.title = QStringLiteral("Exportar relatório");
     pedido.filter = QStringLiteral(
         "Documentos de texto (*.txt)|*.txt|Documentos de Word (*.doc)|*.doc");
-    pedido.flags = 2054;
+    pedido.flags = platform::FileDialogFlags;
     pedido.initialDir = PathRelatorios();
     pedido.fileName = calculation::ExportFileName(txtCliente->text());
     const std::optional<QString> escolhido = platform::ShowSave(pedido);

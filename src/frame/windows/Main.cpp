@@ -76,7 +76,7 @@ void RunFirstInstance(const QString &linha, std::unique_ptr<frmAbertura> abertur
         MostraErro(ErrorOutOfMemory, QStringLiteral("Out of memory"));
         mdiMenu::Instance()->show();
     } catch (const std::exception &erro) {
-        MostraErro(5, QString::fromLocal8Bit(erro.what()));
+        MostraErro(ErrorInvalidCall, QString::fromLocal8Bit(erro.what()));
         mdiMenu::Instance()->show();
     }
 }

@@ -235,7 +235,7 @@ std::optional<QString> QtInteraction::saveFileName(const FileDialogRequest &requ
     SaveDialog dialog(DialogParent(), request.title, startPath(request),
                       QtNameFilters(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (!(request.flags & 2))
+    if (!(request.flags & DialogOverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // Qt's default suffix serves a name without any period; SaveDialog the other names.
     dialog.setDefaultSuffix(DefaultExtension(request.filter));

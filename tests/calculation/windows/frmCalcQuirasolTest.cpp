@@ -44,16 +44,16 @@ protected:
     // The visible rows by their position in the grid (field numbers; 1 is mass/density).
     QList<int> Rows() const
     {
-        std::map<int, int> porPosicao;
+        std::map<int, int> byPosition;
         for (int n = 0; n <= LastField; ++n)
-            if (QWidget *linha = w->picDados[n]; linha && !linha->isHidden())
-                porPosicao[linha->y() / RowPitch] = n;
-        QList<int> linhas;
-        for (const auto &[posicao, campo] : porPosicao) {
-            EXPECT_EQ(posicao, linhas.size()) << "gap before field " << campo;
-            linhas << campo;
+            if (QWidget *row = w->picDados[n]; row && !row->isHidden())
+                byPosition[row->y() / RowPitch] = n;
+        QList<int> rows;
+        for (const auto &[position, field] : byPosition) {
+            EXPECT_EQ(position, rows.size()) << "gap before field " << field;
+            rows << field;
         }
-        return linhas;
+        return rows;
     }
 
     QString RowTag(int n) const { return w->picDados[n]->property("Tag").toString(); }
@@ -95,28 +95,28 @@ TEST_F(frmCalcQuirasolTest, StateAfterLoad)
 
 // The menu bar as the user sees it, one line per shown entry in order: indentation for
 // submenus, "-" for a separator, the caption, its shortcut, "off" when disabled, "v" ticked.
-QStringList Menus(const QList<QAction *> &acoes, const QString &recuo = {})
+QStringList Menus(const QList<QAction *> &actions, const QString &indent = {})
 {
-    QStringList linhas;
-    for (const QAction *a : acoes) {
+    QStringList lines;
+    for (const QAction *a : actions) {
         if (!a->isVisible())
             continue;
         if (a->isSeparator()) {
-            linhas << recuo + QLatin1Char('-');
+            lines << indent + QLatin1Char('-');
             continue;
         }
-        QString linha = recuo + a->text();
+        QString line = indent + a->text();
         if (!a->shortcut().isEmpty())
-            linha += QLatin1Char(' ') + a->shortcut().toString();
+            line += QLatin1Char(' ') + a->shortcut().toString();
         if (!a->isEnabled())
-            linha += QStringLiteral(" off");
+            line += QStringLiteral(" off");
         if (a->isChecked())
-            linha += QStringLiteral(" v");
-        linhas << linha;
+            line += QStringLiteral(" v");
+        lines << line;
         if (a->menu())
-            linhas << Menus(a->menu()->actions(), recuo + QStringLiteral("  "));
+            lines << Menus(a->menu()->actions(), indent + QStringLiteral("  "));
     }
-    return linhas;
+    return lines;
 }
 
 TEST_F(frmCalcQuirasolTest, MenuBarOfANewCase)
@@ -124,7 +124,7 @@ TEST_F(frmCalcQuirasolTest, MenuBarOfANewCase)
     // The recent-file entries are hidden while the list is empty.
     ListaMRU() = {};
     w->Atualiza();
-    const QStringList esperado = {
+    const QStringList expected = {
         QStringLiteral("&Arquivo"),
         QStringLiteral("  &Novo Ctrl+O"),
         QStringLiteral("  &Abrir Ctrl+A"),
@@ -170,7 +170,7 @@ TEST_F(frmCalcQuirasolTest, MenuBarOfANewCase)
         QStringLiteral("  &Sobre o Calculo de Quirasol"),
     };
     const QStringList menus = Menus(w->OwnMenuBar()->actions());
-    EXPECT_TRUE(menus == esperado) << menus.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(menus == expected) << menus.join(QLatin1Char('\n')).toStdString();
 }
 
 // A row the flow unit marks not applicable stays where it is and takes no input.
@@ -232,20 +232,20 @@ TEST_F(frmCalcQuirasolTest, FluidNameRoundTrip)
     w->cboQuirasol->pick(0);
     ui.inputAnswers.push_back(QStringLiteral("methane"));
     w->cboFluido->pick(Gas);
-    auto entradas = Questions(Asked::Input);
-    ASSERT_EQ(entradas.size(), 1u);
-    EXPECT_EQ(entradas[0].text, QStringLiteral("Digite o nome do 'Fluido' utilizado"));
-    EXPECT_EQ(entradas[0].title, QStringLiteral("Tipo de fluido: Gas"));
-    EXPECT_EQ(entradas[0].defaultText, QStringLiteral("Gas utilizado"));
+    auto inputs = Questions(Asked::Input);
+    ASSERT_EQ(inputs.size(), 1u);
+    EXPECT_EQ(inputs[0].text, QStringLiteral("Digite o nome do 'Fluido' utilizado"));
+    EXPECT_EQ(inputs[0].title, QStringLiteral("Tipo de fluido: Gas"));
+    EXPECT_EQ(inputs[0].defaultText, QStringLiteral("Gas utilizado"));
     EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas (methane)"));
     EXPECT_EQ(NomeFluido[0], QStringLiteral("Gas (methane)"));
 
     // Picking gas again proposes the name; cancelling leaves the class name.
     w->cboFluido->pick(Gas);
-    entradas = Questions(Asked::Input);
-    ASSERT_EQ(entradas.size(), 2u);
-    EXPECT_EQ(entradas[1].defaultText, QStringLiteral("methane"));
-    EXPECT_EQ(entradas[1].title, QStringLiteral("Tipo de fluido: Gas (methane)"));
+    inputs = Questions(Asked::Input);
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_EQ(inputs[1].defaultText, QStringLiteral("methane"));
+    EXPECT_EQ(inputs[1].title, QStringLiteral("Tipo de fluido: Gas (methane)"));
     EXPECT_EQ(w->cboFluido->currentText(), QStringLiteral("Gas"));
 
     // Liquid proposes its text and " utilizado".
@@ -302,9 +302,9 @@ TEST_F(frmCalcQuirasolTest, ScrollingFollowsTheFocus)
     EXPECT_EQ(w->barraV->value(), 0);
 
     // The wheel over a unit list the user is not in scrolls the grid and keeps the unit.
-    QWheelEvent roda(QPointF(5, 5), w->cboDados[5]->mapToGlobal(QPointF(5, 5)), QPoint(),
+    QWheelEvent wheel(QPointF(5, 5), w->cboDados[5]->mapToGlobal(QPointF(5, 5)), QPoint(),
                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w->cboDados[5], &roda);
+    QApplication::sendEvent(w->cboDados[5], &wheel);
     EXPECT_EQ(w->cboDados[5]->currentIndex(), 0);
     EXPECT_GT(w->barraV->value(), 0);
 }
@@ -329,37 +329,37 @@ TEST_F(frmCalcQuirasolTest, ValueBoxSelectsItsWholeTextUnlessClickedInto)
     Pick(0, Liquid, 0);
     ShowWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
-    ValueBox *caixa = w->txtDados[4];
-    caixa->setText(QStringLiteral("102,5"));
-    QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(2, caixa->height() / 2));
-    ASSERT_TRUE(caixa->hasFocus());
-    EXPECT_FALSE(caixa->hasSelectedText());
-    EXPECT_EQ(caixa->cursorPosition(), 0);
+    ValueBox *box = w->txtDados[4];
+    box->setText(QStringLiteral("102,5"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(2, box->height() / 2));
+    ASSERT_TRUE(box->hasFocus());
+    EXPECT_FALSE(box->hasSelectedText());
+    EXPECT_EQ(box->cursorPosition(), 0);
 
     // Another window takes the activation and gives it back, as a message box does.
-    QWidget outra;
-    outra.show();
-    outra.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra, testsupport::WaitCeilingMs));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other, testsupport::WaitCeilingMs));
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
-    ASSERT_TRUE(caixa->hasFocus());
-    EXPECT_EQ(caixa->selectedText(), QStringLiteral("102,5"));
-    QTest::keyClicks(caixa, QStringLiteral("0.98"));
-    EXPECT_EQ(caixa->text(), QStringLiteral("0,98"));
+    ASSERT_TRUE(box->hasFocus());
+    EXPECT_EQ(box->selectedText(), QStringLiteral("102,5"));
+    QTest::keyClicks(box, QStringLiteral("0.98"));
+    EXPECT_EQ(box->text(), QStringLiteral("0,98"));
 
     // The calculator's "=" writes its result; back in the window, the box has it selected.
-    QTest::keyClick(caixa, Qt::Key_Return);
-    QPointer<frmCalculadora> calculadora = frmCalculadora::Instance();
-    ASSERT_FALSE(calculadora.isNull());
-    QTest::keyClick(calculadora, Qt::Key_Asterisk, Qt::KeypadModifier);
-    QTest::keyClick(calculadora, Qt::Key_2);
-    QTest::keyClick(calculadora, Qt::Key_Enter, Qt::KeypadModifier);
-    ASSERT_TRUE(testsupport::WaitFor([&] { return calculadora.isNull(); }));
+    QTest::keyClick(box, Qt::Key_Return);
+    QPointer<frmCalculadora> calculator = frmCalculadora::Instance();
+    ASSERT_FALSE(calculator.isNull());
+    QTest::keyClick(calculator, Qt::Key_Asterisk, Qt::KeypadModifier);
+    QTest::keyClick(calculator, Qt::Key_2);
+    QTest::keyClick(calculator, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(testsupport::WaitFor([&] { return calculator.isNull(); }));
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get(), testsupport::WaitCeilingMs));
-    EXPECT_EQ(caixa->text(), QStringLiteral("1,96"));
-    EXPECT_EQ(caixa->selectedText(), QStringLiteral("1,96"));
+    EXPECT_EQ(box->text(), QStringLiteral("1,96"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("1,96"));
 }
 
 TEST_F(frmCalcQuirasolTest, SavingWhileABoxHasTheFocusLeavesTheBoxAsTyped)
@@ -419,13 +419,13 @@ TEST_F(frmCalcQuirasolTest, CloseQuestions)
     // Yes, then a cancelled Save As: the window stays, still modified.
     ui.messageAnswers = {platform::vbYes};
     EXPECT_FALSE(w->close());
-    const auto salvar = Questions(Asked::Save);
-    ASSERT_EQ(salvar.size(), 1u);
-    EXPECT_EQ(salvar[0].file.title, QStringLiteral("Salvar Como"));
-    EXPECT_EQ(salvar[0].file.filter, QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv"));
-    EXPECT_EQ(salvar[0].file.initialDir, PathSaves() + QLatin1Char('/'));
-    EXPECT_EQ(salvar[0].file.fileName, QStringLiteral("Cálculo 1"));
-    EXPECT_EQ(salvar[0].file.flags, 2054);
+    const auto saves = Questions(Asked::Save);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].file.title, QStringLiteral("Salvar Como"));
+    EXPECT_EQ(saves[0].file.filter, QStringLiteral("Arquivo Cálculo de Quirasol (*.qzv)|*.qzv"));
+    EXPECT_EQ(saves[0].file.initialDir, PathSaves() + QLatin1Char('/'));
+    EXPECT_EQ(saves[0].file.fileName, QStringLiteral("Cálculo 1"));
+    EXPECT_EQ(saves[0].file.flags, 2054);
     EXPECT_TRUE(w->Alterado());
     EXPECT_EQ(w->Arquivo, PathSaves() + QStringLiteral("/Cálculo 1"));
 
@@ -445,14 +445,14 @@ TEST_F(frmCalcQuirasolTest, CloseQuestions)
 TEST_F(frmCalcQuirasolTest, SaveAnswerYesSavesAndCloses)
 {
     Pick(0, Liquid, 0);
-    const QString arquivo = folder.filePath(QStringLiteral("caso.qzv"));
+    const QString file = folder.filePath(QStringLiteral("caso.qzv"));
     ui.messageAnswers = {platform::vbYes};
-    ui.fileAnswers.push_back(arquivo);
+    ui.fileAnswers.push_back(file);
     EXPECT_TRUE(w->close());
-    EXPECT_TRUE(QFile::exists(arquivo));
+    EXPECT_TRUE(QFile::exists(file));
     EXPECT_FALSE(w->Alterado());
     EXPECT_EQ(w->Caption(), QStringLiteral("caso.qzv"));
-    EXPECT_EQ(ListaMRU()[0], arquivo);
+    EXPECT_EQ(ListaMRU()[0], file);
 }
 
 TEST_F(frmCalcQuirasolTest, TextThatIsNotANumberEndsTheCalculationWithAMessage)
@@ -501,8 +501,8 @@ protected:
 
     void TearDown() override
     {
-        if (frmCalculadora *calc = frmCalculadora::Instance())
-            calc->close();
+        if (frmCalculadora *calculator = frmCalculadora::Instance())
+            calculator->close();
         CaseWindowFixture::TearDown();
     }
 
@@ -518,46 +518,46 @@ protected:
 TEST_F(frmCalcQuirasolCalculatorTest, EnterWritesTheResultAndField29FollowsField9)
 {
     w->txtDados[9]->setText(QStringLiteral("160"));
-    QPointer<frmCalculadora> calc = OpenCalculator(9);
-    ASSERT_FALSE(calc.isNull());
-    EXPECT_EQ(calc->Readout->text(), QStringLiteral("160,"));
-    testsupport::PressKey(calc, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
-    testsupport::PressKey(calc, Qt::Key_2);
-    testsupport::PressKey(calc, Qt::Key_Enter, {}, Qt::KeypadModifier);
+    QPointer<frmCalculadora> calculator = OpenCalculator(9);
+    ASSERT_FALSE(calculator.isNull());
+    EXPECT_EQ(calculator->Readout->text(), QStringLiteral("160,"));
+    testsupport::PressKey(calculator, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
+    testsupport::PressKey(calculator, Qt::Key_2);
+    testsupport::PressKey(calculator, Qt::Key_Enter, {}, Qt::KeypadModifier);
     EXPECT_EQ(w->txtDados[9]->text(), QStringLiteral("320"));
     EXPECT_EQ(w->txtDados[29]->text(), QStringLiteral("1,0102"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(calculator.isNull());
 }
 
 TEST_F(frmCalcQuirasolCalculatorTest, InfiniteResultLeavesTheBoxAsItWas)
 {
     w->txtDados[4]->setText(QString(200, QLatin1Char('9')));
-    QPointer<frmCalculadora> calc = OpenCalculator(4);
-    ASSERT_FALSE(calc.isNull());
-    testsupport::PressKey(calc, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
+    QPointer<frmCalculadora> calculator = OpenCalculator(4);
+    ASSERT_FALSE(calculator.isNull());
+    testsupport::PressKey(calculator, Qt::Key_Asterisk, {}, Qt::KeypadModifier);
     for (int i = 0; i < 200; ++i)
-        testsupport::PressKey(calc, Qt::Key_9);
-    testsupport::PressKey(calc, Qt::Key_Enter, {}, Qt::KeypadModifier);
-    EXPECT_EQ(calc->Readout->text(), QStringLiteral("Infinito"));
+        testsupport::PressKey(calculator, Qt::Key_9);
+    testsupport::PressKey(calculator, Qt::Key_Enter, {}, Qt::KeypadModifier);
+    EXPECT_EQ(calculator->Readout->text(), QStringLiteral("Infinito"));
     EXPECT_EQ(ui.messageTexts(), QStringList{QStringLiteral("O resultado não é um número finito")});
     EXPECT_EQ(w->txtDados[4]->text(), QString(200, QLatin1Char('9')));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_FALSE(calc.isNull());
-    EXPECT_TRUE(calc->isVisible());
+    ASSERT_FALSE(calculator.isNull());
+    EXPECT_TRUE(calculator->isVisible());
 }
 
 TEST_F(frmCalcQuirasolCalculatorTest, EmptyFieldStartsFreshAndDeactivationWritesNothing)
 {
     w->txtDados[4]->setText(QString());
-    QPointer<frmCalculadora> calc = OpenCalculator(4);
-    ASSERT_FALSE(calc.isNull());
-    EXPECT_EQ(calc->Readout->text(), QStringLiteral("0,"));
-    testsupport::PressKey(calc, Qt::Key_7);
+    QPointer<frmCalculadora> calculator = OpenCalculator(4);
+    ASSERT_FALSE(calculator.isNull());
+    EXPECT_EQ(calculator->Readout->text(), QStringLiteral("0,"));
+    testsupport::PressKey(calculator, Qt::Key_7);
     // A click into the calculation window takes the activation away.
     Q_EMIT qApp->focusWindowChanged(w->window()->windowHandle());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(calc.isNull());
+    EXPECT_TRUE(calculator.isNull());
     EXPECT_EQ(w->txtDados[4]->text(), QString());
 }
 
@@ -707,8 +707,9 @@ TEST_F(frmCalcQuirasolShowsItsModelTest, AfterEveryActionOfRandomSequences)
             }
             const QStringList differences = Differences(model);
             ASSERT_TRUE(differences.isEmpty())
-                << "sequence " << sequence << ": " << actions.join(QStringLiteral(", ")).toStdString()
-                << "\n  " << differences.join(QStringLiteral(", ")).toStdString();
+                << "sequence " << sequence << ": "
+                << actions.join(QStringLiteral(", ")).toStdString() << "\n  "
+                << differences.join(QStringLiteral(", ")).toStdString();
         }
     }
 }
