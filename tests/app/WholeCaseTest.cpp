@@ -472,7 +472,7 @@ std::string Describe(const GridState &g)
              .arg(g.massDensity)
              .arg(g.fatorDP)
              .arg(g.gridEnabled ? QStringLiteral("in use") : QStringLiteral("off"));
-    for (int n = 0; n <= 30; ++n) {
+    for (int n = 0; n <= LastField; ++n) {
         const GridField &f = g.fields[n];
         d += QStringLiteral("%1: '%2' unit %3 (code %4)%5\n")
                  .arg(n)
