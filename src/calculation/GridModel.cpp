@@ -40,26 +40,34 @@ void GridModel::report(GridChange::Kind kind, int field, int position, bool flag
     changes.push_back(std::move(change));
 }
 
-GridChanges GridModel::Load()
+template <typename Action>
+GridChanges GridModel::collect(Action action)
 {
     changes.clear();
-    grid.gridEnabled = false;
-    report(GridChange::GridEnabled, 0, 0, false);
-    // CarregaUnidades: every list filled, then each on its first entry.
-    for (int n = 0; n <= LastField; ++n) {
-        if (!HasUnitList(n))
-            continue;
-        units[n].clear();
-        for (const int code : FieldUnits(n))
-            units[n].append({code, NomeUnidade[code]});
-        grid.fields[n].unitPosition = -1;
-        grid.fields[n].unitCode = -1;
-        report(GridChange::UnitList, n);
-    }
-    for (int n = 0; n <= LastField; ++n)
-        setUnit(n, 0, false);
-    setMassDensity(0, false);
+    action();
     return std::exchange(changes, {});
+}
+
+GridChanges GridModel::Load()
+{
+    return collect([this] {
+        grid.gridEnabled = false;
+        report(GridChange::GridEnabled, 0, 0, false);
+        // CarregaUnidades: every list filled, then each on its first entry.
+        for (int n = 0; n <= LastField; ++n) {
+            if (!HasUnitList(n))
+                continue;
+            units[n].clear();
+            for (const int code : FieldUnits(n))
+                units[n].append({code, NomeUnidade[code]});
+            grid.fields[n].unitPosition = -1;
+            grid.fields[n].unitCode = -1;
+            report(GridChange::UnitList, n);
+        }
+        for (int n = 0; n <= LastField; ++n)
+            setUnit(n, 0, false);
+        setMassDensity(0, false);
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -67,91 +75,74 @@ GridChanges GridModel::Load()
 
 GridChanges GridModel::choosePlate(int position)
 {
-    changes.clear();
-    if (InList(position, PlateEntryCount))
-        setPlate(position);
-    return std::exchange(changes, {});
+    return collect([&] {
+        if (InList(position, PlateEntryCount))
+            setPlate(position);
+    });
 }
 
 GridChanges GridModel::chooseFluid(int position)
 {
-    changes.clear();
-    if (!InList(position, FluidEntryCount))
-        return {};
-    grid.fluid = position;
-    grid.fluidText = position >= 0 ? fluidEntries[position] : QString();
-    report(GridChange::Fluid, 0, position);
-    if (position >= 0) {
-        fluidVariable = position;
-        const QString &entry = fluidEntries[position];
-        report(GridChange::FluidName, 0, position, false, entry, ProposedFluidName(entry));
-    }
-    return std::exchange(changes, {});
+    return collect([&] {
+        if (InList(position, FluidEntryCount) && fluidChosen(position)) {
+            const QString &entry = fluidEntries[position];
+            report(GridChange::FluidName, 0, position, false, entry, ProposedFluidName(entry));
+        }
+    });
 }
 
 GridChanges GridModel::nameFluid(const QString &answer)
 {
-    changes.clear();
-    const int position = grid.fluid;
-    if (position < 0)
-        return {};
-    fluidEntries[position] = FluidSelectorEntry(NomeFluido[position + 1], answer);
-    report(GridChange::FluidEntry, 0, position, false, fluidEntries[position]);
-    fluidNamed(position);
-    return std::exchange(changes, {});
+    return collect([&] {
+        const int position = grid.fluid;
+        if (position < 0)
+            return;
+        fluidEntries[position] = FluidSelectorEntry(NomeFluido[position + 1], answer);
+        report(GridChange::FluidEntry, 0, position, false, fluidEntries[position]);
+        fluidNamed(position);
+    });
 }
 
 GridChanges GridModel::chooseTap(int position)
 {
-    changes.clear();
-    if (InList(position, TapEntryCount))
-        setTap(position);
-    return std::exchange(changes, {});
+    return collect([&] {
+        if (InList(position, TapEntryCount))
+            setTap(position);
+    });
 }
 
 GridChanges GridModel::chooseUnit(int field, int position)
 {
-    changes.clear();
-    setUnit(field, position, true);
-    return std::exchange(changes, {});
+    return collect([&] { setUnit(field, position, true); });
 }
 
 GridChanges GridModel::nameMaterial(const QString &answer)
 {
-    changes.clear();
-    const int position = grid.fields[MaterialField].unitPosition;
-    material = answer;
-    if (!answer.isEmpty() && position > 0) {
-        units[MaterialField][position].text = answer;
-        report(GridChange::UnitEntry, MaterialField, position, false, answer);
-    }
-    materialLocked = false;
-    report(GridChange::Locked, MaterialField, 0, false);
-    return std::exchange(changes, {});
+    return collect([&] {
+        const int position = grid.fields[MaterialField].unitPosition;
+        material = answer;
+        if (!answer.isEmpty() && position > 0) {
+            units[MaterialField][position].text = answer;
+            report(GridChange::UnitEntry, MaterialField, position, false, answer);
+        }
+        materialLocked = false;
+        report(GridChange::Locked, MaterialField, 0, false);
+    });
 }
 
 GridChanges GridModel::chooseMassDensity(int position)
 {
-    changes.clear();
-    setMassDensity(position, true);
-    return std::exchange(changes, {});
+    return collect([&] { setMassDensity(position, true); });
 }
 
 GridChanges GridModel::typeText(int field, const QString &text)
 {
-    changes.clear();
-    setText(field, text);
-    return std::exchange(changes, {});
+    return collect([&] { setText(field, text); });
 }
 
 GridChanges GridModel::typeTag(const QString &text)
 {
-    changes.clear();
-    if (text != grid.tag) {
-        grid.tag = text;
-        report(GridChange::Tag, TagField, 0, false, text);
-    }
-    return std::exchange(changes, {});
+    return collect([&] { setTag(text); });
 }
 
 void GridModel::setReportHeader(const QString &date, const QString &serviceOrder,
@@ -164,50 +155,53 @@ void GridModel::setReportHeader(const QString &date, const QString &serviceOrder
 
 GridChanges GridModel::apply(const LoadStep &step)
 {
-    changes.clear();
-    switch (step.kind) {
-    case LoadStep::ReportDate:
-        grid.date = step.text;
-        break;
-    case LoadStep::ServiceOrder:
-        grid.serviceOrder = step.text;
-        break;
-    case LoadStep::Client:
-        grid.client = step.text;
-        break;
-    case LoadStep::Plate:
-        if (InList(step.position, PlateEntryCount) && step.position != grid.plate)
-            setPlate(step.position);
-        break;
-    case LoadStep::FluidEntryText:
-        if (step.position >= 0 && step.position < FluidEntryCount) {
-            fluidEntries[step.position] = step.text;
-            if (step.position == grid.fluid)
-                grid.fluidText = step.text;
-            report(GridChange::FluidEntry, 0, step.position, false, step.text);
+    return collect([&] {
+        switch (step.kind) {
+        case LoadStep::ReportDate:
+            grid.date = step.text;
+            break;
+        case LoadStep::ServiceOrder:
+            grid.serviceOrder = step.text;
+            break;
+        case LoadStep::Client:
+            grid.client = step.text;
+            break;
+        case LoadStep::Plate:
+            if (InList(step.position, PlateEntryCount) && step.position != grid.plate)
+                setPlate(step.position);
+            break;
+        case LoadStep::FluidEntryText:
+            if (step.position >= 0 && step.position < FluidEntryCount) {
+                fluidEntries[step.position] = step.text;
+                if (step.position == grid.fluid)
+                    grid.fluidText = step.text;
+                report(GridChange::FluidEntry, 0, step.position, false, step.text);
+            }
+            break;
+        case LoadStep::Fluid:
+            // While a case is read the entry keeps the text the file gave it, unasked.
+            if (InList(step.position, FluidEntryCount) && step.position != grid.fluid
+                && fluidChosen(step.position))
+                fluidNamed(step.position);
+            break;
+        case LoadStep::Tap:
+            if (InList(step.position, TapEntryCount) && step.position != grid.tap)
+                setTap(step.position);
+            break;
+        case LoadStep::Tag:
+            setTag(step.text);
+            break;
+        case LoadStep::FieldText:
+            setText(step.field, step.text);
+            break;
+        case LoadStep::FieldUnit:
+            setUnit(step.field, step.position, false);
+            break;
+        case LoadStep::MassDensity:
+            setMassDensity(step.position, false);
+            break;
         }
-        break;
-    case LoadStep::Fluid:
-        if (InList(step.position, FluidEntryCount) && step.position != grid.fluid)
-            setFluid(step.position);
-        break;
-    case LoadStep::Tap:
-        if (InList(step.position, TapEntryCount) && step.position != grid.tap)
-            setTap(step.position);
-        break;
-    case LoadStep::Tag:
-        return typeTag(step.text);
-    case LoadStep::FieldText:
-        setText(step.field, step.text);
-        break;
-    case LoadStep::FieldUnit:
-        setUnit(step.field, step.position, false);
-        break;
-    case LoadStep::MassDensity:
-        setMassDensity(step.position, false);
-        break;
-    }
-    return std::exchange(changes, {});
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -235,17 +229,17 @@ void GridModel::setPlate(int position)
     enableGrid();
 }
 
-// The fluid selector set from code: while a case is read, the entry keeps the text the file
-// gave it and nobody is asked.
-void GridModel::setFluid(int position)
+// The fluid selector on position: its handling up to the fluid's name, which follows when a
+// class is chosen (true).
+bool GridModel::fluidChosen(int position)
 {
     grid.fluid = position;
     grid.fluidText = position >= 0 ? fluidEntries[position] : QString();
     report(GridChange::Fluid, 0, position);
     if (position < 0)
-        return;
+        return false;
     fluidVariable = position;
-    fluidNamed(position);
+    return true;
 }
 
 void GridModel::fluidNamed(int position)
@@ -254,6 +248,14 @@ void GridModel::fluidNamed(int position)
     NomeFluido[0] = grid.fluidText;
     AlteraEscalas(position);
     enableGrid();
+}
+
+void GridModel::setTag(const QString &text)
+{
+    if (text == grid.tag)
+        return;
+    grid.tag = text;
+    report(GridChange::Tag, TagField, 0, false, text);
 }
 
 void GridModel::setTap(int position)

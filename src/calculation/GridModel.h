@@ -116,14 +116,18 @@ public:
     const QString &Material() const { return material; }
 
 private:
+    // Runs an action and returns the changes it made.
+    template <typename Action>
+    GridChanges collect(Action action);
     void report(GridChange::Kind kind, int field = 0, int position = 0, bool flag = false,
                 const QString &text = {}, const QString &answer = {});
     void mark(int field, bool applicable);
     void enableGrid();
     void setPlate(int position);
-    void setFluid(int position);
+    bool fluidChosen(int position);
     void fluidNamed(int position);
     void setTap(int position);
+    void setTag(const QString &text);
     void setUnit(int field, int position, bool pick);
     void unitChanged(int field);
     void setText(int field, const QString &text);

@@ -153,6 +153,8 @@ private:
     // The model's changes brought into the controls, in their order.
     void Show(const calculation::GridChanges &changes);
     void Show(const calculation::GridChange &change);
+    void ShowSelector(SelectorList *selector, int position, QLabel *nextLabel,
+                      SelectorList *next);
     void ShowUnitList(int field);
     void ShowRowLayout();
 

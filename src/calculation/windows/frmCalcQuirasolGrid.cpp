@@ -185,17 +185,12 @@ void frmCalcQuirasol::Show(const GridChange &change)
 {
     const int n = change.field;
     switch (change.kind) {
+    // A choice of plate opens the fluid selector, a choice of fluid the tap selector.
     case GridChange::Plate:
-        SetPosition(cboQuirasol, change.position);
-        setAlterado(true);
-        SetControlEnabled(lblFluido, change.position != -1);
-        SetControlEnabled(cboFluido, change.position != -1);
+        ShowSelector(cboQuirasol, change.position, lblFluido, cboFluido);
         break;
     case GridChange::Fluid:
-        SetPosition(cboFluido, change.position);
-        setAlterado(true);
-        SetControlEnabled(lblTomada, change.position != -1);
-        SetControlEnabled(cboTomada, change.position != -1);
+        ShowSelector(cboFluido, change.position, lblTomada, cboTomada);
         break;
     case GridChange::FluidName:
         Show(grid.nameFluid(platform::InputBox(
@@ -252,6 +247,15 @@ void frmCalcQuirasol::Show(const GridChange &change)
         ShowRowLayout();
         break;
     }
+}
+
+void frmCalcQuirasol::ShowSelector(SelectorList *selector, int position, QLabel *nextLabel,
+                                   SelectorList *next)
+{
+    SetPosition(selector, position);
+    setAlterado(true);
+    SetControlEnabled(nextLabel, position != -1);
+    SetControlEnabled(next, position != -1);
 }
 
 // CampoDados: a row's mark. Its label, box and list take input only while the grid does.
