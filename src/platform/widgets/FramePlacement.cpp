@@ -71,8 +71,10 @@ protected:
         if (!Normal(window)) {
             // Shown maximised or minimised: the window manager keeps the place given as the
             // normal place. Moving the window on its way back to the normal state would take
-            // the margins of the maximised frame, which Qt still holds then.
+            // the margins of the maximised frame, which Qt still holds then. Nor is its size its
+            // own on that way back: the window manager may move it before it shrinks it.
             rule = nullptr;
+            framed = nullptr;
             return false;
         }
         const QMargins margins = CurrentMargins(window);

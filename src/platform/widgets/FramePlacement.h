@@ -33,7 +33,8 @@ using FrameRule = std::function<QPoint(const QSize &outerSize)>;
 void PlaceFrame(QWidget *window, FrameRule rule);
 
 // Calls `framed` once, after the event that brought the window's frame in the normal state,
-// with the frame's margins: for what could only be worked out without them before.
+// with the frame's margins: for what could only be worked out without them before. A window
+// shown maximised or minimised before then never gets the call.
 void WhenFramed(QWidget *window, std::function<void(const QMargins &)> framed);
 
 // Follows where the window's frame stands while it is shown in the normal state (not
